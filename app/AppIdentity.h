@@ -1,0 +1,15 @@
+// Who the application says it is.
+#pragma once
+
+namespace AppIdentity {
+
+// Also the main window's title, which a second instance looks for.
+inline constexpr char Name[] = "Travonix";
+inline constexpr char Version[] = "3.0.2.0";
+inline constexpr char Organisation[] = "Zamrel Software";
+inline constexpr char IconPath[] = "./resources/AppIcon.ico";
+// Used when the program is started from another working directory.
+inline constexpr char EmbeddedIconPath[] = ":/icons/AppIcon.ico";
+inline constexpr char SingleInstanceKey[] = "ZAMREL-5B0E2C71-8D3A-4F69-9C1E-7A42D6B8F305";
+
+} // namespace AppIdentity

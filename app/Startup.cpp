@@ -1,0 +1,139 @@
+#include "Startup.h"
+
+#include "AppIdentity.h"
+#include "CommandLine.h"
+#include "FilePublic.h"
+#include "ILog.h"
+#include "LogAccess.h"
+#include "Theme.h"
+#include "platform/InstanceGuard.h"
+#include "platform/SystemServices.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QWebEngineProfile>
+
+#include <cwchar>
+
+static const char kLogSource[] = "main";
+
+namespace {
+
+constexpr std::uint32_t LogRotateAtBytes = 1048576;
+constexpr std::uint32_t LogKeepAtMostBytes = 10485760;
+
+bool passesOsGate()
+{
+    const auto &system = platform::SystemServices::instance();
+    if (platform::meetsMinimumOsVersion(system.osVersion()))
+        return true;
+    system.showStartupError("This application requires Windows 8.1 or higher.", AppIdentity::Name);
+    return false;
+}
+
+void setWebEngineEnvironment()
+{
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-software-rasterizer --no-sandbox");
+    qputenv("QT_OPENGL", "software");
+}
+
+void applyIdentity()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(AppIdentity::Name));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(AppIdentity::Version));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::Organisation));
+    const bool besideWorkingDirectory = QFileInfo::exists(QString::fromLatin1(AppIdentity::IconPath));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath
+                                                                                   : AppIdentity::EmbeddedIconPath)));
+}
+
+void runSecondInstance(InstanceGuard &guard)
+{
+    const nRet activation = activateRunningInstance();
+    guard.detach();
+    if (!nRetSucceeded(activation))
+        LOG_NRET_LINE(kLogSource, NRET_FAILURE(NRetActivationFailed, platform::lastError()));
+}
+
+int runFirstInstance(QApplication &app, InstanceGuard &guard)
+{
+    guard.create();
+    platform::quitEventLoopOnTerminationRequest();
+    applyUserTheme();
+    MainWindow window;
+    window.show();
+    return app.exec();
+}
+
+void closeLog()
+{
+    if (!IsLogLoaded())
+        return;
+    if (ILog *log = GetLog())
+        log->Close();
+}
+
+} // namespace
+
+nRet activateRunningInstance()
+{
+    wchar_t title[PathCapacity] = {};
+    const int copied = QCoreApplication::applicationName().left(PathCapacity - 1).toWCharArray(title);
+    if (copied <= 0) {
+        const nRet result = NRET_FAILURE(NRetBadConversion, platform::lastError());
+        LOG_NRET_LINE(kLogSource, result);
+        return result;
+    }
+    if (!platform::activateWindowByTitle(title)) {
+        const nRet result = NRET_FAILURE(NRetWindowNotFound, platform::lastError());
+        LOG_NRET_LINE(kLogSource, result);
+        return result;
+    }
+    return NRetSuccess;
+}
+
+void openLog(ILog *log, wchar_t *fileName)
+{
+    nRet result = log ? log->GetLogFileName(fileName, ILog::FileNameCapacity)
+                      : NRET_FAILURE(NRetSystemCallFailed, platform::lastError());
+    if (!nRetSucceeded(result)) {
+        LOG_NRET_LINE(kLogSource, result);
+        std::wcsncpy(fileName, L"user.log", ILog::FileNameCapacity - 1);
+    }
+    result = log ? log->Open(fileName, LogRotateAtBytes, LogKeepAtMostBytes)
+                 : NRET_FAILURE(NRetSystemCallFailed, platform::lastError());
+    if (!nRetSucceeded(result))
+        LOG_NRET_LINE(kLogSource, result);
+}
+
+int runTravonix(int &argc, char **argv)
+{
+    if (!passesOsGate())
+        return 1;
+    setWebEngineEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    wchar_t logFileName[ILog::FileNameCapacity] = {};
+    InstanceGuard guard(QString::fromLatin1(AppIdentity::SingleInstanceKey));
+    QWebEngineProfile::defaultProfile();
+    applyIdentity();
+    const QString originProblem = applyOriginSetting(QCoreApplication::arguments());
+    if (!originProblem.isEmpty())
+        qWarning("%s", qPrintable(originProblem));
+
+    openLog(GetLog(), logFileName);
+    LOG_START_LINE(kLogSource);
+    int exitCode = 0;
+    if (guard.attach())
+        runSecondInstance(guard);
+    else
+        exitCode = runFirstInstance(app, guard);
+    LOG_END_LINE(kLogSource);
+    closeLog();
+    if (guard.isAttached())
+        guard.detach();
+    return exitCode;
+}

@@ -1,0 +1,17 @@
+// The process from start to exit: the OS gate, the web engine's environment,
+// the single-instance check, the log, the look, and the main window.
+#pragma once
+
+#include "NRet.h"
+
+class ILog;
+
+// Runs the application and returns the process exit code.
+int runTravonix(int &argc, char **argv);
+
+// Asks the running first instance to bring its window forward.
+nRet activateRunningInstance();
+
+// Names the log file (falling back to "user.log") and opens it. `fileName`
+// holds ILog::FileNameCapacity characters.
+void openLog(ILog *log, wchar_t *fileName);

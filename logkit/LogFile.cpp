@@ -1,0 +1,263 @@
+#include "LogFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cwchar>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#define TRAVONIX_LOG_EXPORT extern "C" __declspec(dllexport)
+#else
+#define TRAVONIX_LOG_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::uint32_t lastSystemError()
+{
+#ifdef _WIN32
+    return GetLastError();
+#else
+    return static_cast<std::uint32_t>(errno);
+#endif
+}
+
+#ifdef _WIN32
+std::string toUtf8(const std::wstring &wide)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string text(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1)
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::wstring fromUtf8(const std::string &text)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
+    if (size > 1)
+        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), size);
+    return wide;
+}
+
+// Wide printf on Windows already reads %s as wide and %S as narrow.
+std::wstring toNativeFormat(const wchar_t *format)
+{
+    return format;
+}
+#else
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        c = 0xFFFD;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string toUtf8(const std::wstring &wide)
+{
+    std::string text;
+    for (const wchar_t c : wide)
+        appendUtf8(text, static_cast<char32_t>(c));
+    return text;
+}
+
+// Decodes UTF-8; a malformed byte becomes U+FFFD instead of ending the text.
+std::wstring fromUtf8(const std::string &text)
+{
+    std::wstring wide;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+        char32_t c = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
+        bool valid = extra >= 0 && i + extra < text.size() + (extra == 0);
+        for (int k = 1; valid && k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        wide += valid ? static_cast<wchar_t>(c) : L'\uFFFD';
+        i += valid ? extra + 1 : 1;
+    }
+    return wide;
+}
+
+// glibc's wide printf reads %s as a narrow string and %S (or %ls) as a wide
+// one; callers write the Windows convention, so swap the two here.
+std::wstring toNativeFormat(const wchar_t *format)
+{
+    std::wstring native;
+    for (const wchar_t *p = format; *p; ++p) {
+        native += *p;
+        if (*p != L'%')
+            continue;
+        for (++p; *p && std::wcschr(L"-+ #0123456789.*hlLjzt", *p); ++p)
+            native += *p;
+        if (!*p)
+            break;
+        if (*p == L's' || *p == L'c')
+            native += L'l';
+        native += (*p == L'S') ? L's' : (*p == L'C') ? L'c' : *p;
+    }
+    return native;
+}
+#endif
+
+fs::path executablePath()
+{
+#ifdef _WIN32
+    std::vector<wchar_t> buffer(32768);
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    return fs::path(std::wstring(buffer.data(), length));
+#else
+    std::error_code error;
+    return fs::read_symlink("/proc/self/exe", error);
+#endif
+}
+
+// The per-user folder for the logs of the running program.
+fs::path logDirectory()
+{
+    const std::string stem = executablePath().stem().string();
+    const std::string program = stem.empty() ? std::string("travonix") : stem;
+#ifdef _WIN32
+    const wchar_t *local = _wgetenv(L"LOCALAPPDATA");
+    return fs::path(local ? local : L".") / program;
+#else
+    if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+        return fs::path(state) / program;
+    const char *home = std::getenv("HOME");
+    return fs::path(home && *home ? home : "/tmp") / ".local" / "state" / program;
+#endif
+}
+
+std::wstring formatLine(const wchar_t *format, va_list arguments)
+{
+    const std::wstring native = toNativeFormat(format);
+    for (std::size_t capacity = 512; capacity <= 65536; capacity *= 4) {
+        std::vector<wchar_t> buffer(capacity);
+        va_list copy;
+        va_copy(copy, arguments);
+        const int length = std::vswprintf(buffer.data(), capacity, native.c_str(), copy);
+        va_end(copy);
+        if (length >= 0)
+            return std::wstring(buffer.data(), static_cast<std::size_t>(length));
+    }
+    return L"(log line could not be formatted)\n";
+}
+
+fs::path rotatedPath(const std::string &path, unsigned generation)
+{
+    return fs::path(path + "." + std::to_string(generation));
+}
+
+} // namespace
+
+LogFile::~LogFile()
+{
+    closeFile();
+}
+
+nRet LogFile::GetLogFileName(wchar_t *buffer, std::size_t capacity)
+{
+    const fs::path directory = logDirectory();
+    const std::wstring name = fromUtf8((directory / (directory.filename().string() + ".log")).string());
+    if (!buffer || name.size() + 1 > capacity)
+        return NRET_FAILURE(NRetSystemCallFailed, ENAMETOOLONG);
+    std::wmemcpy(buffer, name.c_str(), name.size() + 1);
+    return NRetSuccess;
+}
+
+nRet LogFile::Open(const wchar_t *fileName, std::uint32_t rotateAtBytes, std::uint32_t keepAtMostBytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    closeFile();
+    fs::path path = fs::path(toUtf8(fileName ? fileName : L""));
+    if (path.empty())
+        return NRET_FAILURE(NRetSystemCallFailed, EINVAL);
+    if (path.is_relative())
+        path = logDirectory() / path;
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    m_path = path.string();
+    m_file = std::fopen(m_path.c_str(), "ab");
+    if (!m_file)
+        return NRET_FAILURE(NRetSystemCallFailed, lastSystemError());
+    const auto size = fs::file_size(path, error);
+    m_size = error ? 0 : size;
+    m_rotateAt = rotateAtBytes;
+    m_keptGenerations = rotateAtBytes ? (keepAtMostBytes / rotateAtBytes > 1 ? keepAtMostBytes / rotateAtBytes - 1 : 1) : 0;
+    return NRetSuccess;
+}
+
+nRet LogFile::Close()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    closeFile();
+    return NRetSuccess;
+}
+
+nRet LogFile::WriteV(const wchar_t *format, va_list arguments)
+{
+    if (!format)
+        return NRET_FAILURE(NRetSystemCallFailed, EINVAL);
+    const std::string line = toUtf8(formatLine(format, arguments));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_file)
+        return NRET_FAILURE(NRetSystemCallFailed, EBADF);
+    rotateIfNeeded(line.size());
+    if (!m_file || std::fwrite(line.data(), 1, line.size(), m_file) != line.size() || std::fflush(m_file) != 0)
+        return NRET_FAILURE(NRetSystemCallFailed, lastSystemError());
+    m_size += line.size();
+    return NRetSuccess;
+}
+
+// Moves the full file to "<name>.1", shifting older generations up and
+// dropping the oldest, so the logs never take more than the kept total.
+void LogFile::rotateIfNeeded(std::size_t incomingBytes)
+{
+    if (m_rotateAt == 0 || m_size == 0 || m_size + incomingBytes <= m_rotateAt)
+        return;
+    closeFile();
+    std::error_code error;
+    fs::remove(rotatedPath(m_path, m_keptGenerations), error);
+    for (unsigned generation = m_keptGenerations; generation > 1; --generation)
+        fs::rename(rotatedPath(m_path, generation - 1), rotatedPath(m_path, generation), error);
+    fs::rename(m_path, rotatedPath(m_path, 1), error);
+    m_file = std::fopen(m_path.c_str(), "ab");
+    m_size = 0;
+}
+
+void LogFile::closeFile()
+{
+    if (m_file)
+        std::fclose(m_file);
+    m_file = nullptr;
+}
+
+TRAVONIX_LOG_EXPORT ILog *CreateLog()
+{
+    static LogFile log;
+    return &log;
+}

@@ -1,0 +1,26 @@
+// The products Travonix offers and the address of each one's download page.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QUrl>
+
+struct ProductInfo {
+    QString displayName;
+    QString productKey;
+    QString pagePath;
+};
+
+// Keyed by product key; iteration order is "win10", "win11", "win11arm".
+QMap<QString, ProductInfo> productTable();
+
+// The download page of `productKey` for the page locale `locale`; a key that
+// is not in the table gets the Windows 11 page.
+QString buildPageUrl(const QString &locale, const QString &productKey);
+
+// Scheme and host of the download site, without a trailing slash.
+QString siteOrigin();
+QString defaultSiteOrigin();
+// Accepts an http or https URL with a host and nothing but "/" as its path.
+// Returns false, changing nothing, for anything else.
+bool setSiteOrigin(const QString &origin);

@@ -1,0 +1,79 @@
+// Drives the vendor's download page in an off-screen browser that presents
+// itself as a phone, and reports what the page offers.
+#pragma once
+
+#include "ScraperTimings.h"
+#include "ScraperTypes.h"
+
+#include <QObject>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEnginePage>
+
+class QWebEngineView;
+
+class QuibScraper : public QObject {
+    Q_OBJECT
+public:
+    explicit QuibScraper(QObject *parent = nullptr);
+    ~QuibScraper() override;
+
+    void loadProductPage(const QString &productKey);
+
+    ScraperState state() const { return m_state; }
+    QString locale() const { return m_locale; }
+    // Test seam: the delays and limits; the defaults are the product's.
+    void setTimings(const ScraperTimings &timings);
+    const ScraperTimings &timings() const { return m_timings; }
+
+Q_SIGNALS:
+    void versionsExtracted(QList<ProductVersion> versions);
+    void languagesExtracted(QList<LanguageInfo> languages);
+    void downloadLinksExtracted(QList<DownloadOption> options);
+    void error(QString errorMessage);
+    void stateChanged(ScraperState newState);
+
+private Q_SLOTS:
+    void onLoadStarted();
+    void onLoadProgress(int progress);
+    void onLoadFinished(bool success);
+    void onUrlChanged(const QUrl &url);
+    void onTimeout();
+    void onRetryLoad();
+    void onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message,
+                          int lineNumber, const QString &sourceID);
+    void onJavaScriptInjected();
+
+private:
+    void setupWebView();
+    void detectLocale();
+    void setState(ScraperState state);
+    void failAndIdle(const QString &message);
+    void resumeAfterLoad();
+    void injectJavaScript();
+    void doExtractVersions();
+    void doExtractLanguages();
+    void doExtractLinks();
+    void retryLanguageSubmit();
+
+    QWebEngineView *m_webView = nullptr;
+    ScraperState m_state = ScraperState::Idle;
+    QString m_locale;
+    QString m_productKey;
+    QString m_selectedVersion;
+    QString m_selectedLanguage;
+    QList<ProductVersion> m_versions;
+    QList<LanguageInfo> m_languages;
+    bool m_waitingForReload = false;
+    bool m_isPolling = false;
+    bool m_versionsExtracted = false;
+    bool m_linksExtracted = false;
+    int m_loadRetryCount = 0;
+    int m_pollCount = 0;
+    int m_languageRetryCount = 0;
+    int m_linkReloadCount = 0;
+    int m_versionValidationAttempts = 0;
+    int m_languageValidationAttempts = 0;
+    QTimer m_loadTimer;
+    ScraperTimings m_timings;
+};

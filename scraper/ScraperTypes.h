@@ -1,0 +1,39 @@
+// Records and states that the scraper reports to the main window.
+#pragma once
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+struct ProductVersion {
+    QString id;
+    QString name;
+    bool isValid = false;
+};
+
+struct LanguageInfo {
+    QString id;
+    QString name;
+    QString language;
+    bool isValid = false;
+};
+
+struct DownloadOption {
+    QString versionId;
+    QString language;
+    QString architecture;
+    QString url;
+};
+
+enum class ScraperState {
+    Idle = 0,
+    LoadingVersions = 1,
+    ExtractingVersions = 2,
+    SelectingVersion = 3,
+    LoadingLanguages = 4, // reserved: the language list arrives without a load of its own
+    ExtractingLanguages = 5,
+    SubmittingSelection = 6,
+    ExtractingLinks = 7,
+};
+
+Q_DECLARE_METATYPE(ScraperState)

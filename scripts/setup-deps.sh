@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package Travonix needs to build, run and test.
+# Safe to run repeatedly; does nothing when everything is already present.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qtbase5-dev qtwebengine5-dev
+  libcurl4-openssl-dev libcjson-dev
+  python3 nginx-light openssl mingw-w64
+  xdg-utils
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

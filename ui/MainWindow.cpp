@@ -1,0 +1,352 @@
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "DarkTitleBar.h"
+#include "download/DownloadManager.h"
+#include "platform/SystemServices.h"
+#include "scraper/ProductTable.h"
+#include "scraper/QuibScraper.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WindowWidth = 500;
+constexpr int WindowHeight = 380;
+constexpr int ComboMinimumWidth = 300;
+constexpr int ButtonMinimumWidth = 80;
+constexpr int WaitDialogWidth = 300;
+constexpr int WaitDialogHeight = 80;
+
+const char AdvertUrl[] = "https://www.zamrel.com/bootstick";
+
+QString waitText(ScraperState state)
+{
+    switch (state) {
+    case ScraperState::LoadingVersions:
+        return QStringLiteral("Loading Microsoft download page...");
+    case ScraperState::ExtractingVersions:
+        return QStringLiteral("Extracting available editions...");
+    case ScraperState::LoadingLanguages:
+        return QStringLiteral("Loading language options...");
+    case ScraperState::ExtractingLanguages:
+        return QStringLiteral("Extracting available languages...");
+    case ScraperState::SubmittingSelection:
+        return QStringLiteral("Submitting your selection...");
+    case ScraperState::ExtractingLinks:
+        return QStringLiteral("Extracting download links...");
+    default:
+        return QStringLiteral("Ready");
+    }
+}
+
+QPushButton *makeButton(const QString &text, QWidget *parent, bool enabled)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setMinimumWidth(ButtonMinimumWidth);
+    button->setEnabled(enabled);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *)
+    : QMainWindow(nullptr)
+{
+    buildWidgetTree();
+    m_downloadManager = new DownloadManager(this);
+    fillVersionBox();
+    connectWidgets();
+    updateStatus(QStringLiteral("Ready"));
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_downloadManager) {
+        m_downloadManager->cancelDownload();
+        m_downloadManager->deleteLater();
+        m_downloadManager = nullptr;
+    }
+    if (m_scraper) {
+        m_scraper->deleteLater();
+        m_scraper = nullptr;
+    }
+}
+
+void MainWindow::buildWidgetTree()
+{
+    m_centralWidget = new QWidget(this);
+    auto *mainLayout = new QVBoxLayout(m_centralWidget);
+
+    m_headerLabel = new QLabel(QStringLiteral("Download Windows 10/11 ISO from Microsoft's official website"), this);
+    m_headerLabel->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14px;"));
+    mainLayout->addWidget(m_headerLabel);
+
+    auto *selectionGroup = new QGroupBox(QStringLiteral("Please select the Windows version you'd like to download"), this);
+    selectionGroup->setLayout(buildSelectionGroup());
+    mainLayout->addWidget(selectionGroup);
+
+    auto *linkGroup = new QGroupBox(QStringLiteral("Download link:"), this);
+    linkGroup->setLayout(buildLinkGroup());
+    mainLayout->addWidget(linkGroup);
+
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setTextVisible(true);
+    m_progressBar->setFormat(QStringLiteral("%p%"));
+    m_progressBar->setAlignment(Qt::AlignCenter);
+    mainLayout->addWidget(m_progressBar);
+    mainLayout->addLayout(buildBottomRow());
+
+    setCentralWidget(m_centralWidget);
+    setFixedSize(WindowWidth, WindowHeight);
+    setWindowTitle(QCoreApplication::applicationName().isEmpty() ? QStringLiteral("Travonix")
+                                                                 : QCoreApplication::applicationName());
+}
+
+QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &text, QLabel *&label)
+{
+    label = new QLabel(text, this);
+    layout->addWidget(label);
+    auto *box = new QComboBox(this);
+    box->setMinimumWidth(ComboMinimumWidth);
+    layout->addWidget(box);
+    return box;
+}
+
+QLayout *MainWindow::buildSelectionGroup()
+{
+    auto *layout = new QVBoxLayout;
+    m_versionCombo = addLabelledBox(layout, QStringLiteral("Version:"), m_versionLabel);
+    m_editionCombo = addLabelledBox(layout, QStringLiteral("Edition:"), m_editionLabel);
+    m_languageCombo = addLabelledBox(layout, QStringLiteral("Language:"), m_languageLabel);
+    m_architectureCombo = addLabelledBox(layout, QStringLiteral("Architecture:"), m_architectureLabel);
+    m_editionCombo->setEnabled(false);
+    m_languageCombo->setEnabled(false);
+    m_architectureCombo->setEnabled(false);
+    return layout;
+}
+
+QLayout *MainWindow::buildLinkGroup()
+{
+    auto *layout = new QHBoxLayout;
+    m_linkEdit = new QLineEdit(this);
+    m_linkEdit->setReadOnly(true);
+    m_copyLinkButton = makeButton(QStringLiteral("Copy Link"), this, false);
+    layout->addWidget(m_linkEdit);
+    layout->addWidget(m_copyLinkButton);
+    return layout;
+}
+
+QLayout *MainWindow::buildBottomRow()
+{
+    auto *layout = new QHBoxLayout;
+    m_aboutButton = makeButton(QStringLiteral("About"), this, true);
+    m_advertLabel = new QLabel(QStringLiteral("<a href=\"%1\">Free: make a bootable USB stick</a>")
+                                   .arg(QString::fromLatin1(AdvertUrl)),
+                               this);
+    m_advertLabel->setTextFormat(Qt::RichText);
+    m_advertLabel->setOpenExternalLinks(true);
+    m_downloadButton = makeButton(QStringLiteral("Download"), this, false);
+    m_downloadButton->setAutoDefault(false);
+    layout->addWidget(m_aboutButton);
+    layout->addWidget(m_advertLabel);
+    layout->addStretch();
+    layout->addWidget(m_downloadButton);
+    return layout;
+}
+
+void MainWindow::fillVersionBox()
+{
+    m_versionCombo->clear();
+    const auto products = productTable();
+    for (const ProductInfo &product : products)
+        m_versionCombo->addItem(product.displayName, product.productKey);
+    if (m_versionCombo->count() > 0)
+        m_versionCombo->setCurrentIndex(-1);
+}
+
+void MainWindow::connectWidgets()
+{
+    const auto indexChanged = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(m_versionCombo, indexChanged, this, &MainWindow::onWindowsVersionChanged);
+    connect(m_editionCombo, indexChanged, this, &MainWindow::onEditionChanged);
+    connect(m_languageCombo, indexChanged, this, &MainWindow::onLanguageChanged);
+    connect(m_architectureCombo, indexChanged, this, &MainWindow::onArchitectureChanged);
+    connect(m_copyLinkButton, &QPushButton::clicked, this, &MainWindow::onCopyLinkClicked);
+    connect(m_downloadButton, &QPushButton::clicked, this, &MainWindow::onDownloadClicked);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+    connect(m_downloadManager, &DownloadManager::progress, this, &MainWindow::onDownloadProgress);
+    connect(m_downloadManager, &DownloadManager::finished, this, &MainWindow::onDownloadFinished);
+    connect(m_downloadManager, &DownloadManager::downloadError, this, &MainWindow::onDownloadError);
+}
+
+void MainWindow::setControlsEnabled(bool enabled)
+{
+    if (!enabled) {
+        m_versionCombo->setEnabled(false);
+        m_editionCombo->setEnabled(false);
+        m_languageCombo->setEnabled(false);
+        m_architectureCombo->setEnabled(false);
+        if (!m_isDownloading)
+            m_downloadButton->setEnabled(false);
+        return;
+    }
+    hideWaitDialog();
+    m_versionCombo->setEnabled(true);
+    m_editionCombo->setEnabled(m_editionCombo->count() > 0);
+    m_languageCombo->setEnabled(m_languageCombo->count() > 0);
+    m_architectureCombo->setEnabled(m_architectureCombo->count() > 0);
+    if (!m_isDownloading)
+        m_downloadButton->setEnabled(m_architectureCombo->count() > 0);
+}
+
+QuibScraper *MainWindow::ensureScraper()
+{
+    if (m_scraper)
+        return m_scraper;
+    if (!platform::meetsMinimumOsVersion(platform::SystemServices::instance().osVersion())) {
+        QMessageBox::warning(this, QStringLiteral("Unsupported OS"),
+                             QStringLiteral("This feature requires Windows 8.1 or higher.\n\n"
+                                            "Please upgrade your operating system."),
+                             QMessageBox::Ok);
+        return nullptr;
+    }
+    auto *scraper = new QuibScraper(this);
+    connect(scraper, &QuibScraper::stateChanged, this, &MainWindow::onScraperStateChanged);
+    connect(scraper, &QuibScraper::versionsExtracted, this, &MainWindow::onEditionsExtracted);
+    connect(scraper, &QuibScraper::languagesExtracted, this, &MainWindow::onLanguagesExtracted);
+    connect(scraper, &QuibScraper::downloadLinksExtracted, this, &MainWindow::onDownloadLinksExtracted);
+    connect(scraper, &QuibScraper::error, this, &MainWindow::onScraperError);
+    m_scraper = scraper;
+    return m_scraper;
+}
+
+void MainWindow::showWaitDialog(const QString &message)
+{
+    if (!m_waitDialog) {
+        m_waitDialog = new QDialog(this);
+        m_waitDialog->setWindowTitle(QStringLiteral("Loading..."));
+        m_waitDialog->setModal(true);
+        m_waitDialog->setFixedSize(WaitDialogWidth, WaitDialogHeight);
+        m_waitDialog->setWindowFlags(m_waitDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
+        auto *layout = new QVBoxLayout(m_waitDialog);
+        m_waitLabel = new QLabel(message, m_waitDialog);
+        m_waitLabel->setAlignment(Qt::AlignCenter);
+        auto *busy = new QProgressBar(m_waitDialog);
+        busy->setRange(0, 0);
+        busy->setTextVisible(false);
+        layout->addWidget(m_waitLabel);
+        layout->addWidget(busy);
+        applyDarkTitleBar(m_waitDialog);
+    } else {
+        m_waitLabel->setText(message);
+    }
+    m_waitDialog->show();
+    m_waitDialog->repaint();
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::hideWaitDialog()
+{
+    if (m_waitDialog)
+        m_waitDialog->hide();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    applyDarkTitleBar(this);
+}
+
+void MainWindow::onWindowsVersionChanged(int index)
+{
+    if (index < 0)
+        return;
+    m_selectedProductKey = m_versionCombo->currentData(Qt::UserRole).toString();
+    m_selectedEditionId.clear();
+    m_selectedLanguageName.clear();
+    m_selectedArchitecture.clear();
+    m_selectedDownloadUrl.clear();
+    setControlsEnabled(false);
+    m_editionCombo->clear();
+    m_languageCombo->clear();
+    m_architectureCombo->clear();
+    m_linkEdit->clear();
+    m_progressBar->setValue(0);
+    QuibScraper *scraper = ensureScraper();
+    if (!scraper)
+        return;
+    showWaitDialog(QStringLiteral("Loading, please wait..."));
+    scraper->loadProductPage(m_selectedProductKey);
+}
+
+void MainWindow::onScraperStateChanged(ScraperState state)
+{
+    const QString text = waitText(state);
+    if (!m_waitDialog || !m_waitDialog->isVisible()) {
+        qDebug() << "MainWindow: Wait dialog not visible, status:" << text;
+        return;
+    }
+    qDebug() << "MainWindow: Updating wait dialog to:" << text;
+    m_waitLabel->setText(text);
+    m_waitDialog->repaint();
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::onScraperError(QString error)
+{
+    hideWaitDialog();
+    qDebug() << "MainWindow::onScraperError:" << error;
+    updateStatus(QStringLiteral("Error: %1").arg(error));
+    setControlsEnabled(true);
+}
+
+void MainWindow::onAboutClicked()
+{
+    showAboutBox(this);
+}
+
+void MainWindow::onHyperLinkClicked()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(AdvertUrl), QUrl::TolerantMode));
+}
+
+void MainWindow::onCancelClicked()
+{
+    // Cancelling goes through the Download button, which reads "Cancel" then.
+}
+
+void MainWindow::updateStatus(QString status)
+{
+    // The window has no status area; the text goes to the debug stream only.
+    qDebug() << "MainWindow: Status:" << status;
+}
+
+// The selection flow after the editions arrive and the download flow come
+// with the page scripts and the transfer engine.
+void MainWindow::onEditionChanged(int) {}
+void MainWindow::onLanguageChanged(int) {}
+void MainWindow::onArchitectureChanged(int) {}
+void MainWindow::onCopyLinkClicked() {}
+void MainWindow::onDownloadClicked() {}
+void MainWindow::onEditionsExtracted(QList<ProductVersion>) {}
+void MainWindow::onLanguagesExtracted(QList<LanguageInfo>) {}
+void MainWindow::onDownloadLinksExtracted(QList<DownloadOption>) {}
+void MainWindow::onDownloadProgress(qint64, qint64) {}
+void MainWindow::onDownloadFinished(QString) {}
+void MainWindow::onDownloadError(QString) {}

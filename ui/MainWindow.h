@@ -1,0 +1,92 @@
+// The program's only window: version, edition, language and architecture
+// choice, the ISO link, and the download.
+#pragma once
+
+#include "scraper/ScraperTypes.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class DownloadManager;
+class QComboBox;
+class QDialog;
+class QLayout;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QuibScraper;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void onWindowsVersionChanged(int index);
+    void onEditionChanged(int index);
+    void onLanguageChanged(int index);
+    void onArchitectureChanged(int index);
+    void onCopyLinkClicked();
+    void onDownloadClicked();
+    void onCancelClicked();
+    void onAboutClicked();
+    void onHyperLinkClicked();
+    void onScraperStateChanged(ScraperState state);
+    void onEditionsExtracted(QList<ProductVersion> versions);
+    void onLanguagesExtracted(QList<LanguageInfo> languages);
+    void onDownloadLinksExtracted(QList<DownloadOption> options);
+    void onScraperError(QString error);
+    void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+    void onDownloadFinished(QString filePath);
+    void onDownloadError(QString error);
+    void updateStatus(QString status);
+
+private:
+    void buildWidgetTree();
+    QLayout *buildSelectionGroup();
+    QLayout *buildLinkGroup();
+    QLayout *buildBottomRow();
+    QComboBox *addLabelledBox(QLayout *layout, const QString &text, QLabel *&label);
+    void fillVersionBox();
+    void connectWidgets();
+    void setControlsEnabled(bool enabled);
+    QuibScraper *ensureScraper();
+    void showWaitDialog(const QString &message);
+    void hideWaitDialog();
+
+    QWidget *m_centralWidget = nullptr;
+    QLabel *m_headerLabel = nullptr;
+    QLabel *m_versionLabel = nullptr;
+    QComboBox *m_versionCombo = nullptr;
+    QLabel *m_editionLabel = nullptr;
+    QComboBox *m_editionCombo = nullptr;
+    QLabel *m_languageLabel = nullptr;
+    QComboBox *m_languageCombo = nullptr;
+    QLabel *m_architectureLabel = nullptr;
+    QComboBox *m_architectureCombo = nullptr;
+    QLineEdit *m_linkEdit = nullptr;
+    QPushButton *m_copyLinkButton = nullptr;
+    QPushButton *m_aboutButton = nullptr;
+    QLabel *m_advertLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QPushButton *m_downloadButton = nullptr;
+    QuibScraper *m_scraper = nullptr;
+    DownloadManager *m_downloadManager = nullptr;
+    QString m_selectedProductKey;
+    QString m_selectedEditionId;
+    QString m_selectedLanguageName;
+    QString m_selectedArchitecture;
+    QString m_selectedDownloadUrl;
+    QList<ProductVersion> m_editions;
+    QStringList m_languageNames;
+    QList<DownloadOption> m_downloadOptions;
+    bool m_isDownloading = false;
+    bool m_isFilling = false;
+    QDialog *m_waitDialog = nullptr;
+    QLabel *m_waitLabel = nullptr;
+};
