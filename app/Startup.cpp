@@ -33,13 +33,6 @@ bool passesOsGate()
     return false;
 }
 
-void setWebEngineEnvironment()
-{
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-software-rasterizer --no-sandbox");
-    qputenv("QT_OPENGL", "software");
-}
-
 void applyIdentity()
 {
     QCoreApplication::setApplicationName(QString::fromLatin1(AppIdentity::Name));
@@ -77,6 +70,13 @@ void closeLog()
 }
 
 } // namespace
+
+void setWebEngineEnvironment()
+{
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-software-rasterizer --no-sandbox");
+    qputenv("QT_OPENGL", "software");
+}
 
 nRet activateRunningInstance()
 {

@@ -6,6 +6,9 @@
 
 class ILog;
 
+// Sets the variables that Qt and the web engine read when they start.
+void setWebEngineEnvironment();
+
 // Runs the application and returns the process exit code.
 int runTravonix(int &argc, char **argv);
 

@@ -1,0 +1,32 @@
+// The vendor-page replica (tests/servers/vendor_replica.py) as a child
+// process of the test, listening on a free loopback port.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+class ReplicaServer final {
+public:
+    ReplicaServer();
+    ~ReplicaServer();
+    ReplicaServer(const ReplicaServer &) = delete;
+    ReplicaServer &operator=(const ReplicaServer &) = delete;
+
+    bool start();
+    QString origin() const;
+    // Sends one command line and waits for its answer; returns the answer.
+    QString command(const QString &line);
+    int hits();
+    // Clears every switch, counter and remembered request.
+    bool reset();
+    // Page requests seen so far, as "HIT <method> <path> <agent>" lines.
+    QStringList pageRequests();
+
+private:
+    QString readLine(int timeoutMs);
+
+    QProcess m_process;
+    int m_port = 0;
+    QStringList m_hitLines;
+};

@@ -1,0 +1,4 @@
+#include "TestMain.h"
+class T : public QObject { Q_OBJECT };
+TRAVONIX_TEST_MAIN(T)
+#include "test_instance.moc"

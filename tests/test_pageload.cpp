@@ -1,0 +1,216 @@
+// The scraper's page-load lifecycle against the vendor-page replica, in the
+// real web engine, with shrunk delays.
+#include "TestMain.h"
+
+#include "ReplicaServer.h"
+#include "platform/SystemServices.h"
+#include "scraper/ProductTable.h"
+#include "scraper/QuibScraper.h"
+#include "scraper/UserAgents.h"
+
+#include <QSignalSpy>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr int LoadTimeoutMs = 4000;
+constexpr int ShortTimeoutMs = 1500;
+
+class FakeSystem final : public platform::SystemServices {
+public:
+    std::string localeName() const override { return locale; }
+    std::string locale = "en-US";
+};
+
+ScraperTimings shrunkTimings(int loadTimeoutMs = LoadTimeoutMs)
+{
+    ScraperTimings timings;
+    timings.pageLoadTimeoutMs = loadTimeoutMs;
+    timings.loadRetryDelayMs = 100;
+    timings.afterInjectionMs = 100;
+    timings.versionExtractionDelayMs = 100;
+    return timings;
+}
+
+QList<ScraperState> statesOf(const QSignalSpy &spy)
+{
+    QList<ScraperState> states;
+    for (const auto &arguments : spy)
+        states << arguments.at(0).value<ScraperState>();
+    return states;
+}
+
+QStringList messagesOf(const QSignalSpy &spy)
+{
+    QStringList messages;
+    for (const auto &arguments : spy)
+        messages << arguments.at(0).toString();
+    return messages;
+}
+
+QWebEngineView *scraperView()
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *view = qobject_cast<QWebEngineView *>(widget))
+            return view;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestPageLoad : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qRegisterMetaType<ScraperState>();
+        QVERIFY(m_replica.start());
+        QVERIFY(setSiteOrigin(m_replica.origin()));
+        platform::SystemServices::setInstance(&m_system);
+    }
+
+    void cleanupTestCase() { platform::SystemServices::setInstance(nullptr); }
+
+    void init()
+    {
+        QVERIFY(m_replica.reset());
+        m_system.locale = "en-US";
+        m_scraper = std::make_unique<QuibScraper>();
+        m_scraper->setTimings(shrunkTimings());
+        m_states = std::make_unique<QSignalSpy>(m_scraper.get(), &QuibScraper::stateChanged);
+        m_errors = std::make_unique<QSignalSpy>(m_scraper.get(), &QuibScraper::error);
+    }
+
+    void cleanup()
+    {
+        m_states.reset();
+        m_errors.reset();
+        m_scraper.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void goodPageGoesToExtraction_data()
+    {
+        QTest::addColumn<QString>("productKey");
+        QTest::addColumn<QByteArray>("systemLocale");
+        QTest::addColumn<QString>("expectedPath");
+        QTest::newRow("win10 en-US") << "win10" << QByteArray("en-US") << "/en-us/software-download/windows10ISO";
+        QTest::newRow("win11 en-US") << "win11" << QByteArray("en-US") << "/en-us/software-download/windows11";
+        QTest::newRow("win11arm de-DE") << "win11arm" << QByteArray("de-DE")
+                                        << "/de-de/software-download/windows11arm64";
+        QTest::newRow("win10 sr-Latn-RS") << "win10" << QByteArray("sr-Latn-RS")
+                                          << "/sr-latn-rs/software-download/windows10ISO";
+        QTest::newRow("unknown locale") << "win11" << QByteArray("de-LU") << "/en-us/software-download/windows11";
+    }
+    void goodPageGoesToExtraction()
+    {
+        QFETCH(QString, productKey);
+        QFETCH(QByteArray, systemLocale);
+        QFETCH(QString, expectedPath);
+        m_system.locale = systemLocale.toStdString();
+        m_scraper = std::make_unique<QuibScraper>();
+        m_scraper->setTimings(shrunkTimings());
+        QSignalSpy states(m_scraper.get(), &QuibScraper::stateChanged);
+        QSignalSpy errors(m_scraper.get(), &QuibScraper::error);
+
+        m_scraper->loadProductPage(productKey);
+        QTRY_COMPARE_WITH_TIMEOUT(statesOf(states),
+                                  (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::ExtractingVersions}),
+                                  LoadTimeoutMs);
+        // The timer stops with the completed load: no time-out later on.
+        QTest::qWait(LoadTimeoutMs + 500);
+        QVERIFY2(errors.isEmpty(), qPrintable(messagesOf(errors).join(QLatin1Char('|'))));
+        QCOMPARE(statesOf(states).size(), 2);
+
+        const QStringList requests = m_replica.pageRequests();
+        QCOMPARE(requests.size(), 1);
+        QVERIFY2(requests.first().startsWith(QStringLiteral("HIT GET ") + expectedPath + QLatin1Char(' ')),
+                 qPrintable(requests.first()));
+        const QString agent = requests.first().section(QLatin1Char(' '), 3);
+        QVERIFY2(mobileUserAgents().contains(agent), qPrintable(agent));
+    }
+
+    void twoFailuresThenSuccess()
+    {
+        QCOMPARE(m_replica.command(QStringLiteral("fail 2")), QStringLiteral("OK fail 2"));
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(statesOf(*m_states),
+                                  (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::ExtractingVersions}),
+                                  3 * LoadTimeoutMs);
+        QVERIFY(m_errors->isEmpty());
+        QCOMPARE(m_replica.hits(), 3);
+    }
+
+    void threeFailuresGiveOneErrorAndNoFourthAttempt()
+    {
+        QCOMPARE(m_replica.command(QStringLiteral("fail 10")), QStringLiteral("OK fail 10"));
+        m_scraper->loadProductPage(QStringLiteral("win10"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_errors->size(), 1, 3 * LoadTimeoutMs);
+        QCOMPARE(messagesOf(*m_errors), QStringList{QStringLiteral("Failed to load page after 3 retries")});
+        QCOMPARE(statesOf(*m_states), (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::Idle}));
+        QTest::qWait(1000);
+        QCOMPARE(m_errors->size(), 1);
+        QCOMPARE(m_replica.hits(), 3);
+    }
+
+    void newVisitResetsTheRetryCount()
+    {
+        QCOMPARE(m_replica.command(QStringLiteral("fail 2")), QStringLiteral("OK fail 2"));
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_states->size(), 2, 3 * LoadTimeoutMs);
+        QCOMPARE(m_replica.command(QStringLiteral("fail 2")), QStringLiteral("OK fail 2"));
+        m_scraper->loadProductPage(QStringLiteral("win11arm"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_states->size(), 4, 3 * LoadTimeoutMs);
+        QCOMPARE(statesOf(*m_states).mid(2),
+                 (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::ExtractingVersions}));
+        QVERIFY(m_errors->isEmpty());
+    }
+
+    void hangTimesOutAndLateCompletionIsStillHandled()
+    {
+        m_scraper->setTimings(shrunkTimings(ShortTimeoutMs));
+        QCOMPARE(m_replica.command(QStringLiteral("hang 1")), QStringLiteral("OK hang 1"));
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_errors->size(), 1, 3 * ShortTimeoutMs);
+        QCOMPARE(messagesOf(*m_errors), QStringList{QStringLiteral("Page load timeout")});
+        QCOMPARE(statesOf(*m_states), (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::Idle}));
+
+        QWebEngineView *view = scraperView();
+        QVERIFY(view);
+        QSignalSpy finished(view, &QWebEngineView::loadFinished);
+        QCOMPARE(m_replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, LoadTimeoutMs);
+        QCOMPARE(finished.first().at(0).toBool(), true);
+        QTest::qWait(500);
+        QCOMPARE(m_errors->size(), 1);
+        QCOMPARE(m_scraper->state(), ScraperState::Idle);
+    }
+
+    // A load that the page starts by itself also runs under the time limit.
+    void pageStartedLoadRestartsTheCount()
+    {
+        m_scraper->setTimings(shrunkTimings(ShortTimeoutMs));
+        QCOMPARE(m_replica.command(QStringLiteral("selfnav 800")), QStringLiteral("OK selfnav 800"));
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_states->size(), 2, LoadTimeoutMs);
+        QCOMPARE(m_replica.command(QStringLiteral("hang 1")), QStringLiteral("OK hang 1"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_errors->size(), 1, 800 + 3 * ShortTimeoutMs);
+        QCOMPARE(messagesOf(*m_errors), QStringList{QStringLiteral("Page load timeout")});
+        QCOMPARE(m_replica.hits(), 2);
+        QVERIFY(m_replica.pageRequests().last().contains(QLatin1String("selfnav=1")));
+        QCOMPARE(m_replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
+    }
+
+private:
+    ReplicaServer m_replica;
+    FakeSystem m_system;
+    std::unique_ptr<QuibScraper> m_scraper;
+    std::unique_ptr<QSignalSpy> m_states;
+    std::unique_ptr<QSignalSpy> m_errors;
+};
+
+TRAVONIX_TEST_MAIN(TestPageLoad)
+#include "test_pageload.moc"
