@@ -33,16 +33,6 @@ bool passesOsGate()
     return false;
 }
 
-void applyIdentity()
-{
-    QCoreApplication::setApplicationName(QString::fromLatin1(AppIdentity::Name));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(AppIdentity::Version));
-    QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::Organisation));
-    const bool besideWorkingDirectory = QFileInfo::exists(QString::fromLatin1(AppIdentity::IconPath));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath
-                                                                                   : AppIdentity::EmbeddedIconPath)));
-}
-
 void runSecondInstance(InstanceGuard &guard)
 {
     const nRet activation = activateRunningInstance();
@@ -76,6 +66,19 @@ void setWebEngineEnvironment()
     qputenv("QT_LOGGING_RULES", "*.debug=false");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-software-rasterizer --no-sandbox");
     qputenv("QT_OPENGL", "software");
+}
+
+void applyIdentity()
+{
+    // The resources live in a static library, whose registration the linker
+    // would otherwise drop.
+    Q_INIT_RESOURCE(resources);
+    QCoreApplication::setApplicationName(QString::fromLatin1(AppIdentity::Name));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(AppIdentity::Version));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::Organisation));
+    const bool besideWorkingDirectory = QFileInfo::exists(QString::fromLatin1(AppIdentity::IconPath));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath
+                                                                                   : AppIdentity::EmbeddedIconPath)));
 }
 
 nRet activateRunningInstance()

@@ -9,6 +9,9 @@ class ILog;
 // Sets the variables that Qt and the web engine read when they start.
 void setWebEngineEnvironment();
 
+// Name, version, organisation and icon of the application.
+void applyIdentity();
+
 // Runs the application and returns the process exit code.
 int runTravonix(int &argc, char **argv);
 

@@ -7,7 +7,9 @@ set -euo pipefail
 
 script_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 repo_root="$(cd "${script_dir}/.." && pwd)"
-compiler="${MINGW_CXX:-x86_64-w64-mingw32-g++}"
+# The posix flavour has std::thread and std::mutex, as every real Windows
+# toolchain does.
+compiler="${MINGW_CXX:-x86_64-w64-mingw32-g++-posix}"
 
 if ! command -v "${compiler}" >/dev/null 2>&1; then
     echo "check_windows_sources: compiler '${compiler}' not found (install mingw-w64)" >&2

@@ -1,4 +1,188 @@
+// One instance per user: the real program started as separate processes,
+// and the activation channel between them.
 #include "TestMain.h"
-class T : public QObject { Q_OBJECT };
-TRAVONIX_TEST_MAIN(T)
+
+#include "platform/linux/LocalActivation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <future>
+
+namespace {
+
+constexpr int StartTimeoutMs = 20000;
+
+// The program in a private environment: its own state, runtime and working
+// folders, and a download site on which nothing answers.
+class AppSandbox {
+public:
+    AppSandbox()
+    {
+        QDir(m_root.path()).mkpath(QStringLiteral("state"));
+        QDir(m_root.path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString runtimeDir() const { return m_root.filePath(QStringLiteral("runtime")); }
+    QString stateDir() const { return m_root.filePath(QStringLiteral("state")); }
+
+    std::unique_ptr<QProcess> start(const QString &program = QStringLiteral(TRAVONIX_APP_PATH))
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), stateDir());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        environment.insert(QStringLiteral("TRAVONIX_ORIGIN"), QStringLiteral("http://127.0.0.1:9"));
+        process->setProcessEnvironment(environment);
+        process->setWorkingDirectory(m_root.path());
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(program, QStringList());
+        process->waitForStarted(StartTimeoutMs);
+        return process;
+    }
+
+    // The first instance listens for activation requests once it is up.
+    bool waitUntilServing(QProcess &process) const
+    {
+        const QString socket = QDir(runtimeDir()).filePath(QStringLiteral("Travonix.activation"));
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < StartTimeoutMs && process.state() == QProcess::Running) {
+            if (QFile::exists(socket) && QDir(runtimeDir()).entryList({QStringLiteral("*.lock")}).size() == 1)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    QString logText() const
+    {
+        QString text;
+        for (const QFileInfo &folder : QDir(stateDir()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            for (const QFileInfo &file : QDir(folder.filePath()).entryInfoList(QDir::Files)) {
+                QFile log(file.filePath());
+                if (log.open(QIODevice::ReadOnly))
+                    text += QString::fromUtf8(log.readAll());
+            }
+        }
+        return text;
+    }
+
+    QString root() const { return m_root.path(); }
+
+private:
+    QTemporaryDir m_root;
+};
+
+int count(const QString &text, const QString &pattern)
+{
+    return int(text.count(QRegularExpression(pattern, QRegularExpression::MultilineOption)));
+}
+
+bool stopPolitely(QProcess &process)
+{
+    process.terminate();
+    return process.waitForFinished(StartTimeoutMs) && process.exitStatus() == QProcess::NormalExit
+           && process.exitCode() == 0;
+}
+
+} // namespace
+
+class TestInstance : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startAndCloseLeaveStartAndEndLines()
+    {
+        AppSandbox sandbox;
+        auto app = sandbox.start();
+        QVERIFY(sandbox.waitUntilServing(*app));
+        QVERIFY(stopPolitely(*app));
+        const QString log = sandbox.logText();
+        QCOMPARE(count(log, QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 1);
+        QCOMPARE(count(log, QStringLiteral("^main \\d+ End\\.\\.\\.$")), 1);
+        QVERIFY2(!log.contains(QLatin1String("nRet=")), qPrintable(log));
+    }
+
+    void withoutLogLibraryRunsSilently()
+    {
+        AppSandbox sandbox;
+        const QString lonely = QDir(sandbox.root()).filePath(QStringLiteral("travonix"));
+        QVERIFY(QFile::copy(QStringLiteral(TRAVONIX_APP_PATH), lonely));
+        auto app = sandbox.start(lonely);
+        QVERIFY(sandbox.waitUntilServing(*app));
+        QVERIFY(stopPolitely(*app));
+        QCOMPARE(QDir(sandbox.stateDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void secondStartActivatesTheFirstAndExits()
+    {
+        AppSandbox sandbox;
+        auto first = sandbox.start();
+        QVERIFY(sandbox.waitUntilServing(*first));
+        auto second = sandbox.start();
+        QVERIFY(second->waitForFinished(StartTimeoutMs));
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(first->state(), QProcess::Running);
+        const QString log = sandbox.logText();
+        QCOMPARE(count(log, QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 2);
+        QCOMPARE(count(log, QStringLiteral("^main \\d+ End\\.\\.\\.$")), 1);
+        QVERIFY2(!log.contains(QLatin1String("nRet=")), qPrintable(log));
+        QVERIFY(stopPolitely(*first));
+    }
+
+    void crashedFirstNeverBlocksTheNextStart()
+    {
+        AppSandbox sandbox;
+        auto crashed = sandbox.start();
+        QVERIFY(sandbox.waitUntilServing(*crashed));
+        crashed->kill();
+        QVERIFY(crashed->waitForFinished(StartTimeoutMs));
+
+        auto next = sandbox.start();
+        QVERIFY(sandbox.waitUntilServing(*next));
+        QTest::qWait(500);
+        QCOMPARE(next->state(), QProcess::Running);
+        auto another = sandbox.start();
+        QVERIFY(another->waitForFinished(StartTimeoutMs));
+        QCOMPARE(another->exitCode(), 0);
+        QCOMPARE(next->state(), QProcess::Running);
+        QVERIFY(stopPolitely(*next));
+    }
+
+    void activationRestoresRaisesAndAnswers()
+    {
+        const QString title = QStringLiteral("Activation test %1").arg(QCoreApplication::applicationPid());
+        QWidget window;
+        window.setWindowTitle(title);
+        window.showMinimized();
+        QVERIFY(window.isMinimized());
+        platform::linux_::ActivationServer server(title);
+        QVERIFY(server.isListening());
+
+        auto answer = std::async(std::launch::async, [title] { return platform::linux_::requestActivation(title); });
+        QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(answer.get());
+        QVERIFY(!window.isMinimized());
+        QVERIFY(window.isVisible());
+    }
+
+    void activationWithoutWindowOrServerFails()
+    {
+        const QString title = QStringLiteral("No window %1").arg(QCoreApplication::applicationPid());
+        QVERIFY(!platform::linux_::requestActivation(title));
+        platform::linux_::ActivationServer server(title);
+        auto answer = std::async(std::launch::async, [title] { return platform::linux_::requestActivation(title); });
+        QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(!answer.get());
+    }
+};
+
+TRAVONIX_TEST_MAIN(TestInstance)
 #include "test_instance.moc"

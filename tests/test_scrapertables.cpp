@@ -1,4 +1,123 @@
+// The scraper's tables: products and page addresses, page locales, identities.
 #include "TestMain.h"
-class T : public QObject { Q_OBJECT };
-TRAVONIX_TEST_MAIN(T)
+
+#include "scraper/PageLocales.h"
+#include "scraper/ProductTable.h"
+#include "scraper/UserAgents.h"
+
+#include <QSet>
+
+class TestScraperTables : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { setSiteOrigin(defaultSiteOrigin()); }
+
+    void productTableIsOrderedByKey()
+    {
+        const auto products = productTable();
+        QCOMPARE(products.keys(), (QStringList{"win10", "win11", "win11arm"}));
+        QStringList names;
+        for (auto product = products.cbegin(); product != products.cend(); ++product) {
+            names << product->displayName;
+            QCOMPARE(product->productKey, product.key());
+        }
+        QCOMPARE(names, (QStringList{"Windows 10", "Windows 11", "Windows 11 ARM64"}));
+    }
+
+    void pageUrl_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("productKey");
+        QTest::addColumn<QString>("url");
+        const QString origin = QStringLiteral("https://www.microsoft.com");
+        QTest::newRow("win11arm de-de") << "de-de" << "win11arm" << origin + "/de-de/software-download/windows11arm64";
+        QTest::newRow("win10") << "en-us" << "win10" << origin + "/en-us/software-download/windows10ISO";
+        QTest::newRow("win11") << "fr-fr" << "win11" << origin + "/fr-fr/software-download/windows11";
+        QTest::newRow("unknown key") << "ja-jp" << "win12" << origin + "/ja-jp/software-download/windows11";
+        QTest::newRow("empty key") << "en-us" << "" << origin + "/en-us/software-download/windows11";
+        QTest::newRow("key case matters") << "en-us" << "Win11" << origin + "/en-us/software-download/windows11";
+        QTest::newRow("locale with script") << "sr-latn-rs" << "win10"
+                                            << origin + "/sr-latn-rs/software-download/windows10ISO";
+    }
+    void pageUrl()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, productKey);
+        QFETCH(QString, url);
+        QCOMPARE(buildPageUrl(locale, productKey), url);
+    }
+
+    void origin_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("origin");
+        QTest::newRow("loopback http") << "http://127.0.0.1:8080" << true << "http://127.0.0.1:8080";
+        QTest::newRow("trailing slash") << "https://mirror.example.org/" << true << "https://mirror.example.org";
+        QTest::newRow("path") << "https://mirror.example.org/iso" << false << "https://www.microsoft.com";
+        QTest::newRow("query") << "https://mirror.example.org?x=1" << false << "https://www.microsoft.com";
+        QTest::newRow("ftp") << "ftp://mirror.example.org" << false << "https://www.microsoft.com";
+        QTest::newRow("no scheme") << "mirror.example.org" << false << "https://www.microsoft.com";
+        QTest::newRow("user info") << "https://a:b@mirror.example.org" << false << "https://www.microsoft.com";
+        QTest::newRow("empty") << "" << false << "https://www.microsoft.com";
+        QTest::newRow("percent sign") << "https://%31.example" << false << "https://www.microsoft.com";
+    }
+    void origin()
+    {
+        QFETCH(QString, given);
+        QFETCH(bool, accepted);
+        QFETCH(QString, origin);
+        QCOMPARE(setSiteOrigin(given), accepted);
+        QCOMPARE(siteOrigin(), origin);
+        QCOMPARE(buildPageUrl(QStringLiteral("en-us"), QStringLiteral("win11")),
+                 origin + QStringLiteral("/en-us/software-download/windows11"));
+    }
+
+    void pageLocaleTable()
+    {
+        QCOMPARE(pageLocales().size(), 96);
+        QCOMPARE(pageLocales().first(), QStringLiteral("fr-dz"));
+        QCOMPARE(pageLocales().last(), QStringLiteral("zh-hk"));
+        QCOMPARE(QSet<QString>(pageLocales().begin(), pageLocales().end()).size(), 96);
+        for (const QString &locale : pageLocales())
+            QCOMPARE(locale, locale.toLower());
+    }
+
+    void localeDetection_data()
+    {
+        QTest::addColumn<QByteArray>("systemName");
+        QTest::addColumn<QString>("pageLocale");
+        QTest::newRow("en-US") << QByteArray("en-US") << "en-us";
+        QTest::newRow("sr-Latn-RS") << QByteArray("sr-Latn-RS") << "sr-latn-rs";
+        QTest::newRow("FR-ca") << QByteArray("FR-ca") << "fr-ca";
+        QTest::newRow("en-GULF") << QByteArray("en-GULF") << "en-gulf";
+        QTest::newRow("not in table") << QByteArray("de-LU") << "en-us";
+        QTest::newRow("language only") << QByteArray("de") << "en-us";
+        QTest::newRow("underscore form") << QByteArray("de_DE") << "en-us";
+        QTest::newRow("prefix of an entry") << QByteArray("sr-latn") << "en-us";
+        QTest::newRow("empty") << QByteArray() << "en-us";
+        QTest::newRow("non-ASCII letters do not fold") << QByteArray("\xC9N-US") << "en-us";
+    }
+    void localeDetection()
+    {
+        QFETCH(QByteArray, systemName);
+        QFETCH(QString, pageLocale);
+        QCOMPARE(matchPageLocale(systemName), pageLocale);
+    }
+
+    void everyPhoneIdentityIsChosen()
+    {
+        QCOMPARE(mobileUserAgents().size(), 5);
+        QSet<QString> chosen;
+        for (int i = 0; i < 500 && chosen.size() < 5; ++i)
+            chosen.insert(pickMobileUserAgent());
+        QCOMPARE(chosen.size(), 5);
+        for (const QString &agent : mobileUserAgents())
+            QVERIFY(agent.contains(QLatin1String("Android")) && agent.contains(QLatin1String("Mobile Safari")));
+        QVERIFY(!desktopUserAgent().contains(QLatin1String("Mobile")));
+    }
+};
+
+TRAVONIX_TEST_MAIN(TestScraperTables)
 #include "test_scrapertables.moc"

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "app/AppIdentity.h"
 #include "DarkTitleBar.h"
 #include "download/DownloadManager.h"
 #include "platform/SystemServices.h"
@@ -114,8 +115,7 @@ void MainWindow::buildWidgetTree()
 
     setCentralWidget(m_centralWidget);
     setFixedSize(WindowWidth, WindowHeight);
-    setWindowTitle(QCoreApplication::applicationName().isEmpty() ? QStringLiteral("Travonix")
-                                                                 : QCoreApplication::applicationName());
+    setWindowTitle(QString::fromLatin1(AppIdentity::Name));
 }
 
 QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &text, QLabel *&label)
