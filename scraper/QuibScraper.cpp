@@ -1,12 +1,16 @@
 #include "QuibScraper.h"
 
+#include "PageAnswers.h"
 #include "PageLocales.h"
+#include "PageScripts.h"
+#include "ScraperLimits.h"
 #include "ProductTable.h"
 #include "ScraperPage.h"
 #include "UserAgents.h"
 #include "platform/SystemServices.h"
 
 #include <QDebug>
+#include <QPointer>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -151,11 +155,11 @@ void QuibScraper::onLoadFinished(bool success)
 
     if (!success) {
         qDebug() << "QuibScraper: Load failed";
-        if (++m_loadRetryCount < m_timings.maxLoadAttempts) {
+        if (++m_loadRetryCount < ScraperLimits::LoadAttempts) {
             qDebug() << "QuibScraper: Retrying..." << m_loadRetryCount;
             QTimer::singleShot(m_timings.loadRetryDelayMs, this, &QuibScraper::onRetryLoad);
         } else {
-            failAndIdle(QStringLiteral("Failed to load page after %1 retries").arg(m_timings.maxLoadAttempts));
+            failAndIdle(QStringLiteral("Failed to load page after %1 retries").arg(ScraperLimits::LoadAttempts));
         }
         return;
     }
@@ -222,31 +226,188 @@ void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel
     Q_UNUSED(lineNumber)
     Q_UNUSED(sourceID)
     qDebug().nospace() << "JS [" << static_cast<int>(level) << "]: " << message;
+    const PageAnswers::ConsoleLine line = PageAnswers::parseConsoleLine(message);
+    switch (line.kind) {
+    case PageAnswers::ConsoleLine::Output:
+        qDebug() << "QuibScraper: Received output tag=" << line.tag;
+        dispatchOutput(line.tag, line.payload);
+        break;
+    case PageAnswers::ConsoleLine::Debug:
+        qDebug() << "QuibScraper: Page debug info:" << line.payload;
+        break;
+    case PageAnswers::ConsoleLine::Initialized:
+        qDebug() << "QuibScraper: JavaScript helpers initialized successfully!";
+        break;
+    case PageAnswers::ConsoleLine::Error:
+        qDebug() << "QuibScraper: JavaScript error:" << line.payload;
+        break;
+    case PageAnswers::ConsoleLine::Other:
+        break;
+    }
 }
 
-// The page-script library and the extraction steps arrive with the page
-// scripts; until then a loaded page is reported but not read.
+void QuibScraper::dispatchOutput(const QString &tag, const QString &payload)
+{
+    if (tag == QLatin1String("VERSIONS")) {
+        parseVersions(payload);
+    } else if (tag == QLatin1String("LANGUAGES")) {
+        parseLanguages(payload);
+    } else if (tag == QLatin1String("LINKS")) {
+        parseLinks(payload);
+    } else if (tag == QLatin1String("VERSION_SELECTED")) {
+        qDebug() << "QuibScraper: Version selected, extracting languages...";
+        m_languageRetryCount = 0;
+        QTimer::singleShot(m_timings.versionSelectedTagDelayMs, this, &QuibScraper::doExtractLanguages);
+    } else if (tag == QLatin1String("LANGUAGE_SELECTED")) {
+        qDebug() << "QuibScraper: Language selected, extracting links...";
+        QTimer::singleShot(m_timings.languageSelectedTagDelayMs, this, &QuibScraper::doExtractLinks);
+    }
+}
+
+// Page scripts answer asynchronously; an answer that arrives after the
+// scraper is gone (the page calls back while it is torn down) is dropped.
+void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult)
+{
+    if (!m_webView)
+        return;
+    QPointer<QuibScraper> self(this);
+    m_webView->page()->runJavaScript(script, [self, onResult](const QVariant &result) {
+        if (self)
+            onResult(result.toString());
+    });
+}
+
+void QuibScraper::runScript(const QString &script)
+{
+    if (m_webView)
+        m_webView->page()->runJavaScript(script);
+}
+
 void QuibScraper::injectJavaScript()
 {
     qDebug() << "QuibScraper: injectJavaScript() called";
+    runScript(PageScripts::script(QStringLiteral("page_library")), [this](const QString &result) {
+        qDebug() << "QuibScraper: Helper functions defined:" << result;
+        readEditions();
+    });
+}
+
+void QuibScraper::readEditions()
+{
+    runScript(PageScripts::script(QStringLiteral("read_editions")), [this](const QString &result) {
+        qDebug() << "QuibScraper: JavaScript result:" << result;
+        parseVersions(result);
+    });
 }
 
 void QuibScraper::doExtractVersions()
 {
-    qDebug() << "QuibScraper: version extraction needs the page scripts";
+    if (m_versionsExtracted) {
+        qDebug() << "QuibScraper: Versions already extracted, skipping duplicate extraction";
+        return;
+    }
+    qDebug() << "QuibScraper: Running version extraction...";
+    runScript(PageScripts::extractVersionsCall(), [this](const QString &result) {
+        qDebug() << "QuibScraper: Version extraction result:" << result;
+        m_versionsExtracted = true;
+        parseVersions(result);
+    });
+    qDebug() << "QuibScraper: Version extraction scheduled";
+}
+
+void QuibScraper::parseVersions(const QString &text)
+{
+    qDebug() << "QuibScraper: Parsing versions:" << text;
+    QString problem;
+    const auto versions = PageAnswers::parseVersionList(text, &problem);
+    if (!versions) {
+        qDebug() << "QuibScraper: Failed to parse versions JSON:" << problem;
+        return;
+    }
+    m_versions = *versions;
+    for (const ProductVersion &version : qAsConst(m_versions))
+        qDebug() << "QuibScraper: Found version:" << version.id << "-" << version.name;
+    if (m_versions.isEmpty()) {
+        qDebug() << "QuibScraper: No valid versions found";
+        failAndIdle(QStringLiteral("No versions found on the page"));
+        return;
+    }
+    qDebug() << "QuibScraper: Total versions found:" << m_versions.size();
+    setState(ScraperState::Idle);
+    Q_EMIT versionsExtracted(m_versions);
 }
 
 void QuibScraper::doExtractLanguages()
 {
-    qDebug() << "QuibScraper: language extraction needs the page scripts";
+    qDebug() << "QuibScraper: Running language extraction (retry" << m_languageRetryCount << ")...";
+    runScript(PageScripts::extractLanguagesCall(), [this](const QString &result) {
+        qDebug() << "QuibScraper: Language extraction result:" << result;
+        parseLanguages(result);
+    });
+    qDebug() << "QuibScraper: Language extraction scheduled";
+}
+
+void QuibScraper::parseLanguages(const QString &text)
+{
+    qDebug() << "QuibScraper: Parsing languages:" << text;
+    QString problem;
+    const auto languages = PageAnswers::parseLanguageList(text, &problem);
+    if (!languages) {
+        qDebug() << "QuibScraper: Failed to parse JSON:" << problem;
+        return;
+    }
+    if (languages->isEmpty()) {
+        ++m_languageRetryCount;
+        qDebug() << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of" << ScraperLimits::LanguageReads;
+        if (m_languageRetryCount >= ScraperLimits::LanguageReads) {
+            failAndIdle(QStringLiteral("No languages found on the page"));
+            return;
+        }
+        setState(ScraperState::ExtractingLanguages);
+        QTimer::singleShot(m_timings.languageRetryDelayMs, this, &QuibScraper::doExtractLanguages);
+        return;
+    }
+    m_languages = *languages;
+    for (const LanguageInfo &language : qAsConst(m_languages))
+        qDebug() << "QuibScraper: Found language:" << language.name << "id:" << language.id << "lang:" << language.language;
+    qDebug() << "QuibScraper: Total languages found:" << m_languages.size();
+    m_languageRetryCount = 0;
+    setState(ScraperState::Idle);
+    Q_EMIT languagesExtracted(m_languages);
 }
 
 void QuibScraper::doExtractLinks()
 {
-    qDebug() << "QuibScraper: link extraction needs the page scripts";
+    if (m_linksExtracted) {
+        qDebug() << "QuibScraper: Links already extracted, skipping duplicate extraction";
+        return;
+    }
+    qDebug() << "QuibScraper: Running link extraction...";
+    runScript(PageScripts::extractLinksCall(), [this](const QString &result) {
+        qDebug() << "QuibScraper: Link extraction result:" << result;
+        // Set before parsing: an unreadable answer also ends this search's extraction.
+        m_linksExtracted = true;
+        parseLinks(result);
+    });
+    qDebug() << "QuibScraper: Link extraction scheduled";
 }
 
-void QuibScraper::retryLanguageSubmit()
+void QuibScraper::parseLinks(const QString &text)
 {
-    qDebug() << "QuibScraper: language submission needs the page scripts";
+    qDebug() << "QuibScraper: Parsing links:" << text;
+    QString problem;
+    const auto options = PageAnswers::parseLinkList(text, m_selectedVersion, m_selectedLanguage, &problem);
+    if (!options) {
+        qDebug() << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
+        return;
+    }
+    for (const DownloadOption &option : *options)
+        qDebug() << "QuibScraper: Found link:" << option.url << "(" << option.architecture << ")";
+    if (options->isEmpty()) {
+        failAndIdle(QStringLiteral("No download links found"));
+        return;
+    }
+    setState(ScraperState::Idle);
+    Q_EMIT downloadLinksExtracted(*options);
 }
+

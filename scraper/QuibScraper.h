@@ -10,7 +10,13 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
+#include <functional>
+
 class QWebEngineView;
+
+namespace PageAnswers {
+struct PollResult;
+}
 
 class QuibScraper : public QObject {
     Q_OBJECT
@@ -19,6 +25,8 @@ public:
     ~QuibScraper() override;
 
     void loadProductPage(const QString &productKey);
+    void selectVersion(const QString &versionId);
+    void selectLanguage(const QString &language);
 
     ScraperState state() const { return m_state; }
     QString locale() const { return m_locale; }
@@ -43,6 +51,18 @@ private Q_SLOTS:
     void onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message,
                           int lineNumber, const QString &sourceID);
     void onJavaScriptInjected();
+    void doExtractVersions();
+    void doExtractLanguages();
+    void doExtractLinks();
+    void onVersionSelected();
+    void checkVersionValidationAndProceed();
+    void checkLanguageValidationAndProceed();
+    void startPollingForLinks();
+    void doPollingLoop();
+    void retryLanguageSubmit();
+    void doSelectLanguageAfterReload();
+    void reloadPageForFreshLinks();
+    void onLanguageSelected();
 
 private:
     void setupWebView();
@@ -50,11 +70,21 @@ private:
     void setState(ScraperState state);
     void failAndIdle(const QString &message);
     void resumeAfterLoad();
+    void runScript(const QString &script, std::function<void(const QString &)> onResult);
+    void runScript(const QString &script);
     void injectJavaScript();
-    void doExtractVersions();
-    void doExtractLanguages();
-    void doExtractLinks();
-    void retryLanguageSubmit();
+    void readEditions();
+    void parseVersions(const QString &text);
+    void parseLanguages(const QString &text);
+    void parseLinks(const QString &text);
+    void dispatchOutput(const QString &tag, const QString &payload);
+    void checkProgressModalAndProceed(const std::function<void(bool)> &callback);
+    void handlePollResult(const QString &text);
+    void logPollResult(const PageAnswers::PollResult &result);
+    void retrySubmitOrReload(const PageAnswers::PollResult &result);
+    void actOnContainer(const PageAnswers::PollResult &result);
+    void actOnMissingContainer(const PageAnswers::PollResult &result);
+    void reloadOrGiveUp(const QString &giveUpMessage);
 
     QWebEngineView *m_webView = nullptr;
     ScraperState m_state = ScraperState::Idle;

@@ -1,14 +1,23 @@
-// Delays and limits of the scraper. Tests shrink them; the defaults are the
-// values the product runs with.
+// Delays of the scraper's steps. Tests shrink them; the defaults are the
+// values the product runs with. Attempt limits are fixed and not here.
 #pragma once
 
 struct ScraperTimings {
     int pageLoadTimeoutMs = 30000;
     int loadRetryDelayMs = 2000;
-    int maxLoadAttempts = 3;
     int afterInjectionMs = 1000;
     int versionExtractionDelayMs = 2500;
     int languageExtractionDelayMs = 500;
     int linkExtractionDelayMs = 1000;
     int resubmitAfterReloadMs = 2000;
+    int afterVersionSelectionMs = 3000;
+    int validationRecheckMs = 2000;
+    int languageRetryDelayMs = 3500;
+    int afterLanguageSelectionMs = 3000;
+    int pollIntervalMs = 2000;
+    int reloadDelayMs = 1000;
+    int reselectLanguageDelayMs = 3000;
+    int pollAfterReselectionMs = 5000;
+    int versionSelectedTagDelayMs = 3500;
+    int languageSelectedTagDelayMs = 2000;
 };

@@ -37,3 +37,6 @@ enum class ScraperState {
 };
 
 Q_DECLARE_METATYPE(ScraperState)
+Q_DECLARE_METATYPE(ProductVersion)
+Q_DECLARE_METATYPE(LanguageInfo)
+Q_DECLARE_METATYPE(DownloadOption)

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Local replica of the vendor's software-download pages, driven by the tests.
 
-Serves the ISO download pages (and the Media Creation Tool page) on 127.0.0.1
-and the two connector endpoints the page script calls.  A test controls the
-server through stdin, one command per line; every command is answered on
-stdout.  See README.md beside this file for the protocol.
+Serves the ISO download pages (and the Media Creation Tool page) on 127.0.0.1,
+the two connector endpoints the page script calls, and the ISO files the
+links point to.  A test controls the server through stdin, one command per
+line; every command is answered on stdout.  See README.md beside this file
+for the protocol.
 
 Standard library only.
 """
@@ -13,6 +14,7 @@ import argparse
 import base64
 import collections
 import datetime
+import functools
 import hashlib
 import html
 import json
@@ -26,7 +28,7 @@ import time
 import traceback
 import uuid
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
-from urllib.parse import parse_qsl, quote, urlencode, urlsplit, urlunsplit
+from urllib.parse import parse_qsl, quote, unquote, urlencode, urlsplit, urlunsplit
 
 
 # ---------------------------------------------------------------------------
@@ -83,6 +85,20 @@ LANGUAGES = (
     Language("Ukrainian", "Ukrainian", "Ukrainian", "Ukrainian"),
 )
 
+# Extra list entries whose names are awkward to carry through scripts and
+# markup (`hostile on`).  The file token names the entry, so the links show
+# which one was really confirmed.
+HOSTILE_LANGUAGES = (
+    Language("Hostile1", "O'Brien English", "Hostile1", None),
+    Language("Hostile2", "Back\\slash English", "Hostile2", None),
+    Language("Hostile3", "Line\nBreak English", "Hostile3", None),
+    Language("Hostile4", "</script><script>window.quibQtPwned=1</script> English",
+             "Hostile4", None),
+    Language("Hostile5", 'Quote " English', "Hostile5", None),
+)
+# SKU ids are edition id * 100 + index; the awkward entries use indexes from here.
+HOSTILE_SKU_OFFSET = 90
+
 # Download types as the connector reports them.
 DOWNLOAD_X86 = 0
 DOWNLOAD_X64 = 1
@@ -100,7 +116,7 @@ Product = collections.namedtuple("Product", [
     "edition_label",   # text of the edition <option> (markup as written)
     "display_name",    # ProductDisplayName in connector answers
     "file_pattern",    # ISO file name, {lang} and {arch} filled in
-    "arches",
+    "arches",          # in the order the links are listed
     "languages",
     "verify_rows",     # how many languages the verify table lists
 ])
@@ -139,7 +155,7 @@ PRODUCTS = {
         edition_label="Windows 10 (multi-edition ISO)",
         display_name="Windows 10",
         file_pattern="Win10_22H2_{lang}_{arch}v1.iso",
-        arches=(Arch(DOWNLOAD_X86, "x32", "32-bit"), Arch(DOWNLOAD_X64, "x64", "64-bit")),
+        arches=(Arch(DOWNLOAD_X64, "x64", "64-bit"), Arch(DOWNLOAD_X86, "x32", "32-bit")),
         languages=LANGUAGES,
         verify_rows=4,
     ),
@@ -157,6 +173,9 @@ PRODUCTS = {
         verify_rows=0,
     ),
 }
+
+# Page the links move to after a language confirmation (`aftersubmit moved`).
+THANKYOU_PAGE = "thankyou"
 
 # Odd file names seen in real life.
 FILE_NAME_OVERRIDES = {
@@ -182,7 +201,9 @@ VERIFY_LANGUAGES = ("Arabic", "English", "English (United Kingdom)", "French", "
 
 PROFILE_ID = "606624d44113"
 CONNECTOR_PREFIX = "/software-download-connector/api/"
-DEFAULT_ISO_BASE = "https://software.download.prss.microsoft.com/dbazure"
+LANGUAGES_ENDPOINT = "getskuinformationbyproductedition"
+LINKS_ENDPOINT = "GetProductDownloadLinksBySku"
+ISO_PATH_PREFIX = "/dbazure/"
 
 PAGE_PATH_RE = re.compile(r"/([a-z]{2}(?:-[a-z]+)*)/software-download/([^/]+)",
                           re.IGNORECASE | re.ASCII)
@@ -190,42 +211,179 @@ SESSION_ID_RE = re.compile(
     r"[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}", re.IGNORECASE | re.ASCII)
 
 
-def sku_id(product, index):
-    return str(product.edition_id * 100 + index)
+# -- editions -----------------------------------------------------------------
+
+MAX_EDITIONS = 5
+# Further editions of a page get the real edition id plus a multiple of this.
+EXTRA_EDITION_STEP = 1000
+
+Edition = collections.namedtuple("Edition", [
+    "product",
+    "number",          # 1 for the real edition, 2.. for the invented ones
+    "edition_id",
+    "label",           # text of the edition <option>
+    "display_name",    # ProductDisplayName in connector answers
+    "file_suffix",     # inserted before ".iso" in file names
+])
 
 
-def find_sku(sku):
-    """Maps a SKU id back to (product, language); None when unknown."""
-    if not re.fullmatch(r"[0-9]{1,12}", sku or "", re.ASCII):
-        return None
-    number = int(sku)
+def edition_of(product, number):
+    if number == 1:
+        return Edition(product, 1, product.edition_id, product.edition_label,
+                       product.display_name, "")
+    return Edition(product, number, product.edition_id + EXTRA_EDITION_STEP * (number - 1),
+                   "%s Home (multi-edition ISO) %d" % (product.display_name, number),
+                   "%s Home %d" % (product.display_name, number),
+                   "_Edition%d" % number)
+
+
+def editions_of(product, count):
+    return [edition_of(product, number) for number in range(1, count + 1)]
+
+
+def _all_editions():
+    table = {}
     for product in PRODUCTS.values():
         if product.edition_id is None:
             continue
-        index = number - product.edition_id * 100
-        if 0 <= index < len(product.languages):
-            return product, product.languages[index]
-    return None
+        for edition in editions_of(product, MAX_EDITIONS):
+            assert edition.edition_id not in table, "edition ids must be distinct"
+            table[edition.edition_id] = edition
+    return table
 
 
-def product_by_edition(edition):
-    if not re.fullmatch(r"[0-9]{1,9}", edition or "", re.ASCII):
+# The connector knows every edition of every page, whatever the pages offer.
+EDITIONS = _all_editions()
+
+
+def edition_by_id(text):
+    if not re.fullmatch(r"[0-9]{1,9}", text or "", re.ASCII):
         return None
-    for product in PRODUCTS.values():
-        if product.edition_id is not None and product.edition_id == int(edition):
-            return product
+    return EDITIONS.get(int(text))
+
+
+# -- SKUs -------------------------------------------------------------------------
+
+def sku_id(edition, index):
+    return str(edition.edition_id * 100 + index)
+
+
+def language_at(product, index):
+    if 0 <= index < len(product.languages):
+        return product.languages[index]
+    if 0 <= index - HOSTILE_SKU_OFFSET < len(HOSTILE_LANGUAGES):
+        return HOSTILE_LANGUAGES[index - HOSTILE_SKU_OFFSET]
     return None
 
 
-def verify_hash(product, label):
-    return hashlib.sha256(("%s|%s" % (product.page, label)).encode("utf-8")).hexdigest().upper()
+def offered_languages(edition, hostile):
+    """(index, language) pairs the language list carries."""
+    offered = list(enumerate(edition.product.languages))
+    if hostile:
+        offered += [(HOSTILE_SKU_OFFSET + i, language)
+                    for i, language in enumerate(HOSTILE_LANGUAGES)]
+    return offered
 
 
-def iso_file_name(product, language, arch):
-    override = FILE_NAME_OVERRIDES.get((product.page, language.language, arch.download_type))
-    if override:
-        return override
-    return product.file_pattern.format(lang=language.file_token, arch=arch.token)
+def find_sku(sku):
+    """Maps a SKU id to (edition, language, canonical id); None when unknown."""
+    if not re.fullmatch(r"[0-9]{1,12}", sku or "", re.ASCII):
+        return None
+    number = int(sku)
+    edition = EDITIONS.get(number // 100)
+    if edition is None:
+        return None
+    language = language_at(edition.product, number % 100)
+    if language is None:
+        return None
+    return edition, language, str(number)
+
+
+# -- ISO files --------------------------------------------------------------------
+
+def iso_file_name(edition, language, arch):
+    product = edition.product
+    name = FILE_NAME_OVERRIDES.get((product.page, language.language, arch.download_type))
+    if not name:
+        name = product.file_pattern.format(lang=language.file_token, arch=arch.token)
+    return name[:-len(".iso")] + edition.file_suffix + ".iso"
+
+
+def _all_iso_names():
+    names = set()
+    for edition in EDITIONS.values():
+        for _, language in offered_languages(edition, hostile=True):
+            for arch in edition.product.arches:
+                names.add(iso_file_name(edition, language, arch))
+    return frozenset(names)
+
+
+ISO_NAMES = _all_iso_names()
+
+# Served ISO files are small stand-ins: ISO_SIZE bytes of lines of ISO_LINE
+# bytes, each starting with its own offset, so that a wrong range shows.
+ISO_SIZE = 1 << 20
+ISO_LINE = 128
+
+
+@functools.lru_cache(maxsize=8)
+def iso_body(name):
+    lines = []
+    for offset in range(0, ISO_SIZE, ISO_LINE):
+        text = ("%010d %s " % (offset, name))[:ISO_LINE - 1]
+        lines.append(text.ljust(ISO_LINE - 1, ".") + "\n")
+    return "".join(lines).encode("ascii")
+
+
+@functools.lru_cache(maxsize=None)
+def iso_sha256(name):
+    return hashlib.sha256(iso_body(name)).hexdigest().upper()
+
+
+def link_signature(name, token, expiry):
+    digest = hashlib.sha256(("%s|%s|%d" % (name, token, expiry)).encode("utf-8")).digest()
+    return base64.b64encode(digest).decode("ascii")
+
+
+def iso_link_problem(name, query, now=None):
+    """Why an ISO link is refused (text), or None when it is good."""
+    params = dict(query)
+    token, expiry, signature = params.get("t"), params.get("P1", ""), params.get("P4")
+    if not token or not signature or not re.fullmatch(r"[0-9]{1,12}", expiry, re.ASCII):
+        return "The link is incomplete."
+    if signature != link_signature(name, token, int(expiry)):
+        return "The link signature is not valid."
+    if int(expiry) < (now if now is not None else time.time()):
+        return "The link has expired."
+    return None
+
+
+def parse_range(header, size):
+    """Reads a Range header: (start, end) inclusive, "unsatisfiable", or None
+    when the whole file is to be sent (no header, several ranges, bad syntax)."""
+    if header is None:
+        return None
+    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]*)\s*-\s*([0-9]*)\s*", header, re.ASCII)
+    if not m or (not m.group(1) and not m.group(2)):
+        return None
+    if not m.group(1):
+        suffix = int(m.group(2))
+        if suffix == 0:
+            return "unsatisfiable"
+        return max(0, size - suffix), size - 1
+    start = int(m.group(1))
+    if m.group(2) and int(m.group(2)) < start:
+        return None
+    if start >= size:
+        return "unsatisfiable"
+    end = int(m.group(2)) if m.group(2) else size - 1
+    return start, min(end, size - 1)
+
+
+# -- text helpers -------------------------------------------------------------------
+
+def verify_hash(edition, language, arch):
+    return iso_sha256(iso_file_name(edition, language, arch))
 
 
 def escape_attr(text):
@@ -233,9 +391,45 @@ def escape_attr(text):
     return html.escape(text, quote=True).encode("ascii", "xmlcharrefreplace").decode("ascii")
 
 
+def escape_text(text):
+    return html.escape(text, quote=False).encode("ascii", "xmlcharrefreplace").decode("ascii")
+
+
+def script_json(value):
+    """JSON text that can stand inside an inline <script> whatever the value holds."""
+    text = json.dumps(value, ensure_ascii=True, separators=(",", ":"))
+    # Nothing that could close the element or start markup, and no line
+    # separators (ensure_ascii already escapes them; kept explicit).
+    return (text.replace("<", "\\u003c").replace(">", "\\u003e").replace("&", "\\u0026")
+            .replace("\u2028", "\\u2028").replace("\u2029", "\\u2029"))
+
+
+def page_json(value):
+    """JSON text the way the page script's JSON.stringify writes it."""
+    return json.dumps(value, ensure_ascii=False, separators=(",", ":"))
+
+
+def printable(text):
+    """Replaces control characters so one value stays on one output line."""
+    return "".join(c if ord(c) >= 0x20 and not 0x7f <= ord(c) <= 0x9f else "?" for c in text)
+
+
 # ---------------------------------------------------------------------------
 # Page markup
 # ---------------------------------------------------------------------------
+
+# Switch values that shape a page when it is served.
+PageSettings = collections.namedtuple(
+    "PageSettings", "selfnav_ms container form editions page_globals")
+
+# Ids the links container can carry (`container`); "none" leaves it out.
+CONTAINER_IDS = ("download-links", "download", "download-section", "iso-download",
+                 "form-download")
+
+# Header of connector answers telling the page script how to treat the
+# validation dialog and what to do after the links have been applied.
+CONTROL_HEADER = "X-Replica-Page-Control"
+AFTER_SUBMIT_DELAY_MS = 300
 
 PAGE_CSS = """
 body { font-family: sans-serif; margin: 0; padding: 0 1em 2em; color: #222; }
@@ -285,13 +479,13 @@ SELFNAV_SCRIPT = r"""
 """
 
 # Behaviour of the ISO pages: edition and language confirmation, the
-# background requests to the connector, the dialogs.
+# background requests to the connector, the dialogs.  @CONFIG@ is replaced
+# by a JSON object (see render_page_script).
 PAGE_SCRIPT = r"""
 <script>
 (function () {
   "use strict";
-  var PROFILE = "%(profile)s";
-  var CONNECTOR = "%(connector)s";
+  var CONFIG = @CONFIG@;
   function byId(id) { return document.getElementById(id); }
   function show(el) { el.style.display = ""; }
   function hide(el) { el.style.display = "none"; }
@@ -314,6 +508,40 @@ PAGE_SCRIPT = r"""
   }
   var sessionId = newSessionId();
 
+  // The validation dialog.  Each request opens it and takes a ticket; only
+  // the latest ticket may close it, no sooner than validationMs after it
+  // was opened.  Once a request marks it stuck, it stays open for good.
+  var dialogTicket = 0;
+  var dialogStuck = false;
+
+  function openDialog() {
+    byId("progressModalMessage").textContent = "Validating your request";
+    show(progress);
+    dialogTicket += 1;
+    return { ticket: dialogTicket, openedAt: performance.now() };
+  }
+
+  function closeDialog(opened, control) {
+    if (control.stuck) dialogStuck = true;
+    function close() {
+      if (!dialogStuck && opened.ticket === dialogTicket) hide(progress);
+    }
+    var wait = control.validationMs - (performance.now() - opened.openedAt);
+    if (wait > 0) setTimeout(close, wait); else close();
+  }
+
+  function controlOf(response) {
+    var control = { validationMs: 0, stuck: false, after: "none" };
+    var given = null;
+    try { given = JSON.parse(response.headers.get(CONFIG.controlHeader) || "null"); } catch (e) { given = null; }
+    if (given && typeof given === "object") {
+      if (typeof given.validationMs === "number") control.validationMs = given.validationMs;
+      if (given.stuck === true) control.stuck = true;
+      if (typeof given.after === "string") control.after = given.after;
+    }
+    return control;
+  }
+
   function errorsOf(data) {
     if (!data || typeof data !== "object") return [{}];
     var errors = [];
@@ -330,23 +558,31 @@ PAGE_SCRIPT = r"""
     show(errorDialog);
   }
 
-  function request(endpoint, editionId, sku, apply) {
-    var url = CONNECTOR + endpoint +
-      "?profile=" + encodeURIComponent(PROFILE) +
+  // One background request: dialog, fetch, then apply(data) or the error
+  // dialog; afterwards(control) runs once the answer has been applied.
+  function request(endpoint, editionId, sku, apply, afterwards) {
+    var url = CONFIG.connector + endpoint +
+      "?profile=" + encodeURIComponent(CONFIG.profile) +
       "&ProductEditionId=" + encodeURIComponent(editionId) +
       "&SKU=" + encodeURIComponent(sku) +
       "&friendlyFileName=undefined&Locale=en-US" +
       "&sessionID=" + encodeURIComponent(sessionId);
-    byId("progressModalMessage").textContent = "Validating your request";
-    show(progress);
+    var opened = openDialog();
+    var control = { validationMs: 0, stuck: false, after: "none" };
+    var applied = false;
     fetch(url, { credentials: "same-origin", cache: "no-store" })
-      .then(function (r) { return r.json(); })
+      .then(function (r) { control = controlOf(r); return r.json(); })
       .then(function (data) {
         var errors = errorsOf(data);
-        if (errors.length) showError(errors); else apply(data);
+        if (errors.length) { showError(errors); return; }
+        apply(data);
+        applied = true;
       })
       .catch(function () { showError([{}]); })
-      .then(function () { hide(progress); });
+      .then(function () {
+        closeDialog(opened, control);
+        if (applied && afterwards) afterwards(control);
+      });
   }
 
   function applySkus(data) {
@@ -362,43 +598,63 @@ PAGE_SCRIPT = r"""
     show(languageSection);
   }
 
+  function downloadBlock(d) {
+    var block = document.createElement("div");
+    block.className = "product-download";
+    var a = document.createElement("a");
+    a.className = "btn btn-primary";
+    a.setAttribute("href", d.Uri);
+    if (d.DownloadType === 0 || d.DownloadType === 1) {
+      var span = document.createElement("span");
+      span.className = "product-download-type";
+      span.textContent = d.DownloadType === 0 ? "32-bit" : "64-bit";
+      a.appendChild(span);
+      a.appendChild(document.createTextNode(" Download"));
+    } else {
+      a.textContent = "Download Now";
+    }
+    var hidden = document.createElement("input");
+    hidden.type = "hidden";
+    hidden.className = "product-download-hidden";
+    hidden.setAttribute("value", JSON.stringify({
+      Name: d.Name, Uri: d.Uri, ProductDisplayName: d.ProductDisplayName,
+      Language: d.Language, LocalizedLanguage: d.LocalizedLanguage,
+      LocalizedProductDisplayName: d.LocalizedProductDisplayName,
+      DownloadType: d.DownloadType
+    }));
+    block.appendChild(a);
+    block.appendChild(hidden);
+    return block;
+  }
+
   function applyLinks(data) {
-    var container = byId("download-links");
-    while (container.firstChild) container.removeChild(container.firstChild);
     var options = data.ProductDownloadOptions || [];
-    options.forEach(function (d) {
-      var block = document.createElement("div");
-      block.className = "product-download";
-      var a = document.createElement("a");
-      a.className = "btn btn-primary";
-      a.setAttribute("href", d.Uri);
-      if (d.DownloadType === 0 || d.DownloadType === 1) {
-        var span = document.createElement("span");
-        span.className = "product-download-type";
-        span.textContent = d.DownloadType === 0 ? "32-bit" : "64-bit";
-        a.appendChild(span);
-        a.appendChild(document.createTextNode(" Download"));
-      } else {
-        a.textContent = "Download Now";
-      }
-      var hidden = document.createElement("input");
-      hidden.type = "hidden";
-      hidden.className = "product-download-hidden";
-      hidden.setAttribute("value", JSON.stringify({
-        Name: d.Name, Uri: d.Uri, ProductDisplayName: d.ProductDisplayName,
-        Language: d.Language, LocalizedLanguage: d.LocalizedLanguage,
-        LocalizedProductDisplayName: d.LocalizedProductDisplayName,
-        DownloadType: d.DownloadType
-      }));
-      block.appendChild(a);
-      block.appendChild(hidden);
-      container.appendChild(block);
-    });
+    var container = CONFIG.linksContainer ? byId(CONFIG.linksContainer) : null;
+    if (container) {
+      while (container.firstChild) container.removeChild(container.firstChild);
+      options.forEach(function (d) { container.appendChild(downloadBlock(d)); });
+    }
     if (options.length) byId("localized-productDisplayName").textContent = options[0].LocalizedProductDisplayName;
     var expires = new Date(data.DownloadExpirationDatetime);
     byId("expiration-time").textContent = isNaN(expires.getTime()) ? "" :
       expires.toISOString().replace("T", " ").replace(/\.\d+Z$/, "") + " UTC";
     show(downloadSection);
+  }
+
+  function thankyouUrl(sku) {
+    var locale = location.pathname.split("/")[1];
+    return "/" + locale + "/software-download/" + CONFIG.thankyouPage +
+      "?sku=" + encodeURIComponent(sku) + "&session=" + encodeURIComponent(sessionId);
+  }
+
+  function afterLinks(sku) {
+    return function (control) {
+      if (control.after === "reload") {
+        setTimeout(function () { location.reload(); }, CONFIG.afterSubmitMs);
+      } else if (control.after === "moved") {
+        setTimeout(function () { location.href = thankyouUrl(sku); }, CONFIG.afterSubmitMs);
+      }
+    };
   }
 
   edition.addEventListener("change", function () {
@@ -411,18 +667,32 @@ PAGE_SCRIPT = r"""
     var mark = byId("productEdition-validation");
     if (!edition.value) { mark.classList.add("has-error"); return; }
     mark.classList.remove("has-error");
-    request("getskuinformationbyproductedition", edition.value, "undefined", applySkus);
+    request(CONFIG.languagesEndpoint, edition.value, "undefined", applySkus, null);
   });
 
-  byId("submit-sku").addEventListener("click", function (ev) {
-    ev.preventDefault();
+  function confirmLanguage() {
     var mark = byId("pk-language-validation");
     var choice = null;
     try { choice = JSON.parse(languages.value); } catch (e) { choice = null; }
     if (!choice || !choice.id) { mark.classList.add("has-error"); return; }
     mark.classList.remove("has-error");
-    request("GetProductDownloadLinksBySku", "undefined", choice.id, applyLinks);
+    request(CONFIG.linksEndpoint, "undefined", choice.id, applyLinks, afterLinks(choice.id));
+  }
+
+  byId("submit-sku").addEventListener("click", function (ev) {
+    ev.preventDefault();
+    confirmLanguage();
   });
+
+  // With the language controls inside a form, submitting it (Enter, or a
+  // scripted requestSubmit) confirms the same way and never navigates.
+  var languageForm = byId("language-form");
+  if (languageForm) {
+    languageForm.addEventListener("submit", function (ev) {
+      ev.preventDefault();
+      confirmLanguage();
+    });
+  }
 
   Array.prototype.forEach.call(document.querySelectorAll(".modal-dismiss"), function (b) {
     b.addEventListener("click", function () { hide(errorDialog); });
@@ -431,34 +701,58 @@ PAGE_SCRIPT = r"""
 </script>
 """
 
+# Names `globals` may define, and whether each holds a boolean.
+PAGE_GLOBALS = {
+    "quibQtWaitingForLanguageSubmit": bool,
+    "quibQtWaitingForVersionSubmit": bool,
+    "quibQtDownloadLinksReady": bool,
+    "quibQtTargetLanguage": str,
+}
 
-def render_head(product, selfnav_ms, url_has_selfnav):
+
+def render_page_script(settings):
+    config = {
+        "profile": PROFILE_ID,
+        "connector": CONNECTOR_PREFIX,
+        "languagesEndpoint": LANGUAGES_ENDPOINT,
+        "linksEndpoint": LINKS_ENDPOINT,
+        "linksContainer": settings.container if settings.container in CONTAINER_IDS else None,
+        "controlHeader": CONTROL_HEADER,
+        "thankyouPage": THANKYOU_PAGE,
+        "afterSubmitMs": AFTER_SUBMIT_DELAY_MS,
+    }
+    return PAGE_SCRIPT.replace("@CONFIG@", script_json(config))
+
+
+def render_globals_script(page_globals):
+    if not page_globals:
+        return ""
+    lines = ["window.%s = %s;" % (name, script_json(value)) for name, value in page_globals]
+    return '<script id="page-globals">\n%s\n</script>' % "\n".join(lines)
+
+
+def render_head(title, settings, query, extra=()):
     parts = [
         '<meta charset="utf-8">',
         '<meta name="viewport" content="width=device-width, initial-scale=1">',
-        "<title>%s</title>" % html.escape(product.title),
+        "<title>%s</title>" % escape_text(title),
         "<style>%s</style>" % PAGE_CSS,
     ]
-    if product.page == "windows10ISO":
-        parts.append(OS_REDIRECT_SCRIPT)
-    if selfnav_ms > 0 and not url_has_selfnav:
+    parts.extend(part for part in extra if part)
+    url_has_selfnav = any(k == "selfnav" for k, _ in query)
+    if settings.selfnav_ms > 0 and not url_has_selfnav:
         # Only pages whose URL carries no selfnav parameter navigate, so the
         # value set is always the first one.
-        parts.append(SELFNAV_SCRIPT % {"delay": selfnav_ms, "next": 1})
+        parts.append(SELFNAV_SCRIPT % {"delay": settings.selfnav_ms, "next": 1})
     return "\n".join(parts)
 
 
-def render_iso_sections(product):
-    edition_options = ['<option value="" selected="selected">Select Download</option>',
-                       '<option value="%d">%s</option>' % (product.edition_id,
-                                                           html.escape(product.edition_label))]
-    rows = []
-    listed = [lang for lang in product.languages if lang.language in VERIFY_LANGUAGES]
-    for language in listed[:product.verify_rows]:
-        for arch in product.arches:
-            label = "%s %s" % (language.verify_label, arch.verify_suffix)
-            rows.append("<tr><td>%s</td><td>%s</td></tr>"
-                        % (html.escape(label), verify_hash(product, label)))
+def render_edition_section(product, settings):
+    options = ['<option value="" selected="selected">Select Download</option>']
+    for edition in editions_of(product, settings.editions):
+        options.append('<option value="%d">%s</option>' % (edition.edition_id,
+                                                           escape_text(edition.label)))
+    # The edition controls are never inside a form.
     return """
 <section id="SoftwareDownload_EditionSelection">
   <h2>Download Windows Disk Image (ISO)</h2>
@@ -467,31 +761,61 @@ def render_iso_sections(product):
   <div id="productEdition-validation" class="form-group">
     <label for="product-edition">Select edition</label>
     <select id="product-edition" class="form-control" aria-label="Select edition">
-      %(edition_options)s
+      %s
     </select>
     <p class="error-message">Please select an edition.</p>
   </div>
   <button id="submit-product-edition" type="button" class="btn btn-primary">Download Now</button>
 </section>
+""" % "\n      ".join(options)
 
-<section id="SoftwareDownload_LanguageSelectionByProductEdition" style="display:none">
-  <h2>Select the product language</h2>
+
+def render_language_section(product, locale, settings):
+    controls = """
   <div id="pk-language-validation" class="form-group">
     <select id="product-languages" class="form-control" aria-label="Choose one">
       <option value="null" selected="selected">Choose one</option>
     </select>
     <p class="error-message">Please select a language.</p>
   </div>
-  <button id="submit-sku" type="button" class="btn btn-primary">Confirm</button>
+  <button id="submit-sku" type="%s" class="btn btn-primary">Confirm</button>"""
+    if settings.form == "on":
+        # Submitting this form for real would load the page again; the page
+        # script prevents that for clicks and submit events.
+        inner = ('\n  <form id="language-form" action="%s" method="get">%s\n  </form>'
+                 % (escape_attr("/%s/software-download/%s" % (locale, product.page)),
+                    controls % "submit"))
+    else:
+        # As on the real page: no form around the language controls; the
+        # button only runs the page script.
+        inner = controls % "button"
+    return """
+<section id="SoftwareDownload_LanguageSelectionByProductEdition" style="display:none">
+  <h2>Select the product language</h2>%s
 </section>
+""" % inner
 
-<section id="SoftwareDownload_DownloadLinks" style="display:none">
-  <h2 id="localized-productDisplayName"></h2>
+
+def render_links_container(settings, blocks=""):
+    if settings.container not in CONTAINER_IDS:
+        return ""
+    return '<div id="%s">%s</div>' % (settings.container, blocks)
+
+
+def render_download_section(settings, hidden=True, product_name="", expiration="", blocks=""):
+    return """
+<section id="SoftwareDownload_DownloadLinks"%s>
+  <h2 id="localized-productDisplayName">%s</h2>
   <p>Links valid for 24 hours from time of creation.</p>
-  <p>Links expire: <span id="expiration-time"></span></p>
-  <div id="download-links"></div>
+  <p>Links expire: <span id="expiration-time">%s</span></p>
+  %s
 </section>
+""" % (' style="display:none"' if hidden else "", escape_text(product_name),
+       escape_text(expiration), render_links_container(settings, blocks))
 
+
+def render_dialogs():
+    return """
 <div id="progress-modal" class="modal" role="dialog" aria-modal="true" style="display:none">
   <div class="modal-content"><p id="progressModalMessage"></p></div>
 </div>
@@ -504,25 +828,36 @@ def render_iso_sections(product):
     <button type="button" class="btn modal-dismiss">Close</button>
   </div>
 </div>
+"""
 
+
+def render_verify_section(product):
+    edition = edition_of(product, 1)
+    listed = [lang for lang in product.languages if lang.language in VERIFY_LANGUAGES]
+    rows = []
+    for language in listed[:product.verify_rows]:
+        for arch in product.arches:
+            label = "%s %s" % (language.verify_label, arch.verify_suffix)
+            rows.append("<tr><td>%s</td><td>%s</td></tr>"
+                        % (escape_text(label), verify_hash(edition, language, arch)))
+    return """
 <section id="verify-download">
   <h2>Verify your download</h2>
   <table class="table">
     <thead><tr><th>Language</th><th>SHA256 Hash</th></tr></thead>
     <tbody>
-    %(rows)s
+    %s
     </tbody>
   </table>
 </section>
+""" % "\n    ".join(rows)
 
-<input type="hidden" id="msg-01" value="%(msg01)s">
-<input type="hidden" id="msg-02" value="%(msg02)s">
-""" % {
-        "edition_options": "\n      ".join(edition_options),
-        "rows": "\n    ".join(rows),
-        "msg01": escape_attr(REFUSAL_TEXT),
-        "msg02": escape_attr(GENERIC_ERROR_TEXT),
-    }
+
+def render_messages():
+    return """
+<input type="hidden" id="msg-01" value="%s">
+<input type="hidden" id="msg-02" value="%s">
+""" % (escape_attr(REFUSAL_TEXT), escape_attr(GENERIC_ERROR_TEXT))
 
 
 def render_tool_section():
@@ -536,19 +871,7 @@ def render_tool_section():
 """
 
 
-def render_page(product, locale, selfnav_ms, query):
-    """Returns the page markup as text.
-
-    query is the request's parsed query string (list of pairs); it decides
-    whether the self-navigation script is embedded."""
-    has_selfnav = any(k == "selfnav" for k, _ in query)
-    head = render_head(product, selfnav_ms, has_selfnav)
-    if product.edition_id is None:
-        body = render_tool_section()
-        script = ""
-    else:
-        body = render_iso_sections(product)
-        script = PAGE_SCRIPT % {"profile": PROFILE_ID, "connector": CONNECTOR_PREFIX}
+def render_document(locale, head, heading, body, script=""):
     return """<!DOCTYPE html>
 <html lang="%(lang)s">
 <head>
@@ -562,8 +885,75 @@ def render_page(product, locale, selfnav_ms, query):
 %(script)s
 </body>
 </html>
-""" % {"lang": html.escape(locale), "head": head, "heading": html.escape(product.heading),
+""" % {"lang": escape_attr(locale), "head": head, "heading": escape_text(heading),
        "body": body, "script": script}
+
+
+def render_page(product, locale, settings, query):
+    """Returns a product page's markup as text.
+
+    query is the request's parsed query string (list of pairs); it decides
+    whether the self-navigation script is embedded."""
+    extra = [render_globals_script(settings.page_globals)]
+    if product.page == "windows10ISO":
+        extra.append(OS_REDIRECT_SCRIPT)
+    head = render_head(product.title, settings, query, extra)
+    if product.edition_id is None:
+        return render_document(locale, head, product.heading, render_tool_section())
+    body = "".join((
+        render_edition_section(product, settings),
+        render_language_section(product, locale, settings),
+        render_download_section(settings),
+        render_dialogs(),
+        render_verify_section(product),
+        render_messages(),
+    ))
+    return render_document(locale, head, product.heading, body, render_page_script(settings))
+
+
+def render_download_block(option):
+    """One link block, as the page script builds it from a connector answer."""
+    kind = option["DownloadType"]
+    if kind in (DOWNLOAD_X86, DOWNLOAD_X64):
+        label = '<span class="product-download-type">%s</span> Download' % (
+            "32-bit" if kind == DOWNLOAD_X86 else "64-bit")
+    else:
+        label = "Download Now"
+    hidden = page_json(collections.OrderedDict(
+        (key, option[key]) for key in ("Name", "Uri", "ProductDisplayName", "Language",
+                                       "LocalizedLanguage", "LocalizedProductDisplayName",
+                                       "DownloadType")))
+    return ('<div class="product-download"><a class="btn btn-primary" href="%s">%s</a>'
+            '<input type="hidden" class="product-download-hidden" value="%s"></div>'
+            % (escape_attr(option["Uri"]), label, escape_attr(hidden)))
+
+
+def expiration_text(answer):
+    """"YYYY-MM-DD HH:MM:SS UTC", as the page script shows DownloadExpirationDatetime."""
+    stamp = answer.get("DownloadExpirationDatetime", "")
+    if not re.match(r"[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}", stamp, re.ASCII):
+        return ""
+    return stamp[:19].replace("T", " ") + " UTC"
+
+
+def render_thankyou_page(locale, settings, query, answer):
+    """The page the links move to; answer is the links answer it shows again
+    (None: unknown or forgotten, shown as an empty container).  It always
+    carries #download-links, whatever `container` says."""
+    settings = settings._replace(container="download-links")
+    head = render_head("Thank you for downloading Windows", settings, query)
+    if answer is None:
+        notice = "<p id=\"thankyou-notice\">This download is no longer available.</p>"
+        section = render_download_section(settings, hidden=False)
+    else:
+        options = answer["ProductDownloadOptions"]
+        notice = ""
+        section = render_download_section(
+            settings, hidden=False,
+            product_name=options[0]["LocalizedProductDisplayName"] if options else "",
+            expiration=expiration_text(answer),
+            blocks="".join(render_download_block(option) for option in options))
+    return render_document(locale, head, "Thank you for downloading Windows", notice + section)
 
 
 def render_not_found():
@@ -584,45 +974,57 @@ def generic_errors(key, text):
     return [{"Key": key, "Value": text, "Type": 1}]
 
 
-def sku_answer(product):
+def sku_answer(edition, hostile=False, empty=False):
     skus = []
-    for index, language in enumerate(product.languages):
-        skus.append({
-            "Id": sku_id(product, index),
-            "Language": language.language,
-            "LocalizedLanguage": language.localized,
-            "ProductDisplayName": product.display_name,
-            "LocalizedProductDisplayName": product.display_name,
-        })
+    if not empty:
+        for index, language in offered_languages(edition, hostile):
+            skus.append({
+                "Id": sku_id(edition, index),
+                "Language": language.language,
+                "LocalizedLanguage": language.localized,
+                "ProductDisplayName": edition.display_name,
+                "LocalizedProductDisplayName": edition.display_name,
+            })
     return {"ValidationContainer": {"Errors": []}, "Skus": skus}
 
 
-def links_answer(product, language, iso_base, now=None):
+def expiration_stamp(now, expiry):
+    expires = datetime.datetime.fromtimestamp(expiry, tz=datetime.timezone.utc)
+    return expires.strftime("%Y-%m-%dT%H:%M:%S.") + "%02dZ" % int((now % 1) * 100)
+
+
+def links_answer(edition, language, iso_base, now=None):
     now = now if now is not None else time.time()
     expiry = int(now) + 24 * 3600
     options = []
-    for arch in product.arches:
-        name = iso_file_name(product, language, arch)
+    for arch in edition.product.arches:
+        name = iso_file_name(edition, language, arch)
         token = str(uuid.uuid4())
-        signature = base64.b64encode(
-            hashlib.sha256(("%s|%s|%d" % (name, token, expiry)).encode()).digest()).decode()
         uri = "%s/%s?t=%s&P1=%d&P2=601&P3=2&P4=%s" % (
-            iso_base.rstrip("/"), name, token, expiry, quote(signature, safe=""))
+            iso_base.rstrip("/"), name, token, expiry,
+            quote(link_signature(name, token, expiry), safe=""))
         options.append({
             "Name": name,
             "Uri": uri,
-            "ProductDisplayName": product.display_name,
+            "ProductDisplayName": edition.display_name,
             "Language": language.language,
-            "LocalizedProductDisplayName": product.display_name,
+            "LocalizedProductDisplayName": edition.display_name,
             "LocalizedLanguage": language.localized,
             "DownloadType": arch.download_type,
         })
-    expires = datetime.datetime.fromtimestamp(expiry, tz=datetime.timezone.utc)
     return {
         "ProductDownloadOptions": options,
         "ValidationContainer": {"Errors": []},
-        "DownloadExpirationDatetime": expires.strftime("%Y-%m-%dT%H:%M:%S.") + "%02dZ" % (
-            int((now % 1) * 100)),
+        "DownloadExpirationDatetime": expiration_stamp(now, expiry),
+    }
+
+
+def no_links_answer(now=None):
+    now = now if now is not None else time.time()
+    return {
+        "ProductDownloadOptions": [],
+        "ValidationContainer": {"Errors": []},
+        "DownloadExpirationDatetime": expiration_stamp(now, int(now) + 24 * 3600),
     }
 
 
@@ -655,6 +1057,21 @@ class HeldRequest:
         self.release = False
 
 
+# Switch values the connector reads for one answer.
+ConnectorSettings = collections.namedtuple(
+    "ConnectorSettings",
+    "validation_ms stuck_dialog languages_mode hostile languagedelay_ms linksdelay_ms")
+
+
+class SessionRecord:
+    """What the connector remembers of one page session."""
+    MAX_LINKS = 64
+
+    def __init__(self, edition_id):
+        self.edition_id = edition_id
+        self.links = collections.OrderedDict()  # canonical sku id -> links answer
+
+
 class Switches:
     MAX_SESSIONS = 4096
 
@@ -664,15 +1081,33 @@ class Switches:
         self._clear()
 
     def _clear(self):
+        # counters: the next N matching requests
         self.fail_left = 0
         self.hang_left = 0
         self.redirect_left = 0
-        self.refuse_left = 0
+        self.refuse_links_left = 0
+        self.refuse_languages_left = 0
+        self.nolinks_left = 0
+        self.reload_left = 0
+        # durations in ms
         self.delay_ms = 0
         self.selfnav_ms = 0
+        self.validation_ms = 0
+        self.languagedelay_ms = 0
+        self.linksdelay_ms = 0
+        # modes
+        self.stuck_dialog = "off"
+        self.languages_mode = "normal"
+        self.container = "download-links"
+        self.form = "off"
+        self.hostile = "off"
+        self.aftersubmit = "none"
+        self.editions = 1
+        self.page_globals = ()
+        # state
         self.hits = 0
         self.held = []
-        self.sessions = collections.OrderedDict()  # session id -> edition id
+        self.sessions = collections.OrderedDict()  # session id -> SessionRecord
 
     def page_request(self):
         """Counts a page request and decides what happens to it."""
@@ -691,23 +1126,65 @@ class Switches:
                 return "redirect", None
             return "serve", None
 
-    def take_refusal(self):
+    def take(self, counter):
+        """Uses up one of a counter's requests; False when it is at zero."""
         with self.lock:
-            if self.refuse_left > 0:
-                self.refuse_left -= 1
+            left = getattr(self, counter)
+            if left > 0:
+                setattr(self, counter, left - 1)
                 return True
             return False
 
-    def remember_session(self, session_id, edition_id):
+    def take_after_submit(self):
+        """What the page does once links have been applied: none, reload or moved."""
         with self.lock:
-            self.sessions[session_id.lower()] = edition_id
-            self.sessions.move_to_end(session_id.lower())
+            if self.aftersubmit == "moved":
+                return "moved"
+            if self.aftersubmit == "reload" and self.reload_left > 0:
+                self.reload_left -= 1
+                return "reload"
+            return "none"
+
+    def page_settings(self):
+        with self.lock:
+            return PageSettings(self.selfnav_ms, self.container, self.form, self.editions,
+                                self.page_globals)
+
+    def connector_settings(self):
+        with self.lock:
+            return ConnectorSettings(self.validation_ms, self.stuck_dialog, self.languages_mode,
+                                     self.hostile == "on", self.languagedelay_ms,
+                                     self.linksdelay_ms)
+
+    def remember_session(self, session_id, edition_id):
+        key = session_id.lower()
+        with self.lock:
+            record = self.sessions.get(key)
+            if record is None or record.edition_id != edition_id:
+                self.sessions[key] = SessionRecord(edition_id)
+            self.sessions.move_to_end(key)
             while len(self.sessions) > self.MAX_SESSIONS:
                 self.sessions.popitem(last=False)
 
     def session_edition(self, session_id):
         with self.lock:
-            return self.sessions.get(session_id.lower())
+            record = self.sessions.get(session_id.lower())
+            return record.edition_id if record else None
+
+    def remember_links(self, session_id, sku, answer):
+        with self.lock:
+            record = self.sessions.get(session_id.lower())
+            if record is None:
+                return
+            record.links[sku] = answer
+            record.links.move_to_end(sku)
+            while len(record.links) > SessionRecord.MAX_LINKS:
+                record.links.popitem(last=False)
+
+    def remembered_links(self, session_id, sku):
+        with self.lock:
+            record = self.sessions.get((session_id or "").lower())
+            return record.links.get(sku or "") if record else None
 
     def _take_held(self):
         with self.lock:
@@ -744,13 +1221,41 @@ class Switches:
 
 COUNT_RE = re.compile(r"[0-9]{1,9}", re.ASCII)
 MAX_DELAY_MS = 3600 * 1000
+MAX_GLOBAL_TEXT = 1000
+
+
+class CommandError(Exception):
+    pass
 
 
 class Controller:
     """Applies the commands read from stdin."""
 
-    COUNTED = ("fail", "hang", "redirect", "refuse")
-    TIMED = ("delay", "selfnav")
+    # verb -> Switches attribute holding "the next N requests"
+    COUNTS = {
+        "fail": "fail_left",
+        "hang": "hang_left",
+        "redirect": "redirect_left",
+        "refuse": "refuse_links_left",
+        "refuse-languages": "refuse_languages_left",
+        "nolinks": "nolinks_left",
+    }
+    # verb -> Switches attribute holding a time in ms
+    DURATIONS = {
+        "delay": "delay_ms",
+        "selfnav": "selfnav_ms",
+        "validation": "validation_ms",
+        "languagedelay": "languagedelay_ms",
+        "linksdelay": "linksdelay_ms",
+    }
+    # verb -> (Switches attribute, allowed words)
+    CHOICES = {
+        "stuckdialog": ("stuck_dialog", ("off", "edition", "language", "both")),
+        "languages": ("languages_mode", ("normal", "empty")),
+        "container": ("container", CONTAINER_IDS + ("none",)),
+        "form": ("form", ("on", "off")),
+        "hostile": ("hostile", ("on", "off")),
+    }
     BARE = ("release", "reset", "hits", "quit")
 
     def __init__(self, switches):
@@ -760,40 +1265,106 @@ class Controller:
         """Returns (answer line, quit requested)."""
         words = line.split()
         verb, args = words[0].lower(), words[1:]
+        try:
+            if verb in self.COUNTS:
+                self._set(self.COUNTS[verb], self._number(verb, args))
+            elif verb in self.DURATIONS:
+                self._set(self.DURATIONS[verb], self._number(verb, args, MAX_DELAY_MS))
+            elif verb in self.CHOICES:
+                attribute, allowed = self.CHOICES[verb]
+                self._set(attribute, self._choice(verb, args, allowed))
+            elif verb == "aftersubmit":
+                self._aftersubmit(self._choice(verb, args, ("none", "reload", "moved")))
+            elif verb == "editions":
+                self._set("editions", self._editions(args))
+            elif verb == "globals":
+                self._set("page_globals", self._globals(args))
+            elif verb in self.BARE:
+                if args:
+                    raise CommandError("%s takes no argument" % verb)
+                return self._bare(verb, line)
+            else:
+                raise CommandError("unknown command %s" % verb)
+        except CommandError as error:
+            return "ERR " + printable(str(error)), False
+        return "OK " + printable(line), False
+
+    def _set(self, attribute, value):
+        with self.switches.lock:
+            setattr(self.switches, attribute, value)
+
+    @staticmethod
+    def _number(verb, args, maximum=None):
+        if len(args) != 1 or not COUNT_RE.fullmatch(args[0]):
+            raise CommandError("%s needs one non-negative integer" % verb)
+        value = int(args[0])
+        if maximum is not None and value > maximum:
+            raise CommandError("%s at most %d ms" % (verb, maximum))
+        return value
+
+    @staticmethod
+    def _choice(verb, args, allowed):
+        if len(args) != 1 or args[0].lower() not in allowed:
+            raise CommandError("%s needs one of %s" % (verb, "|".join(allowed)))
+        return args[0].lower()
+
+    def _aftersubmit(self, mode):
+        with self.switches.lock:
+            self.switches.aftersubmit = mode
+            # A reload happens after one confirmation only; set again for another.
+            self.switches.reload_left = 1 if mode == "reload" else 0
+
+    @staticmethod
+    def _editions(args):
+        if len(args) != 1 or not COUNT_RE.fullmatch(args[0]) \
+                or not 1 <= int(args[0]) <= MAX_EDITIONS:
+            raise CommandError("editions needs a number from 1 to %d" % MAX_EDITIONS)
+        return int(args[0])
+
+    @staticmethod
+    def _globals(args):
+        """NAME=VALUE ... -> tuple of (name, value); "off" -> empty."""
+        if len(args) == 1 and args[0].lower() == "off":
+            return ()
+        if not args:
+            raise CommandError("globals needs NAME=VALUE pairs or off")
+        result = []
+        for arg in args:
+            name, sep, raw = arg.partition("=")
+            if not sep or name not in PAGE_GLOBALS:
+                raise CommandError("globals: unknown or malformed %s" % arg)
+            if any(name == known for known, _ in result):
+                raise CommandError("globals: %s given twice" % name)
+            if PAGE_GLOBALS[name] is bool:
+                if raw.lower() not in ("true", "false"):
+                    raise CommandError("globals: %s needs true or false" % name)
+                value = raw.lower() == "true"
+            else:
+                try:
+                    value = unquote(raw, encoding="utf-8", errors="strict")
+                except UnicodeDecodeError:
+                    raise CommandError("globals: %s is not percent-encoded UTF-8" % name)
+                if len(value) > MAX_GLOBAL_TEXT:
+                    raise CommandError("globals: %s longer than %d characters"
+                                       % (name, MAX_GLOBAL_TEXT))
+            result.append((name, value))
+        return tuple(result)
+
+    def _bare(self, verb, line):
         sw = self.switches
-        if verb in self.COUNTED or verb in self.TIMED:
-            if len(args) != 1 or not COUNT_RE.fullmatch(args[0]):
-                return "ERR %s needs one non-negative integer" % verb, False
-            value = int(args[0])
-            if verb in self.TIMED and value > MAX_DELAY_MS:
-                return "ERR %s at most %d ms" % (verb, MAX_DELAY_MS), False
+        if verb == "release":
+            sw.release_held()
+        elif verb == "reset":
+            sw.reset()
+        elif verb == "hits":
             with sw.lock:
-                setattr(sw, {"fail": "fail_left", "hang": "hang_left",
-                             "redirect": "redirect_left", "refuse": "refuse_left",
-                             "delay": "delay_ms", "selfnav": "selfnav_ms"}[verb], value)
-            return "OK " + line, False
-        if verb in self.BARE:
-            if args:
-                return "ERR %s takes no argument" % verb, False
-            if verb == "release":
-                sw.release_held()
-            elif verb == "reset":
-                sw.reset()
-            elif verb == "hits":
-                with sw.lock:
-                    return "HITS %d" % sw.hits, False
-            return "OK " + line, verb == "quit"
-        return "ERR unknown command %s" % verb, False
+                return "HITS %d" % sw.hits, False
+        return "OK " + printable(line), verb == "quit"
 
 
 # ---------------------------------------------------------------------------
 # HTTP
 # ---------------------------------------------------------------------------
-
-def printable(text):
-    """Replaces control characters so one value stays on one output line."""
-    return "".join(c if ord(c) >= 0x20 and not 0x7f <= ord(c) <= 0x9f else "?" for c in text)
-
 
 class ReplicaHandler(BaseHTTPRequestHandler):
     # HTTP/1.0: one request per connection, so a connection closed without an
@@ -825,18 +1396,24 @@ class ReplicaHandler(BaseHTTPRequestHandler):
             self._send(400, b"", "text/plain; charset=utf-8", send_body=send_body)
             return
         page = PAGE_PATH_RE.fullmatch(parts.path)
-        if page and page.group(2) in PRODUCTS:
-            self._page(page.group(1), PRODUCTS[page.group(2)], parts, send_body)
+        if page and (page.group(2) in PRODUCTS or page.group(2) == THANKYOU_PAGE):
+            self._page(page.group(1), page.group(2), parts, send_body)
             return
         if parts.path.lower().startswith(CONNECTOR_PREFIX):
             name = parts.path[len(CONNECTOR_PREFIX):].lower()
-            if name in ("getskuinformationbyproductedition", "getproductdownloadlinksbysku"):
+            if name in (LANGUAGES_ENDPOINT.lower(), LINKS_ENDPOINT.lower()):
                 self._connector(name, parts, send_body)
                 return
+        if parts.path.startswith(ISO_PATH_PREFIX) \
+                and parts.path[len(ISO_PATH_PREFIX):] in ISO_NAMES:
+            self._iso(parts.path[len(ISO_PATH_PREFIX):], parts, send_body)
+            return
         self._send(404, render_not_found().encode("utf-8"), "text/html; charset=utf-8",
                    send_body=send_body)
 
-    def _page(self, locale, product, parts, send_body):
+    # -- pages -------------------------------------------------------------
+
+    def _page(self, locale, page_name, parts, send_body):
         sw = self.server.switches
         # Counted before it is reported, so "hits" never lags a HIT line already out.
         action, held = sw.page_request()
@@ -849,7 +1426,7 @@ class ReplicaHandler(BaseHTTPRequestHandler):
             try:
                 held.decided.wait()
                 if held.release and not sw.stopping.is_set():
-                    self._send_page(locale, product, parts, send_body)
+                    self._send_page(locale, page_name, parts, send_body)
             finally:
                 held.finished.set()
             return
@@ -858,63 +1435,126 @@ class ReplicaHandler(BaseHTTPRequestHandler):
         if delay_ms and sw.stopping.wait(delay_ms / 1000.0):
             return  # shutting down
         if action == "redirect":
-            query = parse_qsl(parts.query, keep_blank_values=True)
-            count = 0
-            for k, v in query:
-                if k == "redirected" and re.fullmatch(r"[0-9]{1,6}", v, re.ASCII):
-                    count = int(v)
-            query = [(k, v) for k, v in query if k != "redirected"]
-            query.append(("redirected", str(count + 1)))
-            location = urlunsplit(("", "", parts.path, urlencode(query), ""))
-            body = b"<!DOCTYPE html>\n<html><body>Moved</body></html>\n"
-            self._send(302, body, "text/html; charset=utf-8",
-                       headers=(("Location", location),), send_body=send_body)
+            self._send_redirect(parts, send_body)
             return
-        self._send_page(locale, product, parts, send_body)
+        self._send_page(locale, page_name, parts, send_body)
 
-    def _send_page(self, locale, product, parts, send_body):
-        with self.server.switches.lock:
-            selfnav_ms = self.server.switches.selfnav_ms
+    def _send_redirect(self, parts, send_body):
         query = parse_qsl(parts.query, keep_blank_values=True)
-        body = render_page(product, locale, selfnav_ms, query).encode("utf-8")
-        self._send(200, body, "text/html; charset=utf-8", send_body=send_body)
+        count = 0
+        for k, v in query:
+            if k == "redirected" and re.fullmatch(r"[0-9]{1,6}", v, re.ASCII):
+                count = int(v)
+        query = [(k, v) for k, v in query if k != "redirected"]
+        query.append(("redirected", str(count + 1)))
+        location = urlunsplit(("", "", parts.path, urlencode(query), ""))
+        body = b"<!DOCTYPE html>\n<html><body>Moved</body></html>\n"
+        self._send(302, body, "text/html; charset=utf-8",
+                   headers=(("Location", location),), send_body=send_body)
+
+    def _send_page(self, locale, page_name, parts, send_body):
+        sw = self.server.switches
+        settings = sw.page_settings()
+        query = parse_qsl(parts.query, keep_blank_values=True)
+        if page_name == THANKYOU_PAGE:
+            params = {}
+            for k, v in query:
+                params.setdefault(k, v)
+            answer = sw.remembered_links(params.get("session"), params.get("sku"))
+            text = render_thankyou_page(locale, settings, query, answer)
+        else:
+            text = render_page(PRODUCTS[page_name], locale, settings, query)
+        self._send(200, text.encode("utf-8"), "text/html; charset=utf-8", send_body=send_body)
+
+    # -- connector ---------------------------------------------------------
 
     def _connector(self, name, parts, send_body):
         sw = self.server.switches
         params = {}
         for k, v in parse_qsl(parts.query, keep_blank_values=True):
             params.setdefault(k.lower(), v)
-        session = params.get("sessionid", "")
-        if sw.take_refusal():
-            if name == "getskuinformationbyproductedition":
-                answer = {"ValidationContainer": {"Errors": refusal_errors()}, "Skus": []}
-            else:
-                answer = {"Errors": refusal_errors()}
-        elif not SESSION_ID_RE.fullmatch(session):
-            answer = {"ValidationContainer": {"Errors": generic_errors(
-                "ErrorSettings.InvalidSession", "The session id is missing or invalid.")}}
-        elif name == "getskuinformationbyproductedition":
-            product = product_by_edition(params.get("producteditionid"))
-            if product is None:
-                answer = {"ValidationContainer": {"Errors": generic_errors(
-                    "ErrorSettings.InvalidProductEdition", "Unknown product edition.")},
-                    "Skus": []}
-            else:
-                sw.remember_session(session, product.edition_id)
-                answer = sku_answer(product)
+        settings = sw.connector_settings()
+        if name == LANGUAGES_ENDPOINT.lower():
+            answer, control = self._language_list(params, settings)
+            delay_ms = settings.languagedelay_ms
         else:
-            found = find_sku(params.get("sku"))
-            if found is None:
-                answer = {"ValidationContainer": {"Errors": generic_errors(
-                    "ErrorSettings.InvalidSku", "Unknown SKU.")}}
-            elif sw.session_edition(session) != found[0].edition_id:
-                # The link request must come from the session that listed the languages.
-                answer = {"ValidationContainer": {"Errors": generic_errors(
-                    "ErrorSettings.SessionMismatch", "Session does not match the request.")}}
-            else:
-                answer = links_answer(found[0], found[1], self.server.iso_base)
+            answer, control = self._download_links(params, settings)
+            delay_ms = settings.linksdelay_ms
+        if delay_ms and sw.stopping.wait(delay_ms / 1000.0):
+            return  # shutting down
         body = json.dumps(answer, separators=(",", ":")).encode("utf-8")
-        self._send(200, body, "application/json; charset=utf-8", send_body=send_body)
+        self._send(200, body, "application/json; charset=utf-8",
+                   headers=((CONTROL_HEADER, json.dumps(control, separators=(",", ":"))),),
+                   send_body=send_body)
+
+    def _language_list(self, params, settings):
+        sw = self.server.switches
+        control = {"validationMs": settings.validation_ms,
+                   "stuck": settings.stuck_dialog in ("edition", "both")}
+        session = params.get("sessionid", "")
+        if sw.take("refuse_languages_left"):
+            return {"ValidationContainer": {"Errors": refusal_errors()}, "Skus": []}, control
+        if not SESSION_ID_RE.fullmatch(session):
+            return invalid_session_answer(), control
+        edition = edition_by_id(params.get("producteditionid"))
+        if edition is None:
+            return {"ValidationContainer": {"Errors": generic_errors(
+                "ErrorSettings.InvalidProductEdition", "Unknown product edition.")},
+                "Skus": []}, control
+        sw.remember_session(session, edition.edition_id)
+        return sku_answer(edition, hostile=settings.hostile,
+                          empty=settings.languages_mode == "empty"), control
+
+    def _download_links(self, params, settings):
+        sw = self.server.switches
+        control = {"validationMs": settings.validation_ms,
+                   "stuck": settings.stuck_dialog in ("language", "both"),
+                   "after": "none"}
+        session = params.get("sessionid", "")
+        if sw.take("refuse_links_left"):
+            return {"Errors": refusal_errors()}, control
+        if not SESSION_ID_RE.fullmatch(session):
+            return invalid_session_answer(), control
+        found = find_sku(params.get("sku"))
+        if found is None:
+            return {"ValidationContainer": {"Errors": generic_errors(
+                "ErrorSettings.InvalidSku", "Unknown SKU.")}}, control
+        edition, language, sku = found
+        if sw.session_edition(session) != edition.edition_id:
+            # The link request must come from the session that listed the languages.
+            return {"ValidationContainer": {"Errors": generic_errors(
+                "ErrorSettings.SessionMismatch", "Session does not match the request.")}}, control
+        if sw.take("nolinks_left"):
+            return no_links_answer(), control
+        answer = links_answer(edition, language, self.server.iso_base)
+        sw.remember_links(session, sku, answer)
+        control["after"] = sw.take_after_submit()
+        return answer, control
+
+    # -- ISO files -----------------------------------------------------------
+
+    def _iso(self, name, parts, send_body):
+        problem = iso_link_problem(name, parse_qsl(parts.query, keep_blank_values=True))
+        if problem:
+            self._send(403, (problem + "\n").encode("utf-8"), "text/plain; charset=utf-8",
+                       send_body=send_body)
+            return
+        body = iso_body(name)
+        size = len(body)
+        wanted = parse_range(self.headers.get("Range"), size)
+        headers = [("Accept-Ranges", "bytes")]
+        if wanted == "unsatisfiable":
+            headers.append(("Content-Range", "bytes */%d" % size))
+            self._send(416, b"", "application/octet-stream", headers=headers,
+                       send_body=send_body)
+        elif wanted is None:
+            self._send(200, body, "application/octet-stream", headers=headers,
+                       send_body=send_body)
+        else:
+            start, end = wanted
+            headers.append(("Content-Range", "bytes %d-%d/%d" % (start, end, size)))
+            self._send(206, body[start:end + 1], "application/octet-stream", headers=headers,
+                       send_body=send_body)
 
     def _send(self, code, body, content_type, headers=(), send_body=True):
         self.send_response(code)
@@ -929,6 +1569,11 @@ class ReplicaHandler(BaseHTTPRequestHandler):
             self.wfile.write(body)
 
 
+def invalid_session_answer():
+    return {"ValidationContainer": {"Errors": generic_errors(
+        "ErrorSettings.InvalidSession", "The session id is missing or invalid.")}}
+
+
 class ReplicaServer(ThreadingHTTPServer):
     daemon_threads = True
     allow_reuse_address = True
@@ -937,8 +1582,10 @@ class ReplicaServer(ThreadingHTTPServer):
     def __init__(self, address, switches, console, iso_base):
         self.switches = switches
         self.console = console
-        self.iso_base = iso_base
         super().__init__(address, ReplicaHandler)
+        # By default the links point back here.
+        self.iso_base = iso_base or "http://127.0.0.1:%d%s" % (
+            self.server_address[1], ISO_PATH_PREFIX.rstrip("/"))
 
     def handle_error(self, request, client_address):
         error = sys.exc_info()[1]
@@ -984,8 +1631,9 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description="Local replica of the vendor download pages.")
     parser.add_argument("--port", type=int, default=0,
                         help="port to listen on (default: a free one)")
-    parser.add_argument("--iso-base", default=DEFAULT_ISO_BASE,
-                        help="base URL that ISO links in connector answers point to")
+    parser.add_argument("--iso-base", default=None,
+                        help="base URL that ISO links in connector answers point to "
+                             "(default: this server's own %s)" % ISO_PATH_PREFIX)
     options = parser.parse_args(argv)
     if not 0 <= options.port <= 65535:
         parser.error("--port must be between 0 and 65535")

@@ -1,0 +1,83 @@
+// Reading the JSON answers of the page scripts. Nothing here trusts the
+// page: any text, however malformed, gives a result or "no answer".
+#pragma once
+
+#include "ScraperTypes.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace PageAnswers {
+
+// Each list parser accepts a bare array of entries or an object holding the
+// array under its member name (any letter case). No value means the text is
+// not JSON or has no such array; `problem` then says why.
+std::optional<QList<ProductVersion>> parseVersionList(const QString &text, QString *problem = nullptr);
+std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QString *problem = nullptr);
+std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,
+                                                   const QString &language, QString *problem = nullptr);
+
+// "x86", "x64" or "arm64": the link's label decides before its address.
+QString classifyArchitecture(const QString &label, const QString &url);
+
+// Whether the validation probe lets the flow go on: yes unless it reports a
+// dialog that is up and has not closed since the first look. Anything that
+// is not a JSON object lets it go on.
+bool probeAllowsProceeding(const QString &text);
+
+struct PollResult {
+    QString status;
+    bool hasContainer = false;
+    // No value when the page reported something other than a number.
+    std::optional<int> linkCount;
+    QString formAction;
+    QString currentURL;
+    bool blocked = false;
+    bool hasIsoLinks = false;
+    QString productName;
+    bool waitingForSubmit = false;
+    bool downloadReady = false;
+    bool languageMismatch = false;
+    QString selectedLanguage;
+    QString formFound;
+    bool validating = false;
+    bool validatingComplete = false;
+    QString validatingMessage;
+    bool downloadError = false;
+    QString downloadErrorMessage;
+    std::optional<QString> containerHTML;
+};
+
+std::optional<PollResult> parsePollResult(const QString &text);
+
+// The rows of the poll decision table, in the order they act.
+enum class PollRow {
+    DownloadError = 1,
+    LinksFound = 2,
+    Validating = 3,
+    SubmitWithoutForm = 5,
+    SubmitAgain = 6,
+    LanguageMismatch = 7,
+    Container = 8,
+    NoContainer = 9,
+};
+
+// The rows that act on a poll result. Only the submit-without-form row is
+// followed by another.
+QList<PollRow> pollRows(const PollResult &result);
+
+// A page address under "software-download" that is neither product page.
+bool pageMovedOn(const QString &currentUrl);
+
+// A console line of the page, split into its tag and payload.
+struct ConsoleLine {
+    enum Kind { Output, Debug, Initialized, Error, Other };
+    Kind kind = Other;
+    QString tag;
+    QString payload;
+};
+
+ConsoleLine parseConsoleLine(const QString &message);
+
+} // namespace PageAnswers

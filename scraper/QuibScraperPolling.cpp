@@ -1,0 +1,242 @@
+// Waiting for the page's ISO links after a language was submitted: one poll
+// every interval, with re-submissions, at most one reload, and give-up limits.
+#include "PageAnswers.h"
+#include "PageScripts.h"
+#include "ProductTable.h"
+#include "QuibScraper.h"
+#include "ScraperLimits.h"
+
+#include <QDebug>
+#include <QWebEngineView>
+
+using PageAnswers::PollResult;
+using PageAnswers::PollRow;
+
+namespace {
+
+constexpr int ContainerPreviewLength = 200;
+
+const QString &noLinksMessage()
+{
+    static const QString message = QStringLiteral("No download links found after multiple attempts");
+    return message;
+}
+
+} // namespace
+
+void QuibScraper::startPollingForLinks()
+{
+    if (!m_isPolling) {
+        qDebug() << "QuibScraper: startPolling called but m_isPolling is false, returning";
+        return;
+    }
+    ++m_pollCount;
+    qDebug() << "QuibScraper: Poll attempt" << m_pollCount << "isPolling:" << m_isPolling;
+    if (m_pollCount != 1) {
+        doPollingLoop();
+        return;
+    }
+    setState(ScraperState::ExtractingLinks);
+    qDebug() << "QuibScraper: Checking for validation first...";
+    checkProgressModalAndProceed([this](bool proceed) {
+        if (proceed) {
+            doPollingLoop();
+            return;
+        }
+        qDebug() << "QuibScraper: Validation in progress, waiting...";
+        if (!m_waitingForReload)
+            return;
+        m_languageValidationAttempts = 0;
+        QTimer::singleShot(m_timings.validationRecheckMs, this, &QuibScraper::checkLanguageValidationAndProceed);
+    });
+}
+
+void QuibScraper::doPollingLoop()
+{
+    if (m_pollCount >= ScraperLimits::PollAttempts) {
+        ++m_linkReloadCount;
+        qDebug() << "QuibScraper: Max poll attempts reached (25), reload" << m_linkReloadCount << "of 2...";
+    } else if (m_linkReloadCount >= 1 && m_pollCount >= ScraperLimits::PollAttemptsAfterReload) {
+        ++m_linkReloadCount;
+        qDebug() << "QuibScraper: Max poll attempts in reload round (15), reload" << m_linkReloadCount << "of 2...";
+    } else {
+        runScript(PageScripts::script(QStringLiteral("poll_links")),
+                  [this](const QString &result) { handlePollResult(result); });
+        return;
+    }
+    reloadOrGiveUp(noLinksMessage());
+}
+
+// Ends this round: reloads the page while reloads are left, else gives up.
+void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
+{
+    m_isPolling = false;
+    if (m_linkReloadCount < ScraperLimits::LinkReloads) {
+        QTimer::singleShot(m_timings.reloadDelayMs, this, &QuibScraper::reloadPageForFreshLinks);
+        return;
+    }
+    qDebug() << "QuibScraper: Max link reload attempts reached (2), giving up";
+    Q_EMIT error(giveUpMessage);
+}
+
+void QuibScraper::handlePollResult(const QString &text)
+{
+    if (!m_isPolling)
+        return;
+    qDebug() << "QuibScraper: Poll result:" << text;
+    const std::optional<PollResult> result = PageAnswers::parsePollResult(text);
+    if (!result) {
+        qDebug() << "QuibScraper: Invalid poll result, continuing...";
+        QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+        return;
+    }
+    logPollResult(*result);
+    const QList<PollRow> rows = PageAnswers::pollRows(*result);
+    for (const PollRow row : rows) {
+        switch (row) {
+        case PollRow::DownloadError:
+            qDebug() << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
+            m_isPolling = false;
+            Q_EMIT error(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
+                                                                 : result->downloadErrorMessage);
+            break;
+        case PollRow::LinksFound:
+            qDebug().noquote() << "QuibScraper: Download links detected!"
+                               << (result->validating ? QStringLiteral("(while still validating)") : QString());
+            m_isPolling = false;
+            onLanguageSelected();
+            break;
+        case PollRow::Validating:
+            qDebug() << "QuibScraper: Page is validating request, waiting...";
+            QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+            break;
+        case PollRow::SubmitWithoutForm:
+            qDebug() << "QuibScraper: No form found, Microsoft uses AJAX - stop waiting for submit";
+            qDebug() << "QuibScraper: Will poll for AJAX-loaded links directly";
+            runScript(PageScripts::script(QStringLiteral("submit_language")));
+            break;
+        case PollRow::SubmitAgain:
+            retrySubmitOrReload(*result);
+            break;
+        case PollRow::LanguageMismatch:
+            qDebug() << "QuibScraper: Language mismatch detected, retrying language selection...";
+            m_pollCount = 0;
+            QTimer::singleShot(m_timings.resubmitAfterReloadMs, this, &QuibScraper::retryLanguageSubmit);
+            break;
+        case PollRow::Container:
+            actOnContainer(*result);
+            break;
+        case PollRow::NoContainer:
+            actOnMissingContainer(*result);
+            break;
+        }
+    }
+}
+
+void QuibScraper::logPollResult(const PollResult &result)
+{
+    qDebug() << "QuibScraper: Poll - status:" << result.status << "container:" << result.hasContainer
+             << "links:" << result.linkCount.value_or(-1) << "ISO links:" << result.hasIsoLinks
+             << "blocked:" << result.blocked << "waiting:" << result.waitingForSubmit
+             << "downloadReady:" << result.downloadReady << "formFound:" << result.formFound
+             << "validating:" << result.validating << "validatingComplete:" << result.validatingComplete
+             << "downloadError:" << result.downloadError << "errorMsg:" << result.downloadErrorMessage;
+    if (result.downloadError || result.hasIsoLinks || result.validating)
+        return;
+    if (!result.productName.isEmpty())
+        qDebug() << "QuibScraper: Product name in page:" << result.productName;
+    if (result.hasContainer && result.containerHTML)
+        qDebug() << "QuibScraper: Container HTML preview:" << result.containerHTML->left(ContainerPreviewLength);
+}
+
+void QuibScraper::retrySubmitOrReload(const PollResult &)
+{
+    qDebug() << "QuibScraper: Form not submitted (selectedLanguage empty), pollCount:" << m_pollCount;
+    if (m_pollCount < ScraperLimits::SubmitAttempts) {
+        qDebug() << "QuibScraper: Retrying language submit (attempt" << m_pollCount + 1 << "of 3)...";
+        QTimer::singleShot(m_timings.resubmitAfterReloadMs, this, &QuibScraper::retryLanguageSubmit);
+        return;
+    }
+    qDebug() << "QuibScraper: Max retry attempts (3) reached, reloading page...";
+    ++m_linkReloadCount;
+    reloadOrGiveUp(noLinksMessage());
+}
+
+void QuibScraper::actOnContainer(const PollResult &result)
+{
+    const bool languageAttempted = !m_selectedLanguage.isEmpty() && !result.selectedLanguage.isEmpty();
+    qDebug() << "QuibScraper: Container found, lang attempted:" << languageAttempted
+             << "selectedInPoll:" << result.selectedLanguage << "m_selected:" << m_selectedLanguage;
+    if (result.formFound == QLatin1String("no")) {
+        if (!m_selectedLanguage.isEmpty() && result.linkCount == 0 && m_pollCount < ScraperLimits::SubmitAttempts) {
+            qDebug() << "QuibScraper: Language was selected but no links, trying button click...";
+            runScript(PageScripts::script(QStringLiteral("click_submit")));
+        }
+        QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+        return;
+    }
+    qDebug() << "QuibScraper: Still waiting for form submission, container exists...";
+    if (m_pollCount < ScraperLimits::PollsWithUnsubmittedForm) {
+        QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+        return;
+    }
+    qDebug() << "QuibScraper: Too many polls while waiting for submit, reloading...";
+    ++m_linkReloadCount;
+    reloadOrGiveUp(QStringLiteral("No download links found - form submission timeout"));
+}
+
+void QuibScraper::actOnMissingContainer(const PollResult &result)
+{
+    if (PageAnswers::pageMovedOn(result.currentURL)) {
+        qDebug() << "QuibScraper: URL changed, extracting links from new page";
+        m_isPolling = false;
+        onLanguageSelected();
+        return;
+    }
+    qDebug() << "QuibScraper: No container found, checking if should stop...";
+    if (m_pollCount >= ScraperLimits::PollsWithoutContainer) {
+        qDebug() << "QuibScraper: Max polls reached (10), stopping polling";
+        m_isPolling = false;
+        Q_EMIT error(noLinksMessage());
+        return;
+    }
+    qDebug() << "QuibScraper: Continuing poll...";
+    QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+}
+
+void QuibScraper::onLanguageSelected()
+{
+    qDebug() << "QuibScraper: Language selected, now extracting download links...";
+    setState(ScraperState::ExtractingLinks);
+    QTimer::singleShot(m_timings.linkExtractionDelayMs, this, &QuibScraper::doExtractLinks);
+}
+
+void QuibScraper::reloadPageForFreshLinks()
+{
+    qDebug() << "QuibScraper: Reloading page to get fresh download links...";
+    m_waitingForReload = true;
+    m_isPolling = false;
+    m_pollCount = 0;
+    const QString url = buildPageUrl(m_locale, m_productKey);
+    m_loadTimer.start();
+    m_webView->setUrl(QUrl(url));
+}
+
+void QuibScraper::retryLanguageSubmit()
+{
+    m_isPolling = true;
+    qDebug() << "QuibScraper: Retrying language submit after page reload...";
+    qDebug() << "QuibScraper: Waiting for page to fully load before selecting language...";
+    QTimer::singleShot(m_timings.reselectLanguageDelayMs, this, &QuibScraper::doSelectLanguageAfterReload);
+}
+
+void QuibScraper::doSelectLanguageAfterReload()
+{
+    if (!m_isPolling)
+        return;
+    qDebug() << "QuibScraper: Now selecting language after page reload...";
+    runScript(PageScripts::selectLanguageCall(m_selectedLanguage), [this](const QString &result) {
+        qDebug() << "QuibScraper: Retry language selection result:" << result;
+        QTimer::singleShot(m_timings.pollAfterReselectionMs, this, &QuibScraper::startPollingForLinks);
+    });
+}

@@ -1,0 +1,111 @@
+// The page functions the scraper calls after every load.
+
+window.quibQtSelectVersion = function (versionId) {
+  var list = document.getElementById('product-edition');
+  if (!list) return 'not_found';
+  list.value = versionId;
+  list.dispatchEvent(new Event('change', { bubbles: true }));
+  setTimeout(function () {
+    var confirm = document.getElementById('submit-product-edition');
+    if (confirm) {
+      confirm.disabled = false;
+      confirm.click();
+    }
+  }, 300);
+  return 'version_selected';
+};
+
+window.quibQtExtractLanguages = function () {
+  var answer = { languages: [], url: window.location.href };
+  var list = document.getElementById('product-languages');
+  if (list) {
+    var options = list.querySelectorAll('option');
+    answer.count = options.length;
+    for (var i = 0; i < options.length; ++i) {
+      var value = quibValue(options[i]);
+      var name = quibText(options[i]);
+      if (value && value !== 'null' && name && name !== 'Choose one')
+        answer.languages.push({ code: value, name: name });
+    }
+  }
+  return JSON.stringify(answer);
+};
+
+function quibSubmitLanguage(list) {
+  var confirm = document.getElementById('submit-sku');
+  if (confirm) {
+    confirm.disabled = false;
+    confirm.click();
+  } else if (list.form) {
+    list.form.submit();
+  } else {
+    var submit = document.querySelector('button[type="submit"]');
+    if (submit) {
+      submit.disabled = false;
+      submit.click();
+    }
+  }
+}
+
+window.quibQtSelectLanguage = function (langCode) {
+  var list = document.getElementById('product-languages');
+  if (!list) return 'ERROR:langSel_not_found';
+  var options = list.querySelectorAll('option');
+  if (options.length <= 1) return 'ERROR:no_options';
+  var wanted = String(langCode).toLowerCase();
+  var chosen = 1;
+  for (var i = 1; i < options.length; ++i) {
+    var text = quibText(options[i]).toLowerCase();
+    if (text.indexOf(wanted) !== -1 || wanted.indexOf(text) !== -1) {
+      chosen = i;
+      break;
+    }
+  }
+  list.selectedIndex = chosen;
+  var value = quibValue(options[chosen]);
+  var label = quibText(options[chosen]);
+  list.dispatchEvent(new Event('change', { bubbles: true }));
+  list.dispatchEvent(new Event('input', { bubbles: true }));
+  setTimeout(function () { quibSubmitLanguage(list); }, 1500);
+  return 'OK:selected=' + chosen + ',value=' + value + ',text=' + label;
+};
+
+// Hidden inputs hold HTML-escaped JSON. A textarea decodes character
+// references without building elements, so nothing in the value can load or
+// run anything.
+function quibDecodeEntities(text) {
+  var decoder = document.createElement('textarea');
+  decoder.innerHTML = text;
+  return decoder.value;
+}
+
+window.quibQtExtractLinks = function () {
+  var answer = { links: [], url: window.location.href };
+  var taken = {};
+  var anchors = document.querySelectorAll('a.btn.btn-primary, a[class*="product-download"]');
+  for (var i = 0; i < anchors.length; ++i) {
+    var href = anchors[i].href || anchors[i].getAttribute('href') || '';
+    if (href.indexOf('.iso') !== -1 && !taken[href]) {
+      taken[href] = true;
+      answer.links.push({ url: href, text: quibText(anchors[i]) });
+    }
+  }
+  var inputs = document.querySelectorAll('input.product-download-hidden');
+  for (var j = 0; j < inputs.length; ++j) {
+    var value = inputs[j].value || inputs[j].getAttribute('value') || '';
+    if (!value) continue;
+    try {
+      var entry = JSON.parse(quibDecodeEntities(value));
+      var uri = entry && typeof entry.Uri === 'string' ? entry.Uri : '';
+      if (uri.indexOf('.iso') !== -1 && !taken[uri]) {
+        taken[uri] = true;
+        answer.links.push({ url: uri, text: typeof entry.Name === 'string' ? entry.Name : '' });
+      }
+    } catch (e) {
+      // A malformed entry is skipped; the others still count.
+    }
+  }
+  return JSON.stringify(answer);
+};
+
+return 'helpers_defined';

@@ -1,0 +1,2 @@
+// Is the page's validation dialog up?
+return JSON.stringify(quibProbeProgressDialog());
