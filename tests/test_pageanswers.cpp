@@ -1,0 +1,362 @@
+// Reading what the page scripts answer: lists, links, the validation probe,
+// poll results, console lines, and the text put into page scripts. Also
+// built with AddressSanitizer and UndefinedBehaviorSanitizer.
+#include "scraper/PageAnswers.h"
+#include "scraper/PageScripts.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace PageAnswers;
+
+namespace {
+
+QStringList versionIds(const std::optional<QList<ProductVersion>> &versions)
+{
+    if (!versions)
+        return {QStringLiteral("<no answer>")};
+    QStringList ids;
+    for (const ProductVersion &version : *versions)
+        ids << version.id + QLatin1Char('=') + version.name;
+    return ids;
+}
+
+QStringList languageRows(const std::optional<QList<LanguageInfo>> &languages)
+{
+    if (!languages)
+        return {QStringLiteral("<no answer>")};
+    QStringList rows;
+    for (const LanguageInfo &language : *languages)
+        rows << language.id + QLatin1Char('|') + language.name + QLatin1Char('|') + language.language;
+    return rows;
+}
+
+QStringList linkRows(const std::optional<QList<DownloadOption>> &options)
+{
+    if (!options)
+        return {QStringLiteral("<no answer>")};
+    QStringList rows;
+    for (const DownloadOption &option : *options)
+        rows << option.architecture + QLatin1Char(' ') + option.url;
+    return rows;
+}
+
+QString languageEntry(const char *code, const char *name)
+{
+    QString escaped = QString::fromUtf8(code);
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QStringLiteral("{\"code\":\"%1\",\"name\":\"%2\"}").arg(escaped, QString::fromUtf8(name));
+}
+
+} // namespace
+
+class TestPageAnswers : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void versions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        const QString noAnswer = QStringLiteral("<no answer>");
+        QTest::newRow("page answer") << R"j({"versions":[{"id":"3321","name":"Windows 11 (multi-edition ISO)"}],"url":"x"})j"
+                                     << QStringList{"3321=Windows 11 (multi-edition ISO)"};
+        QTest::newRow("bare array") << R"j([{"id":"1","name":"A"},{"id":"2","name":"B"}])j" << QStringList{"1=A", "2=B"};
+        QTest::newRow("member in other case") << R"j({"Versions":[{"ID":"7","Name":"Seven"}]})j" << QStringList{"7=Seven"};
+        QTest::newRow("filters") << R"j({"versions":[{"id":"null","name":"N"},{"id":"","name":"E"},{"id":"3","name":""},
+            {"id":"4","name":"Select edition"},{"id":"5","name":"PLEASE SELECT"},{"id":"6","name":"Six"}]})j"
+                                 << QStringList{"6=Six"};
+        QTest::newRow("wrong member types skipped") << R"j([{"id":3321,"name":"N"},{"id":"9"},"text",null,[1],{"id":"8","name":"Eight"}])j"
+                                                    << QStringList{"8=Eight"};
+        QTest::newRow("duplicates kept") << R"j([{"id":"1","name":"A"},{"id":"1","name":"A"}])j" << QStringList{"1=A", "1=A"};
+        QTest::newRow("nothing valid") << R"j({"versions":[{"id":"null","name":"x"}]})j" << QStringList{};
+        QTest::newRow("empty array") << R"j({"versions":[]})j" << QStringList{};
+        QTest::newRow("empty text") << "" << QStringList{noAnswer};
+        QTest::newRow("not JSON") << "undefined" << QStringList{noAnswer};
+        QTest::newRow("truncated") << R"j({"versions":[{"id":"1")j" << QStringList{noAnswer};
+        QTest::newRow("no array") << R"j({"versions":{"id":"1","name":"A"}})j" << QStringList{noAnswer};
+        QTest::newRow("scalar root") << "42" << QStringList{noAnswer};
+        QTest::newRow("string root") << R"j("versions")j" << QStringList{noAnswer};
+        QTest::newRow("deep nesting") << QString(5000, QLatin1Char('[')) << QStringList{noAnswer};
+        QTest::newRow("unicode") << R"j([{"id":"1","name":"Windows 11 \u00e9\ud83d\ude00"}])j"
+                                 << QStringList{QString::fromUtf8("1=Windows 11 \u00e9\U0001F600")};
+        QTest::newRow("embedded zero") << QStringLiteral("[{\"id\":\"1\",\"name\":\"A\"}]\u0000garbage")
+                                       << QStringList{"1=A"};
+    }
+    void versions()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QCOMPARE(versionIds(parseVersionList(text)), expected);
+    }
+
+    void parseProblemSaysWhereItStopped()
+    {
+        QString problem;
+        QVERIFY(!parseVersionList(QStringLiteral("[1, 2, oops]"), &problem));
+        QCOMPARE(problem, QStringLiteral("oops]"));
+    }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        const auto answer = [](QStringList entries) {
+            return QStringLiteral("{\"languages\":[%1],\"url\":\"u\",\"count\":3}").arg(entries.join(QLatin1Char(',')));
+        };
+        QTest::newRow("page answer") << answer({languageEntry(R"j({"id":"1123","language":"English"})j", "English (United States)")})
+                                     << QStringList{"1123|English (United States)|English"};
+        QTest::newRow("inner id null") << answer({languageEntry(R"j({"id":"null","language":"English"})j", "English")})
+                                       << QStringList{};
+        QTest::newRow("no language member") << answer({languageEntry(R"j({"id":"5"})j", "Deutsch")})
+                                            << QStringList{"5|Deutsch|"};
+        QTest::newRow("code not JSON") << answer({languageEntry("1123", "English"), languageEntry(R"j({"id":"6"})j", "Six")})
+                                       << QStringList{"6|Six|"};
+        QTest::newRow("empty code or name") << answer({languageEntry("", "English"), languageEntry(R"j({"id":"7"})j", "")})
+                                            << QStringList{};
+        QTest::newRow("inner id not a string") << answer({languageEntry(R"j({"id":7,"language":"X"})j", "Seven")})
+                                               << QStringList{};
+        QTest::newRow("inner members any case") << answer({languageEntry(R"j({"ID":"8","Language":"Eight"})j", "Acht")})
+                                                << QStringList{"8|Acht|Eight"};
+        QTest::newRow("bare array") << QStringLiteral("[%1]").arg(languageEntry(R"j({"id":"9"})j", "Nine"))
+                                    << QStringList{"9|Nine|"};
+        QTest::newRow("outer member case") << QStringLiteral("{\"Languages\":[%1]}").arg(languageEntry(R"j({"id":"9"})j", "Nine"))
+                                           << QStringList{"9|Nine|"};
+        QTest::newRow("entries of other types") << R"j({"languages":[1,"x",null,{"code":5,"name":"n"}]})j" << QStringList{};
+        QTest::newRow("empty text") << "" << QStringList{"<no answer>"};
+        QTest::newRow("no array") << R"j({"url":"u"})j" << QStringList{"<no answer>"};
+        QTest::newRow("inner garbage") << answer({languageEntry("{\"id\":\"1\"", "Broken")}) << QStringList{};
+    }
+    void languages()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        QCOMPARE(languageRows(parseLanguageList(text)), expected);
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("page answer") << R"j({"links":[{"url":"https://h/Win11_x64.iso?t=1","text":"64-bit Download"}],"url":"p"})j"
+                                     << QStringList{"x64 https://h/Win11_x64.iso?t=1"};
+        QTest::newRow("bare array, two alike kept") << R"j([{"url":"u.iso","text":"32-bit Download"},{"url":"u.iso","text":"32-bit Download"}])j"
+                                                    << QStringList{"x86 u.iso", "x86 u.iso"};
+        QTest::newRow("Links member") << R"j({"Links":[{"URL":"https://h/Win11_Arm64.iso","Text":"Download Now"}]})j"
+                                      << QStringList{"arm64 https://h/Win11_Arm64.iso"};
+        QTest::newRow("url not a string, empty url") << R"j({"links":[{"url":5},{"url":""},{"text":"x"},{"url":"k.iso"}]})j"
+                                                     << QStringList{"x64 k.iso"};
+        QTest::newRow("text not a string") << R"j([{"url":"w_x32.iso","text":64}])j" << QStringList{"x86 w_x32.iso"};
+        QTest::newRow("no links") << R"j({"links":[]})j" << QStringList{};
+        QTest::newRow("links not an array") << R"j({"links":"a.iso"})j" << QStringList{"<no answer>"};
+        QTest::newRow("empty text") << "" << QStringList{"<no answer>"};
+    }
+    void links()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        const auto options = parseLinkList(text, QStringLiteral("3321"), QStringLiteral("English"));
+        QCOMPARE(linkRows(options), expected);
+        if (options && !options->isEmpty()) {
+            QCOMPARE(options->first().versionId, QStringLiteral("3321"));
+            QCOMPARE(options->first().language, QStringLiteral("English"));
+        }
+    }
+
+    void architecture_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("architecture");
+        QTest::newRow("64-bit label") << "64-bit Download" << "https://h/Win10_22H2_English_x64v1.iso" << "x64";
+        QTest::newRow("32-bit label") << "32-bit Download" << "https://h/Win10_22H2_English_x32v1.iso" << "x86";
+        QTest::newRow("label beats url") << "x64" << "https://h/arm/file.iso" << "x64";
+        QTest::newRow("32 wins over 64 in label") << "64-bit and 32-bit" << "u.iso" << "x86";
+        QTest::newRow("ARM64 described as 64-bit") << "ARM64 64-bit" << "u.iso" << "x64";
+        QTest::newRow("arm label") << "Arm64 Download" << "u.iso" << "arm64";
+        QTest::newRow("url arm64") << "Download Now" << "https://h/Win11_25H2_English_Arm64_v2.iso" << "arm64";
+        QTest::newRow("url x64") << "Download" << "https://h/Win11_X64.iso" << "x64";
+        QTest::newRow("url x86") << "" << "https://h/win_X86.iso" << "x86";
+        QTest::newRow("url x64 before x86") << "" << "https://h/x86_x64.iso" << "x64";
+        QTest::newRow("nothing named") << "" << "https://h/Win11.iso" << "x64";
+    }
+    void architecture()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, url);
+        QFETCH(QString, architecture);
+        QCOMPARE(classifyArchitecture(label, url), architecture);
+    }
+
+    void probe_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("proceed");
+        QTest::newRow("no dialog") << R"j({"validating":false,"validatingComplete":false,"validatingMessage":""})j" << true;
+        QTest::newRow("dialog up") << R"j({"validating":true,"validatingComplete":false,"validatingMessage":"Wait"})j" << false;
+        QTest::newRow("closed since") << R"j({"validating":false,"validatingComplete":true})j" << true;
+        QTest::newRow("up and complete") << R"j({"validating":true,"validatingComplete":true})j" << true;
+        QTest::newRow("string true is not true") << R"j({"validating":"true"})j" << true;
+        QTest::newRow("member case") << R"j({"VALIDATING":true})j" << false;
+        QTest::newRow("not JSON") << "" << true;
+        QTest::newRow("array root") << "[true]" << true;
+    }
+    void probe()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, proceed);
+        QCOMPARE(probeAllowsProceeding(text), proceed);
+    }
+
+    void pollResultFields()
+    {
+        const auto result = parsePollResult(QStringLiteral(
+            R"j({"status":"ready","hasContainer":true,"linkCount":2.9,"containerHTML":"<a>","currentURL":"u",
+                "HASISOLINKS":true,"productName":"P","formFound":"no","validating":1,"downloadErrorMessage":7})j"));
+        QVERIFY(result);
+        QCOMPARE(result->status, QStringLiteral("ready"));
+        QVERIFY(result->hasContainer && result->hasIsoLinks);
+        QCOMPARE(result->linkCount, std::optional<int>(2));
+        QCOMPARE(result->containerHTML, std::optional<QString>(QStringLiteral("<a>")));
+        QVERIFY(!result->validating);
+        QCOMPARE(result->downloadErrorMessage, QString());
+        QCOMPARE(parsePollResult(QStringLiteral("{}"))->linkCount, std::optional<int>(0));
+        QCOMPARE(parsePollResult(QStringLiteral(R"j({"linkCount":"0"})j"))->linkCount, std::nullopt);
+        QCOMPARE(parsePollResult(QStringLiteral(R"j({"linkCount":1e300})j"))->linkCount, std::optional<int>(2147483647));
+        QVERIFY(!parsePollResult(QStringLiteral("[]")));
+        QVERIFY(!parsePollResult(QString()));
+    }
+
+    void pollDecision_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("1 error beats links") << R"j({"downloadError":true,"hasIsoLinks":true})j" << QList<int>{1};
+        QTest::newRow("2 links beat validating") << R"j({"hasIsoLinks":true,"validating":true})j" << QList<int>{2};
+        QTest::newRow("3 validating") << R"j({"validating":true,"hasContainer":true})j" << QList<int>{3};
+        QTest::newRow("5 no form falls through to container")
+            << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"no"})j" << QList<int>{5, 8};
+        QTest::newRow("5 then mismatch") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"no","languageMismatch":true})j"
+                                         << QList<int>{5, 7};
+        QTest::newRow("6 form present") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"yes"})j" << QList<int>{6};
+        QTest::newRow("6 form unknown") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"unknown"})j" << QList<int>{6};
+        QTest::newRow("not 6 with a selected language")
+            << R"j({"waitingForSubmit":true,"hasContainer":true,"selectedLanguage":"English"})j" << QList<int>{8};
+        QTest::newRow("not 5/6 without container") << R"j({"waitingForSubmit":true,"formFound":"no"})j" << QList<int>{9};
+        QTest::newRow("7 mismatch") << R"j({"languageMismatch":true,"hasContainer":true})j" << QList<int>{7};
+        QTest::newRow("8 container") << R"j({"hasContainer":true,"formFound":"no"})j" << QList<int>{8};
+        QTest::newRow("9 nothing") << R"j({"status":"not_ready"})j" << QList<int>{9};
+    }
+    void pollDecision()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, rows);
+        QList<int> acted;
+        for (const PollRow row : pollRows(*parsePollResult(text)))
+            acted << int(row);
+        QCOMPARE(acted, rows);
+    }
+
+    void movedOn_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("thank-you page") << "https://www.microsoft.com/en-us/software-download/thankyou?x=1" << true;
+        QTest::newRow("windows11 page") << "https://www.microsoft.com/en-us/software-download/windows11" << false;
+        QTest::newRow("windows10 page") << "https://www.microsoft.com/en-us/software-download/windows10ISO" << false;
+        QTest::newRow("case matters") << "https://www.microsoft.com/en-us/software-download/Windows11" << true;
+        QTest::newRow("elsewhere") << "https://www.microsoft.com/en-us/search" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void movedOn()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, moved);
+        QCOMPARE(pageMovedOn(url), moved);
+    }
+
+    void consoleLines_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("payload");
+        QTest::newRow("versions") << R"j(QUIBQT_OUTPUT|VERSIONS|{"versions":[]})j" << int(ConsoleLine::Output) << "VERSIONS"
+                                  << R"j({"versions":[]})j";
+        QTest::newRow("payload keeps bars") << "QUIBQT_OUTPUT|LINKS|a|b|c" << int(ConsoleLine::Output) << "LINKS" << "a|b|c";
+        QTest::newRow("empty payload") << "QUIBQT_OUTPUT|VERSION_SELECTED|" << int(ConsoleLine::Output)
+                                       << "VERSION_SELECTED" << "";
+        QTest::newRow("empty tag") << "QUIBQT_OUTPUT||x" << int(ConsoleLine::Other) << "" << "";
+        QTest::newRow("no second bar") << "QUIBQT_OUTPUT|LINKS" << int(ConsoleLine::Other) << "" << "";
+        QTest::newRow("prefix case") << "quibqt_output|LINKS|x" << int(ConsoleLine::Other) << "" << "";
+        QTest::newRow("debug") << "QUIBQT_DEBUG|hello|there" << int(ConsoleLine::Debug) << "" << "hello|there";
+        QTest::newRow("debug with colon is noise") << "QUIBQT_DEBUG: Using fallback targetLanguage: x"
+                                                   << int(ConsoleLine::Other) << "" << "";
+        QTest::newRow("initialized") << "QUIBQT_INITIALIZED" << int(ConsoleLine::Initialized) << "" << "";
+        QTest::newRow("initialized and more") << "QUIBQT_INITIALIZED!" << int(ConsoleLine::Other) << "" << "";
+        QTest::newRow("error") << "QUIBQT_ERROR:boom" << int(ConsoleLine::Error) << "" << "boom";
+        QTest::newRow("noise") << "Uncaught TypeError" << int(ConsoleLine::Other) << "" << "";
+    }
+    void consoleLines()
+    {
+        QFETCH(QString, message);
+        QFETCH(int, kind);
+        QFETCH(QString, tag);
+        QFETCH(QString, payload);
+        const ConsoleLine line = parseConsoleLine(message);
+        QCOMPARE(int(line.kind), kind);
+        QCOMPARE(line.tag, tag);
+        QCOMPARE(line.payload, payload);
+    }
+
+    void scriptTextCannotEscapeItsLiteral_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("single quote") << "O'Brien English";
+        QTest::newRow("double quote") << "Quote \" English";
+        QTest::newRow("backslash") << "Back\\slash');alert(1);//";
+        QTest::newRow("line breaks") << "Line\nBreak\r\u2028\u2029";
+        QTest::newRow("script end") << "</script><script>window.quibQtPwned=1</script>";
+        QTest::newRow("template") << "`${1}`";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("Portugu\u00eas (Brasil) \U0001F600");
+        QTest::newRow("NUL") << QStringLiteral("a\u0000b");
+    }
+    void scriptTextCannotEscapeItsLiteral()
+    {
+        QFETCH(QString, value);
+        const QString call = PageScripts::selectLanguageCall(value);
+        QVERIFY(call.startsWith(QLatin1String("window.quibQtSelectLanguage('")));
+        QVERIFY(call.endsWith(QLatin1String("');")));
+        const QString inside = call.mid(29, call.size() - 32);
+        // Only printable ASCII, no quote or angle bracket, and every backslash starts a \u escape.
+        QVERIFY2(!inside.contains(QRegularExpression(QStringLiteral("[^\\x20-\\x7e]|['\"<>`]"))), qPrintable(inside));
+        QVERIFY(!inside.contains(QRegularExpression(QStringLiteral("\\\\(?!u[0-9a-f]{4})"))));
+        QString decoded;
+        for (int i = 0; i < inside.size(); ++i) {
+            const bool escape = inside.at(i) == QLatin1Char('\\');
+            decoded += escape ? QChar(inside.mid(i + 2, 4).toUShort(nullptr, 16)) : inside.at(i);
+            i += escape ? 5 : 0;
+        }
+        QCOMPARE(decoded, value);
+        QCOMPARE(PageScripts::selectVersionCall(value).mid(28), call.mid(29));
+    }
+
+    void everyScriptIsPackaged_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"page_library", "read_editions", "progress_modal", "poll_links", "submit_language",
+                                 "click_submit"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyScriptIsPackaged()
+    {
+        QFETCH(QString, name);
+        const QString script = PageScripts::script(name);
+        QVERIFY(script.startsWith(QLatin1String("(function () {")));
+        QVERIFY(script.contains(QLatin1String("function quibProbeProgressDialog()")));
+        QVERIFY(script.size() > 1200);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPageAnswers)
+#include "test_pageanswers.moc"
