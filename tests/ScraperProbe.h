@@ -1,0 +1,55 @@
+// A scraper under test with spies on all of its signals.
+#pragma once
+
+#include "scraper/QuibScraper.h"
+
+#include <QSignalSpy>
+
+#include <memory>
+
+struct ScraperProbe {
+    explicit ScraperProbe(const ScraperTimings &timings)
+        : scraper(std::make_unique<QuibScraper>())
+    {
+        scraper->setTimings(timings);
+        auto *s = scraper.get();
+        states = std::make_unique<QSignalSpy>(s, &QuibScraper::stateChanged);
+        errors = std::make_unique<QSignalSpy>(s, &QuibScraper::error);
+        versions = std::make_unique<QSignalSpy>(s, &QuibScraper::versionsExtracted);
+        languages = std::make_unique<QSignalSpy>(s, &QuibScraper::languagesExtracted);
+        links = std::make_unique<QSignalSpy>(s, &QuibScraper::downloadLinksExtracted);
+    }
+
+    QList<ScraperState> stateList() const
+    {
+        QList<ScraperState> list;
+        for (const auto &arguments : *states)
+            list << arguments.at(0).value<ScraperState>();
+        return list;
+    }
+    QStringList errorList() const
+    {
+        QStringList list;
+        for (const auto &arguments : *errors)
+            list << arguments.at(0).toString();
+        return list;
+    }
+    QList<ProductVersion> lastVersions() const { return versions->last().at(0).value<QList<ProductVersion>>(); }
+    QList<LanguageInfo> lastLanguages() const { return languages->last().at(0).value<QList<LanguageInfo>>(); }
+    QList<DownloadOption> lastLinks() const { return links->last().at(0).value<QList<DownloadOption>>(); }
+
+    std::unique_ptr<QuibScraper> scraper;
+    std::unique_ptr<QSignalSpy> states;
+    std::unique_ptr<QSignalSpy> errors;
+    std::unique_ptr<QSignalSpy> versions;
+    std::unique_ptr<QSignalSpy> languages;
+    std::unique_ptr<QSignalSpy> links;
+};
+
+inline void registerScraperTypes()
+{
+    qRegisterMetaType<ScraperState>();
+    qRegisterMetaType<QList<ProductVersion>>();
+    qRegisterMetaType<QList<LanguageInfo>>();
+    qRegisterMetaType<QList<DownloadOption>>();
+}

@@ -1,0 +1,109 @@
+// The whole road from a product page to ISO links, with the product's own
+// delays, against the vendor-page replica in the real web engine.
+#include "TestMain.h"
+
+#include "ReplicaServer.h"
+#include "ScraperProbe.h"
+#include "platform/SystemServices.h"
+#include "scraper/ProductTable.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+class FakeSystem final : public platform::SystemServices {
+public:
+    std::string localeName() const override { return locale; }
+    std::string locale = "en-US";
+};
+
+// What the product's own delays add up to for one road, in milliseconds:
+// after the load, the edition read; after the edition choice, 3000 ms and a
+// probe; after the language choice, 3000 ms, a probe, the page's own 1500 ms
+// before it confirms, a poll every 2000 ms until the links are there, and
+// 1000 ms before they are read.
+constexpr int SpecifiedDelaysMs = 3000 + 3000 + 2000 + 1000;
+constexpr int SlackMs = 8000;
+
+} // namespace
+
+class TestScraperFlow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        registerScraperTypes();
+        QVERIFY(m_replica.start());
+        QVERIFY(setSiteOrigin(m_replica.origin()));
+        platform::SystemServices::setInstance(&m_system);
+    }
+    void cleanupTestCase() { platform::SystemServices::setInstance(nullptr); }
+
+    void fromPageToLinks_data()
+    {
+        QTest::addColumn<QString>("productKey");
+        QTest::addColumn<QByteArray>("systemLocale");
+        QTest::addColumn<QStringList>("architectures");
+        QTest::addColumn<QString>("fileWord");
+        for (const char *locale : {"en-US", "de-DE"}) {
+            const QByteArray name(locale);
+            QTest::addRow("win10 %s", locale) << "win10" << name << QStringList{"x64", "x86"} << "Win10";
+            QTest::addRow("win11 %s", locale) << "win11" << name << QStringList{"x64"} << "Win11";
+            QTest::addRow("win11arm %s", locale) << "win11arm" << name << QStringList{"arm64"} << "Arm64";
+        }
+    }
+    void fromPageToLinks()
+    {
+        QFETCH(QString, productKey);
+        QFETCH(QByteArray, systemLocale);
+        QFETCH(QStringList, architectures);
+        QFETCH(QString, fileWord);
+        QVERIFY(m_replica.reset());
+        m_system.locale = systemLocale.toStdString();
+        ScraperProbe probe{ScraperTimings()};
+        QElapsedTimer clock;
+        clock.start();
+
+        probe.scraper->loadProductPage(productKey);
+        QTRY_COMPARE_WITH_TIMEOUT(probe.versions->size(), 1, 15000);
+        const QList<ProductVersion> editions = probe.lastVersions();
+        QCOMPARE(editions.size(), 1);
+        QVERIFY(!editions.first().name.endsWith(QLatin1Char(' ')));
+
+        probe.scraper->selectVersion(editions.first().id);
+        QTRY_COMPARE_WITH_TIMEOUT(probe.languages->size(), 1, 15000);
+        const QList<LanguageInfo> languages = probe.lastLanguages();
+        QCOMPARE(languages.size(), 38);
+        for (const LanguageInfo &language : languages)
+            QVERIFY(language.isValid && !language.id.isEmpty() && !language.name.isEmpty() && !language.language.isEmpty());
+
+        probe.scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(probe.links->size(), 1, 30000);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(probe.errors->isEmpty(), qPrintable(probe.errorList().join(QLatin1Char('|'))));
+        QCOMPARE(probe.scraper->state(), ScraperState::Idle);
+        QCOMPARE(probe.stateList().last(), ScraperState::Idle);
+
+        QStringList found;
+        for (const DownloadOption &option : probe.lastLinks()) {
+            found << option.architecture;
+            QVERIFY2(option.url.startsWith(m_replica.origin() + QLatin1Char('/')), qPrintable(option.url));
+            QVERIFY2(option.url.contains(fileWord) && option.url.contains(QLatin1String("_English_")),
+                     qPrintable(option.url));
+            QCOMPARE(option.versionId, editions.first().id);
+            QCOMPARE(option.language, QStringLiteral("English (United States)"));
+        }
+        QCOMPARE(found, architectures);
+        QVERIFY2(elapsed < SpecifiedDelaysMs + SlackMs, qPrintable(QString::number(elapsed)));
+        const QString expectedLocale = systemLocale == "de-DE" ? QStringLiteral("/de-de/") : QStringLiteral("/en-us/");
+        QVERIFY(m_replica.pageRequests().first().contains(expectedLocale));
+    }
+
+private:
+    ReplicaServer m_replica;
+    FakeSystem m_system;
+};
+
+TRAVONIX_TEST_MAIN(TestScraperFlow)
+#include "test_scraperflow.moc"
