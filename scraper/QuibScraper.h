@@ -79,6 +79,8 @@ private:
     void parseLinks(const QString &text);
     void dispatchOutput(const QString &tag, const QString &payload);
     void checkProgressModalAndProceed(const std::function<void(bool)> &callback);
+    void recheckValidation(int &attempts, const QString &subject, void (QuibScraper::*recheck)(),
+                           void (QuibScraper::*proceed)());
     void handlePollResult(const QString &text);
     void logPollResult(const PageAnswers::PollResult &result);
     void retrySubmitOrReload(const PageAnswers::PollResult &result);

@@ -38,21 +38,37 @@ void QuibScraper::onVersionSelected()
 
 void QuibScraper::checkVersionValidationAndProceed()
 {
-    if (m_versionValidationAttempts >= ScraperLimits::ValidationChecks) {
-        qDebug() << "QuibScraper: Version validation timeout, proceeding anyway";
-        doExtractLanguages();
+    recheckValidation(m_versionValidationAttempts, QStringLiteral("version"),
+                      &QuibScraper::checkVersionValidationAndProceed, &QuibScraper::doExtractLanguages);
+}
+
+void QuibScraper::checkLanguageValidationAndProceed()
+{
+    recheckValidation(m_languageValidationAttempts, QStringLiteral("language"),
+                      &QuibScraper::checkLanguageValidationAndProceed, &QuibScraper::doPollingLoop);
+}
+
+// One more look at the validation dialog: go on once it is gone, or after
+// the last allowed look whatever it shows.
+void QuibScraper::recheckValidation(int &attempts, const QString &subject, void (QuibScraper::*recheck)(),
+                                    void (QuibScraper::*proceed)())
+{
+    const QString title = subject.at(0).toUpper() + subject.mid(1);
+    if (attempts >= ScraperLimits::ValidationChecks) {
+        qDebug().noquote() << QStringLiteral("QuibScraper: %1 validation timeout, proceeding anyway").arg(title);
+        (this->*proceed)();
         return;
     }
-    ++m_versionValidationAttempts;
-    qDebug() << "QuibScraper: Checking version validation, attempt:" << m_versionValidationAttempts;
-    checkProgressModalAndProceed([this](bool proceed) {
-        if (proceed) {
-            qDebug() << "QuibScraper: Version validation complete";
-            doExtractLanguages();
+    ++attempts;
+    qDebug().noquote() << QStringLiteral("QuibScraper: Checking %1 validation, attempt:").arg(subject) << attempts;
+    checkProgressModalAndProceed([this, subject, title, recheck, proceed](bool done) {
+        if (done) {
+            qDebug().noquote() << QStringLiteral("QuibScraper: %1 validation complete").arg(title);
+            (this->*proceed)();
             return;
         }
-        qDebug() << "QuibScraper: Still waiting for version validation";
-        QTimer::singleShot(m_timings.validationRecheckMs, this, &QuibScraper::checkVersionValidationAndProceed);
+        qDebug().noquote() << QStringLiteral("QuibScraper: Still waiting for %1 validation").arg(subject);
+        QTimer::singleShot(m_timings.validationRecheckMs, this, recheck);
     });
 }
 
@@ -70,26 +86,6 @@ void QuibScraper::selectLanguage(const QString &language)
         qDebug() << "QuibScraper: Language selection result:" << result;
         qDebug() << "QuibScraper: Starting poll for download links for" << language << "...";
         QTimer::singleShot(m_timings.afterLanguageSelectionMs, this, &QuibScraper::startPollingForLinks);
-    });
-}
-
-void QuibScraper::checkLanguageValidationAndProceed()
-{
-    if (m_languageValidationAttempts >= ScraperLimits::ValidationChecks) {
-        qDebug() << "QuibScraper: Language validation timeout, proceeding anyway";
-        doPollingLoop();
-        return;
-    }
-    ++m_languageValidationAttempts;
-    qDebug() << "QuibScraper: Checking language validation, attempt:" << m_languageValidationAttempts;
-    checkProgressModalAndProceed([this](bool proceed) {
-        if (proceed) {
-            qDebug() << "QuibScraper: Language validation complete";
-            doPollingLoop();
-            return;
-        }
-        qDebug() << "QuibScraper: Still waiting for language validation";
-        QTimer::singleShot(m_timings.validationRecheckMs, this, &QuibScraper::checkLanguageValidationAndProceed);
     });
 }
 

@@ -12,6 +12,19 @@ function quibText(element) {
   return String(text).trim();
 }
 
+// The options of a list that stand for a real choice: a value other than
+// the literal null, and a label other than the list's placeholder.
+function quibOptionEntries(list, placeholder) {
+  var entries = [];
+  var options = list.querySelectorAll('option');
+  for (var i = 0; i < options.length; ++i) {
+    var value = quibValue(options[i]);
+    var label = quibText(options[i]);
+    if (value && value !== 'null' && label && label !== placeholder) entries.push({ value: value, label: label });
+  }
+  return entries;
+}
+
 function quibIsHidden(element) {
   var style = window.getComputedStyle(element);
   return style.display === 'none' || style.visibility === 'hidden' || style.opacity === '0';

@@ -19,14 +19,10 @@ window.quibQtExtractLanguages = function () {
   var answer = { languages: [], url: window.location.href };
   var list = document.getElementById('product-languages');
   if (list) {
-    var options = list.querySelectorAll('option');
-    answer.count = options.length;
-    for (var i = 0; i < options.length; ++i) {
-      var value = quibValue(options[i]);
-      var name = quibText(options[i]);
-      if (value && value !== 'null' && name && name !== 'Choose one')
-        answer.languages.push({ code: value, name: name });
-    }
+    answer.count = list.querySelectorAll('option').length;
+    answer.languages = quibOptionEntries(list, 'Choose one').map(function (entry) {
+      return { code: entry.value, name: entry.label };
+    });
   }
   return JSON.stringify(answer);
 };

@@ -2,12 +2,8 @@
 var answer = { versions: [], url: window.location.href };
 var list = document.getElementById('product-edition');
 if (list) {
-  var options = list.querySelectorAll('option');
-  for (var i = 0; i < options.length; ++i) {
-    var value = quibValue(options[i]);
-    var name = quibText(options[i]);
-    if (value && value !== 'null' && name && name !== 'Select Download')
-      answer.versions.push({ id: value, name: name });
-  }
+  answer.versions = quibOptionEntries(list, 'Select Download').map(function (entry) {
+    return { id: entry.value, name: entry.label };
+  });
 }
 return JSON.stringify(answer);

@@ -420,7 +420,7 @@ def printable(text):
 
 # Switch values that shape a page when it is served.
 PageSettings = collections.namedtuple(
-    "PageSettings", "selfnav_ms container form editions page_globals")
+    "PageSettings", "selfnav_ms container form editions page_globals unselect")
 
 # Ids the links container can carry (`container`); "none" leaves it out.
 CONTAINER_IDS = ("download-links", "download", "download-section", "iso-download",
@@ -670,6 +670,11 @@ PAGE_SCRIPT = r"""
     request(CONFIG.languagesEndpoint, edition.value, "undefined", applySkus, null);
   });
 
+  // A page that loses the language choice as soon as it is made.
+  if (CONFIG.unselect) {
+    languages.addEventListener("change", function () { languages.selectedIndex = -1; });
+  }
+
   function confirmLanguage() {
     var mark = byId("pk-language-validation");
     var choice = null;
@@ -720,6 +725,7 @@ def render_page_script(settings):
         "controlHeader": CONTROL_HEADER,
         "thankyouPage": THANKYOU_PAGE,
         "afterSubmitMs": AFTER_SUBMIT_DELAY_MS,
+        "unselect": settings.unselect == "on",
     }
     return PAGE_SCRIPT.replace("@CONFIG@", script_json(config))
 
@@ -798,7 +804,8 @@ def render_language_section(product, locale, settings):
 
 def render_links_container(settings, blocks=""):
     if settings.container not in CONTAINER_IDS:
-        return ""
+        # No container: links that are there anyway stand in a plain block.
+        return '<div class="download-options">%s</div>' % blocks if blocks else ""
     return '<div id="%s">%s</div>' % (settings.container, blocks)
 
 
@@ -938,9 +945,8 @@ def expiration_text(answer):
 
 def render_thankyou_page(locale, settings, query, answer):
     """The page the links move to; answer is the links answer it shows again
-    (None: unknown or forgotten, shown as an empty container).  It always
-    carries #download-links, whatever `container` says."""
-    settings = settings._replace(container="download-links")
+    (None: unknown or forgotten, shown as an empty container).  Its links
+    stand in the container that `container` names, or in none at all."""
     head = render_head("Thank you for downloading Windows", settings, query)
     if answer is None:
         notice = "<p id=\"thankyou-notice\">This download is no longer available.</p>"
@@ -1100,6 +1106,7 @@ class Switches:
         self.languages_mode = "normal"
         self.container = "download-links"
         self.form = "off"
+        self.unselect = "off"
         self.hostile = "off"
         self.aftersubmit = "none"
         self.editions = 1
@@ -1148,7 +1155,7 @@ class Switches:
     def page_settings(self):
         with self.lock:
             return PageSettings(self.selfnav_ms, self.container, self.form, self.editions,
-                                self.page_globals)
+                                self.page_globals, self.unselect)
 
     def connector_settings(self):
         with self.lock:
@@ -1255,6 +1262,7 @@ class Controller:
         "container": ("container", CONTAINER_IDS + ("none",)),
         "form": ("form", ("on", "off")),
         "hostile": ("hostile", ("on", "off")),
+        "unselect": ("unselect", ("on", "off")),
     }
     BARE = ("release", "reset", "hits", "quit")
 

@@ -1,0 +1,378 @@
+// How the scraper copes with every way the page can behave, with shrunk
+// delays and the product's own attempt limits, in the real web engine
+// against the replica.
+#include "TestMain.h"
+
+#include "LogCapture.h"
+#include "ReplicaServer.h"
+#include "ScraperProbe.h"
+#include "scraper/ProductTable.h"
+
+#include <QWebEngineView>
+
+namespace {
+
+constexpr int StepTimeoutMs = 20000;
+
+ScraperTimings shrunkTimings()
+{
+    ScraperTimings t;
+    t.pageLoadTimeoutMs = 8000;
+    t.loadRetryDelayMs = 100;
+    t.afterInjectionMs = 100;
+    t.versionExtractionDelayMs = 100;
+    t.languageExtractionDelayMs = 100;
+    t.linkExtractionDelayMs = 100;
+    t.resubmitAfterReloadMs = 100;
+    // The page confirms an edition 300 ms after it is chosen, and a page
+    // that is never shown runs its timers up to a second late.
+    t.afterVersionSelectionMs = 1500;
+    t.validationRecheckMs = 30;
+    t.languageRetryDelayMs = 200;
+    t.afterLanguageSelectionMs = 200;
+    t.pollIntervalMs = 60;
+    t.reloadDelayMs = 100;
+    t.reselectLanguageDelayMs = 200;
+    t.pollAfterReselectionMs = 300;
+    t.versionSelectedTagDelayMs = 100;
+    t.languageSelectedTagDelayMs = 100;
+    return t;
+}
+
+QWebEngineView *scraperView()
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *view = qobject_cast<QWebEngineView *>(widget))
+            return view;
+    }
+    return nullptr;
+}
+
+const QString NoLinksAfterAttempts = QStringLiteral("No download links found after multiple attempts");
+
+} // namespace
+
+class TestPageScenarios : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        registerScraperTypes();
+        QVERIFY(m_replica.start());
+        QVERIFY(setSiteOrigin(m_replica.origin()));
+    }
+
+    void init()
+    {
+        QVERIFY(m_replica.reset());
+        m_log = std::make_unique<LogCapture>();
+        m_probe = std::make_unique<ScraperProbe>(shrunkTimings());
+    }
+
+    void cleanup()
+    {
+        m_probe.reset();
+        m_log.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void severalEditionsInPageOrder()
+    {
+        send(QStringLiteral("editions 3"));
+        QVERIFY(loadPage(QStringLiteral("win11")));
+        const QList<ProductVersion> editions = m_probe->lastVersions();
+        QCOMPARE(editions.size(), 3);
+        QVERIFY(editions.at(0).name.startsWith(QLatin1String("Windows 11 (multi-edition ISO")));
+        QVERIFY(editions.at(1).id != editions.at(0).id && editions.at(2).id != editions.at(1).id);
+    }
+
+    void consoleOutputTagsAreHandled()
+    {
+        QVERIFY(loadPage(QStringLiteral("win11")));
+        scraperView()->page()->runJavaScript(QStringLiteral(
+            R"js(console.log('QUIBQT_OUTPUT|VERSIONS|{"versions":[{"id":"77","name":"From the console"}]}');)js"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->versions->size(), 2, StepTimeoutMs);
+        QCOMPARE(m_probe->lastVersions().first().name, QStringLiteral("From the console"));
+        scraperView()->page()->runJavaScript(QStringLiteral("console.log('QUIBQT_OUTPUT||ignored');"));
+        scraperView()->page()->runJavaScript(QStringLiteral("console.log('QUIBQT_OUTPUT|VERSION_SELECTED|x');"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->languages->size() + m_probe->errors->size(), 1, StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Version selected, extracting languages...")));
+    }
+
+    void emptyLanguageListIsReadThreeTimes()
+    {
+        send(QStringLiteral("languages empty"));
+        QVERIFY(loadPage(QStringLiteral("win11")));
+        m_probe->scraper->selectVersion(m_probe->lastVersions().first().id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, StepTimeoutMs);
+        QCOMPARE(m_probe->errorList(), QStringList{QStringLiteral("No languages found on the page")});
+        QCOMPARE(m_probe->stateList().count(ScraperState::ExtractingLanguages), 3);
+        QCOMPARE(m_probe->stateList().last(), ScraperState::Idle);
+        QCOMPARE(m_log->count(QStringLiteral("QuibScraper: Running language extraction")), 3);
+    }
+
+    void stuckEditionDialogIsWaitedOutThirtyTimes()
+    {
+        send(QStringLiteral("stuckdialog edition"));
+        QVERIFY(loadPage(QStringLiteral("win11")));
+        m_probe->scraper->selectVersion(m_probe->lastVersions().first().id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->languages->size(), 1, StepTimeoutMs);
+        QCOMPARE(m_log->count(QStringLiteral("QuibScraper: Checking version validation, attempt:")), 30);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Version validation timeout, proceeding anyway")));
+    }
+
+    void slowEditionDialogIsWaitedFor()
+    {
+        ScraperTimings timings = shrunkTimings();
+        timings.validationRecheckMs = 100;
+        m_probe->scraper->setTimings(timings);
+        send(QStringLiteral("validation 2500"));
+        QVERIFY(loadPage(QStringLiteral("win11")));
+        m_probe->scraper->selectVersion(m_probe->lastVersions().first().id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->languages->size(), 1, StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Version validation complete")));
+        QCOMPARE(m_probe->lastLanguages().size(), 38);
+    }
+
+    void stuckLanguageDialogIsWaitedOutThenLinksWin()
+    {
+        ScraperTimings timings = shrunkTimings();
+        // Long enough for the page to confirm the language and show its dialog.
+        timings.afterLanguageSelectionMs = 3500;
+        m_probe->scraper->setTimings(timings);
+        send(QStringLiteral("stuckdialog language"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QCOMPARE(m_log->count(QStringLiteral("QuibScraper: Checking language validation, attempt:")), 30);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Language validation timeout, proceeding anyway")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Download links detected! (while still validating)")));
+    }
+
+    void validatingPageIsPolledUntilLinksAppear()
+    {
+        send(QStringLiteral("validation 1200"));
+        send(QStringLiteral("linksdelay 600"));
+        QVERIFY(reachLanguages(QStringLiteral("win10")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Page is validating request, waiting...")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Language was selected but no links, trying button click...")));
+        QCOMPARE(m_probe->lastLinks().size(), 2);
+    }
+
+    void refusalReportsThePagesMessage()
+    {
+        send(QStringLiteral("refuse 1"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, StepTimeoutMs);
+        const QString message = m_probe->errorList().first();
+        QVERIFY2(message.startsWith(QLatin1String("We are unable to complete your request at this time.")),
+                 qPrintable(message));
+        QVERIFY(message.contains(QLatin1String("message code 715-123130 and")));
+        QVERIFY(message.endsWith(QLatin1Char('.')));
+        QVERIFY(m_probe->links->isEmpty());
+    }
+
+    void missingContainerEndsAfterTenPollsWithoutReload()
+    {
+        send(QStringLiteral("container none"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, StepTimeoutMs);
+        QCOMPARE(m_probe->errorList(), QStringList{NoLinksAfterAttempts});
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max polls reached (10), stopping polling")));
+        QCOMPARE(m_log->count(QStringLiteral("QuibScraper: Poll result:")), 10);
+        QTest::qWait(500);
+        QCOMPARE(m_replica.hits(), 1);
+    }
+
+    void substituteContainerIsRead_data()
+    {
+        QTest::addColumn<QString>("id");
+        for (const char *id : {"download", "download-section", "iso-download", "form-download"})
+            QTest::newRow(id) << QString::fromLatin1(id);
+    }
+    void substituteContainerIsRead()
+    {
+        QFETCH(QString, id);
+        send(QStringLiteral("container ") + id);
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QCOMPARE(m_probe->lastLinks().size(), 1);
+        QCOMPARE(m_probe->lastLinks().first().architecture, QStringLiteral("x64"));
+    }
+
+    void emptyContainerLeadsToOneReloadThenGivesUp()
+    {
+        send(QStringLiteral("nolinks 1000"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, 3 * StepTimeoutMs);
+        QCOMPARE(m_probe->errorList(), QStringList{NoLinksAfterAttempts});
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max poll attempts reached (25), reload 1 of 2...")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max poll attempts in reload round (15), reload 2 of 2...")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max link reload attempts reached (2), giving up")));
+        QTest::qWait(500);
+        QCOMPARE(m_replica.hits(), 2);
+    }
+
+    // A reloaded page starts again from its edition list; the window answers
+    // the fresh edition list the way it answers the first one, as done here.
+    void linksThatComeOnlyAfterAReload()
+    {
+        send(QStringLiteral("nolinks 1000"));
+        QVERIFY(reachLanguages(QStringLiteral("win10")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->versions->size(), 2, 3 * StepTimeoutMs);
+        QCOMPARE(m_replica.hits(), 2);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Page reloaded after language selection, will retry language selection")));
+        send(QStringLiteral("nolinks 0"));
+        m_probe->scraper->selectVersion(m_probe->lastVersions().last().id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->languages->size(), 2, StepTimeoutMs);
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QVERIFY(m_probe->errors->isEmpty());
+        QCOMPARE(m_probe->lastLinks().size(), 2);
+        QCOMPARE(m_probe->scraper->state(), ScraperState::Idle);
+        QCOMPARE(m_replica.hits(), 2);
+    }
+
+    void formThatIsNeverSubmittedReloadsAfterTwentyPolls()
+    {
+        send(QStringLiteral("form on"));
+        send(QStringLiteral("nolinks 1000"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, 3 * StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Still waiting for form submission, container exists...")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Too many polls while waiting for submit, reloading...")));
+        QCOMPARE(m_probe->errorList(), QStringList{NoLinksAfterAttempts});
+        QCOMPARE(m_replica.hits(), 2);
+    }
+
+    void pageThatMovesOnIsReadWhereItWent()
+    {
+        send(QStringLiteral("container none"));
+        send(QStringLiteral("aftersubmit moved"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: URL changed, extracting links from new page")));
+        QVERIFY(m_probe->lastLinks().first().url.contains(QLatin1String(".iso")));
+    }
+
+    void pageThatReloadsItselfAfterSubmission()
+    {
+        send(QStringLiteral("aftersubmit reload"));
+        QVERIFY(reachLanguages(QStringLiteral("win11arm")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_log->contains(QStringLiteral("QuibScraper: Page reloaded after language selection")),
+                                 StepTimeoutMs);
+        QCOMPARE(m_probe->lastLinks().first().architecture, QStringLiteral("arm64"));
+        QVERIFY(m_probe->errors->isEmpty());
+    }
+
+    void unsubmittedFormWithoutFormElementIsPressedAgain()
+    {
+        send(QStringLiteral("globals quibQtWaitingForLanguageSubmit=true"));
+        send(QStringLiteral("unselect on"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_log->contains(QStringLiteral("QuibScraper: No form found, Microsoft uses AJAX - stop waiting for submit")),
+            StepTimeoutMs);
+    }
+
+    void unsubmittedFormIsResubmittedThreeTimesThenReloaded()
+    {
+        send(QStringLiteral("globals quibQtWaitingForLanguageSubmit=true"));
+        send(QStringLiteral("unselect on"));
+        send(QStringLiteral("form on"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, 3 * StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Retrying language submit (attempt 2 of 3)...")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max retry attempts (3) reached, reloading page...")));
+        QCOMPARE(m_probe->errorList(), QStringList{NoLinksAfterAttempts});
+    }
+
+    void languageMismatchSelectsTheLanguageAgain()
+    {
+        send(QStringLiteral("globals quibQtTargetLanguage=Deutsch"));
+        send(QStringLiteral("nolinks 1000"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_log->count(QStringLiteral("QuibScraper: Language mismatch detected, retrying language selection...")), 2,
+            StepTimeoutMs);
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Retry language selection result:")));
+    }
+
+    void hostileLanguageNamesSelectTheRightOption_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("marker");
+        QTest::newRow("quote") << "O'Brien English" << "Hostile1";
+        QTest::newRow("backslash") << "Back\\slash English" << "Hostile2";
+        QTest::newRow("line break") << "Line\nBreak English" << "Hostile3";
+        QTest::newRow("script end") << "</script><script>window.quibQtPwned=1</script> English" << "Hostile4";
+        QTest::newRow("double quote") << "Quote \" English" << "Hostile5";
+    }
+    void hostileLanguageNamesSelectTheRightOption()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, marker);
+        send(QStringLiteral("hostile on"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        QString shown = name;
+        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        bool offered = false;
+        for (const LanguageInfo &language : m_probe->lastLanguages())
+            offered = offered || language.name.simplified() == shown.simplified();
+        QVERIFY(offered);
+        m_probe->scraper->selectLanguage(name);
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QVERIFY2(m_probe->lastLinks().first().url.contains(marker), qPrintable(m_probe->lastLinks().first().url));
+        QCOMPARE(m_probe->lastLinks().first().language, name);
+        QVariant pwned;
+        bool answered = false;
+        scraperView()->page()->runJavaScript(QStringLiteral("window.quibQtPwned === undefined"),
+                                             [&](const QVariant &value) { pwned = value; answered = true; });
+        QTRY_VERIFY(answered);
+        QCOMPARE(pwned.toBool(), true);
+    }
+
+private:
+    void send(const QString &command)
+    {
+        const QString answer = m_replica.command(command);
+        QVERIFY2(answer == QLatin1String("OK ") + command, qPrintable(answer));
+    }
+
+    bool loadPage(const QString &productKey)
+    {
+        m_probe->scraper->loadProductPage(productKey);
+        return QTest::qWaitFor([this] { return !m_probe->versions->isEmpty(); }, StepTimeoutMs);
+    }
+
+    bool reachLanguages(const QString &productKey)
+    {
+        if (!loadPage(productKey))
+            return false;
+        m_probe->scraper->selectVersion(m_probe->lastVersions().first().id);
+        return QTest::qWaitFor([this] { return !m_probe->languages->isEmpty(); }, StepTimeoutMs);
+    }
+
+    ReplicaServer m_replica;
+    std::unique_ptr<LogCapture> m_log;
+    std::unique_ptr<ScraperProbe> m_probe;
+};
+
+TRAVONIX_TEST_MAIN(TestPageScenarios)
+#include "test_pagescenarios.moc"
