@@ -302,17 +302,27 @@ void QuibScraper::readEditions()
 
 void QuibScraper::doExtractVersions()
 {
-    if (m_versionsExtracted) {
-        qDebug() << "QuibScraper: Versions already extracted, skipping duplicate extraction";
+    extractOnce(m_versionsExtracted, QStringLiteral("version"), PageScripts::extractVersionsCall(),
+                &QuibScraper::parseVersions);
+}
+
+// Runs an extraction script unless this page's or search's answer is already
+// in. The answer counts as in once it arrives, readable or not.
+void QuibScraper::extractOnce(bool &extracted, const QString &subject, const QString &script,
+                              void (QuibScraper::*parse)(const QString &))
+{
+    const QString title = subject.at(0).toUpper() + subject.mid(1);
+    if (extracted) {
+        qDebug().noquote() << QStringLiteral("QuibScraper: %1s already extracted, skipping duplicate extraction").arg(title);
         return;
     }
-    qDebug() << "QuibScraper: Running version extraction...";
-    runScript(PageScripts::extractVersionsCall(), [this](const QString &result) {
-        qDebug() << "QuibScraper: Version extraction result:" << result;
-        m_versionsExtracted = true;
-        parseVersions(result);
+    qDebug().noquote() << QStringLiteral("QuibScraper: Running %1 extraction...").arg(subject);
+    runScript(script, [this, &extracted, title, parse](const QString &result) {
+        qDebug().noquote() << QStringLiteral("QuibScraper: %1 extraction result:").arg(title) << result;
+        extracted = true;
+        (this->*parse)(result);
     });
-    qDebug() << "QuibScraper: Version extraction scheduled";
+    qDebug().noquote() << QStringLiteral("QuibScraper: %1 extraction scheduled").arg(title);
 }
 
 void QuibScraper::parseVersions(const QString &text)
@@ -378,18 +388,7 @@ void QuibScraper::parseLanguages(const QString &text)
 
 void QuibScraper::doExtractLinks()
 {
-    if (m_linksExtracted) {
-        qDebug() << "QuibScraper: Links already extracted, skipping duplicate extraction";
-        return;
-    }
-    qDebug() << "QuibScraper: Running link extraction...";
-    runScript(PageScripts::extractLinksCall(), [this](const QString &result) {
-        qDebug() << "QuibScraper: Link extraction result:" << result;
-        // Set before parsing: an unreadable answer also ends this search's extraction.
-        m_linksExtracted = true;
-        parseLinks(result);
-    });
-    qDebug() << "QuibScraper: Link extraction scheduled";
+    extractOnce(m_linksExtracted, QStringLiteral("link"), PageScripts::extractLinksCall(), &QuibScraper::parseLinks);
 }
 
 void QuibScraper::parseLinks(const QString &text)

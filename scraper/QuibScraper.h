@@ -74,6 +74,8 @@ private:
     void runScript(const QString &script);
     void injectJavaScript();
     void readEditions();
+    void extractOnce(bool &extracted, const QString &subject, const QString &script,
+                     void (QuibScraper::*parse)(const QString &));
     void parseVersions(const QString &text);
     void parseLanguages(const QString &text);
     void parseLinks(const QString &text);
