@@ -46,9 +46,16 @@ int runFirstInstance(QApplication &app, InstanceGuard &guard)
     guard.create();
     platform::quitEventLoopOnTerminationRequest();
     applyUserTheme();
-    MainWindow window;
-    window.show();
-    return app.exec();
+    int exitCode = 0;
+    {
+        MainWindow window;
+        window.show();
+        exitCode = app.exec();
+    }
+    // The window hands its scraper's browser over for deletion; the event
+    // loop is gone, so delete it here, before the web engine shuts down.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
 }
 
 void closeLog()

@@ -2,11 +2,14 @@
 // dialog around a page visit, and the About box.
 #include "TestMain.h"
 
+#include "ReplicaServer.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
+#include "ui/LanguageMatch.h"
 #include "ui/MainWindow.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -24,8 +27,19 @@ namespace {
 class FakeSystem final : public platform::SystemServices {
 public:
     platform::OsVersion osVersion() const override { return version; }
+    std::string localeName() const override { return locale; }
     platform::OsVersion version{10, 0};
+    std::string locale = "en-US";
 };
+
+QList<LanguageInfo> languageList(const QStringList &rows)
+{
+    QList<LanguageInfo> languages;
+    for (const QString &row : rows)
+        languages << LanguageInfo{QStringLiteral("id"), row.section(QLatin1Char('|'), 0, 0),
+                                  row.section(QLatin1Char('|'), 1, 1), true};
+    return languages;
+}
 
 struct Widgets {
     explicit Widgets(MainWindow &window)
@@ -94,10 +108,66 @@ private Q_SLOTS:
         applyIdentity();
         QVERIFY(!QApplication::windowIcon().isNull());
         platform::SystemServices::setInstance(&m_system);
-        QVERIFY(setSiteOrigin(deadOrigin()));
+        m_deadOrigin = deadOrigin();
     }
     void cleanupTestCase() { platform::SystemServices::setInstance(nullptr); }
-    void init() { m_system.version = {10, 0}; }
+    void init()
+    {
+        m_system.version = {10, 0};
+        m_system.locale = "en-US";
+        QVERIFY(setSiteOrigin(m_deadOrigin));
+    }
+
+    void languageForLocale_data()
+    {
+        QTest::addColumn<QStringList>("languages"); // "name|language"
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("row");
+        const QStringList list{"Arabic|Arabic", "English International|English (United Kingdom)",
+                               "English (United States)|English", "Chinese (Traditional)|Chinese (Traditional)",
+                               "Brazilian Portuguese|Brazilian Portuguese", "Norsk|Norwegian", "Deutsch|"};
+        QTest::newRow("en-US: first English") << list << "en-US" << 1;
+        QTest::newRow("zh-TW: any Chinese") << list << "zh-TW" << 3;
+        QTest::newRow("pt-BR") << list << "pt-BR" << 4;
+        QTest::newRow("nb-NO: prefix not in table, English fallback") << list << "nb-NO" << 1;
+        QTest::newRow("de-DE: empty language never matches") << list << "de-DE" << 1;
+        QTest::newRow("upper-case locale") << list << "AR-SA" << 0;
+        QTest::newRow("no English at all") << QStringList{"Deutsch|German", "Suomi|Finnish"} << "nb-NO" << 0;
+        QTest::newRow("English only by name") << QStringList{"Deutsch|German", "English (US)|"} << "ja-JP" << 1;
+    }
+    void languageForLocale()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, locale);
+        QFETCH(int, row);
+        QCOMPARE(findLanguageIndex(languageList(languages), locale), row);
+    }
+
+    void oneVersionChoiceLeadsToTheLink()
+    {
+        ReplicaServer replica;
+        QVERIFY(replica.start());
+        QVERIFY(setSiteOrigin(replica.origin()));
+        m_system.locale = "de-DE";
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        w.version->setCurrentIndex(2);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QCOMPARE(w.edition->count(), 1);
+        QCOMPARE(w.language->currentText(), QStringLiteral("German"));
+        QCOMPARE(w.architecture->currentText(), QStringLiteral("arm64"));
+        QVERIFY(w.link->text().startsWith(replica.origin()));
+        QCOMPARE(w.link->cursorPosition(), 0);
+        QVERIFY(!window.findChild<QDialog *>()->isVisible());
+        for (QComboBox *box : {w.version, w.edition, w.language, w.architecture})
+            QVERIFY(box->isEnabled());
+        QVERIFY(w.buttons.value(QStringLiteral("Download"))->isEnabled());
+        QPushButton *copy = w.buttons.value(QStringLiteral("Copy Link"));
+        QVERIFY(copy->isEnabled());
+        copy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), w.link->text());
+    }
 
     void firstLook()
     {
@@ -209,6 +279,7 @@ private Q_SLOTS:
 
 private:
     FakeSystem m_system;
+    QString m_deadOrigin;
 };
 
 TRAVONIX_TEST_MAIN(TestMainWindow)

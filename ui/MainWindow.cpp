@@ -3,17 +3,20 @@
 #include "AboutBox.h"
 #include "app/AppIdentity.h"
 #include "DarkTitleBar.h"
+#include "LanguageMatch.h"
 #include "download/DownloadManager.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,16 +340,143 @@ void MainWindow::updateStatus(QString status)
     qDebug() << "MainWindow: Status:" << status;
 }
 
-// The selection flow after the editions arrive and the download flow come
-// with the page scripts and the transfer engine.
-void MainWindow::onEditionChanged(int) {}
-void MainWindow::onLanguageChanged(int) {}
-void MainWindow::onArchitectureChanged(int) {}
-void MainWindow::onCopyLinkClicked() {}
+void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
+{
+    hideWaitDialog();
+    m_editions = versions;
+    m_isFilling = true;
+    m_editionCombo->clear();
+    for (const ProductVersion &version : qAsConst(m_editions))
+        m_editionCombo->addItem(version.name, version.id);
+    if (m_editions.isEmpty()) {
+        m_isFilling = false;
+        QMessageBox::warning(this, QStringLiteral("No Editions"),
+                             QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."),
+                             QMessageBox::Ok);
+    } else {
+        m_editionCombo->setEnabled(true);
+        m_editionCombo->setCurrentIndex(m_editionCombo->count() - 1);
+        m_isFilling = false;
+        onEditionChanged(m_editionCombo->currentIndex());
+    }
+    setControlsEnabled(true);
+}
+
+void MainWindow::onEditionChanged(int index)
+{
+    if (m_isFilling || index < 0 || index >= m_editions.size())
+        return;
+    m_selectedEditionId = m_editions.at(index).id;
+    m_selectedLanguageName.clear();
+    m_selectedArchitecture.clear();
+    m_selectedDownloadUrl.clear();
+    m_languageCombo->clear();
+    m_architectureCombo->clear();
+    m_linkEdit->clear();
+    m_progressBar->setValue(0);
+    QuibScraper *scraper = ensureScraper();
+    if (!scraper)
+        return;
+    showWaitDialog(QStringLiteral("Loading, please wait..."));
+    scraper->selectVersion(m_selectedEditionId);
+}
+
+void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
+{
+    m_languageNames.clear();
+    for (const LanguageInfo &language : qAsConst(languages))
+        m_languageNames << language.name;
+    m_isFilling = true;
+    m_languageCombo->clear();
+    m_languageCombo->addItems(m_languageNames);
+    if (languages.isEmpty()) {
+        m_isFilling = false;
+        hideWaitDialog();
+        QMessageBox::warning(this, QStringLiteral("No Languages"), QStringLiteral("No languages found."),
+                             QMessageBox::Ok);
+        setControlsEnabled(true);
+        return;
+    }
+    const std::string systemLocale = platform::SystemServices::instance().localeName();
+    const QString localeName = systemLocale.empty() ? QStringLiteral("en-US") : QString::fromStdString(systemLocale);
+    qDebug() << "MainWindow: System locale:" << localeName;
+    const int index = findLanguageIndex(languages, localeName);
+    qDebug() << "MainWindow: Auto-selected language index:" << index << "=" << languages.at(index).name;
+    m_languageCombo->setCurrentIndex(index);
+    m_isFilling = false;
+    m_languageCombo->setEnabled(true);
+    m_selectedLanguageName = languages.at(index).name;
+    requestLanguage(QStringLiteral("MainWindow: Selecting language code:"));
+}
+
+void MainWindow::onLanguageChanged(int index)
+{
+    if (m_isFilling || index < 0 || index >= m_languageNames.size())
+        return;
+    m_selectedLanguageName = m_languageNames.at(index);
+    m_selectedArchitecture.clear();
+    m_selectedDownloadUrl.clear();
+    m_architectureCombo->clear();
+    m_linkEdit->clear();
+    m_copyLinkButton->setEnabled(false);
+    m_downloadButton->setEnabled(false);
+    m_progressBar->setValue(0);
+    requestLanguage(QStringLiteral("MainWindow: User selected language code:"));
+}
+
+// Asks the page for the links of the selected language, behind the wait dialog.
+void MainWindow::requestLanguage(const QString &logLine)
+{
+    QuibScraper *scraper = ensureScraper();
+    if (!scraper)
+        return;
+    showWaitDialog(QStringLiteral("Loading, please wait..."));
+    qDebug().noquote() << logLine << m_selectedLanguageName;
+    scraper->selectLanguage(m_selectedLanguageName);
+}
+
+void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
+{
+    hideWaitDialog();
+    m_downloadOptions = options;
+    // No filling guard: the first item added selects the first option at once.
+    m_architectureCombo->clear();
+    for (int row = 0; row < m_downloadOptions.size(); ++row)
+        m_architectureCombo->addItem(m_downloadOptions.at(row).architecture, row);
+    if (m_downloadOptions.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("No Links"), QStringLiteral("No download links found."),
+                             QMessageBox::Ok);
+    } else {
+        m_architectureCombo->setEnabled(true);
+        m_architectureCombo->setCurrentIndex(0);
+    }
+    setControlsEnabled(true);
+}
+
+void MainWindow::onArchitectureChanged(int index)
+{
+    const bool chosen = index >= 0 && index < m_downloadOptions.size();
+    m_selectedDownloadUrl = chosen ? m_downloadOptions.at(index).url : QString();
+    m_selectedArchitecture = chosen ? m_downloadOptions.at(index).architecture : QString();
+    m_linkEdit->setText(m_selectedDownloadUrl);
+    m_linkEdit->setCursorPosition(0);
+    m_copyLinkButton->setEnabled(chosen);
+    m_downloadButton->setEnabled(chosen);
+    if (!chosen)
+        m_progressBar->setValue(0);
+}
+
+void MainWindow::onCopyLinkClicked()
+{
+    const QString link = m_linkEdit->text();
+    if (link.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(link, QClipboard::Clipboard);
+    updateStatus(QStringLiteral("Download link copied to clipboard!"));
+}
+
+// The download flow comes with the transfer engine.
 void MainWindow::onDownloadClicked() {}
-void MainWindow::onEditionsExtracted(QList<ProductVersion>) {}
-void MainWindow::onLanguagesExtracted(QList<LanguageInfo>) {}
-void MainWindow::onDownloadLinksExtracted(QList<DownloadOption>) {}
 void MainWindow::onDownloadProgress(qint64, qint64) {}
 void MainWindow::onDownloadFinished(QString) {}
 void MainWindow::onDownloadError(QString) {}

@@ -58,6 +58,7 @@ private:
     QuibScraper *ensureScraper();
     void showWaitDialog(const QString &message);
     void hideWaitDialog();
+    void requestLanguage(const QString &logLine);
 
     QWidget *m_centralWidget = nullptr;
     QLabel *m_headerLabel = nullptr;
