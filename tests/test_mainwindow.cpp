@@ -175,8 +175,12 @@ private Q_SLOTS:
         window.show();
         Widgets w(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Travonix"));
-        QCOMPARE(window.size(), QSize(500, 380));
         QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.width(), 500);
+        QVERIFY(window.height() >= 380);
+        // Nothing is squeezed below the size it needs.
+        for (QComboBox *box : window.findChildren<QComboBox *>())
+            QVERIFY(box->height() >= box->sizeHint().height());
         QCOMPARE(w.version->count(), 3);
         QCOMPARE(w.version->currentIndex(), -1);
         QCOMPARE(w.version->itemText(2), QStringLiteral("Windows 11 ARM64"));
@@ -203,6 +207,19 @@ private Q_SLOTS:
         for (QLabel *label : window.findChildren<QLabel *>())
             links += label->openExternalLinks() && label->text().count(QLatin1String("<a href=")) == 1;
         QCOMPARE(links, 1);
+    }
+
+    void contentThatFitsKeepsTheClassicSize()
+    {
+        const QFont original = QApplication::font();
+        QFont small(original);
+        small.setPixelSize(9);
+        QApplication::setFont(small);
+        MainWindow window;
+        window.show();
+        QApplication::setFont(original);
+        QCOMPARE(window.size(), QSize(500, 380));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
     }
 
     void blankChoiceDoesNothing()

@@ -117,7 +117,10 @@ void MainWindow::buildWidgetTree()
     mainLayout->addLayout(buildBottomRow());
 
     setCentralWidget(m_centralWidget);
-    setFixedSize(WindowWidth, WindowHeight);
+    // 500 x 380 holds everything at the usual Windows font size. Desktops
+    // whose default font is larger get just enough height not to squeeze the
+    // boxes; the window is never resizable.
+    setFixedSize(WindowWidth, qMax(WindowHeight, minimumSizeHint().height()));
     setWindowTitle(QString::fromLatin1(AppIdentity::Name));
 }
 
