@@ -180,7 +180,7 @@ void QuibScraper::resumeAfterLoad()
         m_waitingForReload = false;
         m_isPolling = true;
         m_pollCount = 0;
-        QTimer::singleShot(m_timings.resubmitAfterReloadMs, this, &QuibScraper::retryLanguageSubmit);
+        QTimer::singleShot(m_timings.resubmitDelayMs, this, &QuibScraper::retryLanguageSubmit);
         return;
     }
     switch (m_state) {

@@ -85,7 +85,7 @@ private:
                            void (QuibScraper::*proceed)());
     void handlePollResult(const QString &text);
     void logPollResult(const PageAnswers::PollResult &result);
-    void retrySubmitOrReload(const PageAnswers::PollResult &result);
+    void retrySubmitOrReload();
     void actOnContainer(const PageAnswers::PollResult &result);
     void actOnMissingContainer(const PageAnswers::PollResult &result);
     void reloadOrGiveUp(const QString &giveUpMessage);

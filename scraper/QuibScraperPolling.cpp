@@ -116,12 +116,12 @@ void QuibScraper::handlePollResult(const QString &text)
             runScript(PageScripts::script(QStringLiteral("submit_language")));
             break;
         case PollRow::SubmitAgain:
-            retrySubmitOrReload(*result);
+            retrySubmitOrReload();
             break;
         case PollRow::LanguageMismatch:
             qDebug() << "QuibScraper: Language mismatch detected, retrying language selection...";
             m_pollCount = 0;
-            QTimer::singleShot(m_timings.resubmitAfterReloadMs, this, &QuibScraper::retryLanguageSubmit);
+            QTimer::singleShot(m_timings.resubmitDelayMs, this, &QuibScraper::retryLanguageSubmit);
             break;
         case PollRow::Container:
             actOnContainer(*result);
@@ -149,12 +149,12 @@ void QuibScraper::logPollResult(const PollResult &result)
         qDebug() << "QuibScraper: Container HTML preview:" << result.containerHTML->left(ContainerPreviewLength);
 }
 
-void QuibScraper::retrySubmitOrReload(const PollResult &)
+void QuibScraper::retrySubmitOrReload()
 {
     qDebug() << "QuibScraper: Form not submitted (selectedLanguage empty), pollCount:" << m_pollCount;
     if (m_pollCount < ScraperLimits::SubmitAttempts) {
         qDebug() << "QuibScraper: Retrying language submit (attempt" << m_pollCount + 1 << "of 3)...";
-        QTimer::singleShot(m_timings.resubmitAfterReloadMs, this, &QuibScraper::retryLanguageSubmit);
+        QTimer::singleShot(m_timings.resubmitDelayMs, this, &QuibScraper::retryLanguageSubmit);
         return;
     }
     qDebug() << "QuibScraper: Max retry attempts (3) reached, reloading page...";

@@ -9,7 +9,7 @@ struct ScraperTimings {
     int versionExtractionDelayMs = 2500;
     int languageExtractionDelayMs = 500;
     int linkExtractionDelayMs = 1000;
-    int resubmitAfterReloadMs = 2000;
+    int resubmitDelayMs = 2000;
     int afterVersionSelectionMs = 3000;
     int validationRecheckMs = 2000;
     int languageRetryDelayMs = 3500;

@@ -23,7 +23,7 @@ ScraperTimings shrunkTimings()
     t.versionExtractionDelayMs = 100;
     t.languageExtractionDelayMs = 100;
     t.linkExtractionDelayMs = 100;
-    t.resubmitAfterReloadMs = 100;
+    t.resubmitDelayMs = 100;
     // The page confirms an edition 300 ms after it is chosen, and a page
     // that is never shown runs its timers up to a second late.
     t.afterVersionSelectionMs = 1500;
