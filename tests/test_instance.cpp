@@ -4,6 +4,7 @@
 
 #include "platform/linux/LocalActivation.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -134,6 +135,25 @@ private Q_SLOTS:
         QCOMPARE(count(log, QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 2);
         QCOMPARE(count(log, QStringLiteral("^main \\d+ End\\.\\.\\.$")), 1);
         QVERIFY2(!log.contains(QLatin1String("nRet=")), qPrintable(log));
+        QVERIFY(stopPolitely(*first));
+    }
+
+    // A long-running first instance stays the only one: the age of its lock
+    // says nothing about whether it still runs.
+    void oldLockOfARunningFirstStillCounts()
+    {
+        AppSandbox sandbox;
+        auto first = sandbox.start();
+        QVERIFY(sandbox.waitUntilServing(*first));
+        const QString lockPath = QDir(sandbox.runtimeDir()).filePath(QDir(sandbox.runtimeDir()).entryList({QStringLiteral("*.lock")}).value(0));
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        lock.close();
+        auto second = sandbox.start();
+        QVERIFY(second->waitForFinished(StartTimeoutMs));
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(first->state(), QProcess::Running);
         QVERIFY(stopPolitely(*first));
     }
 
