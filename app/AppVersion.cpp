@@ -53,6 +53,7 @@ nRet ReadAppVersion(AppVersionNumbers &numbers)
     wchar_t moduleDirectory[PathCapacity] = {};
     nRet result = GetModuleDirectory(moduleDirectory);
     if (!nRetSucceeded(result)) {
+        // One line for the failed call, one for this function's own return.
         LOG_NRET_LINE(kLogSource, result);
         LOG_NRET_LINE(kLogSource, result);
         return result;
@@ -60,8 +61,9 @@ nRet ReadAppVersion(AppVersionNumbers &numbers)
     const std::wstring settingsPath = settingsFilePath(moduleDirectory);
 
     wchar_t versionText[VersionCapacity] = {};
-    if (platform::readProfileString(L"Settings", L"Version", L"1.0.0.0", versionText, VersionCapacity,
-                                    settingsPath.c_str()) == 0) {
+    const std::size_t length = platform::readProfileString(L"Settings", L"Version", L"1.0.0.0", versionText,
+                                                           VersionCapacity, settingsPath.c_str());
+    if (length == 0) {
         result = NRET_FAILURE(NRetSystemCallFailed, platform::lastError());
         LOG_NRET_LINE(kLogSource, result);
         return result;

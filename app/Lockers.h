@@ -22,8 +22,7 @@ private:
 };
 
 // Holds a lock for the lifetime of a scope.
-template <typename LockerPointer>
-class CAutoLocker : public none_copyable {
+template <typename LockerPointer> class CAutoLocker : public none_copyable {
 public:
     explicit CAutoLocker(LockerPointer locker)
         : m_locker(locker)

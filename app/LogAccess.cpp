@@ -29,7 +29,8 @@ ILog *GetLog()
     if (!library)
         return nullptr;
     g_libraryLoaded = true;
-    const auto createLog = reinterpret_cast<CreateLogFunction>(platform::findSymbol(library, TRAVONIX_CREATE_LOG_SYMBOL));
+    const auto createLog =
+        reinterpret_cast<CreateLogFunction>(platform::findSymbol(library, TRAVONIX_CREATE_LOG_SYMBOL));
     if (!createLog)
         return nullptr;
     g_log = createLog();

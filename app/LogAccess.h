@@ -17,7 +17,7 @@ bool IsLogLoaded();
 nRet LogPrint(const wchar_t *format, ...);
 
 // The three line formats. `source` is the narrow name of the writing file.
-#define LOG_NRET_LINE(source, value)                                                               \
+#define LOG_NRET_LINE(source, value)                                                                                   \
     LogPrint(L"%S %d nRet=0x%016llX\n", (source), __LINE__, static_cast<unsigned long long>(value))
 #define LOG_START_LINE(source) LogPrint(L"%S %d Start...\n", (source), __LINE__)
 #define LOG_END_LINE(source) LogPrint(L"%S %d End...\n", (source), __LINE__)

@@ -84,8 +84,8 @@ void applyIdentity()
     QCoreApplication::setApplicationVersion(QString::fromLatin1(AppIdentity::Version));
     QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::Organisation));
     const bool besideWorkingDirectory = QFileInfo::exists(QString::fromLatin1(AppIdentity::IconPath));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath
-                                                                                   : AppIdentity::EmbeddedIconPath)));
+    QApplication::setWindowIcon(
+        QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath : AppIdentity::EmbeddedIconPath)));
 }
 
 nRet activateRunningInstance()

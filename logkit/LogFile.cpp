@@ -93,7 +93,11 @@ std::wstring fromUtf8(const std::string &text)
     std::wstring wide;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+        const int extra = lead < 0x80 ? 0
+            : (lead >> 5) == 0x6 ? 1
+            : (lead >> 4) == 0xE ? 2
+            : (lead >> 3) == 0x1E ? 3
+                                  : -1;
         char32_t c = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
         bool valid = extra >= 0 && i + extra < text.size() + (extra == 0);
         for (int k = 1; valid && k <= extra; ++k) {
@@ -211,7 +215,8 @@ nRet LogFile::Open(const wchar_t *fileName, std::uint32_t rotateAtBytes, std::ui
     const auto size = fs::file_size(path, error);
     m_size = error ? 0 : size;
     m_rotateAt = rotateAtBytes;
-    m_keptGenerations = rotateAtBytes ? (keepAtMostBytes / rotateAtBytes > 1 ? keepAtMostBytes / rotateAtBytes - 1 : 1) : 0;
+    m_keptGenerations =
+        rotateAtBytes ? (keepAtMostBytes / rotateAtBytes > 1 ? keepAtMostBytes / rotateAtBytes - 1 : 1) : 0;
     return NRetSuccess;
 }
 

@@ -50,8 +50,8 @@ wchar_t pathSeparator();
 // Reads `key` of `section` from the INI file at `path` into `buffer`, cut to
 // `capacity` - 1 characters and zero-terminated; `fallback` when the file or
 // the key is missing. Returns the number of characters copied.
-std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback,
-                              wchar_t *buffer, std::size_t capacity, const wchar_t *path);
+std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback, wchar_t *buffer,
+                              std::size_t capacity, const wchar_t *path);
 
 // The operating system's last error code (GetLastError or errno).
 std::uint32_t lastError();

@@ -142,13 +142,12 @@ std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QStrin
 std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,
                                                    const QString &language, QString *problem)
 {
-    return parseList<DownloadOption>(
-        text, "links", problem, [&](const cJSON *entry) -> std::optional<DownloadOption> {
-            const auto url = stringMember(entry, "url");
-            if (!url || url->isEmpty())
-                return std::nullopt;
-            return DownloadOption{versionId, language, classifyArchitecture(textMember(entry, "text"), *url), *url};
-        });
+    return parseList<DownloadOption>(text, "links", problem, [&](const cJSON *entry) -> std::optional<DownloadOption> {
+        const auto url = stringMember(entry, "url");
+        if (!url || url->isEmpty())
+            return std::nullopt;
+        return DownloadOption{versionId, language, classifyArchitecture(textMember(entry, "text"), *url), *url};
+    });
 }
 
 QString classifyArchitecture(const QString &label, const QString &url)
@@ -232,7 +231,7 @@ QList<PollRow> pollRows(const PollResult &result)
 bool pageMovedOn(const QString &currentUrl)
 {
     return currentUrl.contains(QLatin1String("software-download")) && !currentUrl.contains(QLatin1String("windows11"))
-           && !currentUrl.contains(QLatin1String("windows10"));
+        && !currentUrl.contains(QLatin1String("windows10"));
 }
 
 ConsoleLine parseConsoleLine(const QString &message)

@@ -9,7 +9,8 @@ QString g_origin = defaultSiteOrigin();
 QMap<QString, ProductInfo> productTable()
 {
     return {
-        {QStringLiteral("win10"), {QStringLiteral("Windows 10"), QStringLiteral("win10"), QStringLiteral("windows10ISO")}},
+        {QStringLiteral("win10"),
+         {QStringLiteral("Windows 10"), QStringLiteral("win10"), QStringLiteral("windows10ISO")}},
         {QStringLiteral("win11"), {QStringLiteral("Windows 11"), QStringLiteral("win11"), QStringLiteral("windows11")}},
         {QStringLiteral("win11arm"),
          {QStringLiteral("Windows 11 ARM64"), QStringLiteral("win11arm"), QStringLiteral("windows11arm64")}},
@@ -40,7 +41,7 @@ bool setSiteOrigin(const QString &origin)
     const QUrl url(origin, QUrl::StrictMode);
     const bool webScheme = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
     const bool bareOrigin = (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery()
-                            && !url.hasFragment() && url.userInfo().isEmpty();
+        && !url.hasFragment() && url.userInfo().isEmpty();
     if (!url.isValid() || !webScheme || url.host().isEmpty() || !bareOrigin)
         return false;
     g_origin = url.toString(QUrl::RemovePath | QUrl::StripTrailingSlash);

@@ -313,7 +313,8 @@ void QuibScraper::extractOnce(bool &extracted, const QString &subject, const QSt
 {
     const QString title = subject.at(0).toUpper() + subject.mid(1);
     if (extracted) {
-        qDebug().noquote() << QStringLiteral("QuibScraper: %1s already extracted, skipping duplicate extraction").arg(title);
+        qDebug().noquote()
+            << QStringLiteral("QuibScraper: %1s already extracted, skipping duplicate extraction").arg(title);
         return;
     }
     qDebug().noquote() << QStringLiteral("QuibScraper: Running %1 extraction...").arg(subject);
@@ -368,7 +369,8 @@ void QuibScraper::parseLanguages(const QString &text)
     }
     if (languages->isEmpty()) {
         ++m_languageRetryCount;
-        qDebug() << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of" << ScraperLimits::LanguageReads;
+        qDebug() << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of"
+                 << ScraperLimits::LanguageReads;
         if (m_languageRetryCount >= ScraperLimits::LanguageReads) {
             failAndIdle(QStringLiteral("No languages found on the page"));
             return;
@@ -379,7 +381,8 @@ void QuibScraper::parseLanguages(const QString &text)
     }
     m_languages = *languages;
     for (const LanguageInfo &language : qAsConst(m_languages))
-        qDebug() << "QuibScraper: Found language:" << language.name << "id:" << language.id << "lang:" << language.language;
+        qDebug() << "QuibScraper: Found language:" << language.name << "id:" << language.id
+                 << "lang:" << language.language;
     qDebug() << "QuibScraper: Total languages found:" << m_languages.size();
     m_languageRetryCount = 0;
     setState(ScraperState::Idle);
@@ -409,4 +412,3 @@ void QuibScraper::parseLinks(const QString &text)
     setState(ScraperState::Idle);
     Q_EMIT downloadLinksExtracted(*options);
 }
-

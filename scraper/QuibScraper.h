@@ -48,8 +48,8 @@ private Q_SLOTS:
     void onUrlChanged(const QUrl &url);
     void onTimeout();
     void onRetryLoad();
-    void onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message,
-                          int lineNumber, const QString &sourceID);
+    void onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
+                          const QString &sourceID);
     void onJavaScriptInjected();
     void doExtractVersions();
     void doExtractLanguages();

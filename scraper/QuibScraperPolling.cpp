@@ -98,7 +98,7 @@ void QuibScraper::handlePollResult(const QString &text)
             qDebug() << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
             m_isPolling = false;
             Q_EMIT error(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
-                                                                 : result->downloadErrorMessage);
+                                                                : result->downloadErrorMessage);
             break;
         case PollRow::LinksFound:
             qDebug().noquote() << "QuibScraper: Download links detected!"

@@ -8,13 +8,13 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#define TRAVONIX_TEST_MAIN(TestClass)                                                                              \
-    int main(int argc, char **argv)                                                                                \
-    {                                                                                                              \
-        setWebEngineEnvironment();                                                                                 \
-        QStandardPaths::setTestModeEnabled(true);                                                                  \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                                \
-        QApplication app(argc, argv);                                                                              \
-        TestClass test;                                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                                    \
+#define TRAVONIX_TEST_MAIN(TestClass)                                                                                  \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        setWebEngineEnvironment();                                                                                     \
+        QStandardPaths::setTestModeEnabled(true);                                                                      \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                                    \
+        QApplication app(argc, argv);                                                                                  \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -90,7 +90,7 @@ bool stopPolitely(QProcess &process)
 {
     process.terminate();
     return process.waitForFinished(StartTimeoutMs) && process.exitStatus() == QProcess::NormalExit
-           && process.exitCode() == 0;
+        && process.exitCode() == 0;
 }
 
 } // namespace
@@ -145,7 +145,9 @@ private Q_SLOTS:
         AppSandbox sandbox;
         auto first = sandbox.start();
         QVERIFY(sandbox.waitUntilServing(*first));
-        const QString lockPath = QDir(sandbox.runtimeDir()).filePath(QDir(sandbox.runtimeDir()).entryList({QStringLiteral("*.lock")}).value(0));
+        const QString lockPath =
+            QDir(sandbox.runtimeDir())
+                .filePath(QDir(sandbox.runtimeDir()).entryList({QStringLiteral("*.lock")}).value(0));
         QFile lock(lockPath);
         QVERIFY(lock.open(QIODevice::ReadWrite));
         QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));

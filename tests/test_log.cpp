@@ -124,8 +124,8 @@ private Q_SLOTS:
             total += QFileInfo(m_stateHome.filePath(QStringLiteral("rotation/") + file)).size();
         QVERIFY(total <= 300);
         QVERIFY(readText(path).contains(QLatin1String("line 39 of")));
-        QVERIFY(nRetSucceeded(m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()),
-                                          1048576, 10485760)));
+        QVERIFY(nRetSucceeded(
+            m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()), 1048576, 10485760)));
     }
 
     void relativeNameGoesToStateFolder()
@@ -133,8 +133,8 @@ private Q_SLOTS:
         QVERIFY(nRetSucceeded(m_log->Open(L"user.log", 1048576, 10485760)));
         LogPrint(L"%S %d Start...\n", "main", 5);
         QVERIFY(QFileInfo::exists(QFileInfo(m_logPath).dir().filePath(QStringLiteral("user.log"))));
-        QVERIFY(nRetSucceeded(m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()),
-                                          1048576, 10485760)));
+        QVERIFY(nRetSucceeded(
+            m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()), 1048576, 10485760)));
     }
 
     void failedNamingFallsBackToUserLog()
@@ -150,8 +150,8 @@ private Q_SLOTS:
     {
         QVERIFY(nRetSucceeded(m_log->Close()));
         QCOMPARE(nRetKind(writeLine(m_log, L"%S\n", "lost")), NRetKind(NRetSystemCallFailed));
-        QVERIFY(nRetSucceeded(m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()),
-                                          1048576, 10485760)));
+        QVERIFY(nRetSucceeded(
+            m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()), 1048576, 10485760)));
     }
 
     void loadsOnceUnderConcurrentFirstUse()

@@ -17,8 +17,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTimer>
 
@@ -123,9 +123,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("languages"); // "name|language"
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("row");
-        const QStringList list{"Arabic|Arabic", "English International|English (United Kingdom)",
-                               "English (United States)|English", "Chinese (Traditional)|Chinese (Traditional)",
-                               "Brazilian Portuguese|Brazilian Portuguese", "Norsk|Norwegian", "Deutsch|"};
+        const QStringList list{"Arabic|Arabic",
+                               "English International|English (United Kingdom)",
+                               "English (United States)|English",
+                               "Chinese (Traditional)|Chinese (Traditional)",
+                               "Brazilian Portuguese|Brazilian Portuguese",
+                               "Norsk|Norwegian",
+                               "Deutsch|"};
         QTest::newRow("en-US: first English") << list << "en-US" << 1;
         QTest::newRow("zh-TW: any Chinese") << list << "zh-TW" << 3;
         QTest::newRow("pt-BR") << list << "pt-BR" << 4;
@@ -202,7 +206,8 @@ private Q_SLOTS:
         QStringList groupTitles;
         for (QGroupBox *group : window.findChildren<QGroupBox *>())
             groupTitles << group->title();
-        QCOMPARE(groupTitles, (QStringList{"Please select the Windows version you'd like to download", "Download link:"}));
+        QCOMPARE(groupTitles,
+                 (QStringList{"Please select the Windows version you'd like to download", "Download link:"}));
         int links = 0;
         for (QLabel *label : window.findChildren<QLabel *>())
             links += label->openExternalLinks() && label->text().count(QLatin1String("<a href=")) == 1;
@@ -248,7 +253,8 @@ private Q_SLOTS:
             w.version->setCurrentIndex(choice);
             QCOMPARE(closer.title, QStringLiteral("Unsupported OS"));
             QCOMPARE(closer.text,
-                     QStringLiteral("This feature requires Windows 8.1 or higher.\n\nPlease upgrade your operating system."));
+                     QStringLiteral(
+                         "This feature requires Windows 8.1 or higher.\n\nPlease upgrade your operating system."));
             QVERIFY(!window.findChild<QuibScraper *>());
             for (QComboBox *box : {w.version, w.edition, w.language, w.architecture})
                 QVERIFY(!box->isEnabled());
@@ -290,7 +296,8 @@ private Q_SLOTS:
         closer.arm();
         Widgets(window).buttons.value(QStringLiteral("About"))->click();
         QCOMPARE(closer.title, QStringLiteral("About"));
-        QVERIFY2(closer.text.startsWith(QLatin1String("Travonix\n\nVersion 1.0.0.0 (Build: ")), qPrintable(closer.text));
+        QVERIFY2(closer.text.startsWith(QLatin1String("Travonix\n\nVersion 1.0.0.0 (Build: ")),
+                 qPrintable(closer.text));
         QCOMPARE(closer.pixmapSize, QSize(64, 64));
     }
 

@@ -59,16 +59,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
         const QString noAnswer = QStringLiteral("<no answer>");
-        QTest::newRow("page answer") << R"j({"versions":[{"id":"3321","name":"Windows 11 (multi-edition ISO)"}],"url":"x"})j"
-                                     << QStringList{"3321=Windows 11 (multi-edition ISO)"};
-        QTest::newRow("bare array") << R"j([{"id":"1","name":"A"},{"id":"2","name":"B"}])j" << QStringList{"1=A", "2=B"};
-        QTest::newRow("member in other case") << R"j({"Versions":[{"ID":"7","Name":"Seven"}]})j" << QStringList{"7=Seven"};
+        QTest::newRow("page answer")
+            << R"j({"versions":[{"id":"3321","name":"Windows 11 (multi-edition ISO)"}],"url":"x"})j"
+            << QStringList{"3321=Windows 11 (multi-edition ISO)"};
+        QTest::newRow("bare array") << R"j([{"id":"1","name":"A"},{"id":"2","name":"B"}])j"
+                                    << QStringList{"1=A", "2=B"};
+        QTest::newRow("member in other case")
+            << R"j({"Versions":[{"ID":"7","Name":"Seven"}]})j" << QStringList{"7=Seven"};
         QTest::newRow("filters") << R"j({"versions":[{"id":"null","name":"N"},{"id":"","name":"E"},{"id":"3","name":""},
             {"id":"4","name":"Select edition"},{"id":"5","name":"PLEASE SELECT"},{"id":"6","name":"Six"}]})j"
                                  << QStringList{"6=Six"};
-        QTest::newRow("wrong member types skipped") << R"j([{"id":3321,"name":"N"},{"id":"9"},"text",null,[1],{"id":"8","name":"Eight"}])j"
-                                                    << QStringList{"8=Eight"};
-        QTest::newRow("duplicates kept") << R"j([{"id":"1","name":"A"},{"id":"1","name":"A"}])j" << QStringList{"1=A", "1=A"};
+        QTest::newRow("wrong member types skipped")
+            << R"j([{"id":3321,"name":"N"},{"id":"9"},"text",null,[1],{"id":"8","name":"Eight"}])j"
+            << QStringList{"8=Eight"};
+        QTest::newRow("duplicates kept") << R"j([{"id":"1","name":"A"},{"id":"1","name":"A"}])j"
+                                         << QStringList{"1=A", "1=A"};
         QTest::newRow("nothing valid") << R"j({"versions":[{"id":"null","name":"x"}]})j" << QStringList{};
         QTest::newRow("empty array") << R"j({"versions":[]})j" << QStringList{};
         QTest::newRow("empty text") << "" << QStringList{noAnswer};
@@ -104,25 +109,29 @@ private Q_SLOTS:
         const auto answer = [](QStringList entries) {
             return QStringLiteral("{\"languages\":[%1],\"url\":\"u\",\"count\":3}").arg(entries.join(QLatin1Char(',')));
         };
-        QTest::newRow("page answer") << answer({languageEntry(R"j({"id":"1123","language":"English"})j", "English (United States)")})
+        QTest::newRow("page answer") << answer(
+            {languageEntry(R"j({"id":"1123","language":"English"})j", "English (United States)")})
                                      << QStringList{"1123|English (United States)|English"};
         QTest::newRow("inner id null") << answer({languageEntry(R"j({"id":"null","language":"English"})j", "English")})
                                        << QStringList{};
-        QTest::newRow("no language member") << answer({languageEntry(R"j({"id":"5"})j", "Deutsch")})
-                                            << QStringList{"5|Deutsch|"};
-        QTest::newRow("code not JSON") << answer({languageEntry("1123", "English"), languageEntry(R"j({"id":"6"})j", "Six")})
+        QTest::newRow("no language member")
+            << answer({languageEntry(R"j({"id":"5"})j", "Deutsch")}) << QStringList{"5|Deutsch|"};
+        QTest::newRow("code not JSON") << answer(
+            {languageEntry("1123", "English"), languageEntry(R"j({"id":"6"})j", "Six")})
                                        << QStringList{"6|Six|"};
-        QTest::newRow("empty code or name") << answer({languageEntry("", "English"), languageEntry(R"j({"id":"7"})j", "")})
-                                            << QStringList{};
-        QTest::newRow("inner id not a string") << answer({languageEntry(R"j({"id":7,"language":"X"})j", "Seven")})
-                                               << QStringList{};
-        QTest::newRow("inner members any case") << answer({languageEntry(R"j({"ID":"8","Language":"Eight"})j", "Acht")})
-                                                << QStringList{"8|Acht|Eight"};
+        QTest::newRow("empty code or name")
+            << answer({languageEntry("", "English"), languageEntry(R"j({"id":"7"})j", "")}) << QStringList{};
+        QTest::newRow("inner id not a string")
+            << answer({languageEntry(R"j({"id":7,"language":"X"})j", "Seven")}) << QStringList{};
+        QTest::newRow("inner members any case")
+            << answer({languageEntry(R"j({"ID":"8","Language":"Eight"})j", "Acht")}) << QStringList{"8|Acht|Eight"};
         QTest::newRow("bare array") << QStringLiteral("[%1]").arg(languageEntry(R"j({"id":"9"})j", "Nine"))
                                     << QStringList{"9|Nine|"};
-        QTest::newRow("outer member case") << QStringLiteral("{\"Languages\":[%1]}").arg(languageEntry(R"j({"id":"9"})j", "Nine"))
-                                           << QStringList{"9|Nine|"};
-        QTest::newRow("entries of other types") << R"j({"languages":[1,"x",null,{"code":5,"name":"n"}]})j" << QStringList{};
+        QTest::newRow("outer member case")
+            << QStringLiteral("{\"Languages\":[%1]}").arg(languageEntry(R"j({"id":"9"})j", "Nine"))
+            << QStringList{"9|Nine|"};
+        QTest::newRow("entries of other types")
+            << R"j({"languages":[1,"x",null,{"code":5,"name":"n"}]})j" << QStringList{};
         QTest::newRow("empty text") << "" << QStringList{"<no answer>"};
         QTest::newRow("no array") << R"j({"url":"u"})j" << QStringList{"<no answer>"};
         QTest::newRow("inner garbage") << answer({languageEntry("{\"id\":\"1\"", "Broken")}) << QStringList{};
@@ -138,14 +147,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("page answer") << R"j({"links":[{"url":"https://h/Win11_x64.iso?t=1","text":"64-bit Download"}],"url":"p"})j"
-                                     << QStringList{"x64 https://h/Win11_x64.iso?t=1"};
-        QTest::newRow("bare array, two alike kept") << R"j([{"url":"u.iso","text":"32-bit Download"},{"url":"u.iso","text":"32-bit Download"}])j"
-                                                    << QStringList{"x86 u.iso", "x86 u.iso"};
+        QTest::newRow("page answer")
+            << R"j({"links":[{"url":"https://h/Win11_x64.iso?t=1","text":"64-bit Download"}],"url":"p"})j"
+            << QStringList{"x64 https://h/Win11_x64.iso?t=1"};
+        QTest::newRow("bare array, two alike kept")
+            << R"j([{"url":"u.iso","text":"32-bit Download"},{"url":"u.iso","text":"32-bit Download"}])j"
+            << QStringList{"x86 u.iso", "x86 u.iso"};
         QTest::newRow("Links member") << R"j({"Links":[{"URL":"https://h/Win11_Arm64.iso","Text":"Download Now"}]})j"
                                       << QStringList{"arm64 https://h/Win11_Arm64.iso"};
-        QTest::newRow("url not a string, empty url") << R"j({"links":[{"url":5},{"url":""},{"text":"x"},{"url":"k.iso"}]})j"
-                                                     << QStringList{"x64 k.iso"};
+        QTest::newRow("url not a string, empty url")
+            << R"j({"links":[{"url":5},{"url":""},{"text":"x"},{"url":"k.iso"}]})j" << QStringList{"x64 k.iso"};
         QTest::newRow("text not a string") << R"j([{"url":"w_x32.iso","text":64}])j" << QStringList{"x86 w_x32.iso"};
         QTest::newRow("no links") << R"j({"links":[]})j" << QStringList{};
         QTest::newRow("links not an array") << R"j({"links":"a.iso"})j" << QStringList{"<no answer>"};
@@ -168,17 +179,39 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("architecture");
-        QTest::newRow("64-bit label") << "64-bit Download" << "https://h/Win10_22H2_English_x64v1.iso" << "x64";
-        QTest::newRow("32-bit label") << "32-bit Download" << "https://h/Win10_22H2_English_x32v1.iso" << "x86";
-        QTest::newRow("label beats url") << "x64" << "https://h/arm/file.iso" << "x64";
-        QTest::newRow("32 wins over 64 in label") << "64-bit and 32-bit" << "u.iso" << "x86";
-        QTest::newRow("ARM64 described as 64-bit") << "ARM64 64-bit" << "u.iso" << "x64";
-        QTest::newRow("arm label") << "Arm64 Download" << "u.iso" << "arm64";
-        QTest::newRow("url arm64") << "Download Now" << "https://h/Win11_25H2_English_Arm64_v2.iso" << "arm64";
-        QTest::newRow("url x64") << "Download" << "https://h/Win11_X64.iso" << "x64";
-        QTest::newRow("url x86") << "" << "https://h/win_X86.iso" << "x86";
-        QTest::newRow("url x64 before x86") << "" << "https://h/x86_x64.iso" << "x64";
-        QTest::newRow("nothing named") << "" << "https://h/Win11.iso" << "x64";
+        QTest::newRow("64-bit label") << "64-bit Download"
+                                      << "https://h/Win10_22H2_English_x64v1.iso"
+                                      << "x64";
+        QTest::newRow("32-bit label") << "32-bit Download"
+                                      << "https://h/Win10_22H2_English_x32v1.iso"
+                                      << "x86";
+        QTest::newRow("label beats url") << "x64"
+                                         << "https://h/arm/file.iso"
+                                         << "x64";
+        QTest::newRow("32 wins over 64 in label") << "64-bit and 32-bit"
+                                                  << "u.iso"
+                                                  << "x86";
+        QTest::newRow("ARM64 described as 64-bit") << "ARM64 64-bit"
+                                                   << "u.iso"
+                                                   << "x64";
+        QTest::newRow("arm label") << "Arm64 Download"
+                                   << "u.iso"
+                                   << "arm64";
+        QTest::newRow("url arm64") << "Download Now"
+                                   << "https://h/Win11_25H2_English_Arm64_v2.iso"
+                                   << "arm64";
+        QTest::newRow("url x64") << "Download"
+                                 << "https://h/Win11_X64.iso"
+                                 << "x64";
+        QTest::newRow("url x86") << ""
+                                 << "https://h/win_X86.iso"
+                                 << "x86";
+        QTest::newRow("url x64 before x86") << ""
+                                            << "https://h/x86_x64.iso"
+                                            << "x64";
+        QTest::newRow("nothing named") << ""
+                                       << "https://h/Win11.iso"
+                                       << "x64";
     }
     void architecture()
     {
@@ -192,8 +225,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("proceed");
-        QTest::newRow("no dialog") << R"j({"validating":false,"validatingComplete":false,"validatingMessage":""})j" << true;
-        QTest::newRow("dialog up") << R"j({"validating":true,"validatingComplete":false,"validatingMessage":"Wait"})j" << false;
+        QTest::newRow("no dialog") << R"j({"validating":false,"validatingComplete":false,"validatingMessage":""})j"
+                                   << true;
+        QTest::newRow("dialog up") << R"j({"validating":true,"validatingComplete":false,"validatingMessage":"Wait"})j"
+                                   << false;
         QTest::newRow("closed since") << R"j({"validating":false,"validatingComplete":true})j" << true;
         QTest::newRow("up and complete") << R"j({"validating":true,"validatingComplete":true})j" << true;
         QTest::newRow("string true is not true") << R"j({"validating":"true"})j" << true;
@@ -222,7 +257,8 @@ private Q_SLOTS:
         QCOMPARE(result->downloadErrorMessage, QString());
         QCOMPARE(parsePollResult(QStringLiteral("{}"))->linkCount, std::optional<int>(0));
         QCOMPARE(parsePollResult(QStringLiteral(R"j({"linkCount":"0"})j"))->linkCount, std::nullopt);
-        QCOMPARE(parsePollResult(QStringLiteral(R"j({"linkCount":1e300})j"))->linkCount, std::optional<int>(2147483647));
+        QCOMPARE(parsePollResult(QStringLiteral(R"j({"linkCount":1e300})j"))->linkCount,
+                 std::optional<int>(2147483647));
         QVERIFY(!parsePollResult(QStringLiteral("[]")));
         QVERIFY(!parsePollResult(QString()));
     }
@@ -236,13 +272,17 @@ private Q_SLOTS:
         QTest::newRow("3 validating") << R"j({"validating":true,"hasContainer":true})j" << QList<int>{3};
         QTest::newRow("5 no form falls through to container")
             << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"no"})j" << QList<int>{5, 8};
-        QTest::newRow("5 then mismatch") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"no","languageMismatch":true})j"
-                                         << QList<int>{5, 7};
-        QTest::newRow("6 form present") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"yes"})j" << QList<int>{6};
-        QTest::newRow("6 form unknown") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"unknown"})j" << QList<int>{6};
+        QTest::newRow("5 then mismatch")
+            << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"no","languageMismatch":true})j"
+            << QList<int>{5, 7};
+        QTest::newRow("6 form present") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"yes"})j"
+                                        << QList<int>{6};
+        QTest::newRow("6 form unknown") << R"j({"waitingForSubmit":true,"hasContainer":true,"formFound":"unknown"})j"
+                                        << QList<int>{6};
         QTest::newRow("not 6 with a selected language")
             << R"j({"waitingForSubmit":true,"hasContainer":true,"selectedLanguage":"English"})j" << QList<int>{8};
-        QTest::newRow("not 5/6 without container") << R"j({"waitingForSubmit":true,"formFound":"no"})j" << QList<int>{9};
+        QTest::newRow("not 5/6 without container")
+            << R"j({"waitingForSubmit":true,"formFound":"no"})j" << QList<int>{9};
         QTest::newRow("7 mismatch") << R"j({"languageMismatch":true,"hasContainer":true})j" << QList<int>{7};
         QTest::newRow("8 container") << R"j({"hasContainer":true,"formFound":"no"})j" << QList<int>{8};
         QTest::newRow("9 nothing") << R"j({"status":"not_ready"})j" << QList<int>{9};
@@ -281,21 +321,33 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("payload");
-        QTest::newRow("versions") << R"j(QUIBQT_OUTPUT|VERSIONS|{"versions":[]})j" << int(ConsoleLine::Output) << "VERSIONS"
+        QTest::newRow("versions") << R"j(QUIBQT_OUTPUT|VERSIONS|{"versions":[]})j" << int(ConsoleLine::Output)
+                                  << "VERSIONS"
                                   << R"j({"versions":[]})j";
-        QTest::newRow("payload keeps bars") << "QUIBQT_OUTPUT|LINKS|a|b|c" << int(ConsoleLine::Output) << "LINKS" << "a|b|c";
+        QTest::newRow("payload keeps bars") << "QUIBQT_OUTPUT|LINKS|a|b|c" << int(ConsoleLine::Output) << "LINKS"
+                                            << "a|b|c";
         QTest::newRow("empty payload") << "QUIBQT_OUTPUT|VERSION_SELECTED|" << int(ConsoleLine::Output)
-                                       << "VERSION_SELECTED" << "";
-        QTest::newRow("empty tag") << "QUIBQT_OUTPUT||x" << int(ConsoleLine::Other) << "" << "";
-        QTest::newRow("no second bar") << "QUIBQT_OUTPUT|LINKS" << int(ConsoleLine::Other) << "" << "";
-        QTest::newRow("prefix case") << "quibqt_output|LINKS|x" << int(ConsoleLine::Other) << "" << "";
-        QTest::newRow("debug") << "QUIBQT_DEBUG|hello|there" << int(ConsoleLine::Debug) << "" << "hello|there";
-        QTest::newRow("debug with colon is noise") << "QUIBQT_DEBUG: Using fallback targetLanguage: x"
-                                                   << int(ConsoleLine::Other) << "" << "";
-        QTest::newRow("initialized") << "QUIBQT_INITIALIZED" << int(ConsoleLine::Initialized) << "" << "";
-        QTest::newRow("initialized and more") << "QUIBQT_INITIALIZED!" << int(ConsoleLine::Other) << "" << "";
-        QTest::newRow("error") << "QUIBQT_ERROR:boom" << int(ConsoleLine::Error) << "" << "boom";
-        QTest::newRow("noise") << "Uncaught TypeError" << int(ConsoleLine::Other) << "" << "";
+                                       << "VERSION_SELECTED"
+                                       << "";
+        QTest::newRow("empty tag") << "QUIBQT_OUTPUT||x" << int(ConsoleLine::Other) << ""
+                                   << "";
+        QTest::newRow("no second bar") << "QUIBQT_OUTPUT|LINKS" << int(ConsoleLine::Other) << ""
+                                       << "";
+        QTest::newRow("prefix case") << "quibqt_output|LINKS|x" << int(ConsoleLine::Other) << ""
+                                     << "";
+        QTest::newRow("debug") << "QUIBQT_DEBUG|hello|there" << int(ConsoleLine::Debug) << ""
+                               << "hello|there";
+        QTest::newRow("debug with colon is noise")
+            << "QUIBQT_DEBUG: Using fallback targetLanguage: x" << int(ConsoleLine::Other) << ""
+            << "";
+        QTest::newRow("initialized") << "QUIBQT_INITIALIZED" << int(ConsoleLine::Initialized) << ""
+                                     << "";
+        QTest::newRow("initialized and more") << "QUIBQT_INITIALIZED!" << int(ConsoleLine::Other) << ""
+                                              << "";
+        QTest::newRow("error") << "QUIBQT_ERROR:boom" << int(ConsoleLine::Error) << ""
+                               << "boom";
+        QTest::newRow("noise") << "Uncaught TypeError" << int(ConsoleLine::Other) << ""
+                               << "";
     }
     void consoleLines()
     {
@@ -344,8 +396,8 @@ private Q_SLOTS:
     void everyScriptIsPackaged_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"page_library", "read_editions", "progress_modal", "poll_links", "submit_language",
-                                 "click_submit"})
+        for (const char *name :
+             {"page_library", "read_editions", "progress_modal", "poll_links", "submit_language", "click_submit"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyScriptIsPackaged()

@@ -91,8 +91,8 @@ private Q_SLOTS:
         QTest::newRow("win11 en-US") << "win11" << QByteArray("en-US") << "/en-us/software-download/windows11";
         QTest::newRow("win11arm de-DE") << "win11arm" << QByteArray("de-DE")
                                         << "/de-de/software-download/windows11arm64";
-        QTest::newRow("win10 sr-Latn-RS") << "win10" << QByteArray("sr-Latn-RS")
-                                          << "/sr-latn-rs/software-download/windows10ISO";
+        QTest::newRow("win10 sr-Latn-RS")
+            << "win10" << QByteArray("sr-Latn-RS") << "/sr-latn-rs/software-download/windows10ISO";
         QTest::newRow("unknown locale") << "win11" << QByteArray("de-LU") << "/en-us/software-download/windows11";
     }
     void goodPageGoesToExtraction()
@@ -109,8 +109,9 @@ private Q_SLOTS:
 
         m_scraper->loadProductPage(productKey);
         QTRY_COMPARE_WITH_TIMEOUT(versions.size(), 1, LoadTimeoutMs);
-        QCOMPARE(statesOf(states), (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::ExtractingVersions,
-                                                        ScraperState::Idle}));
+        QCOMPARE(statesOf(states),
+                 (QList<ScraperState>{ScraperState::LoadingVersions, ScraperState::ExtractingVersions,
+                                      ScraperState::Idle}));
         const auto editions = versions.first().at(0).value<QList<ProductVersion>>();
         QCOMPARE(editions.size(), 1);
         QVERIFY(editions.first().isValid && !editions.first().id.isEmpty());

@@ -159,7 +159,8 @@ private Q_SLOTS:
         m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
         QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
         QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Page is validating request, waiting...")));
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Language was selected but no links, trying button click...")));
+        QVERIFY(
+            m_log->contains(QStringLiteral("QuibScraper: Language was selected but no links, trying button click...")));
         QCOMPARE(m_probe->lastLinks().size(), 2);
     }
 
@@ -215,7 +216,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, 3 * StepTimeoutMs);
         QCOMPARE(m_probe->errorList(), QStringList{NoLinksAfterAttempts});
         QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max poll attempts reached (25), reload 1 of 2...")));
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max poll attempts in reload round (15), reload 2 of 2...")));
+        QVERIFY(
+            m_log->contains(QStringLiteral("QuibScraper: Max poll attempts in reload round (15), reload 2 of 2...")));
         QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max link reload attempts reached (2), giving up")));
         QTest::qWait(500);
         QCOMPARE(m_replica.hits(), 2);
@@ -230,7 +232,8 @@ private Q_SLOTS:
         m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
         QTRY_COMPARE_WITH_TIMEOUT(m_probe->versions->size(), 2, 3 * StepTimeoutMs);
         QCOMPARE(m_replica.hits(), 2);
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Page reloaded after language selection, will retry language selection")));
+        QVERIFY(m_log->contains(
+            QStringLiteral("QuibScraper: Page reloaded after language selection, will retry language selection")));
         send(QStringLiteral("nolinks 0"));
         m_probe->scraper->selectVersion(m_probe->lastVersions().last().id);
         QTRY_COMPARE_WITH_TIMEOUT(m_probe->languages->size(), 2, StepTimeoutMs);
@@ -284,9 +287,9 @@ private Q_SLOTS:
         send(QStringLiteral("unselect on"));
         QVERIFY(reachLanguages(QStringLiteral("win11")));
         m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_log->contains(QStringLiteral("QuibScraper: No form found, Microsoft uses AJAX - stop waiting for submit")),
-            StepTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_log->contains(QStringLiteral(
+                                     "QuibScraper: No form found, Microsoft uses AJAX - stop waiting for submit")),
+                                 StepTimeoutMs);
     }
 
     void unsubmittedFormIsResubmittedThreeTimesThenReloaded()
@@ -308,9 +311,9 @@ private Q_SLOTS:
         send(QStringLiteral("nolinks 1000"));
         QVERIFY(reachLanguages(QStringLiteral("win11")));
         m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
-        QTRY_COMPARE_WITH_TIMEOUT(
-            m_log->count(QStringLiteral("QuibScraper: Language mismatch detected, retrying language selection...")), 2,
-            StepTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_log->count(QStringLiteral(
+                                      "QuibScraper: Language mismatch detected, retrying language selection...")),
+                                  2, StepTimeoutMs);
         QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Retry language selection result:")));
     }
 
@@ -318,11 +321,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("marker");
-        QTest::newRow("quote") << "O'Brien English" << "Hostile1";
-        QTest::newRow("backslash") << "Back\\slash English" << "Hostile2";
-        QTest::newRow("line break") << "Line\nBreak English" << "Hostile3";
-        QTest::newRow("script end") << "</script><script>window.quibQtPwned=1</script> English" << "Hostile4";
-        QTest::newRow("double quote") << "Quote \" English" << "Hostile5";
+        QTest::newRow("quote") << "O'Brien English"
+                               << "Hostile1";
+        QTest::newRow("backslash") << "Back\\slash English"
+                                   << "Hostile2";
+        QTest::newRow("line break") << "Line\nBreak English"
+                                    << "Hostile3";
+        QTest::newRow("script end") << "</script><script>window.quibQtPwned=1</script> English"
+                                    << "Hostile4";
+        QTest::newRow("double quote") << "Quote \" English"
+                                      << "Hostile5";
     }
     void hostileLanguageNamesSelectTheRightOption()
     {
@@ -343,7 +351,10 @@ private Q_SLOTS:
         QVariant pwned;
         bool answered = false;
         scraperView()->page()->runJavaScript(QStringLiteral("window.quibQtPwned === undefined"),
-                                             [&](const QVariant &value) { pwned = value; answered = true; });
+                                             [&](const QVariant &value) {
+                                                 pwned = value;
+                                                 answered = true;
+                                             });
         QTRY_VERIFY(answered);
         QCOMPARE(pwned.toBool(), true);
     }

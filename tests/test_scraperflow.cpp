@@ -76,7 +76,8 @@ private Q_SLOTS:
         const QList<LanguageInfo> languages = probe.lastLanguages();
         QCOMPARE(languages.size(), 38);
         for (const LanguageInfo &language : languages)
-            QVERIFY(language.isValid && !language.id.isEmpty() && !language.name.isEmpty() && !language.language.isEmpty());
+            QVERIFY(language.isValid && !language.id.isEmpty() && !language.name.isEmpty()
+                    && !language.language.isEmpty());
 
         probe.scraper->selectLanguage(QStringLiteral("English (United States)"));
         QTRY_COMPARE_WITH_TIMEOUT(probe.links->size(), 1, 30000);

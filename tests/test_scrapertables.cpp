@@ -31,14 +31,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("productKey");
         QTest::addColumn<QString>("url");
         const QString origin = QStringLiteral("https://www.microsoft.com");
-        QTest::newRow("win11arm de-de") << "de-de" << "win11arm" << origin + "/de-de/software-download/windows11arm64";
-        QTest::newRow("win10") << "en-us" << "win10" << origin + "/en-us/software-download/windows10ISO";
-        QTest::newRow("win11") << "fr-fr" << "win11" << origin + "/fr-fr/software-download/windows11";
-        QTest::newRow("unknown key") << "ja-jp" << "win12" << origin + "/ja-jp/software-download/windows11";
-        QTest::newRow("empty key") << "en-us" << "" << origin + "/en-us/software-download/windows11";
-        QTest::newRow("key case matters") << "en-us" << "Win11" << origin + "/en-us/software-download/windows11";
-        QTest::newRow("locale with script") << "sr-latn-rs" << "win10"
-                                            << origin + "/sr-latn-rs/software-download/windows10ISO";
+        QTest::newRow("win11arm de-de") << "de-de"
+                                        << "win11arm" << origin + "/de-de/software-download/windows11arm64";
+        QTest::newRow("win10") << "en-us"
+                               << "win10" << origin + "/en-us/software-download/windows10ISO";
+        QTest::newRow("win11") << "fr-fr"
+                               << "win11" << origin + "/fr-fr/software-download/windows11";
+        QTest::newRow("unknown key") << "ja-jp"
+                                     << "win12" << origin + "/ja-jp/software-download/windows11";
+        QTest::newRow("empty key") << "en-us"
+                                   << "" << origin + "/en-us/software-download/windows11";
+        QTest::newRow("key case matters") << "en-us"
+                                          << "Win11" << origin + "/en-us/software-download/windows11";
+        QTest::newRow("locale with script") << "sr-latn-rs"
+                                            << "win10" << origin + "/sr-latn-rs/software-download/windows10ISO";
     }
     void pageUrl()
     {

@@ -11,12 +11,12 @@ struct LocaleWord {
 
 // Tested in this order.
 constexpr LocaleWord LocaleWords[] = {
-    {"zh", "chinese"}, {"en", "english"},   {"fr", "french"},    {"de", "german"},    {"es", "spanish"},
-    {"it", "italian"}, {"ja", "japanese"},  {"ko", "korean"},    {"pt", "portuguese"}, {"ru", "russian"},
-    {"ar", "arabic"},  {"tr", "turkish"},   {"vi", "vietnamese"}, {"th", "thai"},     {"pl", "polish"},
-    {"nl", "dutch"},   {"sv", "swedish"},   {"da", "danish"},    {"fi", "finnish"},   {"no", "norwegian"},
-    {"cs", "czech"},   {"el", "greek"},     {"he", "hebrew"},    {"hu", "hungarian"}, {"id", "indonesian"},
-    {"ms", "malay"},   {"ro", "romanian"},  {"sk", "slovak"},    {"uk", "ukrainian"},
+    {"zh", "chinese"}, {"en", "english"},  {"fr", "french"},     {"de", "german"},     {"es", "spanish"},
+    {"it", "italian"}, {"ja", "japanese"}, {"ko", "korean"},     {"pt", "portuguese"}, {"ru", "russian"},
+    {"ar", "arabic"},  {"tr", "turkish"},  {"vi", "vietnamese"}, {"th", "thai"},       {"pl", "polish"},
+    {"nl", "dutch"},   {"sv", "swedish"},  {"da", "danish"},     {"fi", "finnish"},    {"no", "norwegian"},
+    {"cs", "czech"},   {"el", "greek"},    {"he", "hebrew"},     {"hu", "hungarian"},  {"id", "indonesian"},
+    {"ms", "malay"},   {"ro", "romanian"}, {"sk", "slovak"},     {"uk", "ukrainian"},
 };
 
 const char *wordForPrefix(const QString &prefix)

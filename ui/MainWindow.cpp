@@ -1,9 +1,9 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
-#include "app/AppIdentity.h"
 #include "DarkTitleBar.h"
 #include "LanguageMatch.h"
+#include "app/AppIdentity.h"
 #include "download/DownloadManager.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
@@ -99,7 +99,8 @@ void MainWindow::buildWidgetTree()
     m_headerLabel->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14px;"));
     mainLayout->addWidget(m_headerLabel);
 
-    auto *selectionGroup = new QGroupBox(QStringLiteral("Please select the Windows version you'd like to download"), this);
+    auto *selectionGroup =
+        new QGroupBox(QStringLiteral("Please select the Windows version you'd like to download"), this);
     selectionGroup->setLayout(buildSelectionGroup());
     mainLayout->addWidget(selectionGroup);
 
@@ -162,9 +163,8 @@ QLayout *MainWindow::buildBottomRow()
 {
     auto *layout = new QHBoxLayout;
     m_aboutButton = makeButton(QStringLiteral("About"), this, true);
-    m_advertLabel = new QLabel(QStringLiteral("<a href=\"%1\">Free: make a bootable USB stick</a>")
-                                   .arg(QString::fromLatin1(AdvertUrl)),
-                               this);
+    m_advertLabel = new QLabel(
+        QStringLiteral("<a href=\"%1\">Free: make a bootable USB stick</a>").arg(QString::fromLatin1(AdvertUrl)), this);
     m_advertLabel->setTextFormat(Qt::RichText);
     m_advertLabel->setOpenExternalLinks(true);
     m_downloadButton = makeButton(QStringLiteral("Download"), this, false);
@@ -479,7 +479,7 @@ void MainWindow::onCopyLinkClicked()
 }
 
 // The download flow comes with the transfer engine.
-void MainWindow::onDownloadClicked() {}
-void MainWindow::onDownloadProgress(qint64, qint64) {}
-void MainWindow::onDownloadFinished(QString) {}
-void MainWindow::onDownloadError(QString) {}
+void MainWindow::onDownloadClicked() { }
+void MainWindow::onDownloadProgress(qint64, qint64) { }
+void MainWindow::onDownloadFinished(QString) { }
+void MainWindow::onDownloadError(QString) { }

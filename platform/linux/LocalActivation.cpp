@@ -44,8 +44,7 @@ bool requestActivation(const QString &title)
     socket.write(title.toUtf8() + '\n');
     if (!socket.waitForBytesWritten(ConnectTimeoutMs))
         return false;
-    while (!socket.canReadLine() && socket.waitForReadyRead(AnswerTimeoutMs)) {
-    }
+    while (!socket.canReadLine() && socket.waitForReadyRead(AnswerTimeoutMs)) { }
     return socket.readLine() == Activated;
 }
 

@@ -32,9 +32,10 @@ std::optional<std::uint32_t> readPortalColorScheme()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return std::nullopt;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.portal.Desktop"), QStringLiteral("/org/freedesktop/portal/desktop"),
-        QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("Read"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                       QStringLiteral("/org/freedesktop/portal/desktop"),
+                                       QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("Read"));
     call << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme");
     const QDBusMessage reply = bus.call(call, QDBus::Block, PortalTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -106,8 +107,8 @@ wchar_t pathSeparator()
     return L'/';
 }
 
-std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback,
-                              wchar_t *buffer, std::size_t capacity, const wchar_t *path)
+std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback, wchar_t *buffer,
+                              std::size_t capacity, const wchar_t *path)
 {
     if (capacity == 0)
         return 0;

@@ -12,8 +12,8 @@
 #define _WIN32_WINNT 0x0603
 #endif
 
-#include <windows.h>
 #include <dwmapi.h>
+#include <windows.h>
 
 #include "platform/Platform.h"
 
@@ -72,8 +72,8 @@ void showStartupError(const char *text, const char *caption)
 std::optional<std::uint32_t> readAppsUseLightTheme()
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                      0, KEY_READ, &key)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
+                      KEY_READ, &key)
         != ERROR_SUCCESS)
         return std::nullopt;
 
@@ -126,8 +126,8 @@ wchar_t pathSeparator()
     return L'\\';
 }
 
-std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback,
-                              wchar_t *buffer, std::size_t capacity, const wchar_t *path)
+std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback, wchar_t *buffer,
+                              std::size_t capacity, const wchar_t *path)
 {
     // Without room for the terminator there is nothing safe to write.
     if (!buffer || capacity == 0)
