@@ -17,13 +17,13 @@ public:
     std::string locale = "en-US";
 };
 
-// What the product's own delays add up to for one road, in milliseconds:
-// after the load, the edition read; after the edition choice, 3000 ms and a
-// probe; after the language choice, 3000 ms, a probe, the page's own 1500 ms
-// before it confirms, a poll every 2000 ms until the links are there, and
-// 1000 ms before they are read.
-constexpr int SpecifiedDelaysMs = 3000 + 3000 + 2000 + 1000;
-constexpr int SlackMs = 8000;
+// What the product's own delays add up to for one road: 3000 ms after the
+// edition choice, 3000 ms after the language choice (by then the page has
+// confirmed it and shows its links), 1000 ms before the links are read.
+constexpr int SpecifiedDelaysMs = 3000 + 3000 + 1000;
+// The page loads, script round trips, and one more poll interval in case the
+// page shows its links a little late.
+constexpr int SlackMs = 5000;
 
 } // namespace
 
