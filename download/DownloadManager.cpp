@@ -1,11 +1,403 @@
 #include "DownloadManager.h"
 
+#include "SpeedText.h"
+
+#include "platform/Platform.h"
+#include "scraper/UserAgents.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+constexpr int SpeedIntervalMs = 1000;
+constexpr long ReceiveBufferBytes = 512 * 1024;
+constexpr size_t FileBufferBytes = 1024 * 1024;
+
+qint64 nowMs()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+} // namespace
+
 DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent)
 {
+    m_speedTimer.setInterval(SpeedIntervalMs);
+    connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::calculateSpeed);
+    connect(&m_driver, &CurlMultiDriver::worked, this, &DownloadManager::onTransferWorked);
+    connect(&m_driver, &CurlMultiDriver::failed, this, [this](const QString &reason) {
+        finishDownload(CURLE_ABORTED_BY_CALLBACK, QStringLiteral("Download failed: %1").arg(reason));
+    });
+    curl_global_init(CURL_GLOBAL_ALL);
+}
+
+DownloadManager::~DownloadManager()
+{
+    cancelDownload();
+}
+
+QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
+{
+    const QByteArray digest = QCryptographicHash::hash(url.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
+    const QFileInfo destination(savePath);
+    return destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName() + QLatin1Char('_')
+           + QString::fromLatin1(digest) + QStringLiteral(".part");
+}
+
+void DownloadManager::startDownload(const QString &url, const QString &savePath)
+{
+    if (m_isDownloading)
+        return;
+    qDebug() << "DownloadManager: startDownload called with url:" << url;
+    m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
+    m_currentSpeed = 0.0;
+    m_isDownloading = true;
+    m_cancelled = false;
+    m_startedOver = false;
+    m_writeErrno = 0;
+    m_lastSpeedTime = nowMs();
+    m_url = url;
+    m_savePath = savePath;
+    m_tempFilePath = makeTempFilePath(url, savePath);
+    QDir().mkpath(QFileInfo(savePath).absolutePath());
+    m_resumeOffset = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
+    if (!openPartFile()) {
+        Q_EMIT downloadError(QStringLiteral("Cannot create file: %1").arg(m_tempFilePath));
+        resetTransfer();
+        return;
+    }
+    if (!beginTransfer()) {
+        Q_EMIT downloadError(QStringLiteral("Failed to initialize CURL"));
+        resetTransfer();
+        return;
+    }
+    qDebug() << "DownloadManager: Starting timers, isDownloading:" << m_isDownloading;
+    m_speedTimer.start();
+    Q_EMIT statusChanged(QStringLiteral("Downloading..."));
 }
 
 void DownloadManager::cancelDownload()
 {
-    // No transfer can run before the transfer engine is in place.
+    m_cancelled = true;
+    m_speedTimer.stop();
+    finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
+}
+
+bool DownloadManager::openPartFile()
+{
+    m_file = std::fopen(QFile::encodeName(m_tempFilePath).constData(), m_resumeOffset > 0 ? "ab" : "wb");
+    if (m_file)
+        std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
+    return m_file != nullptr;
+}
+
+bool DownloadManager::beginTransfer()
+{
+    m_contentRange.reset();
+    m_answerUse.reset();
+    m_easyCurl = curl_easy_init();
+    if (!m_easyCurl)
+        return false;
+    configure(m_easyCurl);
+    return m_driver.add(m_easyCurl);
+}
+
+void DownloadManager::configure(CURL *easy)
+{
+    curl_easy_setopt(easy, CURLOPT_URL, m_url.toUtf8().constData());
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &DownloadManager::writeCallback);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
+    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &DownloadManager::progressCallback);
+    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, desktopUserAgent().toUtf8().constData());
+    // The file is fetched only from a server that proves who it is.
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!m_caBundlePath.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_caBundlePath).constData());
+#ifdef Q_OS_WIN
+    curl_easy_setopt(easy, CURLOPT_SSL_OPTIONS, long(CURLSSLOPT_NATIVE_CA));
+#endif
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);
+    if (m_resumeOffset > 0)
+        curl_easy_setopt(easy, CURLOPT_RESUME_FROM_LARGE, curl_off_t(m_resumeOffset));
+    // Not in the product's option list of old, but needed to judge each answer.
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &DownloadManager::headerCallback);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, ReceiveBufferBytes);
+}
+
+size_t DownloadManager::headerCallback(char *data, size_t size, size_t count, void *manager)
+{
+    auto *self = static_cast<DownloadManager *>(manager);
+    const QByteArray line(data, int(size * count));
+    if (line.startsWith("HTTP/")) {
+        // A new answer (after a redirect, for instance) is judged afresh.
+        self->m_contentRange.reset();
+        self->m_answerUse.reset();
+    } else if (line.toLower().startsWith("content-range:")) {
+        self->m_contentRange = parseContentRange(line.mid(14).trimmed());
+    }
+    return size * count;
+}
+
+AnswerUse DownloadManager::answerUse()
+{
+    if (!m_answerUse) {
+        long status = 0;
+        curl_easy_getinfo(m_easyCurl, CURLINFO_RESPONSE_CODE, &status);
+        m_answerUse = judgeAnswer(status, m_contentRange, m_resumeOffset);
+    }
+    return *m_answerUse;
+}
+
+// A whole file sent in answer to a request for the rest starts the part over.
+bool DownloadManager::applyAnswer(AnswerUse use)
+{
+    if (use != AnswerUse::WriteFromStart || m_resumeOffset == 0)
+        return true;
+    m_file = std::freopen(QFile::encodeName(m_tempFilePath).constData(), "wb", m_file);
+    m_resumeOffset = 0;
+    m_bytesReceived = 0;
+    if (m_file)
+        std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
+    return m_file != nullptr;
+}
+
+size_t DownloadManager::writeCallback(char *data, size_t size, size_t count, void *manager)
+{
+    auto *self = static_cast<DownloadManager *>(manager);
+    if (!self || self->m_cancelled || !self->m_file)
+        return 0;
+    const size_t bytes = size * count;
+    const AnswerUse use = self->answerUse();
+    if (use == AnswerUse::Refuse)
+        return bytes; // an error page is not the file
+    if (use == AnswerUse::StartOver || use == AnswerUse::AlreadyComplete || !self->applyAnswer(use))
+        return 0;
+    QMutexLocker lock(&self->m_writeMutex);
+    const size_t written = std::fwrite(data, 1, bytes, self->m_file);
+    if (written < bytes)
+        self->m_writeErrno = errno ? errno : EIO;
+    self->m_bytesReceived += qint64(written);
+    self->m_tempBytes += qint64(written);
+    return written;
+}
+
+int DownloadManager::progressCallback(void *manager, curl_off_t downloadTotal, curl_off_t, curl_off_t, curl_off_t)
+{
+    auto *self = static_cast<DownloadManager *>(manager);
+    if (!self)
+        return 0;
+    if (self->m_cancelled)
+        return 1;
+    const bool fileBytes = self->m_answerUse == AnswerUse::Append || self->m_answerUse == AnswerUse::WriteFromStart;
+    // Totals count the part's bytes too, so a resumed transfer ends only
+    // when the whole file is there.
+    if (fileBytes && downloadTotal > 0)
+        self->m_bytesTotal = self->m_resumeOffset + qint64(downloadTotal);
+    return 0;
+}
+
+void DownloadManager::onTransferWorked()
+{
+    if (!m_isDownloading || m_cancelled)
+        return;
+    if (const std::optional<CURLcode> done = m_driver.takeFinished()) {
+        qDebug() << "DownloadManager: transfer done, calling finishDownload with res:" << *done;
+        finishDownload(*done, QString());
+    } else if (m_bytesTotal > 0 && m_bytesReceived >= m_bytesTotal) {
+        qDebug() << "DownloadManager: bytes reached total, forcing completion";
+        finishDownload(CURLE_OK, QString());
+    }
+}
+
+void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMessage)
+{
+    m_speedTimer.stop();
+    if (!m_file && !m_easyCurl) {
+        resetTransfer();
+        return;
+    }
+    const bool fileIntact = closePartFile() && m_writeErrno == 0;
+    long status = 0;
+    if (m_easyCurl)
+        curl_easy_getinfo(m_easyCurl, CURLINFO_RESPONSE_CODE, &status);
+    // Without any answer there is nothing to judge; the transfer's code tells why.
+    const AnswerUse use = status != 0 ? answerUse() : AnswerUse::Refuse;
+    releaseTransfer();
+    qDebug() << "DownloadManager: finishDownload, errorMessage:" << errorMessage << "curlResult:" << curlResult
+             << "cancelled:" << m_cancelled;
+    if (!errorMessage.isEmpty()) {
+        qDebug() << "DownloadManager: emitting downloadError:" << errorMessage;
+        Q_EMIT downloadError(errorMessage);
+    } else if (m_cancelled) {
+        QFile::remove(m_tempFilePath);
+    } else if (!fileIntact) {
+        Q_EMIT downloadError(writeFailureMessage());
+    } else if (use == AnswerUse::StartOver) {
+        if (restartFromZero())
+            return;
+    } else if (use == AnswerUse::AlreadyComplete) {
+        completeDownload();
+    } else if (curlResult != CURLE_OK) {
+        handleCurlError(curlResult);
+        return;
+    } else if (use == AnswerUse::Refuse) {
+        Q_EMIT downloadError(QStringLiteral("HTTP error: %1").arg(status));
+    } else {
+        completeDownload();
+    }
+    resetTransfer();
+}
+
+// Only a file that is really at its destination counts as finished. An
+// existing destination is replaced in one step, so it is never lost.
+void DownloadManager::completeDownload()
+{
+    if (!QFileInfo::exists(m_tempFilePath)) {
+        Q_EMIT downloadError(QStringLiteral("The downloaded data is gone: %1").arg(m_tempFilePath));
+        return;
+    }
+    if (!platform::replaceFile(m_tempFilePath.toStdWString().c_str(), m_savePath.toStdWString().c_str())) {
+        Q_EMIT downloadError(QStringLiteral("Cannot move the download to %1: %2")
+                                 .arg(m_savePath, QString::fromLocal8Bit(std::strerror(int(platform::lastError())))));
+        return;
+    }
+    Q_EMIT finished(m_savePath);
+    Q_EMIT statusChanged(QStringLiteral("Download complete"));
+}
+
+// The server answered with the wrong part of the file: keep nothing of it
+// and ask once more for the whole file.
+bool DownloadManager::restartFromZero()
+{
+    if (m_startedOver) {
+        Q_EMIT downloadError(QStringLiteral("The server keeps sending the wrong part of the file."));
+        return false;
+    }
+    m_startedOver = true;
+    m_resumeOffset = m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
+    if (!openPartFile()) {
+        Q_EMIT downloadError(QStringLiteral("Cannot create file: %1").arg(m_tempFilePath));
+        return false;
+    }
+    if (!beginTransfer()) {
+        Q_EMIT downloadError(QStringLiteral("Failed to initialize CURL"));
+        return false;
+    }
+    m_speedTimer.start();
+    return true;
+}
+
+void DownloadManager::handleCurlError(CURLcode code)
+{
+    QString message;
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        message = QStringLiteral("Cannot resolve host. Check your internet connection.");
+        break;
+    case CURLE_COULDNT_CONNECT:
+        message = QStringLiteral("Cannot connect to server. Network may be disconnected.");
+        break;
+    case CURLE_OPERATION_TIMEDOUT:
+        message = QStringLiteral("Connection timed out. Network may be slow or disconnected.");
+        break;
+    case CURLE_GOT_NOTHING:
+        message = QStringLiteral("Server closed connection. Network may be disconnected.");
+        break;
+    case CURLE_SEND_ERROR:
+        message = QStringLiteral("Failed to send request. Network may be disconnected.");
+        break;
+    case CURLE_RECV_ERROR:
+        message = QStringLiteral("Failed to receive data. Network may be disconnected.");
+        break;
+    case CURLE_PEER_FAILED_VERIFICATION:
+        message = QStringLiteral("The server's certificate could not be verified, so the download was refused.");
+        break;
+    default:
+        message = QStringLiteral("Download error: %1").arg(QString::fromUtf8(curl_easy_strerror(code)));
+        break;
+    }
+    Q_EMIT downloadError(message);
+    resetTransfer();
+}
+
+QString DownloadManager::writeFailureMessage() const
+{
+    if (m_writeErrno == ENOSPC || m_writeErrno == 0)
+        return QStringLiteral("Not enough disk space for %1. Free some space and start the download again to "
+                              "continue where it stopped.")
+            .arg(m_savePath);
+    return QStringLiteral("Cannot write to %1: %2")
+        .arg(m_tempFilePath, QString::fromLocal8Bit(std::strerror(m_writeErrno)));
+}
+
+void DownloadManager::calculateSpeed()
+{
+    if (!m_isDownloading || m_cancelled)
+        return;
+    const qint64 now = nowMs();
+    qint64 elapsed = now - m_lastSpeedTime;
+    qDebug() << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
+    if (elapsed > m_stallLimitMs && m_tempBytes == 0) {
+        qDebug() << "DownloadManager: 15 seconds no progress, cancelling";
+        m_cancelled = true;
+        finishDownload(CURLE_OPERATION_TIMEDOUT, QStringLiteral("Network disconnected or timeout"));
+        return;
+    }
+    if (m_tempBytes > 0) {
+        elapsed = elapsed <= 0 ? 1 : elapsed;
+        const double speed = double(m_tempBytes) / double(elapsed) * 1000.0;
+        m_lastSpeedTime = now;
+        m_tempBytes = 0;
+        m_currentSpeed = speed;
+        Q_EMIT speedChanged(speed);
+        Q_EMIT statusChanged(QStringLiteral("Downloading at %1").arg(speedText(m_currentSpeed)));
+    }
+    Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+}
+
+bool DownloadManager::closePartFile()
+{
+    if (!m_file)
+        return true;
+    const bool flushed = std::fflush(m_file) == 0;
+    if (!flushed && m_writeErrno == 0)
+        m_writeErrno = errno ? errno : EIO;
+    const bool closed = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    return flushed && closed;
+}
+
+void DownloadManager::releaseTransfer()
+{
+    m_driver.release(m_easyCurl);
+    if (m_easyCurl)
+        curl_easy_cleanup(m_easyCurl);
+    m_easyCurl = nullptr;
+}
+
+void DownloadManager::resetTransfer()
+{
+    m_speedTimer.stop();
+    m_isDownloading = false;
+    closePartFile();
+    releaseTransfer();
+    m_bytesReceived = m_bytesTotal = m_tempBytes = m_resumeOffset = 0;
+    m_currentSpeed = 0.0;
 }

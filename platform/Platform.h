@@ -53,6 +53,11 @@ wchar_t pathSeparator();
 std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback, wchar_t *buffer,
                               std::size_t capacity, const wchar_t *path);
 
+// Moves `from` to `to` in one step, replacing a file already at `to`: the
+// old file stays whole until the new one takes its place. False (with the
+// reason in lastError()) leaves both files as they were.
+bool replaceFile(const wchar_t *from, const wchar_t *to);
+
 // The operating system's last error code (GetLastError or errno).
 std::uint32_t lastError();
 

@@ -121,6 +121,12 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
     return static_cast<std::size_t>(written);
 }
 
+bool replaceFile(const wchar_t *from, const wchar_t *to)
+{
+    return std::rename(QFile::encodeName(fromWide(from)).constData(), QFile::encodeName(fromWide(to)).constData())
+           == 0;
+}
+
 std::uint32_t lastError()
 {
     return static_cast<std::uint32_t>(errno);

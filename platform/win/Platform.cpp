@@ -135,6 +135,13 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
     return GetPrivateProfileStringW(section, key, fallback, buffer, clampToDword(capacity), path);
 }
 
+bool replaceFile(const wchar_t *from, const wchar_t *to)
+{
+    if (!from || !to)
+        return false;
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 std::uint32_t lastError()
 {
     return GetLastError();

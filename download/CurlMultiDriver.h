@@ -1,0 +1,53 @@
+// Runs libcurl transfers from the Qt event loop: libcurl says which sockets
+// and which timeout it waits for, Qt watches them, and each event goes back
+// to libcurl at once. No polling interval caps the transfer rate.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QObject>
+#include <QTimer>
+
+#include <curl/curl.h>
+
+#include <optional>
+
+class QSocketNotifier;
+
+class CurlMultiDriver final : public QObject {
+    Q_OBJECT
+public:
+    explicit CurlMultiDriver(QObject *parent = nullptr);
+    ~CurlMultiDriver() override;
+
+    // Creates the multi handle when needed and lets it run `easy`.
+    bool add(CURL *easy);
+    // Takes `easy` out and drops the multi handle with its socket watches.
+    void release(CURL *easy);
+    bool isActive() const { return m_multi != nullptr; }
+
+    // The result of the transfer that libcurl reports finished, if any.
+    std::optional<CURLcode> takeFinished();
+
+Q_SIGNALS:
+    // libcurl has just worked: data may have moved or a transfer ended.
+    void worked();
+    // The multi interface itself failed; the transfer cannot go on.
+    void failed(const QString &reason);
+
+private:
+    struct Watch {
+        QSocketNotifier *read = nullptr;
+        QSocketNotifier *write = nullptr;
+    };
+
+    static int onSocket(CURL *easy, curl_socket_t socket, int what, void *driver, void *);
+    static int onTimer(CURLM *multi, long timeoutMs, void *driver);
+    void watch(curl_socket_t socket, int what);
+    void unwatch(curl_socket_t socket);
+    void act(curl_socket_t socket, int events);
+
+    CURLM *m_multi = nullptr;
+    QHash<curl_socket_t, Watch> m_watches;
+    QTimer m_timeout;
+};

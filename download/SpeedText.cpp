@@ -1,0 +1,12 @@
+#include "SpeedText.h"
+
+QString speedText(double bytesPerSecond)
+{
+    constexpr double KiB = 1024.0;
+    constexpr double MiB = 1048576.0;
+    if (bytesPerSecond >= MiB)
+        return QString::number(bytesPerSecond / MiB, 'f', 2) + QStringLiteral(" MB/s");
+    if (bytesPerSecond >= KiB)
+        return QString::number(bytesPerSecond / KiB, 'f', 2) + QStringLiteral(" KB/s");
+    return QString::number(bytesPerSecond, 'f', 2) + QStringLiteral(" B/s");
+}

@@ -1,0 +1,119 @@
+// The download engine's rules that need no network: part-file names, speed
+// texts, and how each server answer may touch the part file.
+#include "download/DownloadManager.h"
+#include "download/SpeedText.h"
+#include "download/TransferAnswer.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(AnswerUse)
+
+class TestTransferRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void partFileName()
+    {
+        const QString first = DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"),
+                                                                QStringLiteral("/tmp/d/Win11.iso"));
+        QVERIFY(first.startsWith(QLatin1String("/tmp/d/Win11_")));
+        QVERIFY(first.endsWith(QLatin1String(".part")));
+        QCOMPARE(first.size(), QStringLiteral("/tmp/d/Win11_12345678.part").size());
+        // MD5 of the URL's UTF-8 bytes, first eight hex digits.
+        QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("abc"), QStringLiteral("/x/y.iso")),
+                 QStringLiteral("/x/y_90015098.part"));
+        QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"), QStringLiteral("/tmp/d/Win11.iso")),
+                 first);
+        QVERIFY(DownloadManager::makeTempFilePath(QStringLiteral("https://h/b.iso"), QStringLiteral("/tmp/d/Win11.iso"))
+                != first);
+        QVERIFY(DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"), QStringLiteral("/tmp/d/Win11.img"))
+                == first);
+        QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("abc"), QStringLiteral("/x/archive.tar.gz")),
+                 QStringLiteral("/x/archive.tar_90015098.part"));
+    }
+
+    void speedTexts_data()
+    {
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("bytes") << 512.0 << "512.00 B/s";
+        QTest::newRow("zero") << 0.0 << "0.00 B/s";
+        QTest::newRow("just below a KB") << 1023.999 << "1024.00 B/s";
+        QTest::newRow("one KB") << 1024.0 << "1.00 KB/s";
+        QTest::newRow("just below a MB") << 1048575.99 << "1024.00 KB/s";
+        QTest::newRow("one MB") << 1048576.0 << "1.00 MB/s";
+        QTest::newRow("fast") << 530.0 * 1048576.0 << "530.00 MB/s";
+    }
+    void speedTexts()
+    {
+        QFETCH(double, speed);
+        QFETCH(QString, text);
+        QCOMPARE(speedText(speed), text);
+    }
+
+    void contentRange_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<qint64>("total");
+        QTest::newRow("range") << QByteArray("bytes 100-199/1000") << true << qint64(100) << qint64(1000);
+        QTest::newRow("unknown total") << QByteArray("bytes 0-9/*") << true << qint64(0) << qint64(-1);
+        QTest::newRow("unsatisfied") << QByteArray("bytes */1048576") << true << qint64(-1) << qint64(1048576);
+        QTest::newRow("upper case") << QByteArray("Bytes 5-6/7") << true << qint64(5) << qint64(7);
+        QTest::newRow("end before start") << QByteArray("bytes 9-1/10") << false << qint64(0) << qint64(0);
+        QTest::newRow("other unit") << QByteArray("items 0-1/2") << false << qint64(0) << qint64(0);
+        QTest::newRow("garbage") << QByteArray("bytes=0-") << false << qint64(0) << qint64(0);
+        QTest::newRow("absurd length") << QByteArray("bytes 0-1/99999999999999999999999") << false << qint64(0) << qint64(0);
+    }
+    void contentRange()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, valid);
+        QFETCH(qint64, start);
+        QFETCH(qint64, total);
+        const auto range = parseContentRange(value);
+        QCOMPARE(range.has_value(), valid);
+        if (valid) {
+            QCOMPARE(range->start, start);
+            QCOMPARE(range->total, total);
+        }
+    }
+
+    void answerUse_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("contentRange"); // empty: none
+        QTest::addColumn<qint64>("resumeOffset");
+        QTest::addColumn<AnswerUse>("use");
+        const auto row = [](const char *name, int status, const char *range, qint64 offset, AnswerUse use) {
+            QTest::newRow(name) << status << QByteArray(range) << offset << use;
+        };
+        row("fresh 200", 200, "", 0, AnswerUse::WriteFromStart);
+        row("resume honoured", 206, "bytes 500-999/1000", 500, AnswerUse::Append);
+        row("range ignored", 200, "", 500, AnswerUse::WriteFromStart);
+        row("wrong range start", 206, "bytes 0-999/1000", 500, AnswerUse::StartOver);
+        row("range past the part", 206, "bytes 600-999/1000", 500, AnswerUse::StartOver);
+        row("206 without range", 206, "", 500, AnswerUse::StartOver);
+        row("416, part is whole", 416, "bytes */1000", 1000, AnswerUse::AlreadyComplete);
+        row("416, part too short", 416, "bytes */1000", 400, AnswerUse::StartOver);
+        row("416, part too long", 416, "bytes */1000", 1400, AnswerUse::StartOver);
+        row("416, total unknown", 416, "", 1000, AnswerUse::StartOver);
+        row("416 unasked", 416, "bytes */1000", 0, AnswerUse::Refuse);
+        row("404", 404, "", 0, AnswerUse::Refuse);
+        row("500 while resuming", 500, "", 500, AnswerUse::Refuse);
+        row("unasked partial answer", 206, "bytes 10-19/20", 0, AnswerUse::Refuse);
+    }
+    void answerUse()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, contentRange);
+        QFETCH(qint64, resumeOffset);
+        QFETCH(AnswerUse, use);
+        const auto range = contentRange.isEmpty() ? std::nullopt : parseContentRange(contentRange);
+        QCOMPARE(judgeAnswer(status, range, resumeOffset), use);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferRules)
+#include "test_transferrules.moc"
