@@ -1,6 +1,7 @@
 #include "DownloadManager.h"
 
-#include "SpeedText.h"
+#include "CurlMessages.h"
+#include "SpeedMeter.h"
 
 #include "platform/Platform.h"
 #include "scraper/UserAgents.h"
@@ -306,34 +307,7 @@ bool DownloadManager::restartFromZero()
 
 void DownloadManager::handleCurlError(CURLcode code)
 {
-    QString message;
-    switch (code) {
-    case CURLE_COULDNT_RESOLVE_HOST:
-        message = QStringLiteral("Cannot resolve host. Check your internet connection.");
-        break;
-    case CURLE_COULDNT_CONNECT:
-        message = QStringLiteral("Cannot connect to server. Network may be disconnected.");
-        break;
-    case CURLE_OPERATION_TIMEDOUT:
-        message = QStringLiteral("Connection timed out. Network may be slow or disconnected.");
-        break;
-    case CURLE_GOT_NOTHING:
-        message = QStringLiteral("Server closed connection. Network may be disconnected.");
-        break;
-    case CURLE_SEND_ERROR:
-        message = QStringLiteral("Failed to send request. Network may be disconnected.");
-        break;
-    case CURLE_RECV_ERROR:
-        message = QStringLiteral("Failed to receive data. Network may be disconnected.");
-        break;
-    case CURLE_PEER_FAILED_VERIFICATION:
-        message = QStringLiteral("The server's certificate could not be verified, so the download was refused.");
-        break;
-    default:
-        message = QStringLiteral("Download error: %1").arg(QString::fromUtf8(curl_easy_strerror(code)));
-        break;
-    }
-    Q_EMIT downloadError(message);
+    Q_EMIT downloadError(curlErrorMessage(code));
     resetTransfer();
 }
 
@@ -354,7 +328,7 @@ void DownloadManager::calculateSpeed()
     const qint64 now = nowMs();
     qint64 elapsed = now - m_lastSpeedTime;
     qDebug() << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
-    if (elapsed > m_stallLimitMs && m_tempBytes == 0) {
+    if (stallDetected(elapsed, m_tempBytes, m_stallLimitMs)) {
         qDebug() << "DownloadManager: 15 seconds no progress, cancelling";
         m_cancelled = true;
         finishDownload(CURLE_OPERATION_TIMEDOUT, QStringLiteral("Network disconnected or timeout"));

@@ -1,7 +1,8 @@
 // The download engine's rules that need no network: part-file names, speed
 // texts, and how each server answer may touch the part file.
 #include "download/DownloadManager.h"
-#include "download/SpeedText.h"
+#include "download/CurlMessages.h"
+#include "download/SpeedMeter.h"
 #include "download/TransferAnswer.h"
 
 #include <QTest>
@@ -49,6 +50,45 @@ private Q_SLOTS:
         QFETCH(double, speed);
         QFETCH(QString, text);
         QCOMPARE(speedText(speed), text);
+    }
+
+    void stallWatchdog_data()
+    {
+        QTest::addColumn<qint64>("sinceData");
+        QTest::addColumn<qint64>("newBytes");
+        QTest::addColumn<bool>("stalled");
+        QTest::newRow("quiet for exactly the limit") << qint64(15000) << qint64(0) << false;
+        QTest::newRow("quiet past the limit") << qint64(15001) << qint64(0) << true;
+        QTest::newRow("burst after a long gap") << qint64(40000) << qint64(1) << false;
+        QTest::newRow("quiet but young") << qint64(1000) << qint64(0) << false;
+    }
+    void stallWatchdog()
+    {
+        QFETCH(qint64, sinceData);
+        QFETCH(qint64, newBytes);
+        QFETCH(bool, stalled);
+        QCOMPARE(stallDetected(sinceData, newBytes, 15000), stalled);
+    }
+
+    void errorMessages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("6") << int(CURLE_COULDNT_RESOLVE_HOST) << "Cannot resolve host. Check your internet connection.";
+        QTest::newRow("7") << int(CURLE_COULDNT_CONNECT) << "Cannot connect to server. Network may be disconnected.";
+        QTest::newRow("28") << int(CURLE_OPERATION_TIMEDOUT)
+                            << "Connection timed out. Network may be slow or disconnected.";
+        QTest::newRow("52") << int(CURLE_GOT_NOTHING) << "Server closed connection. Network may be disconnected.";
+        QTest::newRow("55") << int(CURLE_SEND_ERROR) << "Failed to send request. Network may be disconnected.";
+        QTest::newRow("56") << int(CURLE_RECV_ERROR) << "Failed to receive data. Network may be disconnected.";
+        QTest::newRow("other") << int(CURLE_TOO_MANY_REDIRECTS)
+                               << "Download error: Number of redirects hit maximum amount";
+    }
+    void errorMessages()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QCOMPARE(curlErrorMessage(CURLcode(code)), message);
     }
 
     void contentRange_data()

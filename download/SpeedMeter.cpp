@@ -1,4 +1,4 @@
-#include "SpeedText.h"
+#include "SpeedMeter.h"
 
 QString speedText(double bytesPerSecond)
 {
@@ -9,4 +9,9 @@ QString speedText(double bytesPerSecond)
     if (bytesPerSecond >= KiB)
         return QString::number(bytesPerSecond / KiB, 'f', 2) + QStringLiteral(" KB/s");
     return QString::number(bytesPerSecond, 'f', 2) + QStringLiteral(" B/s");
+}
+
+bool stallDetected(qint64 msSinceLastData, qint64 bytesSinceLastSample, qint64 limitMs)
+{
+    return msSinceLastData > limitMs && bytesSinceLastSample == 0;
 }
