@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int SpeedIntervalMs = 1000;
-constexpr long ReceiveBufferBytes = 512 * 1024;
+constexpr long ReceiveBufferBytes = 131072;
 constexpr size_t FileBufferBytes = 1024 * 1024;
 
 qint64 nowMs()
@@ -250,7 +250,7 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
         QFile::remove(m_tempFilePath);
     } else if (!fileIntact) {
         Q_EMIT downloadError(writeFailureMessage());
-    } else if (use == AnswerUse::StartOver) {
+    } else if (use == AnswerUse::StartOver || rangeRefused(curlResult)) {
         if (restartFromZero())
             return;
     } else if (use == AnswerUse::AlreadyComplete) {
@@ -264,6 +264,13 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
         completeDownload();
     }
     resetTransfer();
+}
+
+// libcurl itself ends a resumed transfer that the server answers with the
+// whole file; that file is still wanted, from its start.
+bool DownloadManager::rangeRefused(CURLcode curlResult) const
+{
+    return curlResult == CURLE_RANGE_ERROR && m_resumeOffset > 0;
 }
 
 // Only a file that is really at its destination counts as finished. An

@@ -50,6 +50,7 @@ private:
     void concludeTransfer(CURLcode curlResult);
     void completeDownload();
     bool restartFromZero();
+    bool rangeRefused(CURLcode curlResult) const;
     void handleCurlError(CURLcode code);
     QString writeFailureMessage() const;
     void resetTransfer();

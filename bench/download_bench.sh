@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Downloads a 2 GiB file over HTTPS from nginx on loopback with the engine and
+# with curl's command line, alternating, and prints the engine/curl
+# throughput ratio and the event loop's delays during the engine's runs.
+# Usage: bench/download_bench.sh [rounds]   (default 3)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=${TRAVONIX_BUILD_DIR:-$repo/build}
+rounds=${1:-3}
+size_mib=${BENCH_SIZE_MIB:-2048}
+
+cmake --build "$build" --target download_bench >/dev/null
+work=$(mktemp -d)
+cleanup() { exec 8>&- 2>/dev/null || true; wait || true; rm -rf "$work"; }
+trap cleanup EXIT
+mkdir -p "$work/root" "$work/out"
+head -c $((size_mib * 1024 * 1024)) /dev/urandom > "$work/root/bench.iso"
+
+mkfifo "$work/keep"
+python3 "$repo/tests/servers/nginx_server.py" --root "$work/root" < "$work/keep" > "$work/ready" &
+exec 8> "$work/keep"
+for _ in $(seq 100); do grep -q '^READY' "$work/ready" 2>/dev/null && break; sleep 0.1; done
+ready=$(grep '^READY' "$work/ready") || { echo "nginx did not start" >&2; exit 1; }
+port=$(sed -E 's/.* https=([0-9]+).*/\1/' <<<"$ready")
+ca=$(sed -E 's/.* ca=([^ ]+).*/\1/' <<<"$ready")
+url="https://127.0.0.1:$port/bench.iso"
+
+now() { date +%s.%N; }
+engine_best=0; curl_best=0; worst=0; p99=0
+for round in $(seq "$rounds"); do
+    rm -f "$work/out/"*
+    result=$(QT_LOGGING_RULES="*.debug=false" "$build/bench/download_bench" "$url" "$work/out/engine.iso" "$ca")
+    seconds=$(sed -E 's/seconds=([0-9.]+).*/\1/' <<<"$result")
+    engine_rate=$(python3 -c "print($size_mib / $seconds)")
+    worst=$(python3 -c "print(max($worst, $(sed -E 's/.*worst_ms=([0-9.]+).*/\1/' <<<"$result")))")
+    p99=$(python3 -c "print(max($p99, $(sed -E 's/.*p99_ms=([0-9.]+).*/\1/' <<<"$result")))")
+    cmp -s "$work/root/bench.iso" "$work/out/engine.iso" || { echo "engine copy differs" >&2; exit 1; }
+    rm -f "$work/out/"*
+    start=$(now)
+    curl -s --cacert "$ca" -o "$work/out/curl.iso" "$url"
+    curl_rate=$(python3 -c "print($size_mib / ($(now) - $start))")
+    printf 'round %d: engine %.0f MiB/s, curl %.0f MiB/s\n' "$round" "$engine_rate" "$curl_rate"
+    engine_best=$(python3 -c "print(max($engine_best, $engine_rate))")
+    curl_best=$(python3 -c "print(max($curl_best, $curl_rate))")
+done
+python3 -c "print('engine/curl throughput ratio (best of $rounds): %.2f' % ($engine_best / $curl_best))"
+printf 'event loop delay during engine runs: worst %.0f ms, 99th percentile %.0f ms\n' "$worst" "$p99"

@@ -1,0 +1,716 @@
+#!/usr/bin/env python3
+"""Scripted HTTP/1.1 file server for the download tests.
+
+Serves one deterministic body per size on 127.0.0.1 and, on command, answers
+the way broken or hostile servers do: connections cut or stalled mid-body,
+slow bodies, ranges ignored or answered from the wrong offset, error pages,
+416, redirect chains and loops, bodies without a length.  A test drives it
+through stdin, one command per line; every command is answered on stdout.
+See README.md beside this file for the protocol.
+
+    python3 tests/servers/fault_server.py [--port N] [--cert PEM --key PEM]
+    python3 tests/servers/fault_server.py --write-body N OUTFILE
+
+Standard library only.
+"""
+
+import argparse
+import json
+import os
+import re
+import select
+import signal
+import socket
+import ssl
+import struct
+import sys
+import threading
+import time
+import traceback
+import weakref
+from http import HTTPStatus
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from urllib.parse import parse_qsl, urlsplit, urlunsplit
+
+
+# ---------------------------------------------------------------------------
+# The body
+# ---------------------------------------------------------------------------
+
+def body_byte(i):
+    """Byte i of every body.  The i // 251 term makes the pattern repeat only
+    every 64256 bytes, so a body shifted by any amount short of that shows."""
+    return (i * 7 + i // 251) % 256
+
+
+PERIOD = 256 * 251  # body_byte(i + PERIOD) == body_byte(i)
+SLICE_PERIODS = 16
+MAX_SLICE = PERIOD * SLICE_PERIODS  # longest piece handed out at once (~1 MiB)
+_PATTERN = bytes(body_byte(i) for i in range(PERIOD)) * (SLICE_PERIODS + 1)
+_PATTERN_VIEW = memoryview(_PATTERN)
+
+MAX_SIZE = 1 << 50
+LAST_MODIFIED = "Mon, 01 Jan 2024 00:00:00 GMT"
+
+
+def body_piece(start, length):
+    """Bytes [start, start + length) of the body; length at most MAX_SLICE."""
+    offset = start % PERIOD
+    return _PATTERN_VIEW[offset:offset + length]
+
+
+def write_body(size, path):
+    with open(path, "wb") as f:
+        done = 0
+        while done < size:
+            n = min(MAX_SLICE, size - done)
+            f.write(body_piece(done, n))
+            done += n
+
+
+def etag_of(size):
+    return '"fault-%x"' % size
+
+
+def parse_range(header, size):
+    """Reads a Range header as one range: (start, end) inclusive, "unsatisfiable",
+    or None when it is not a single byte range (then the whole body is sent)."""
+    if header is None:
+        return None
+    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]{0,19})\s*-\s*([0-9]{0,19})\s*", header, re.ASCII)
+    if not m or (not m.group(1) and not m.group(2)):
+        return None
+    if not m.group(1):
+        suffix = int(m.group(2))
+        if suffix == 0 or size == 0:
+            return "unsatisfiable"
+        return max(0, size - suffix), size - 1
+    start = int(m.group(1))
+    if m.group(2) and int(m.group(2)) < start:
+        return None
+    if start >= size:
+        return "unsatisfiable"
+    end = int(m.group(2)) if m.group(2) else size - 1
+    return start, min(end, size - 1)
+
+
+def printable(text):
+    """Replaces control characters so one value stays on one output line."""
+    return "".join(c if ord(c) >= 0x20 and not 0x7f <= ord(c) <= 0x9f else "?" for c in text)
+
+
+# ---------------------------------------------------------------------------
+# Switches
+# ---------------------------------------------------------------------------
+
+# Switches that choose the answer; a GET takes the first one that applies.
+# "range" ones apply only to GETs with a usable single Range header.
+ANSWER_SWITCHES = ("status", "redirect", "416", "badrange", "ignorerange")
+RANGE_SWITCHES = ("416", "badrange", "ignorerange")
+# Switches that shape a file body (200 or 206); a GET takes at most one of
+# each group.
+CUT_SWITCHES = ("drop", "rst", "stall")
+PACE_SWITCHES = ("drip",)
+FRAMING_SWITCHES = ("nolength", "chunked", "keepopen")
+
+# verb -> (argument name or None, lowest value, highest value)
+SWITCHES = {
+    "drop": ("BYTES", 0, 1 << 62),
+    "rst": ("BYTES", 0, 1 << 62),
+    "stall": ("AFTER_BYTES", 0, 1 << 62),
+    "drip": ("BYTES_PER_SEC", 1, 1 << 40),
+    "ignorerange": (None, 0, 0),
+    "badrange": ("OFFSET", 0, 1 << 62),
+    "status": ("CODE", 200, 599),
+    "416": (None, 0, 0),
+    "redirect": ("HOPS", 1, 1000),
+    "nolength": (None, 0, 0),
+    "chunked": (None, 0, 0),
+    "keepopen": (None, 0, 0),
+    "hang": (None, 0, 0),
+}
+NO_BODY_CODES = (204, 205, 304)
+NUMBER_RE = re.compile(r"[0-9]{1,19}", re.ASCII)
+MAX_COUNT = 1000000000
+KEEPOPEN_S = 30.0
+RELEASE_WAIT_S = 5.0
+
+
+class CommandError(Exception):
+    pass
+
+
+class Switches:
+    """Shared state: armed switches, requests seen, held connections."""
+
+    def __init__(self):
+        self.lock = threading.Lock()
+        self.stopping = threading.Event()
+        self._armed = {}  # verb -> [value, requests left]
+        self._requests = []
+        self._release = threading.Event()  # set (and replaced) by release/reset
+        self._held = 0
+        self._held_changed = threading.Condition(self.lock)
+
+    def arm(self, verb, value, count):
+        with self.lock:
+            if count:
+                self._armed[verb] = [value, count]
+            else:
+                self._armed.pop(verb, None)
+
+    def take(self, verb):
+        """(True, value) and one use counted when the switch is armed."""
+        with self.lock:
+            entry = self._armed.get(verb)
+            if not entry:
+                return False, None
+            entry[1] -= 1
+            if entry[1] <= 0:
+                del self._armed[verb]
+            return True, entry[0]
+
+    def take_first(self, verbs):
+        """(verb, value) of the first armed switch of verbs, used once; (None, None)."""
+        with self.lock:
+            for verb in verbs:
+                entry = self._armed.get(verb)
+                if entry:
+                    entry[1] -= 1
+                    if entry[1] <= 0:
+                        del self._armed[verb]
+                    return verb, entry[0]
+        return None, None
+
+    def record(self, method, path, range_header):
+        with self.lock:
+            self._requests.append({"method": method, "path": path, "range": range_header})
+
+    def requests_line(self):
+        with self.lock:
+            return "REQUESTS %d %s" % (len(self._requests), json.dumps(
+                self._requests, ensure_ascii=True, separators=(",", ":")))
+
+    # -- held connections (hang, stall, keepopen) ---------------------------
+
+    def hold(self):
+        """Registers a held connection; returns the event that releases it."""
+        with self.lock:
+            self._held += 1
+            return self._release
+
+    def unhold(self):
+        with self.lock:
+            self._held -= 1
+            self._held_changed.notify_all()
+
+    def release_held(self):
+        """Closes every held connection; waits (a little) until they are closed."""
+        with self.lock:
+            event, self._release = self._release, threading.Event()
+            event.set()
+            deadline = time.monotonic() + RELEASE_WAIT_S
+            while self._held > 0:
+                left = deadline - time.monotonic()
+                if left <= 0:
+                    break
+                self._held_changed.wait(left)
+
+    def reset(self):
+        with self.lock:
+            self._armed.clear()
+            self._requests.clear()
+        self.release_held()
+
+
+class Controller:
+    """Applies the commands read from stdin."""
+
+    def __init__(self, switches):
+        self.switches = switches
+
+    def execute(self, line):
+        """Returns (answer line, quit requested)."""
+        words = line.split()
+        verb, args = words[0].lower(), words[1:]
+        try:
+            if verb in SWITCHES:
+                self._switch(verb, args)
+            elif verb in ("release", "reset", "requests", "quit"):
+                if args:
+                    raise CommandError("%s takes no argument" % verb)
+                if verb == "release":
+                    self.switches.release_held()
+                elif verb == "reset":
+                    self.switches.reset()
+                elif verb == "requests":
+                    return self.switches.requests_line(), False
+            else:
+                raise CommandError("unknown command %s" % printable(verb))
+        except CommandError as error:
+            return "ERR " + str(error), False
+        return "OK " + printable(line), verb == "quit"
+
+    def _switch(self, verb, args):
+        name, lowest, highest = SWITCHES[verb]
+        wanted = (1 if name else 0)
+        if not wanted <= len(args) <= wanted + 1:
+            raise CommandError("usage: %s%s [N]" % (verb, " " + name if name else ""))
+        value = None
+        if name:
+            value = self._number(args[0], name, lowest, highest)
+            if verb == "status" and value in NO_BODY_CODES:
+                raise CommandError("status %d cannot carry the error page" % value)
+        count = self._number(args[-1], "N", 0, MAX_COUNT) if len(args) > wanted else 1
+        self.switches.arm(verb, value, count)
+
+    @staticmethod
+    def _number(text, name, lowest, highest):
+        if not NUMBER_RE.fullmatch(text) or not lowest <= int(text) <= highest:
+            raise CommandError("%s must be an integer from %d to %d" % (name, lowest, highest))
+        return int(text)
+
+
+# ---------------------------------------------------------------------------
+# HTTP
+# ---------------------------------------------------------------------------
+
+class BodyPlan:
+    """How one file body goes out."""
+
+    def __init__(self):
+        self.cut = None  # "drop", "rst" or "stall"
+        self.cut_bytes = 0
+        self.rate = None  # bytes per second
+        self.framing = None  # "nolength", "chunked" or "keepopen"
+
+
+class FaultHandler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    server_version = "FaultServer/1.0"
+    sys_version = ""
+    timeout = 60  # socket timeout: reading a request, or a client that stops reading
+
+    def version_string(self):
+        return self.server_version
+
+    def log_message(self, format, *args):
+        pass
+
+    def do_GET(self):
+        self._dispatch(head=False)
+
+    def do_HEAD(self):
+        self._dispatch(head=True)
+
+    # -- routing -------------------------------------------------------------
+
+    def _dispatch(self, head):
+        sw = self.server.switches
+        range_header = self.headers.get("Range")
+        sw.record(self.command, self.path, range_header)
+        if self.headers.get("Content-Length", "0").strip() != "0" \
+                or self.headers.get("Transfer-Encoding"):
+            self.close_connection = True  # a request body is never read
+        try:
+            parts = urlsplit(self.path)
+        except ValueError:
+            self._send_small(400, "Bad request", head)
+            return
+        path = parts.path
+        if path == "/loop":
+            self._send_redirect(self.path, head)
+            return
+        chain = re.fullmatch(r"/chain/([0-9]{1,6})/([^/]+)", path, re.ASCII)
+        if chain and int(chain.group(1)) > 0:
+            target = "/chain/%d/%s" % (int(chain.group(1)) - 1, chain.group(2))
+            self._send_redirect(urlunsplit(("", "", target, parts.query, "")), head)
+            return
+        single = re.fullmatch(r"/file/([^/]+)", path)
+        if not chain and not single:
+            self._send_small(404, "Not found", head)
+            return
+        size = self._size(parts.query)
+        if size is None:
+            self._send_small(400, "The file URL needs ?size=N (N from 0 to %d)" % MAX_SIZE, head)
+            return
+        if head:
+            self._file_answer(size, None, BodyPlan(), head=True)
+            return
+        self._file_get(size, parts, from_chain=bool(chain))
+
+    @staticmethod
+    def _size(query):
+        values = [v for k, v in parse_qsl(query, keep_blank_values=True) if k == "size"]
+        if len(values) != 1 or not re.fullmatch(r"[0-9]{1,16}", values[0], re.ASCII):
+            return None
+        size = int(values[0])
+        return size if size <= MAX_SIZE else None
+
+    def _wanted_range(self, size):
+        """The requested range as parse_range reads it, or None when the request
+        has no usable Range (none, several, malformed, or a failed If-Range)."""
+        wanted = parse_range(self.headers.get("Range"), size)
+        condition = self.headers.get("If-Range")
+        if wanted is not None and condition is not None \
+                and condition.strip() not in (etag_of(size), LAST_MODIFIED):
+            return None
+        return wanted
+
+    def _file_get(self, size, parts, from_chain):
+        sw = self.server.switches
+        wanted = self._wanted_range(size)
+        answer_verbs = [v for v in ANSWER_SWITCHES
+                        if (wanted is not None or v not in RANGE_SWITCHES)
+                        and (v != "redirect" or not from_chain)]
+        verb, value = sw.take_first(("hang",) + tuple(answer_verbs))
+        if verb == "hang":
+            self._hold(None)
+            self.close_connection = True
+            return
+        if verb == "status":
+            self._send_error_page(value)
+            return
+        if verb == "redirect":
+            name = parts.path[len("/file/"):]
+            target = "/chain/%d/%s" % (value - 1, name)
+            self._send_redirect(urlunsplit(("", "", target, parts.query, "")), False)
+            return
+        if verb == "416" or (verb is None and wanted == "unsatisfiable"):
+            self._send_unsatisfiable(size)
+            return
+        if verb == "ignorerange":
+            wanted = None
+        elif verb == "badrange":
+            if value >= size:
+                self._send_unsatisfiable(size)
+                return
+            end = size - 1 if wanted == "unsatisfiable" or wanted[1] < value else wanted[1]
+            wanted = (value, end)
+        plan = BodyPlan()
+        plan.cut, plan.cut_bytes = sw.take_first(CUT_SWITCHES)
+        pace, rate = sw.take_first(PACE_SWITCHES)
+        plan.rate = rate if pace else None
+        plan.framing, _ = sw.take_first(FRAMING_SWITCHES)
+        self._file_answer(size, wanted, plan, head=False)
+
+    # -- answers -------------------------------------------------------------
+
+    def _file_answer(self, size, wanted, plan, head):
+        if head and wanted is None:
+            wanted = self._wanted_range(size)
+        if wanted == "unsatisfiable":
+            self._send_unsatisfiable(size, head)
+            return
+        if wanted is None:
+            code, start, length = 200, 0, size
+        else:
+            code, start, length = 206, wanted[0], wanted[1] - wanted[0] + 1
+        self.send_response(code)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Accept-Ranges", "bytes")
+        self.send_header("ETag", etag_of(size))
+        self.send_header("Last-Modified", LAST_MODIFIED)
+        if code == 206:
+            self.send_header("Content-Range", "bytes %d-%d/%d" % (start, start + length - 1, size))
+        if plan.framing == "chunked":
+            self.send_header("Transfer-Encoding", "chunked")
+        elif plan.framing == "nolength":
+            self.send_header("Connection", "close")
+        else:
+            self.send_header("Content-Length", str(length))
+            if plan.framing == "keepopen":
+                self.send_header("Connection", "close")
+        self.end_headers()
+        if head:
+            return
+        self._send_body(start, length, plan)
+
+    def _send_body(self, start, length, plan):
+        sw = self.server.switches
+        limit = length if plan.cut is None else min(length, plan.cut_bytes)
+        chunked = plan.framing == "chunked"
+        step = MAX_SLICE if plan.rate is None else max(1, min(MAX_SLICE, plan.rate // 20))
+        began = time.monotonic()
+        sent = 0
+        while sent < limit:
+            n = min(step, limit - sent)
+            piece = body_piece(start + sent, n)
+            if chunked:
+                self.wfile.write(b"%x\r\n" % n)
+                self.wfile.write(piece)
+                self.wfile.write(b"\r\n")
+            else:
+                self.wfile.write(piece)
+            sent += n
+            if plan.rate is not None:
+                delay = began + sent / plan.rate - time.monotonic()
+                if delay > 0 and sw.stopping.wait(delay):
+                    self.close_connection = True
+                    return
+        if plan.cut == "drop":
+            self._drop()
+        elif plan.cut == "rst":
+            self._reset_connection()
+        elif plan.cut == "stall":
+            self._hold(None)
+            self.close_connection = True
+        else:
+            if chunked:
+                self.wfile.write(b"0\r\n\r\n")
+            if plan.framing == "keepopen":
+                self._hold(KEEPOPEN_S)
+                self.close_connection = True
+            elif plan.framing == "nolength":
+                self.close_connection = True
+
+    def _drop(self):
+        """Closes with FIN: whatever was sent arrives, then the end of the stream."""
+        self.close_connection = True
+        try:
+            self.connection.shutdown(socket.SHUT_WR)
+            # Read until the client closes too, so the close sends no reset.
+            deadline = time.monotonic() + 2.0
+            while time.monotonic() < deadline:
+                readable, _, _ = select.select([self.connection], [], [], 0.1)
+                if readable and not self.connection.recv(65536):
+                    break
+        except (OSError, ValueError):
+            pass
+
+    def _reset_connection(self):
+        """Closes with RST (SO_LINGER 0): the client gets "connection reset"."""
+        self.close_connection = True
+        try:
+            self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
+                                       struct.pack("ii", 1, 0))
+        except OSError:
+            pass
+        self.server.abort_on_close(self.connection)
+
+    def _hold(self, timeout):
+        """Keeps the connection open and silent until release, reset, shutdown,
+        the client closing it, or timeout (seconds, None = no limit)."""
+        sw = self.server.switches
+        released = sw.hold()
+        try:
+            deadline = None if timeout is None else time.monotonic() + timeout
+            while not released.is_set() and not sw.stopping.is_set():
+                if deadline is not None and time.monotonic() >= deadline:
+                    break
+                readable, _, _ = select.select([self.connection], [], [], 0.1)
+                if readable and not self.connection.recv(65536):
+                    break  # the client closed its end
+        except (OSError, ValueError, ssl.SSLError):
+            pass
+        finally:
+            sw.unhold()
+
+    def _send_unsatisfiable(self, size, head=False):
+        body = b"<html><body><h1>416 Range Not Satisfiable</h1></body></html>\n"
+        self.send_response(416)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Range", "bytes */%d" % size)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if not head:
+            self.wfile.write(body)
+
+    def _send_error_page(self, code):
+        try:
+            reason = HTTPStatus(code).phrase
+        except ValueError:
+            reason = "Error"
+        text = ("<html><head><title>%d %s</title></head><body><h1>%d Error</h1>\n"
+                "<p>%s. The fault server sent this page instead of the file because a test "
+                "asked for status %d.</p>\n" % (code, reason, code, reason, code))
+        while len(text) < 300:
+            text += "<p>This page stands in for the error page of a real web server.</p>\n"
+        body = (text + "</body></html>\n").encode("ascii")
+        self.send_response(code, reason)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def _send_redirect(self, location, head):
+        body = b"<html><body><h1>302 Found</h1></body></html>\n"
+        self.send_response(302)
+        self.send_header("Location", location)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if not head:
+            self.wfile.write(body)
+
+    def _send_small(self, code, text, head):
+        body = ("<html><body><h1>%d</h1><p>%s</p></body></html>\n" % (code, text)).encode("ascii")
+        self.send_response(code)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if not head:
+            self.wfile.write(body)
+
+
+class FaultServer(ThreadingHTTPServer):
+    daemon_threads = True
+    request_queue_size = 64
+
+    def __init__(self, address, switches, tls_context=None):
+        self.switches = switches
+        self.tls_context = tls_context
+        self._aborted = weakref.WeakSet()
+        super().__init__(address, FaultHandler)
+
+    def get_request(self):
+        sock, address = super().get_request()
+        if self.tls_context is not None:
+            # The handshake happens on the first read, in the request's own thread.
+            sock = self.tls_context.wrap_socket(sock, server_side=True,
+                                                do_handshake_on_connect=False)
+        return sock, address
+
+    def abort_on_close(self, sock):
+        self._aborted.add(sock)
+
+    def shutdown_request(self, request):
+        if request in self._aborted:
+            self.close_request(request)  # no FIN first: the linger-0 close resets
+            return
+        super().shutdown_request(request)
+
+    def handle_error(self, request, client_address):
+        error = sys.exc_info()[1]
+        if isinstance(error, (ConnectionError, TimeoutError, socket.timeout, ssl.SSLError)):
+            return  # the client went away or spoke no TLS; nothing to report
+        sys.stderr.write("fault_server: error while handling a request:\n")
+        traceback.print_exc(file=sys.stderr)
+        sys.stderr.flush()
+
+
+# ---------------------------------------------------------------------------
+# Main
+# ---------------------------------------------------------------------------
+
+class Console:
+    """Serialized, flushed lines on stdout."""
+
+    def __init__(self, stream):
+        self._stream = stream
+        self._lock = threading.Lock()
+
+    def line(self, text):
+        with self._lock:
+            try:
+                self._stream.write(text + "\n")
+                self._stream.flush()
+            except (OSError, ValueError):
+                pass  # nobody listening any more
+
+
+def read_commands(controller, console, stop):
+    """Reads commands from stdin until EOF or quit, then asks for shutdown."""
+    pending = b""
+    try:
+        while not stop.is_set():
+            try:
+                chunk = os.read(0, 4096)
+            except InterruptedError:
+                continue
+            lines = (pending + chunk).split(b"\n")
+            pending = lines.pop() if chunk else b""
+            for raw in lines:
+                line = raw.decode("utf-8", "replace").strip()
+                if not line:
+                    continue
+                answer, wants_quit = controller.execute(line)
+                console.line(answer)
+                if wants_quit:
+                    return
+            if not chunk:
+                return  # EOF
+    except OSError:
+        return  # stdin unusable: treat like EOF
+    finally:
+        stop.set()
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Scripted HTTP file server for download tests.")
+    parser.add_argument("--port", type=int, default=0,
+                        help="port to listen on (default: a free one)")
+    parser.add_argument("--cert", help="PEM certificate: serve HTTPS instead of HTTP")
+    parser.add_argument("--key", help="PEM private key of --cert")
+    parser.add_argument("--write-body", nargs=2, metavar=("N", "OUTFILE"),
+                        help="write the N-byte body to OUTFILE and exit")
+    options = parser.parse_args(argv)
+
+    if options.write_body:
+        size_text, path = options.write_body
+        if not re.fullmatch(r"[0-9]{1,16}", size_text, re.ASCII) or int(size_text) > MAX_SIZE:
+            parser.error("--write-body needs a size from 0 to %d" % MAX_SIZE)
+        try:
+            write_body(int(size_text), path)
+        except OSError as error:
+            sys.stderr.write("fault_server: cannot write %s: %s\n" % (path, error))
+            return 1
+        return 0
+
+    if not 0 <= options.port <= 65535:
+        parser.error("--port must be between 0 and 65535")
+    if bool(options.cert) != bool(options.key):
+        parser.error("--cert and --key go together")
+    context = None
+    if options.cert:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.minimum_version = ssl.TLSVersion.TLSv1_2
+        try:
+            context.load_cert_chain(options.cert, options.key)
+        except (OSError, ssl.SSLError) as error:
+            sys.stderr.write("fault_server: cannot load --cert/--key: %s\n" % error)
+            return 1
+
+    console = Console(sys.stdout)
+    switches = Switches()
+    try:
+        server = FaultServer(("127.0.0.1", options.port), switches, context)
+    except OSError as error:
+        sys.stderr.write("fault_server: cannot listen on 127.0.0.1:%d: %s\n"
+                         % (options.port, error))
+        return 1
+    console.line("PORT %d" % server.server_address[1])
+
+    stop = switches.stopping
+    signalled = []
+
+    def on_signal(signum, frame):
+        signalled.append(signum)  # the main loop notices; no locks taken here
+
+    signal.signal(signal.SIGTERM, on_signal)
+    signal.signal(signal.SIGINT, on_signal)
+
+    serving = threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1},
+                               name="serve", daemon=True)
+    serving.start()
+    reader = threading.Thread(target=read_commands, args=(Controller(switches), console, stop),
+                              name="commands", daemon=True)
+    reader.start()
+
+    while not stop.is_set() and not signalled:
+        time.sleep(0.05)
+
+    stop.set()
+    server.shutdown()
+    server.server_close()
+    try:
+        sys.stdout.flush()
+    except (OSError, ValueError):
+        pass
+    # Handler threads (held connections, slow bodies) and the command reader
+    # may still be blocked; leave without waiting for them.
+    os._exit(0)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,320 @@
+// The download engine against real servers: nginx (plain and HTTPS with a
+// test CA made for the run) and a scripted server that misbehaves on cue.
+// Every case checks the file byte for byte, or that it is not there, and the
+// exact signal the engine sent.
+#include "DownloadServers.h"
+#include "download/DownloadManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int TransferTimeoutMs = 30000;
+constexpr qint64 BodySize = 3 * 1024 * 1024 + 123;
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QByteArray expectedBody(qint64 size)
+{
+    return FaultServer::body(0, size);
+}
+
+struct EngineProbe {
+    EngineProbe()
+        : finished(&engine, &DownloadManager::finished)
+        , errors(&engine, &DownloadManager::downloadError)
+        , progress(&engine, &DownloadManager::progress)
+    {
+    }
+    bool waitForEnd(int timeoutMs = TransferTimeoutMs)
+    {
+        return QTest::qWaitFor([this] { return !engine.isDownloading(); }, timeoutMs);
+    }
+    QString error() const { return errors.isEmpty() ? QString() : errors.first().at(0).toString(); }
+
+    DownloadManager engine;
+    QSignalSpy finished;
+    QSignalSpy errors;
+    QSignalSpy progress;
+};
+
+} // namespace
+
+class TestDownload : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid() && m_out.isValid());
+        m_served = expectedBody(BodySize);
+        writeFile(m_root.filePath(QStringLiteral("Win11_test.iso")), m_served);
+        QVERIFY(m_nginx.start(m_root.path(), true));
+        QVERIFY(m_faults.start());
+    }
+
+    void init()
+    {
+        QVERIFY(m_faults.reset());
+        m_probe = std::make_unique<EngineProbe>();
+        m_probe->engine.setCaBundlePath(m_nginx.caPath());
+    }
+    void cleanup() { m_probe.reset(); }
+
+    void freshDownload_data()
+    {
+        QTest::addColumn<bool>("https");
+        QTest::newRow("http") << false;
+        QTest::newRow("https with the test CA") << true;
+    }
+    void freshDownload()
+    {
+        QFETCH(bool, https);
+        const QString origin = https ? m_nginx.httpsOrigin() : m_nginx.httpOrigin();
+        const QString destination = m_out.filePath(QStringLiteral("fresh/new folder/Win11.iso"));
+        if (https)
+            writeFile(destination, "an older download");
+        m_probe->engine.startDownload(origin + QStringLiteral("/Win11_test.iso"), destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_probe->finished.size(), 1);
+        QCOMPARE(m_probe->finished.first().at(0).toString(), destination);
+        QCOMPARE(readAll(destination), m_served);
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(origin + QStringLiteral("/Win11_test.iso"), destination)));
+    }
+
+    void unknownCertificateAuthorityIsRefused()
+    {
+        const QString destination = m_out.filePath(QStringLiteral("untrusted.iso"));
+        m_probe->engine.startDownload(m_nginx.untrustedHttpsOrigin() + QStringLiteral("/Win11_test.iso"), destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(),
+                 QStringLiteral("The server's certificate could not be verified, so the download was refused."));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+    }
+
+    void interruptedTransferResumesToTheSameFile()
+    {
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("resume.iso"));
+        command(QStringLiteral("drop 1000000"));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QVERIFY2(!m_probe->error().isEmpty(), "a cut transfer must not count as finished");
+        QVERIFY(m_probe->finished.isEmpty());
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        QCOMPARE(QFileInfo(part).size(), qint64(1000000));
+
+        EngineProbe again;
+        again.engine.startDownload(url, destination);
+        QVERIFY(again.waitForEnd());
+        QCOMPARE(again.error(), QString());
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
+    }
+
+    void answersToAResumeThatCannotBeAppended_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<qint64>("partSize");
+        QTest::newRow("range ignored (200)") << "ignorerange" << qint64(5000);
+        QTest::newRow("range from the wrong place") << "badrange 100" << qint64(5000);
+        QTest::newRow("416 with an incomplete part") << "416" << qint64(5000);
+        QTest::newRow("416 with a part longer than the file") << "416" << BodySize + 10;
+    }
+    void answersToAResumeThatCannotBeAppended()
+    {
+        QFETCH(QString, fault);
+        QFETCH(qint64, partSize);
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("restart.iso"));
+        QFile::remove(destination);
+        // A part whose bytes are right would hide a wrong append: make them wrong.
+        writeFile(DownloadManager::makeTempFilePath(url, destination), QByteArray(int(partSize), 'x'));
+        command(fault);
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+    }
+
+    void completePartAnswered416IsFinished()
+    {
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("complete.iso"));
+        writeFile(DownloadManager::makeTempFilePath(url, destination), expectedBody(BodySize));
+        command(QStringLiteral("416"));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_probe->finished.size(), 1);
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+    }
+
+    void errorStatusBodyNeverReachesThePart_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("404") << 404;
+        QTest::newRow("500") << 500;
+    }
+    void errorStatusBodyNeverReachesThePart()
+    {
+        QFETCH(int, status);
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("error.iso"));
+        writeFile(destination, "the old file");
+        command(QStringLiteral("status %1").arg(status));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QStringLiteral("HTTP error: %1").arg(status));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!readAll(DownloadManager::makeTempFilePath(url, destination)).contains("<html"));
+        QCOMPARE(readAll(destination), QByteArray("the old file"));
+    }
+
+    void redirects_data()
+    {
+        QTest::addColumn<int>("hops");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("10 hops") << 10 << true;
+        QTest::newRow("11 hops") << 11 << false;
+    }
+    void redirects()
+    {
+        QFETCH(int, hops);
+        QFETCH(bool, followed);
+        const QString url =
+            m_faults.origin() + QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
+        const QString destination = m_out.filePath(QStringLiteral("redirected%1.iso").arg(hops));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        if (followed) {
+            QCOMPARE(m_probe->error(), QString());
+            QCOMPARE(readAll(destination), expectedBody(BodySize));
+        } else {
+            QCOMPARE(m_probe->error(), QStringLiteral("Download error: Number of redirects hit maximum amount"));
+            QVERIFY(!QFile::exists(destination));
+        }
+    }
+
+    void stallIsReportedAndALaterStartResumes()
+    {
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("stall.iso"));
+        command(QStringLiteral("stall 200000"));
+        m_probe->engine.setStallLimitMs(1500);
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QStringLiteral("Network disconnected or timeout"));
+        QCOMPARE(QFileInfo(DownloadManager::makeTempFilePath(url, destination)).size(), qint64(200000));
+        command(QStringLiteral("release"));
+
+        EngineProbe again;
+        again.engine.startDownload(url, destination);
+        QVERIFY(again.waitForEnd());
+        QCOMPARE(again.error(), QString());
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+    }
+
+    void serverThatKeepsTheConnectionOpenIsDoneAtTheLastByte()
+    {
+        const QString destination = m_out.filePath(QStringLiteral("keepopen.iso"));
+        command(QStringLiteral("keepopen"));
+        m_probe->engine.startDownload(fileUrl(), destination);
+        QVERIFY(m_probe->waitForEnd(10000));
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+    }
+
+    void cancelRemovesThePartAndSaysNothing()
+    {
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("cancel.iso"));
+        command(QStringLiteral("drip 200000"));
+        m_probe->engine.startDownload(url, destination);
+        QTRY_VERIFY(QFileInfo(DownloadManager::makeTempFilePath(url, destination)).size() > 0);
+        m_probe->engine.startDownload(url, m_out.filePath(QStringLiteral("other.iso")));
+        m_probe->engine.cancelDownload();
+        QVERIFY(!m_probe->engine.isDownloading());
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, m_out.filePath(QStringLiteral("other.iso")))));
+        QTest::qWait(300);
+        QVERIFY(m_probe->finished.isEmpty() && m_probe->errors.isEmpty());
+        m_probe->engine.cancelDownload();
+        QVERIFY(m_probe->errors.isEmpty());
+    }
+
+    void failedMoveKeepsDestinationAndPart()
+    {
+        const QString url = m_nginx.httpOrigin() + QStringLiteral("/Win11_test.iso");
+        const QString destination = m_out.filePath(QStringLiteral("occupied.iso"));
+        QVERIFY(QDir().mkpath(destination + QStringLiteral("/inside")));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Cannot move the download to ")), qPrintable(m_probe->error()));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(QFileInfo(destination + QStringLiteral("/inside")).isDir());
+        QCOMPARE(readAll(DownloadManager::makeTempFilePath(url, destination)), m_served);
+    }
+
+    void fullDiskKeepsThePart()
+    {
+        if (!m_smallDisk.isValid() || !mountSmallDisk())
+            QSKIP("cannot mount a small tmpfs here");
+        const QString url = fileUrl();
+        const QString destination = m_smallDisk.filePath(QStringLiteral("full.iso"));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Not enough disk space for ")), qPrintable(m_probe->error()));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(QFileInfo(DownloadManager::makeTempFilePath(url, destination)).size() > 0);
+        QVERIFY(!QFile::exists(destination));
+        QProcess::execute(QStringLiteral("umount"), {m_smallDisk.path()});
+    }
+
+private:
+    QString fileUrl() const
+    {
+        return m_faults.fileUrl(QStringLiteral("test.iso"), BodySize);
+    }
+    void command(const QString &line)
+    {
+        const QString answer = m_faults.command(line);
+        QVERIFY2(answer == QLatin1String("OK ") + line, qPrintable(answer));
+    }
+    bool mountSmallDisk()
+    {
+        return QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                           QStringLiteral("-o"), QStringLiteral("size=1m"),
+                                                           QStringLiteral("tmpfs"), m_smallDisk.path()})
+               == 0;
+    }
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_out;
+    QTemporaryDir m_smallDisk;
+    QByteArray m_served;
+    NginxServer m_nginx;
+    FaultServer m_faults;
+    std::unique_ptr<EngineProbe> m_probe;
+};
+
+QTEST_GUILESS_MAIN(TestDownload)
+#include "test_download.moc"
