@@ -19,8 +19,7 @@
 namespace {
 
 constexpr int SpeedIntervalMs = 1000;
-constexpr long ReceiveBufferBytes = 131072;
-constexpr size_t FileBufferBytes = 1024 * 1024;
+constexpr long ReceiveBufferBytes = 512 * 1024;
 
 qint64 nowMs()
 {
@@ -31,6 +30,7 @@ qint64 nowMs()
 
 DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent)
+    , m_writer([this] { QMetaObject::invokeMethod(this, [this] { resumeTransfer(); }, Qt::QueuedConnection); })
 {
     m_speedTimer.setInterval(SpeedIntervalMs);
     connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::calculateSpeed);
@@ -95,16 +95,23 @@ void DownloadManager::cancelDownload()
 
 bool DownloadManager::openPartFile()
 {
-    m_file = std::fopen(QFile::encodeName(m_tempFilePath).constData(), m_resumeOffset > 0 ? "ab" : "wb");
-    if (m_file)
-        std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
-    return m_file != nullptr;
+    return m_writer.open(m_tempFilePath, m_resumeOffset > 0);
+}
+
+// The disk has caught up with a transfer that waited for it.
+void DownloadManager::resumeTransfer()
+{
+    if (!m_paused || !m_easyCurl)
+        return;
+    m_paused = false;
+    curl_easy_pause(m_easyCurl, CURLPAUSE_CONT);
 }
 
 bool DownloadManager::beginTransfer()
 {
     m_contentRange.reset();
     m_answerUse.reset();
+    m_paused = false;
     m_easyCurl = curl_easy_init();
     if (!m_easyCurl)
         return false;
@@ -171,18 +178,15 @@ bool DownloadManager::applyAnswer(AnswerUse use)
 {
     if (use != AnswerUse::WriteFromStart || m_resumeOffset == 0)
         return true;
-    m_file = std::freopen(QFile::encodeName(m_tempFilePath).constData(), "wb", m_file);
     m_resumeOffset = 0;
     m_bytesReceived = 0;
-    if (m_file)
-        std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
-    return m_file != nullptr;
+    return m_writer.truncate();
 }
 
 size_t DownloadManager::writeCallback(char *data, size_t size, size_t count, void *manager)
 {
     auto *self = static_cast<DownloadManager *>(manager);
-    if (!self || self->m_cancelled || !self->m_file)
+    if (!self || self->m_cancelled || !self->m_writer.isOpen())
         return 0;
     const size_t bytes = size * count;
     const AnswerUse use = self->answerUse();
@@ -190,13 +194,17 @@ size_t DownloadManager::writeCallback(char *data, size_t size, size_t count, voi
         return bytes; // an error page is not the file
     if (use == AnswerUse::StartOver || use == AnswerUse::AlreadyComplete || !self->applyAnswer(use))
         return 0;
-    QMutexLocker lock(&self->m_writeMutex);
-    const size_t written = std::fwrite(data, 1, bytes, self->m_file);
-    if (written < bytes)
-        self->m_writeErrno = errno ? errno : EIO;
-    self->m_bytesReceived += qint64(written);
-    self->m_tempBytes += qint64(written);
-    return written;
+    if (self->m_writer.error() != 0) {
+        self->m_writeErrno = self->m_writer.error();
+        return 0;
+    }
+    if (!self->m_writer.enqueue(data, bytes)) {
+        self->m_paused = true;
+        return CURL_WRITEFUNC_PAUSE;
+    }
+    self->m_bytesReceived += qint64(bytes);
+    self->m_tempBytes += qint64(bytes);
+    return bytes;
 }
 
 int DownloadManager::progressCallback(void *manager, curl_off_t downloadTotal, curl_off_t, curl_off_t, curl_off_t)
@@ -230,7 +238,7 @@ void DownloadManager::onTransferWorked()
 void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMessage)
 {
     m_speedTimer.stop();
-    if (!m_file && !m_easyCurl) {
+    if (!m_writer.isOpen() && !m_easyCurl) {
         resetTransfer();
         return;
     }
@@ -355,14 +363,10 @@ void DownloadManager::calculateSpeed()
 
 bool DownloadManager::closePartFile()
 {
-    if (!m_file)
-        return true;
-    const bool flushed = std::fflush(m_file) == 0;
-    if (!flushed && m_writeErrno == 0)
-        m_writeErrno = errno ? errno : EIO;
-    const bool closed = std::fclose(m_file) == 0;
-    m_file = nullptr;
-    return flushed && closed;
+    const bool written = m_writer.close();
+    if (!written && m_writeErrno == 0)
+        m_writeErrno = m_writer.error() ? m_writer.error() : EIO;
+    return written;
 }
 
 void DownloadManager::releaseTransfer()

@@ -3,14 +3,13 @@
 #pragma once
 
 #include "CurlMultiDriver.h"
+#include "PartFileWriter.h"
 #include "TransferAnswer.h"
 
-#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
-#include <cstdio>
 
 class DownloadManager final : public QObject {
     Q_OBJECT
@@ -56,6 +55,7 @@ private:
     void resetTransfer();
     void releaseTransfer();
     bool closePartFile();
+    void resumeTransfer();
     AnswerUse answerUse();
     bool applyAnswer(AnswerUse use);
 
@@ -78,8 +78,8 @@ private:
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;
-    std::FILE *m_file = nullptr;
-    QMutex m_writeMutex;
+    PartFileWriter m_writer;
+    bool m_paused = false;
     QString m_caBundlePath;
     qint64 m_stallLimitMs = 15000;
     // The answer being received: its status, its range, and what it is for.
