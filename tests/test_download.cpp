@@ -122,12 +122,20 @@ private Q_SLOTS:
         const QString part = DownloadManager::makeTempFilePath(url, destination);
         QCOMPARE(QFileInfo(part).size(), qint64(1000000));
 
+        // Slowly, so that progress is reported while the rest arrives.
+        command(QStringLiteral("drip 1000000"));
         EngineProbe again;
         again.engine.startDownload(url, destination);
         QVERIFY(again.waitForEnd());
         QCOMPARE(again.error(), QString());
         QCOMPARE(readAll(destination), expectedBody(BodySize));
         QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
+        // Progress counts the part's bytes too: it never passes the whole.
+        QVERIFY(!again.progress.isEmpty());
+        for (const auto &report : again.progress) {
+            QCOMPARE(report.at(1).toLongLong(), BodySize);
+            QVERIFY(report.at(0).toLongLong() >= 1000000 && report.at(0).toLongLong() <= BodySize);
+        }
     }
 
     void answersToAResumeThatCannotBeAppended_data()
