@@ -138,6 +138,8 @@ void DownloadManager::configure(CURL *easy)
 #ifdef Q_OS_WIN
     curl_easy_setopt(easy, CURLOPT_SSL_OPTIONS, long(CURLSSLOPT_NATIVE_CA));
 #endif
+    if (!m_dnsOverHttpsUrl.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_DOH_URL, m_dnsOverHttpsUrl.toUtf8().constData());
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);

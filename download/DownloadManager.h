@@ -29,6 +29,8 @@ public:
     // Test seams; verification itself is never switched off.
     void setCaBundlePath(const QString &path) { m_caBundlePath = path; }
     void setStallLimitMs(qint64 milliseconds) { m_stallLimitMs = milliseconds; }
+    // Resolves host names through this DNS-over-HTTPS server instead of the system's.
+    void setDnsOverHttpsUrl(const QString &url) { m_dnsOverHttpsUrl = url; }
 
 Q_SIGNALS:
     void progress(qint64 bytesReceived, qint64 bytesTotal);
@@ -81,6 +83,7 @@ private:
     PartFileWriter m_writer;
     bool m_paused = false;
     QString m_caBundlePath;
+    QString m_dnsOverHttpsUrl;
     qint64 m_stallLimitMs = 15000;
     // The answer being received: its status, its range, and what it is for.
     std::optional<ContentRange> m_contentRange;

@@ -110,6 +110,23 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(destination));
     }
 
+    // Names are looked up through a local DNS-over-HTTPS server that knows
+    // none, so no real resolver is asked.
+    void unknownHostIsReported()
+    {
+        FaultServer dns;
+        QVERIFY(dns.start(m_nginx.serverCertificatePath(), m_nginx.serverKeyPath()));
+        m_probe->engine.setDnsOverHttpsUrl(dns.origin() + QStringLiteral("/dns-query"));
+        const QString destination = m_out.filePath(QStringLiteral("nowhere.iso"));
+        m_probe->engine.startDownload(QStringLiteral("https://no-such-host.invalid/Win11.iso"), destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QStringLiteral("Cannot resolve host. Check your internet connection."));
+        QVERIFY(!dns.requests().isEmpty());
+        QCOMPARE(dns.requests().first().path, QStringLiteral("/dns-query"));
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(!m_probe->engine.isDownloading());
+    }
+
     void interruptedTransferResumesToTheSameFile()
     {
         const QString url = fileUrl();

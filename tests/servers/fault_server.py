@@ -303,6 +303,37 @@ class FaultHandler(BaseHTTPRequestHandler):
     def do_HEAD(self):
         self._dispatch(head=True)
 
+    def do_POST(self):
+        self.server.switches.record(self.command, self.path, None)
+        if urlsplit(self.path).path != "/dns-query":
+            self.close_connection = True
+            self._send_small(404, "Not found", False)
+            return
+        self._answer_no_such_host()
+
+    # -- DNS over HTTPS --------------------------------------------------------
+
+    def _answer_no_such_host(self):
+        """Answers every DNS-over-HTTPS question with "no such name", so a
+        test can see a failed name lookup without asking any real resolver."""
+        try:
+            length = int(self.headers.get("Content-Length", "0"))
+        except ValueError:
+            length = 0
+        query = self.rfile.read(min(max(length, 0), 4096))
+        if len(query) < 12:
+            self._send_small(400, "Bad DNS query", False)
+            return
+        question_count = query[4:6]
+        # Same id, response + recursion desired/available, rcode 3 (NXDOMAIN),
+        # the question echoed, no answers.
+        answer = query[0:2] + bytes([0x81, 0x83]) + question_count + bytes(6) + query[12:]
+        self.send_response(200)
+        self.send_header("Content-Type", "application/dns-message")
+        self.send_header("Content-Length", str(len(answer)))
+        self.end_headers()
+        self.wfile.write(answer)
+
     # -- routing -------------------------------------------------------------
 
     def _dispatch(self, head):
