@@ -286,19 +286,31 @@ void MainWindow::onWindowsVersionChanged(int index)
     m_selectedProductKey = m_versionCombo->currentData(Qt::UserRole).toString();
     m_selectedEditionId.clear();
     m_selectedLanguageName.clear();
-    m_selectedArchitecture.clear();
-    m_selectedDownloadUrl.clear();
     setControlsEnabled(false);
     m_editionCombo->clear();
     m_languageCombo->clear();
+    forgetDownloadChoice();
+    askScraper([this](QuibScraper *scraper) { scraper->loadProductPage(m_selectedProductKey); });
+}
+
+// The architecture, link and progress belong to the choices above them.
+void MainWindow::forgetDownloadChoice()
+{
+    m_selectedArchitecture.clear();
+    m_selectedDownloadUrl.clear();
     m_architectureCombo->clear();
     m_linkEdit->clear();
     m_progressBar->setValue(0);
+}
+
+// Page work runs behind the wait dialog; nothing happens without a scraper.
+void MainWindow::askScraper(const std::function<void(QuibScraper *)> &request)
+{
     QuibScraper *scraper = ensureScraper();
     if (!scraper)
         return;
     showWaitDialog(QStringLiteral("Loading, please wait..."));
-    scraper->loadProductPage(m_selectedProductKey);
+    request(scraper);
 }
 
 void MainWindow::onScraperStateChanged(ScraperState state)
@@ -371,17 +383,9 @@ void MainWindow::onEditionChanged(int index)
         return;
     m_selectedEditionId = m_editions.at(index).id;
     m_selectedLanguageName.clear();
-    m_selectedArchitecture.clear();
-    m_selectedDownloadUrl.clear();
     m_languageCombo->clear();
-    m_architectureCombo->clear();
-    m_linkEdit->clear();
-    m_progressBar->setValue(0);
-    QuibScraper *scraper = ensureScraper();
-    if (!scraper)
-        return;
-    showWaitDialog(QStringLiteral("Loading, please wait..."));
-    scraper->selectVersion(m_selectedEditionId);
+    forgetDownloadChoice();
+    askScraper([this](QuibScraper *scraper) { scraper->selectVersion(m_selectedEditionId); });
 }
 
 void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
@@ -417,25 +421,18 @@ void MainWindow::onLanguageChanged(int index)
     if (m_isFilling || index < 0 || index >= m_languageNames.size())
         return;
     m_selectedLanguageName = m_languageNames.at(index);
-    m_selectedArchitecture.clear();
-    m_selectedDownloadUrl.clear();
-    m_architectureCombo->clear();
-    m_linkEdit->clear();
+    forgetDownloadChoice();
     m_copyLinkButton->setEnabled(false);
     m_downloadButton->setEnabled(false);
-    m_progressBar->setValue(0);
     requestLanguage(QStringLiteral("MainWindow: User selected language code:"));
 }
 
-// Asks the page for the links of the selected language, behind the wait dialog.
 void MainWindow::requestLanguage(const QString &logLine)
 {
-    QuibScraper *scraper = ensureScraper();
-    if (!scraper)
-        return;
-    showWaitDialog(QStringLiteral("Loading, please wait..."));
-    qDebug().noquote() << logLine << m_selectedLanguageName;
-    scraper->selectLanguage(m_selectedLanguageName);
+    askScraper([this, logLine](QuibScraper *scraper) {
+        qDebug().noquote() << logLine << m_selectedLanguageName;
+        scraper->selectLanguage(m_selectedLanguageName);
+    });
 }
 
 void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)

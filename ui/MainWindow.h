@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class DownloadManager;
 class QComboBox;
 class QDialog;
@@ -59,6 +61,8 @@ private:
     void showWaitDialog(const QString &message);
     void hideWaitDialog();
     void requestLanguage(const QString &logLine);
+    void forgetDownloadChoice();
+    void askScraper(const std::function<void(QuibScraper *)> &request);
 
     QWidget *m_centralWidget = nullptr;
     QLabel *m_headerLabel = nullptr;
