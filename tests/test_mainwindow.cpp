@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +88,20 @@ struct ModalCloser {
     QSize pixmapSize;
 };
 
+// Answers the next save dialog with `path`.
+void answerSaveDialog(const QString &path)
+{
+    QTimer::singleShot(50, [path] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            answerSaveDialog(path);
+            return;
+        }
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+}
+
 // A loopback port on which nothing answers: loads fail at once.
 QString deadOrigin()
 {
@@ -147,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(findLanguageIndex(languageList(languages), locale), row);
     }
 
-    void oneVersionChoiceLeadsToTheLink()
+    void oneVersionChoiceLeadsToADownloadedFile()
     {
         ReplicaServer replica;
         QVERIFY(replica.start());
@@ -171,6 +187,22 @@ private Q_SLOTS:
         QVERIFY(copy->isEnabled());
         copy->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), w.link->text());
+
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("Windows.iso"));
+        QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        answerSaveDialog(path);
+        download->click();
+        QCOMPARE(download->text(), QStringLiteral("Cancel"));
+        QVERIFY(!w.version->isEnabled());
+        ModalCloser closer;
+        closer.arm();
+        QTRY_COMPARE_WITH_TIMEOUT(closer.title, QStringLiteral("Download Complete"), 20000);
+        QCOMPARE(closer.text, QStringLiteral("The file has been downloaded successfully:\n%1").arg(path));
+        QCOMPARE(download->text(), QStringLiteral("Download"));
+        QCOMPARE(w.progress->value(), 100);
+        QVERIFY(w.version->isEnabled());
+        QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
     }
 
     void firstLook()

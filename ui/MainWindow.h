@@ -5,6 +5,7 @@
 #include "scraper/ScraperTypes.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QStringList>
 
 #include <functional>
@@ -62,6 +63,8 @@ private:
     void hideWaitDialog();
     void requestLanguage(const QString &logLine);
     void forgetDownloadChoice();
+    void endDownload(int progress);
+    void showResultBox(const QString &title, QMessageBox::Icon icon, const QString &text);
     void askScraper(const std::function<void(QuibScraper *)> &request);
 
     QWidget *m_centralWidget = nullptr;
