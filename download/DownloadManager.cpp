@@ -71,6 +71,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_tempFilePath = makeTempFilePath(url, savePath);
     QDir().mkpath(QFileInfo(savePath).absolutePath());
     m_resumeOffset = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
+    // Bytes of the file so far: a resumed part counts from the start.
+    m_bytesReceived = m_resumeOffset;
     if (!openPartFile()) {
         Q_EMIT downloadError(QStringLiteral("Cannot create file: %1").arg(m_tempFilePath));
         resetTransfer();

@@ -274,7 +274,8 @@ private Q_SLOTS:
         const QString destination = m_out.filePath(QStringLiteral("cancel.iso"));
         command(QStringLiteral("drip 200000"));
         m_probe->engine.startDownload(url, destination);
-        QTRY_VERIFY(QFileInfo(DownloadManager::makeTempFilePath(url, destination)).size() > 0);
+        QTRY_VERIFY(!m_probe->progress.isEmpty());
+        QVERIFY(QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
         m_probe->engine.startDownload(url, m_out.filePath(QStringLiteral("other.iso")));
         m_probe->engine.cancelDownload();
         QVERIFY(!m_probe->engine.isDownloading());

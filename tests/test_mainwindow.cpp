@@ -2,12 +2,15 @@
 // dialog around a page visit, and the About box.
 #include "TestMain.h"
 
+#include "DownloadServers.h"
 #include "ReplicaServer.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
+#include "download/DownloadManager.h"
 #include "scraper/QuibScraper.h"
 #include "ui/LanguageMatch.h"
 #include "ui/MainWindow.h"
+#include "ui/SizeFormat.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -97,7 +100,10 @@ void answerSaveDialog(const QString &path)
             answerSaveDialog(path);
             return;
         }
-        dialog->selectFile(path);
+        // Typed into the name field, as a user would.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
 }
@@ -163,6 +169,83 @@ private Q_SLOTS:
         QCOMPARE(findLanguageIndex(languageList(languages), locale), row);
     }
 
+    void sizes_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("bytes") << qint64(512) << "512 B";
+        QTest::newRow("negative") << qint64(-5) << "-5 B";
+        QTest::newRow("one KB") << qint64(1024) << "1.00 KB";
+        QTest::newRow("just below a MB") << qint64(1048575) << "1024.00 KB";
+        QTest::newRow("one and a half MB") << qint64(1572864) << "1.50 MB";
+        QTest::newRow("ISO") << qint64(5798428672) << "5.40 GB";
+    }
+    void sizes()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(formatSize(bytes), text);
+    }
+
+    void timeLeft_data()
+    {
+        QTest::addColumn<qint64>("bytesLeft");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no speed") << qint64(1000) << 0.0 << "0s";
+        QTest::newRow("seconds, truncated") << qint64(4599) << 100.0 << "45s";
+        QTest::newRow("minutes") << qint64(150) << 1.0 << "2m 30s";
+        QTest::newRow("hours") << qint64(3900) << 1.0 << "1h 5m";
+    }
+    void timeLeft()
+    {
+        QFETCH(qint64, bytesLeft);
+        QFETCH(double, speed);
+        QFETCH(QString, text);
+        QCOMPARE(formatTimeLeft(bytesLeft, speed), text);
+        QVERIFY(downloadStatusLine(100, 100 + bytesLeft, speed).endsWith(QLatin1String("ETA: ") + text));
+    }
+
+    void downloadErrorIsShownAndCancelLeavesNothing()
+    {
+        FaultServer faults;
+        QVERIFY(faults.start());
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        QTemporaryDir target;
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        // As the scraper would hand it over: one option, pointing at the fault server.
+        const QList<DownloadOption> options{{QStringLiteral("1"), QStringLiteral("English"), QStringLiteral("x64"), url}};
+        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, options)));
+        QCOMPARE(w.link->text(), url);
+
+        QCOMPARE(faults.command(QStringLiteral("status 404")), QStringLiteral("OK status 404"));
+        ModalCloser errorBox;
+        answerSaveDialog(target.filePath(QStringLiteral("a.iso")));
+        download->click();
+        errorBox.arm();
+        QTRY_COMPARE_WITH_TIMEOUT(errorBox.title, QStringLiteral("Download Error"), 10000);
+        QCOMPARE(errorBox.text, QStringLiteral("Failed to download:\nHTTP error: 404"));
+        QCOMPARE(download->text(), QStringLiteral("Download"));
+        QCOMPARE(w.progress->value(), 0);
+
+        QCOMPARE(faults.command(QStringLiteral("drip 100000")), QStringLiteral("OK drip 100000"));
+        const QString path = target.filePath(QStringLiteral("b.iso"));
+        answerSaveDialog(path);
+        download->click();
+        QCOMPARE(download->text(), QStringLiteral("Cancel"));
+        QTRY_VERIFY(w.progress->value() > 0);
+        QVERIFY(QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+        download->click();
+        QCOMPARE(download->text(), QStringLiteral("Download"));
+        QCOMPARE(w.progress->value(), 0);
+        QVERIFY(w.architecture->isEnabled() && w.version->isEnabled());
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void oneVersionChoiceLeadsToADownloadedFile()
     {
         ReplicaServer replica;
@@ -189,7 +272,7 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), w.link->text());
 
         QTemporaryDir target;
-        const QString path = target.filePath(QStringLiteral("Windows.iso"));
+        const QString path = target.filePath(QStringLiteral("Win11_arm64.iso"));
         QPushButton *download = w.buttons.value(QStringLiteral("Download"));
         answerSaveDialog(path);
         download->click();

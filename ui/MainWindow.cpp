@@ -3,6 +3,8 @@
 #include "AboutBox.h"
 #include "DarkTitleBar.h"
 #include "LanguageMatch.h"
+#include "SizeFormat.h"
+#include "download/SpeedMeter.h"
 #include "app/AppIdentity.h"
 #include "download/DownloadManager.h"
 #include "platform/SystemServices.h"
@@ -354,8 +356,10 @@ void MainWindow::onCancelClicked()
 
 void MainWindow::updateStatus(QString status)
 {
-    // The window has no status area; the text goes to the debug stream only.
+    // No status bar in this compact window: the latest status is the
+    // progress bar's tooltip.
     qDebug() << "MainWindow: Status:" << status;
+    m_progressBar->setToolTip(status);
 }
 
 void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
@@ -510,6 +514,11 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
     if (bytesTotal <= 0)
         return;
     m_progressBar->setValue(int(bytesReceived * 100 / bytesTotal));
+    const double speed = m_downloadManager->currentSpeed();
+    updateStatus(downloadStatusLine(bytesReceived, bytesTotal, speed));
+    // Speed and time left fit in the bar itself; the whole line is its tooltip.
+    m_progressBar->setFormat(QStringLiteral("%p%  \u00B7  %1  \u00B7  %2 left")
+                                 .arg(speedText(speed), formatTimeLeft(bytesTotal - bytesReceived, speed)));
 }
 
 void MainWindow::onDownloadFinished(QString filePath)
@@ -533,6 +542,7 @@ void MainWindow::onDownloadError(QString error)
 void MainWindow::endDownload(int progress)
 {
     m_isDownloading = false;
+    m_progressBar->setFormat(QStringLiteral("%p%"));
     m_downloadButton->setText(QStringLiteral("Download"));
     setControlsEnabled(true);
     m_progressBar->setValue(progress);
