@@ -206,6 +206,76 @@ private Q_SLOTS:
         QVERIFY(downloadStatusLine(100, 100 + bytesLeft, speed).endsWith(QLatin1String("ETA: ") + text));
     }
 
+    void emptyEditionListWarns()
+    {
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        ModalCloser closer;
+        closer.arm();
+        QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, {})));
+        QCOMPARE(closer.title, QStringLiteral("No Editions"));
+        QCOMPARE(closer.text, QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."));
+        QVERIFY(!w.edition->isEnabled());
+        QVERIFY(w.version->isEnabled());
+    }
+
+    // Refilling the edition box requests only the last edition, once.
+    void refilledEditionsRequestTheLastOneOnce()
+    {
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        QSignalSpy editionChanges(w.edition, qOverload<int>(&QComboBox::currentIndexChanged));
+        const QList<ProductVersion> first{{QStringLiteral("1"), QStringLiteral("One"), true},
+                                          {QStringLiteral("2"), QStringLiteral("Two"), true}};
+        const QList<ProductVersion> second{{QStringLiteral("3"), QStringLiteral("Three"), true},
+                                           {QStringLiteral("4"), QStringLiteral("Four"), true},
+                                           {QStringLiteral("5"), QStringLiteral("Five"), true}};
+        QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, first)));
+        auto *scraper = window.findChild<QuibScraper *>();
+        QVERIFY(scraper);
+        QSignalSpy states(scraper, &QuibScraper::stateChanged);
+        QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, second)));
+        QCOMPARE(w.edition->count(), 3);
+        QCOMPARE(w.edition->currentText(), QStringLiteral("Five"));
+        // One edition request (SelectingVersion) for the refill, none for the steps in between.
+        QCOMPARE(states.count(), 1);
+        QCOMPARE(states.first().at(0).value<ScraperState>(), ScraperState::SelectingVersion);
+        QVERIFY(w.edition->isEnabled());
+        QVERIFY(!w.language->isEnabled() && !w.architecture->isEnabled());
+        QVERIFY(!editionChanges.isEmpty());
+    }
+
+    void singleOptionIsReadyAtOnce()
+    {
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        const QList<DownloadOption> options{
+            {QStringLiteral("1"), QStringLiteral("English"), QStringLiteral("arm64"), QStringLiteral("https://h/a.iso")}};
+        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, options)));
+        QCOMPARE(w.architecture->currentText(), QStringLiteral("arm64"));
+        QCOMPARE(w.link->text(), QStringLiteral("https://h/a.iso"));
+        QVERIFY(w.buttons.value(QStringLiteral("Copy Link"))->isEnabled());
+        QVERIFY(w.buttons.value(QStringLiteral("Download"))->isEnabled());
+        QVERIFY(w.architecture->isEnabled());
+    }
+
+    void emptyLinkListWarns()
+    {
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        ModalCloser closer;
+        closer.arm();
+        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, {})));
+        QCOMPARE(closer.title, QStringLiteral("No Links"));
+        QCOMPARE(closer.text, QStringLiteral("No download links found."));
+        QVERIFY(!w.architecture->isEnabled());
+        QVERIFY(!w.buttons.value(QStringLiteral("Download"))->isEnabled());
+    }
+
     void downloadErrorIsShownAndCancelLeavesNothing()
     {
         FaultServer faults;

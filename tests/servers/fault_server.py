@@ -16,21 +16,21 @@ Standard library only.
 
 import argparse
 import json
-import os
 import re
 import select
-import signal
 import socket
 import ssl
 import struct
 import sys
 import threading
 import time
-import traceback
 import weakref
 from http import HTTPStatus
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from http.server import ThreadingHTTPServer
 from urllib.parse import parse_qsl, urlsplit, urlunsplit
+
+from servercontrol import (CLIENT_GONE, Console, QuietHandler, printable,
+                           report_request_error, serve_until_stopped)
 
 
 # ---------------------------------------------------------------------------
@@ -92,11 +92,6 @@ def parse_range(header, size):
         return "unsatisfiable"
     end = int(m.group(2)) if m.group(2) else size - 1
     return start, min(end, size - 1)
-
-
-def printable(text):
-    """Replaces control characters so one value stays on one output line."""
-    return "".join(c if ord(c) >= 0x20 and not 0x7f <= ord(c) <= 0x9f else "?" for c in text)
 
 
 # ---------------------------------------------------------------------------
@@ -285,17 +280,10 @@ class BodyPlan:
         self.framing = None  # "nolength", "chunked" or "keepopen"
 
 
-class FaultHandler(BaseHTTPRequestHandler):
+class FaultHandler(QuietHandler):
     protocol_version = "HTTP/1.1"
     server_version = "FaultServer/1.0"
-    sys_version = ""
     timeout = 60  # socket timeout: reading a request, or a client that stops reading
-
-    def version_string(self):
-        return self.server_version
-
-    def log_message(self, format, *args):
-        pass
 
     def do_GET(self):
         self._dispatch(head=False)
@@ -612,60 +600,13 @@ class FaultServer(ThreadingHTTPServer):
         super().shutdown_request(request)
 
     def handle_error(self, request, client_address):
-        error = sys.exc_info()[1]
-        if isinstance(error, (ConnectionError, TimeoutError, socket.timeout, ssl.SSLError)):
-            return  # the client went away or spoke no TLS; nothing to report
-        sys.stderr.write("fault_server: error while handling a request:\n")
-        traceback.print_exc(file=sys.stderr)
-        sys.stderr.flush()
+        # A client that spoke no TLS is no fault of the server either.
+        report_request_error("fault_server", CLIENT_GONE + (ssl.SSLError,))
 
 
 # ---------------------------------------------------------------------------
 # Main
 # ---------------------------------------------------------------------------
-
-class Console:
-    """Serialized, flushed lines on stdout."""
-
-    def __init__(self, stream):
-        self._stream = stream
-        self._lock = threading.Lock()
-
-    def line(self, text):
-        with self._lock:
-            try:
-                self._stream.write(text + "\n")
-                self._stream.flush()
-            except (OSError, ValueError):
-                pass  # nobody listening any more
-
-
-def read_commands(controller, console, stop):
-    """Reads commands from stdin until EOF or quit, then asks for shutdown."""
-    pending = b""
-    try:
-        while not stop.is_set():
-            try:
-                chunk = os.read(0, 4096)
-            except InterruptedError:
-                continue
-            lines = (pending + chunk).split(b"\n")
-            pending = lines.pop() if chunk else b""
-            for raw in lines:
-                line = raw.decode("utf-8", "replace").strip()
-                if not line:
-                    continue
-                answer, wants_quit = controller.execute(line)
-                console.line(answer)
-                if wants_quit:
-                    return
-            if not chunk:
-                return  # EOF
-    except OSError:
-        return  # stdin unusable: treat like EOF
-    finally:
-        stop.set()
-
 
 def main(argv=None):
     parser = argparse.ArgumentParser(description="Scripted HTTP file server for download tests.")
@@ -710,37 +651,7 @@ def main(argv=None):
         sys.stderr.write("fault_server: cannot listen on 127.0.0.1:%d: %s\n"
                          % (options.port, error))
         return 1
-    console.line("PORT %d" % server.server_address[1])
-
-    stop = switches.stopping
-    signalled = []
-
-    def on_signal(signum, frame):
-        signalled.append(signum)  # the main loop notices; no locks taken here
-
-    signal.signal(signal.SIGTERM, on_signal)
-    signal.signal(signal.SIGINT, on_signal)
-
-    serving = threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1},
-                               name="serve", daemon=True)
-    serving.start()
-    reader = threading.Thread(target=read_commands, args=(Controller(switches), console, stop),
-                              name="commands", daemon=True)
-    reader.start()
-
-    while not stop.is_set() and not signalled:
-        time.sleep(0.05)
-
-    stop.set()
-    server.shutdown()
-    server.server_close()
-    try:
-        sys.stdout.flush()
-    except (OSError, ValueError):
-        pass
-    # Handler threads (held connections, slow bodies) and the command reader
-    # may still be blocked; leave without waiting for them.
-    os._exit(0)
+    serve_until_stopped(server, Controller(switches), console, switches.stopping)
 
 
 if __name__ == "__main__":

@@ -37,12 +37,24 @@ import tempfile
 import threading
 import time
 
+from servercontrol import leave
+
 NGINX = "/usr/sbin/nginx"
 OPENSSL = "openssl"
 READY_TIMEOUT_S = 15.0
 STOP_TIMEOUT_S = 2.0
 BIND_ATTEMPTS = 5
 CERT_DAYS = "30"
+
+# Both server certificates are for the same names and uses; only the CA-signed
+# one names its issuer's key.
+LEAF_EXTENSIONS = """\
+basicConstraints = critical,CA:FALSE
+keyUsage = critical,digitalSignature,keyEncipherment
+extendedKeyUsage = serverAuth
+subjectAltName = IP:127.0.0.1,DNS:localhost
+subjectKeyIdentifier = hash
+"""
 
 OPENSSL_CONFIG = """\
 [req]
@@ -58,20 +70,10 @@ keyUsage = critical,keyCertSign,cRLSign
 subjectKeyIdentifier = hash
 
 [server_ext]
-basicConstraints = critical,CA:FALSE
-keyUsage = critical,digitalSignature,keyEncipherment
-extendedKeyUsage = serverAuth
-subjectAltName = IP:127.0.0.1,DNS:localhost
-subjectKeyIdentifier = hash
-authorityKeyIdentifier = keyid,issuer
+{leaf}authorityKeyIdentifier = keyid,issuer
 
 [untrusted_ext]
-basicConstraints = critical,CA:FALSE
-keyUsage = critical,digitalSignature,keyEncipherment
-extendedKeyUsage = serverAuth
-subjectAltName = IP:127.0.0.1,DNS:localhost
-subjectKeyIdentifier = hash
-"""
+{leaf}""".format(leaf=LEAF_EXTENSIONS)
 
 EC_KEY = ["-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"]
 
@@ -442,12 +444,8 @@ def main(argv=None):
             nginx.stop()
         if own_workdir and workdir is not None:
             shutil.rmtree(workdir, ignore_errors=True)
-    try:
-        sys.stdout.flush()
-    except (OSError, ValueError):
-        pass
     # The stdin reader may still be blocked in read(); leave without waiting for it.
-    os._exit(status)
+    leave(status)
 
 
 if __name__ == "__main__":

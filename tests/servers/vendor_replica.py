@@ -18,17 +18,16 @@ import functools
 import hashlib
 import html
 import json
-import os
 import re
-import signal
-import socket
 import sys
 import threading
 import time
-import traceback
 import uuid
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from http.server import ThreadingHTTPServer
 from urllib.parse import parse_qsl, quote, unquote, urlencode, urlsplit, urlunsplit
+
+from servercontrol import (Console, QuietHandler, printable, report_request_error,
+                           serve_until_stopped)
 
 
 # ---------------------------------------------------------------------------
@@ -363,7 +362,8 @@ def parse_range(header, size):
     when the whole file is to be sent (no header, several ranges, bad syntax)."""
     if header is None:
         return None
-    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]*)\s*-\s*([0-9]*)\s*", header, re.ASCII)
+    # Numbers are capped in length so that int() never meets an absurd one.
+    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]{0,19})\s*-\s*([0-9]{0,19})\s*", header, re.ASCII)
     if not m or (not m.group(1) and not m.group(2)):
         return None
     if not m.group(1):
@@ -407,11 +407,6 @@ def script_json(value):
 def page_json(value):
     """JSON text the way the page script's JSON.stringify writes it."""
     return json.dumps(value, ensure_ascii=False, separators=(",", ":"))
-
-
-def printable(text):
-    """Replaces control characters so one value stays on one output line."""
-    return "".join(c if ord(c) >= 0x20 and not 0x7f <= ord(c) <= 0x9f else "?" for c in text)
 
 
 # ---------------------------------------------------------------------------
@@ -1038,22 +1033,6 @@ def no_links_answer(now=None):
 # Run-time switches
 # ---------------------------------------------------------------------------
 
-class Console:
-    """Serialized, flushed lines on stdout."""
-
-    def __init__(self, stream):
-        self._stream = stream
-        self._lock = threading.Lock()
-
-    def line(self, text):
-        with self._lock:
-            try:
-                self._stream.write(text + "\n")
-                self._stream.flush()
-            except (OSError, ValueError):
-                pass  # nobody listening any more
-
-
 class HeldRequest:
     """A page request held without an answer until released or dropped."""
 
@@ -1374,19 +1353,12 @@ class Controller:
 # HTTP
 # ---------------------------------------------------------------------------
 
-class ReplicaHandler(BaseHTTPRequestHandler):
+class ReplicaHandler(QuietHandler):
     # HTTP/1.0: one request per connection, so a connection closed without an
     # answer is never a stale keep-alive connection that a browser retries.
     protocol_version = "HTTP/1.0"
     server_version = "Replica/1.0"
-    sys_version = ""
     timeout = 30  # for reading the request only
-
-    def version_string(self):
-        return self.server_version
-
-    def log_message(self, format, *args):
-        pass
 
     def do_GET(self):
         self._dispatch(send_body=True)
@@ -1596,44 +1568,12 @@ class ReplicaServer(ThreadingHTTPServer):
             self.server_address[1], ISO_PATH_PREFIX.rstrip("/"))
 
     def handle_error(self, request, client_address):
-        error = sys.exc_info()[1]
-        if isinstance(error, (ConnectionError, TimeoutError, socket.timeout)):
-            return  # the client went away; nothing to report
-        sys.stderr.write("vendor_replica: error while handling a request:\n")
-        traceback.print_exc(file=sys.stderr)
-        sys.stderr.flush()
+        report_request_error("vendor_replica")
 
 
 # ---------------------------------------------------------------------------
 # Main
 # ---------------------------------------------------------------------------
-
-def read_commands(controller, console, stop):
-    """Reads commands from stdin until EOF or quit, then asks for shutdown."""
-    pending = b""
-    try:
-        while not stop.is_set():
-            try:
-                chunk = os.read(0, 4096)
-            except InterruptedError:
-                continue
-            lines = (pending + chunk).split(b"\n")
-            pending = lines.pop() if chunk else b""
-            for raw in lines:
-                line = raw.decode("utf-8", "replace").strip()
-                if not line:
-                    continue
-                answer, wants_quit = controller.execute(line)
-                console.line(answer)
-                if wants_quit:
-                    return
-            if not chunk:
-                return  # EOF
-    except OSError:
-        return  # stdin unusable: treat like EOF
-    finally:
-        stop.set()
-
 
 def main(argv=None):
     parser = argparse.ArgumentParser(description="Local replica of the vendor download pages.")
@@ -1649,37 +1589,8 @@ def main(argv=None):
     console = Console(sys.stdout)
     switches = Switches()
     server = ReplicaServer(("127.0.0.1", options.port), switches, console, options.iso_base)
-    console.line("PORT %d" % server.server_address[1])
-
-    stop = switches.stopping
-    signalled = []
-
-    def on_signal(signum, frame):
-        signalled.append(signum)  # the main loop notices; no locks taken here
-
-    signal.signal(signal.SIGTERM, on_signal)
-    signal.signal(signal.SIGINT, on_signal)
-
-    serving = threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1},
-                               name="serve", daemon=True)
-    serving.start()
-    reader = threading.Thread(target=read_commands, args=(Controller(switches), console, stop),
-                              name="commands", daemon=True)
-    reader.start()
-
-    while not stop.is_set() and not signalled:
-        time.sleep(0.05)
-
-    stop.set()
-    switches.drop_held()
-    server.shutdown()
-    server.server_close()
-    try:
-        sys.stdout.flush()
-    except (OSError, ValueError):
-        pass
-    # The command reader may still be blocked on stdin; leave without waiting for it.
-    os._exit(0)
+    serve_until_stopped(server, Controller(switches), console, switches.stopping,
+                        before_shutdown=switches.drop_held)
 
 
 if __name__ == "__main__":
