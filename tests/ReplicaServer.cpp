@@ -23,10 +23,10 @@ ReplicaServer::~ReplicaServer()
     m_process.waitForFinished(1000);
 }
 
-bool ReplicaServer::start()
+bool ReplicaServer::start(const QStringList &arguments)
 {
     m_process.start(QStringLiteral("python3"),
-                    {QStringLiteral(TRAVONIX_SOURCE_DIR "/tests/servers/vendor_replica.py")});
+                    QStringList{QStringLiteral(TRAVONIX_SOURCE_DIR "/tests/servers/vendor_replica.py")} + arguments);
     if (!m_process.waitForStarted(AnswerTimeoutMs))
         return false;
     const QString first = readLine(AnswerTimeoutMs);

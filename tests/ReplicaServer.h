@@ -13,7 +13,7 @@ public:
     ReplicaServer(const ReplicaServer &) = delete;
     ReplicaServer &operator=(const ReplicaServer &) = delete;
 
-    bool start();
+    bool start(const QStringList &arguments = QStringList());
     QString origin() const;
     // Sends one command line and waits for its answer; returns the answer.
     QString command(const QString &line);

@@ -26,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -206,6 +207,107 @@ private Q_SLOTS:
         QVERIFY(downloadStatusLine(100, 100 + bytesLeft, speed).endsWith(QLatin1String("ETA: ") + text));
     }
 
+    // The whole road as a user takes it, with the ISO served by nginx.
+    void userFlowEndsInTheSameFile_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en-US") << QByteArray("en-US") << "English (United States)";
+        QTest::newRow("zh-TW: any Chinese") << QByteArray("zh-TW") << "Chinese Simplified";
+        QTest::newRow("pt-BR") << QByteArray("pt-BR") << "Brazilian Portuguese";
+        QTest::newRow("nb-NO: English fallback") << QByteArray("nb-NO") << "English (United States)";
+    }
+    void userFlowEndsInTheSameFile()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, language);
+        QTemporaryDir root;
+        NginxServer nginx;
+        QVERIFY(nginx.start(root.path()));
+        ReplicaServer replica;
+        QVERIFY(replica.start({QStringLiteral("--iso-base"), nginx.httpOrigin() + QStringLiteral("/isos")}));
+        QVERIFY(setSiteOrigin(replica.origin()));
+        m_system.locale = locale.toStdString();
+
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        w.version->setCurrentIndex(1);
+        QCOMPARE(w.version->currentText(), QStringLiteral("Windows 11"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QCOMPARE(w.edition->currentIndex(), w.edition->count() - 1);
+        QCOMPARE(w.language->currentText(), language);
+        QCOMPARE(w.architecture->currentIndex(), 0);
+        w.buttons.value(QStringLiteral("Copy Link"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), w.link->text());
+
+        // The ISO the link names, as nginx will serve it.
+        const QString fileName = QUrl(w.link->text()).fileName();
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("isos")));
+        const QByteArray served = FaultServer::body(0, 3 * 1024 * 1024 + 7);
+        QFile iso(root.filePath(QStringLiteral("isos/") + fileName));
+        QVERIFY(iso.open(QIODevice::WriteOnly));
+        iso.write(served);
+        iso.close();
+
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("Win11.iso"));
+        answerSaveDialog(path);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        ModalCloser closer;
+        closer.arm();
+        QTRY_COMPARE_WITH_TIMEOUT(closer.title, QStringLiteral("Download Complete"), 20000);
+        QCOMPARE(w.progress->value(), 100);
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QVERIFY(result.readAll() == served);
+    }
+
+    void pageRefusalReleasesTheWindowWithoutABox()
+    {
+        ReplicaServer replica;
+        QVERIFY(replica.start());
+        QVERIFY(setSiteOrigin(replica.origin()));
+        QCOMPARE(replica.command(QStringLiteral("refuse 1")), QStringLiteral("OK refuse 1"));
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        w.version->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(w.language->count() > 0, 30000);
+        auto *waitDialog = window.findChild<QDialog *>();
+        QTRY_VERIFY_WITH_TIMEOUT(w.language->isEnabled() && !waitDialog->isVisible(), 30000);
+        QTest::qWait(500);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(w.architecture->count(), 0);
+        QVERIFY(w.version->isEnabled() && w.edition->isEnabled());
+        QVERIFY(w.link->text().isEmpty());
+    }
+
+    void closingDuringADownloadLeavesNoPart()
+    {
+        FaultServer faults;
+        QVERIFY(faults.start());
+        QVERIFY(faults.command(QStringLiteral("drip 100000")).startsWith(QLatin1String("OK")));
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("closing.iso"));
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        {
+            MainWindow window;
+            window.show();
+            Widgets w(window);
+            const QList<DownloadOption> options{
+                {QStringLiteral("1"), QStringLiteral("English"), QStringLiteral("x64"), url}};
+            QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted",
+                                              Q_ARG(QList<DownloadOption>, options)));
+            answerSaveDialog(path);
+            w.buttons.value(QStringLiteral("Download"))->click();
+            QTRY_VERIFY(w.progress->value() > 0);
+            QVERIFY(QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+        }
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void emptyEditionListWarns()
     {
         MainWindow window;
@@ -340,6 +442,15 @@ private Q_SLOTS:
         QVERIFY(copy->isEnabled());
         copy->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), w.link->text());
+
+        // Another language starts the chain again from there.
+        const QString germanLink = w.link->text();
+        w.language->setCurrentIndex(w.language->findText(QStringLiteral("English (United States)")));
+        QVERIFY(w.link->text().isEmpty());
+        QVERIFY(!copy->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QVERIFY(w.link->text() != germanLink && w.link->text().contains(QLatin1String("_English_")));
+        QCOMPARE(w.edition->count(), 1);
 
         QTemporaryDir target;
         const QString path = target.filePath(QStringLiteral("Win11_arm64.iso"));
