@@ -14,15 +14,8 @@ cd "$repo"
 [ "${1:-}" = "--demo" ] || exec "$app" "$@"
 shift
 
-work=$(mktemp -d)
-mkfifo "$work/keep"
-python3 "$repo/tests/servers/vendor_replica.py" < "$work/keep" > "$work/replica.out" &
-# The replica runs for as long as this stays open.
-exec 8> "$work/keep"
-cleanup() { exec 8>&- 2>/dev/null || true; wait || true; rm -rf "$work"; }
-trap cleanup EXIT
-for _ in $(seq 100); do grep -q '^PORT ' "$work/replica.out" 2>/dev/null && break; sleep 0.1; done
-port=$(sed -n 's/^PORT //p' "$work/replica.out" | head -n 1)
-[ -n "$port" ] || { echo "the page replica did not start" >&2; exit 1; }
-echo "Demo: the download page is served by the local replica at http://127.0.0.1:$port"
-"$app" --origin "http://127.0.0.1:$port" "$@"
+# shellcheck source=replica.sh
+. "$repo/scripts/replica.sh"
+start_replica
+echo "Demo: the download page is served by the local replica at $replica_origin"
+"$app" --origin "$replica_origin" "$@"
