@@ -1,6 +1,9 @@
 // A scraper under test with spies on all of its signals.
 #pragma once
 
+#include "ReplicaServer.h"
+#include "platform/SystemServices.h"
+#include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 
 #include <QSignalSpy>
@@ -53,3 +56,17 @@ inline void registerScraperTypes()
     qRegisterMetaType<QList<LanguageInfo>>();
     qRegisterMetaType<QList<DownloadOption>>();
 }
+
+// The replica up, and the scraper's download site pointed at it.
+inline bool serveReplica(ReplicaServer &replica)
+{
+    registerScraperTypes();
+    return replica.start() && setSiteOrigin(replica.origin());
+}
+
+// A system whose locale name a test chooses.
+class FakeLocaleSystem final : public platform::SystemServices {
+public:
+    std::string localeName() const override { return locale; }
+    std::string locale = "en-US";
+};

@@ -3,6 +3,7 @@
 #include "TestMain.h"
 
 #include "ReplicaServer.h"
+#include "ScraperProbe.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
@@ -14,12 +15,6 @@ namespace {
 
 constexpr int LoadTimeoutMs = 4000;
 constexpr int ShortTimeoutMs = 1500;
-
-class FakeSystem final : public platform::SystemServices {
-public:
-    std::string localeName() const override { return locale; }
-    std::string locale = "en-US";
-};
 
 ScraperTimings shrunkTimings(int loadTimeoutMs = LoadTimeoutMs)
 {
@@ -55,10 +50,7 @@ class TestPageLoad : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qRegisterMetaType<ScraperState>();
-        qRegisterMetaType<QList<ProductVersion>>();
-        QVERIFY(m_replica.start());
-        QVERIFY(setSiteOrigin(m_replica.origin()));
+        QVERIFY(serveReplica(m_replica));
         platform::SystemServices::setInstance(&m_system);
     }
 
@@ -201,7 +193,7 @@ private Q_SLOTS:
 
 private:
     ReplicaServer m_replica;
-    FakeSystem m_system;
+    FakeLocaleSystem m_system;
     std::unique_ptr<QuibScraper> m_scraper;
     std::unique_ptr<QSignalSpy> m_states;
     std::unique_ptr<QSignalSpy> m_errors;

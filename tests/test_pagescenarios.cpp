@@ -59,9 +59,7 @@ class TestPageScenarios : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        registerScraperTypes();
-        QVERIFY(m_replica.start());
-        QVERIFY(setSiteOrigin(m_replica.origin()));
+        QVERIFY(serveReplica(m_replica));
     }
 
     void init()

@@ -11,12 +11,6 @@
 
 namespace {
 
-class FakeSystem final : public platform::SystemServices {
-public:
-    std::string localeName() const override { return locale; }
-    std::string locale = "en-US";
-};
-
 // What the product's own delays add up to for one road: 3000 ms after the
 // edition choice, 3000 ms after the language choice (by then the page has
 // confirmed it and shows its links), 1000 ms before the links are read.
@@ -33,9 +27,7 @@ class TestScraperFlow : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        registerScraperTypes();
-        QVERIFY(m_replica.start());
-        QVERIFY(setSiteOrigin(m_replica.origin()));
+        QVERIFY(serveReplica(m_replica));
         platform::SystemServices::setInstance(&m_system);
     }
     void cleanupTestCase() { platform::SystemServices::setInstance(nullptr); }
@@ -103,7 +95,7 @@ private Q_SLOTS:
 
 private:
     ReplicaServer m_replica;
-    FakeSystem m_system;
+    FakeLocaleSystem m_system;
 };
 
 TRAVONIX_TEST_MAIN(TestScraperFlow)

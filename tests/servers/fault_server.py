@@ -29,7 +29,7 @@ from http import HTTPStatus
 from http.server import ThreadingHTTPServer
 from urllib.parse import parse_qsl, urlsplit, urlunsplit
 
-from servercontrol import (CLIENT_GONE, Console, QuietHandler, printable,
+from servercontrol import (CLIENT_GONE, Console, QuietHandler, parse_range, printable,
                            report_request_error, serve_until_stopped)
 
 
@@ -70,28 +70,6 @@ def write_body(size, path):
 
 def etag_of(size):
     return '"fault-%x"' % size
-
-
-def parse_range(header, size):
-    """Reads a Range header as one range: (start, end) inclusive, "unsatisfiable",
-    or None when it is not a single byte range (then the whole body is sent)."""
-    if header is None:
-        return None
-    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]{0,19})\s*-\s*([0-9]{0,19})\s*", header, re.ASCII)
-    if not m or (not m.group(1) and not m.group(2)):
-        return None
-    if not m.group(1):
-        suffix = int(m.group(2))
-        if suffix == 0 or size == 0:
-            return "unsatisfiable"
-        return max(0, size - suffix), size - 1
-    start = int(m.group(1))
-    if m.group(2) and int(m.group(2)) < start:
-        return None
-    if start >= size:
-        return "unsatisfiable"
-    end = int(m.group(2)) if m.group(2) else size - 1
-    return start, min(end, size - 1)
 
 
 # ---------------------------------------------------------------------------

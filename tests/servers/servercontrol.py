@@ -12,6 +12,7 @@ Standard library only.
 """
 
 import os
+import re
 import signal
 import socket
 import sys
@@ -137,3 +138,26 @@ def serve_until_stopped(server, controller, console, stop, before_shutdown=None)
     server.shutdown()
     server.server_close()
     leave(0)
+
+
+def parse_range(header, size):
+    """Reads a Range header as one range: (start, end) inclusive, "unsatisfiable",
+    or None when it is not a single byte range (then the whole body is sent)."""
+    if header is None:
+        return None
+    # Numbers are capped in length so that int() never meets an absurd one.
+    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]{0,19})\s*-\s*([0-9]{0,19})\s*", header, re.ASCII)
+    if not m or (not m.group(1) and not m.group(2)):
+        return None
+    if not m.group(1):
+        suffix = int(m.group(2))
+        if suffix == 0 or size == 0:
+            return "unsatisfiable"
+        return max(0, size - suffix), size - 1
+    start = int(m.group(1))
+    if m.group(2) and int(m.group(2)) < start:
+        return None
+    if start >= size:
+        return "unsatisfiable"
+    end = int(m.group(2)) if m.group(2) else size - 1
+    return start, min(end, size - 1)

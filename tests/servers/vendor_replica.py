@@ -26,7 +26,7 @@ import uuid
 from http.server import ThreadingHTTPServer
 from urllib.parse import parse_qsl, quote, unquote, urlencode, urlsplit, urlunsplit
 
-from servercontrol import (Console, QuietHandler, printable, report_request_error,
+from servercontrol import (Console, QuietHandler, parse_range, printable, report_request_error,
                            serve_until_stopped)
 
 
@@ -355,29 +355,6 @@ def iso_link_problem(name, query, now=None):
     if int(expiry) < (now if now is not None else time.time()):
         return "The link has expired."
     return None
-
-
-def parse_range(header, size):
-    """Reads a Range header: (start, end) inclusive, "unsatisfiable", or None
-    when the whole file is to be sent (no header, several ranges, bad syntax)."""
-    if header is None:
-        return None
-    # Numbers are capped in length so that int() never meets an absurd one.
-    m = re.fullmatch(r"\s*bytes\s*=\s*([0-9]{0,19})\s*-\s*([0-9]{0,19})\s*", header, re.ASCII)
-    if not m or (not m.group(1) and not m.group(2)):
-        return None
-    if not m.group(1):
-        suffix = int(m.group(2))
-        if suffix == 0:
-            return "unsatisfiable"
-        return max(0, size - suffix), size - 1
-    start = int(m.group(1))
-    if m.group(2) and int(m.group(2)) < start:
-        return None
-    if start >= size:
-        return "unsatisfiable"
-    end = int(m.group(2)) if m.group(2) else size - 1
-    return start, min(end, size - 1)
 
 
 # -- text helpers -------------------------------------------------------------------
