@@ -192,9 +192,6 @@ std::optional<PollResult> parsePollResult(const QString &text)
     result.blocked = trueMember(object, "blocked");
     result.hasIsoLinks = trueMember(object, "hasIsoLinks");
     result.productName = textMember(object, "productName");
-    result.waitingForSubmit = trueMember(object, "waitingForSubmit");
-    result.downloadReady = trueMember(object, "downloadReady");
-    result.languageMismatch = trueMember(object, "languageMismatch");
     result.selectedLanguage = textMember(object, "selectedLanguage");
     result.formFound = textMember(object, "formFound");
     result.validating = trueMember(object, "validating");
@@ -206,26 +203,15 @@ std::optional<PollResult> parsePollResult(const QString &text)
     return result;
 }
 
-QList<PollRow> pollRows(const PollResult &result)
+PollRow pollRow(const PollResult &result)
 {
     if (result.downloadError)
-        return {PollRow::DownloadError};
+        return PollRow::DownloadError;
     if (result.hasIsoLinks)
-        return {PollRow::LinksFound};
+        return PollRow::LinksFound;
     if (result.validating)
-        return {PollRow::Validating};
-    const bool unsubmitted = result.waitingForSubmit && result.hasContainer && result.selectedLanguage.isEmpty();
-    const bool formMissing = result.formFound == QLatin1String("no");
-    if (unsubmitted && !formMissing)
-        return {PollRow::SubmitAgain};
-    QList<PollRow> rows;
-    if (unsubmitted)
-        rows << PollRow::SubmitWithoutForm;
-    if (result.languageMismatch)
-        rows << PollRow::LanguageMismatch;
-    else
-        rows << (result.hasContainer ? PollRow::Container : PollRow::NoContainer);
-    return rows;
+        return PollRow::Validating;
+    return result.hasContainer ? PollRow::Container : PollRow::NoContainer;
 }
 
 bool pageMovedOn(const QString &currentUrl)

@@ -36,9 +36,6 @@ struct PollResult {
     bool blocked = false;
     bool hasIsoLinks = false;
     QString productName;
-    bool waitingForSubmit = false;
-    bool downloadReady = false;
-    bool languageMismatch = false;
     QString selectedLanguage;
     QString formFound;
     bool validating = false;
@@ -51,21 +48,17 @@ struct PollResult {
 
 std::optional<PollResult> parsePollResult(const QString &text);
 
-// The rows of the poll decision table, in the order they act.
+// The rows of the poll decision table, in the order they are tried.
 enum class PollRow {
     DownloadError = 1,
     LinksFound = 2,
     Validating = 3,
-    SubmitWithoutForm = 5,
-    SubmitAgain = 6,
-    LanguageMismatch = 7,
     Container = 8,
     NoContainer = 9,
 };
 
-// The rows that act on a poll result. Only the submit-without-form row is
-// followed by another.
-QList<PollRow> pollRows(const PollResult &result);
+// The row that acts on a poll result.
+PollRow pollRow(const PollResult &result);
 
 // A page address under "software-download" that is neither product page.
 bool pageMovedOn(const QString &currentUrl);

@@ -64,9 +64,4 @@ QString extractLinksCall()
     return QStringLiteral("window.quibQtExtractLinks();");
 }
 
-QString extractVersionsCall()
-{
-    return QStringLiteral("window.quibQtExtractVersions();");
-}
-
 } // namespace PageScripts

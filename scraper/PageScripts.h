@@ -18,6 +18,5 @@ QString selectVersionCall(const QString &versionId);
 QString selectLanguageCall(const QString &language);
 QString extractLanguagesCall();
 QString extractLinksCall();
-QString extractVersionsCall();
 
 } // namespace PageScripts

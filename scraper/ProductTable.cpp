@@ -47,3 +47,19 @@ bool setSiteOrigin(const QString &origin)
     g_origin = url.toString(QUrl::RemovePath | QUrl::StripTrailingSlash);
     return true;
 }
+
+QString siteScheme()
+{
+    return QUrl(g_origin).scheme();
+}
+
+bool isTrustedDownloadLink(const QString &link)
+{
+    const QUrl url(link, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != siteScheme() || url.host().isEmpty())
+        return false;
+    if (g_origin != defaultSiteOrigin())
+        return true;
+    const QString host = url.host();
+    return host == QLatin1String("microsoft.com") || host.endsWith(QLatin1String(".microsoft.com"));
+}

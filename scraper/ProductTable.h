@@ -24,3 +24,9 @@ QString defaultSiteOrigin();
 // Accepts an http or https URL with a host and nothing but "/" as its path.
 // Returns false, changing nothing, for anything else.
 bool setSiteOrigin(const QString &origin);
+
+// "https", or "http" for a plain origin: the one scheme the site's links may use.
+QString siteScheme();
+// Whether the page may send the download to `link`: only with the site's
+// scheme and, for Microsoft's own site, only to a host under microsoft.com.
+bool isTrustedDownloadLink(const QString &link);

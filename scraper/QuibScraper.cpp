@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QPointer>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -102,14 +103,11 @@ void QuibScraper::failAndIdle(const QString &message)
 
 void QuibScraper::loadProductPage(const QString &productKey)
 {
+    beginRequest();
     m_productKey = productKey;
     m_selectedVersion.clear();
-    m_selectedLanguage.clear();
     m_versions.clear();
     m_languages.clear();
-    m_loadRetryCount = 0;
-    m_versionsExtracted = false;
-    m_linksExtracted = false;
     setState(ScraperState::LoadingVersions);
 
     const QString url = buildPageUrl(m_locale, productKey);
@@ -118,9 +116,37 @@ void QuibScraper::loadProductPage(const QString &productKey)
     m_webView->setUrl(QUrl(url));
 }
 
+// What belongs to one request starts afresh with it; nothing of the last
+// request's waits, counts or guards carries over.
+void QuibScraper::beginRequest()
+{
+    ++m_request;
+    m_selectedLanguage.clear();
+    m_waitingForReload = false;
+    m_isPolling = false;
+    m_linksExtracted = false;
+    m_loadRetryCount = 0;
+    m_pollCount = 0;
+    m_languageRetryCount = 0;
+    m_linkReloadCount = 0;
+    m_versionValidationAttempts = 0;
+    m_languageValidationAttempts = 0;
+}
+
+// The next step of the current request, unless another request has begun by then.
+void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
+{
+    const quint64 request = m_request;
+    QTimer::singleShot(delayMs, this, [this, request, step] {
+        if (request == m_request)
+            (this->*step)();
+    });
+}
+
 void QuibScraper::onLoadStarted()
 {
     qDebug() << "QuibScraper: Load started" << m_webView->url();
+    ++m_pageLoad;
     m_loadTimer.start();
 }
 
@@ -157,7 +183,7 @@ void QuibScraper::onLoadFinished(bool success)
         qDebug() << "QuibScraper: Load failed";
         if (++m_loadRetryCount < ScraperLimits::LoadAttempts) {
             qDebug() << "QuibScraper: Retrying..." << m_loadRetryCount;
-            QTimer::singleShot(m_timings.loadRetryDelayMs, this, &QuibScraper::onRetryLoad);
+            after(m_timings.loadRetryDelayMs, &QuibScraper::onRetryLoad);
         } else {
             failAndIdle(QStringLiteral("Failed to load page after %1 retries").arg(ScraperLimits::LoadAttempts));
         }
@@ -167,7 +193,7 @@ void QuibScraper::onLoadFinished(bool success)
     qDebug() << "QuibScraper: Page loaded, injecting JavaScript helpers...";
     injectJavaScript();
     qDebug() << "QuibScraper: JavaScript injected, scheduling extraction...";
-    QTimer::singleShot(m_timings.afterInjectionMs, this, &QuibScraper::onJavaScriptInjected);
+    after(m_timings.afterInjectionMs, &QuibScraper::onJavaScriptInjected);
     resumeAfterLoad();
 }
 
@@ -180,7 +206,7 @@ void QuibScraper::resumeAfterLoad()
         m_waitingForReload = false;
         m_isPolling = true;
         m_pollCount = 0;
-        QTimer::singleShot(m_timings.resubmitDelayMs, this, &QuibScraper::retryLanguageSubmit);
+        after(m_timings.resubmitDelayMs, &QuibScraper::retryLanguageSubmit);
         return;
     }
     switch (m_state) {
@@ -201,18 +227,16 @@ void QuibScraper::resumeAfterLoad()
 void QuibScraper::onJavaScriptInjected()
 {
     qDebug() << "QuibScraper: JavaScript injection complete";
+    // The editions of a fresh page come from the read that follows the
+    // injection itself.
     switch (m_state) {
-    case ScraperState::ExtractingVersions:
-        qDebug() << "QuibScraper: Starting version extraction...";
-        QTimer::singleShot(m_timings.versionExtractionDelayMs, this, &QuibScraper::doExtractVersions);
-        break;
     case ScraperState::ExtractingLanguages:
         qDebug() << "QuibScraper: Starting language extraction...";
-        QTimer::singleShot(m_timings.languageExtractionDelayMs, this, &QuibScraper::doExtractLanguages);
+        after(m_timings.languageExtractionDelayMs, &QuibScraper::doExtractLanguages);
         break;
     case ScraperState::ExtractingLinks:
         qDebug() << "QuibScraper: Starting link extraction...";
-        QTimer::singleShot(m_timings.linkExtractionDelayMs, this, &QuibScraper::doExtractLinks);
+        after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
         break;
     default:
         qDebug() << "QuibScraper: No action needed after injection, state=" << stateValue(m_state);
@@ -220,67 +244,42 @@ void QuibScraper::onJavaScriptInjected()
     }
 }
 
+// Our own scripts run in a world of their own and write nothing to the
+// console, so a line in the product's tag format comes from some other
+// script of the page: it is logged and never acted on.
 void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message,
                                    int lineNumber, const QString &sourceID)
 {
-    Q_UNUSED(lineNumber)
-    Q_UNUSED(sourceID)
     qDebug().nospace() << "JS [" << static_cast<int>(level) << "]: " << message;
-    const PageAnswers::ConsoleLine line = PageAnswers::parseConsoleLine(message);
-    switch (line.kind) {
-    case PageAnswers::ConsoleLine::Output:
-        qDebug() << "QuibScraper: Received output tag=" << line.tag;
-        dispatchOutput(line.tag, line.payload);
-        break;
-    case PageAnswers::ConsoleLine::Debug:
-        qDebug() << "QuibScraper: Page debug info:" << line.payload;
-        break;
-    case PageAnswers::ConsoleLine::Initialized:
-        qDebug() << "QuibScraper: JavaScript helpers initialized successfully!";
-        break;
-    case PageAnswers::ConsoleLine::Error:
-        qDebug() << "QuibScraper: JavaScript error:" << line.payload;
-        break;
-    case PageAnswers::ConsoleLine::Other:
-        break;
-    }
+    if (PageAnswers::parseConsoleLine(message).kind != PageAnswers::ConsoleLine::Other)
+        qDebug() << "QuibScraper: Ignored a tagged console line from a page script:" << sourceID << lineNumber;
 }
 
-void QuibScraper::dispatchOutput(const QString &tag, const QString &payload)
-{
-    if (tag == QLatin1String("VERSIONS")) {
-        parseVersions(payload);
-    } else if (tag == QLatin1String("LANGUAGES")) {
-        parseLanguages(payload);
-    } else if (tag == QLatin1String("LINKS")) {
-        parseLinks(payload);
-    } else if (tag == QLatin1String("VERSION_SELECTED")) {
-        qDebug() << "QuibScraper: Version selected, extracting languages...";
-        m_languageRetryCount = 0;
-        QTimer::singleShot(m_timings.versionSelectedTagDelayMs, this, &QuibScraper::doExtractLanguages);
-    } else if (tag == QLatin1String("LANGUAGE_SELECTED")) {
-        qDebug() << "QuibScraper: Language selected, extracting links...";
-        QTimer::singleShot(m_timings.languageSelectedTagDelayMs, this, &QuibScraper::doExtractLinks);
-    }
-}
-
-// Page scripts answer asynchronously; an answer that arrives after the
-// scraper is gone (the page calls back while it is torn down) is dropped.
+// Our scripts run in an isolated world: the page's own scripts can neither
+// see nor replace the functions we inject, nor forge their answers. An
+// answer counts for the request it was asked for; one asked on a page that
+// has been left since reads as empty, as if the page were gone. An answer
+// that arrives after the scraper is gone (the page calls back while it is
+// torn down) is dropped.
 void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult)
 {
     if (!m_webView)
         return;
     QPointer<QuibScraper> self(this);
-    m_webView->page()->runJavaScript(script, [self, onResult](const QVariant &result) {
-        if (self)
-            onResult(result.toString());
-    });
+    const quint64 request = m_request;
+    const quint64 pageLoad = m_pageLoad;
+    m_webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                     [self, onResult, request, pageLoad](const QVariant &result) {
+                                         if (!self || request != self->m_request)
+                                             return;
+                                         onResult(pageLoad == self->m_pageLoad ? result.toString() : QString());
+                                     });
 }
 
 void QuibScraper::runScript(const QString &script)
 {
     if (m_webView)
-        m_webView->page()->runJavaScript(script);
+        m_webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }
 
 void QuibScraper::injectJavaScript()
@@ -298,32 +297,6 @@ void QuibScraper::readEditions()
         qDebug() << "QuibScraper: JavaScript result:" << result;
         parseVersions(result);
     });
-}
-
-void QuibScraper::doExtractVersions()
-{
-    extractOnce(m_versionsExtracted, QStringLiteral("version"), PageScripts::extractVersionsCall(),
-                &QuibScraper::parseVersions);
-}
-
-// Runs an extraction script unless this page's or search's answer is already
-// in. The answer counts as in once it arrives, readable or not.
-void QuibScraper::extractOnce(bool &extracted, const QString &subject, const QString &script,
-                              void (QuibScraper::*parse)(const QString &))
-{
-    const QString title = subject.at(0).toUpper() + subject.mid(1);
-    if (extracted) {
-        qDebug().noquote()
-            << QStringLiteral("QuibScraper: %1s already extracted, skipping duplicate extraction").arg(title);
-        return;
-    }
-    qDebug().noquote() << QStringLiteral("QuibScraper: Running %1 extraction...").arg(subject);
-    runScript(script, [this, &extracted, title, parse](const QString &result) {
-        qDebug().noquote() << QStringLiteral("QuibScraper: %1 extraction result:").arg(title) << result;
-        extracted = true;
-        (this->*parse)(result);
-    });
-    qDebug().noquote() << QStringLiteral("QuibScraper: %1 extraction scheduled").arg(title);
 }
 
 void QuibScraper::parseVersions(const QString &text)
@@ -376,7 +349,7 @@ void QuibScraper::parseLanguages(const QString &text)
             return;
         }
         setState(ScraperState::ExtractingLanguages);
-        QTimer::singleShot(m_timings.languageRetryDelayMs, this, &QuibScraper::doExtractLanguages);
+        after(m_timings.languageRetryDelayMs, &QuibScraper::doExtractLanguages);
         return;
     }
     m_languages = *languages;
@@ -389,26 +362,43 @@ void QuibScraper::parseLanguages(const QString &text)
     Q_EMIT languagesExtracted(m_languages);
 }
 
+// The answer counts as in once it arrives, readable or not.
 void QuibScraper::doExtractLinks()
 {
-    extractOnce(m_linksExtracted, QStringLiteral("link"), PageScripts::extractLinksCall(), &QuibScraper::parseLinks);
+    if (m_linksExtracted) {
+        qDebug() << "QuibScraper: Links already extracted, skipping duplicate extraction";
+        return;
+    }
+    qDebug() << "QuibScraper: Running link extraction...";
+    runScript(PageScripts::extractLinksCall(), [this](const QString &result) {
+        qDebug() << "QuibScraper: Link extraction result:" << result;
+        m_linksExtracted = true;
+        parseLinks(result);
+    });
+    qDebug() << "QuibScraper: Link extraction scheduled";
 }
 
 void QuibScraper::parseLinks(const QString &text)
 {
     qDebug() << "QuibScraper: Parsing links:" << text;
     QString problem;
-    const auto options = PageAnswers::parseLinkList(text, m_selectedVersion, m_selectedLanguage, &problem);
-    if (!options) {
+    const auto parsed = PageAnswers::parseLinkList(text, m_selectedVersion, m_selectedLanguage, &problem);
+    if (!parsed) {
         qDebug() << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
         return;
     }
-    for (const DownloadOption &option : *options)
-        qDebug() << "QuibScraper: Found link:" << option.url << "(" << option.architecture << ")";
-    if (options->isEmpty()) {
+    QList<DownloadOption> options;
+    for (const DownloadOption &option : *parsed) {
+        const bool trusted = isTrustedDownloadLink(option.url);
+        qDebug() << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")
+                 << option.url << "(" << option.architecture << ")";
+        if (trusted)
+            options << option;
+    }
+    if (options.isEmpty()) {
         failAndIdle(QStringLiteral("No download links found"));
         return;
     }
     setState(ScraperState::Idle);
-    Q_EMIT downloadLinksExtracted(*options);
+    Q_EMIT downloadLinksExtracted(options);
 }

@@ -51,7 +51,6 @@ private Q_SLOTS:
     void onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
                           const QString &sourceID);
     void onJavaScriptInjected();
-    void doExtractVersions();
     void doExtractLanguages();
     void doExtractLinks();
     void onVersionSelected();
@@ -69,23 +68,21 @@ private:
     void detectLocale();
     void setState(ScraperState state);
     void failAndIdle(const QString &message);
+    void beginRequest();
+    void after(int delayMs, void (QuibScraper::*step)());
     void resumeAfterLoad();
     void runScript(const QString &script, std::function<void(const QString &)> onResult);
     void runScript(const QString &script);
     void injectJavaScript();
     void readEditions();
-    void extractOnce(bool &extracted, const QString &subject, const QString &script,
-                     void (QuibScraper::*parse)(const QString &));
     void parseVersions(const QString &text);
     void parseLanguages(const QString &text);
     void parseLinks(const QString &text);
-    void dispatchOutput(const QString &tag, const QString &payload);
     void checkProgressModalAndProceed(const std::function<void(bool)> &callback);
     void recheckValidation(int &attempts, const QString &subject, void (QuibScraper::*recheck)(),
                            void (QuibScraper::*proceed)());
     void handlePollResult(const QString &text);
     void logPollResult(const PageAnswers::PollResult &result);
-    void retrySubmitOrReload();
     void actOnContainer(const PageAnswers::PollResult &result);
     void actOnMissingContainer(const PageAnswers::PollResult &result);
     void reloadOrGiveUp(const QString &giveUpMessage);
@@ -100,7 +97,6 @@ private:
     QList<LanguageInfo> m_languages;
     bool m_waitingForReload = false;
     bool m_isPolling = false;
-    bool m_versionsExtracted = false;
     bool m_linksExtracted = false;
     int m_loadRetryCount = 0;
     int m_pollCount = 0;
@@ -110,4 +106,9 @@ private:
     int m_languageValidationAttempts = 0;
     QTimer m_loadTimer;
     ScraperTimings m_timings;
+    // Every request of the window supersedes the one before: a delayed step
+    // acts only while its request is current, and a script's answer counts
+    // only for the request and the page load it was asked on.
+    quint64 m_request = 0;
+    quint64 m_pageLoad = 0;
 };

@@ -47,7 +47,7 @@ void QuibScraper::startPollingForLinks()
         if (!m_waitingForReload)
             return;
         m_languageValidationAttempts = 0;
-        QTimer::singleShot(m_timings.validationRecheckMs, this, &QuibScraper::checkLanguageValidationAndProceed);
+        after(m_timings.validationRecheckMs, &QuibScraper::checkLanguageValidationAndProceed);
     });
 }
 
@@ -72,7 +72,7 @@ void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
 {
     m_isPolling = false;
     if (m_linkReloadCount < ScraperLimits::LinkReloads) {
-        QTimer::singleShot(m_timings.reloadDelayMs, this, &QuibScraper::reloadPageForFreshLinks);
+        after(m_timings.reloadDelayMs, &QuibScraper::reloadPageForFreshLinks);
         return;
     }
     qDebug() << "QuibScraper: Max link reload attempts reached (2), giving up";
@@ -87,49 +87,33 @@ void QuibScraper::handlePollResult(const QString &text)
     const std::optional<PollResult> result = PageAnswers::parsePollResult(text);
     if (!result) {
         qDebug() << "QuibScraper: Invalid poll result, continuing...";
-        QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+        after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
     logPollResult(*result);
-    const QList<PollRow> rows = PageAnswers::pollRows(*result);
-    for (const PollRow row : rows) {
-        switch (row) {
-        case PollRow::DownloadError:
-            qDebug() << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
-            m_isPolling = false;
-            Q_EMIT error(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
-                                                                : result->downloadErrorMessage);
-            break;
-        case PollRow::LinksFound:
-            qDebug().noquote() << "QuibScraper: Download links detected!"
-                               << (result->validating ? QStringLiteral("(while still validating)") : QString());
-            m_isPolling = false;
-            onLanguageSelected();
-            break;
-        case PollRow::Validating:
-            qDebug() << "QuibScraper: Page is validating request, waiting...";
-            QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
-            break;
-        case PollRow::SubmitWithoutForm:
-            qDebug() << "QuibScraper: No form found, Microsoft uses AJAX - stop waiting for submit";
-            qDebug() << "QuibScraper: Will poll for AJAX-loaded links directly";
-            runScript(PageScripts::script(QStringLiteral("submit_language")));
-            break;
-        case PollRow::SubmitAgain:
-            retrySubmitOrReload();
-            break;
-        case PollRow::LanguageMismatch:
-            qDebug() << "QuibScraper: Language mismatch detected, retrying language selection...";
-            m_pollCount = 0;
-            QTimer::singleShot(m_timings.resubmitDelayMs, this, &QuibScraper::retryLanguageSubmit);
-            break;
-        case PollRow::Container:
-            actOnContainer(*result);
-            break;
-        case PollRow::NoContainer:
-            actOnMissingContainer(*result);
-            break;
-        }
+    switch (PageAnswers::pollRow(*result)) {
+    case PollRow::DownloadError:
+        qDebug() << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
+        m_isPolling = false;
+        Q_EMIT error(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
+                                                            : result->downloadErrorMessage);
+        break;
+    case PollRow::LinksFound:
+        qDebug().noquote() << "QuibScraper: Download links detected!"
+                           << (result->validating ? QStringLiteral("(while still validating)") : QString());
+        m_isPolling = false;
+        onLanguageSelected();
+        break;
+    case PollRow::Validating:
+        qDebug() << "QuibScraper: Page is validating request, waiting...";
+        after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
+        break;
+    case PollRow::Container:
+        actOnContainer(*result);
+        break;
+    case PollRow::NoContainer:
+        actOnMissingContainer(*result);
+        break;
     }
 }
 
@@ -137,29 +121,15 @@ void QuibScraper::logPollResult(const PollResult &result)
 {
     qDebug() << "QuibScraper: Poll - status:" << result.status << "container:" << result.hasContainer
              << "links:" << result.linkCount.value_or(-1) << "ISO links:" << result.hasIsoLinks
-             << "blocked:" << result.blocked << "waiting:" << result.waitingForSubmit
-             << "downloadReady:" << result.downloadReady << "formFound:" << result.formFound
-             << "validating:" << result.validating << "validatingComplete:" << result.validatingComplete
-             << "downloadError:" << result.downloadError << "errorMsg:" << result.downloadErrorMessage;
+             << "blocked:" << result.blocked << "formFound:" << result.formFound << "validating:" << result.validating
+             << "validatingComplete:" << result.validatingComplete << "downloadError:" << result.downloadError
+             << "errorMsg:" << result.downloadErrorMessage;
     if (result.downloadError || result.hasIsoLinks || result.validating)
         return;
     if (!result.productName.isEmpty())
         qDebug() << "QuibScraper: Product name in page:" << result.productName;
     if (result.hasContainer && result.containerHTML)
         qDebug() << "QuibScraper: Container HTML preview:" << result.containerHTML->left(ContainerPreviewLength);
-}
-
-void QuibScraper::retrySubmitOrReload()
-{
-    qDebug() << "QuibScraper: Form not submitted (selectedLanguage empty), pollCount:" << m_pollCount;
-    if (m_pollCount < ScraperLimits::SubmitAttempts) {
-        qDebug() << "QuibScraper: Retrying language submit (attempt" << m_pollCount + 1 << "of 3)...";
-        QTimer::singleShot(m_timings.resubmitDelayMs, this, &QuibScraper::retryLanguageSubmit);
-        return;
-    }
-    qDebug() << "QuibScraper: Max retry attempts (3) reached, reloading page...";
-    ++m_linkReloadCount;
-    reloadOrGiveUp(noLinksMessage());
 }
 
 void QuibScraper::actOnContainer(const PollResult &result)
@@ -172,12 +142,12 @@ void QuibScraper::actOnContainer(const PollResult &result)
             qDebug() << "QuibScraper: Language was selected but no links, trying button click...";
             runScript(PageScripts::script(QStringLiteral("click_submit")));
         }
-        QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+        after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
     qDebug() << "QuibScraper: Still waiting for form submission, container exists...";
     if (m_pollCount < ScraperLimits::PollsWithUnsubmittedForm) {
-        QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+        after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
     qDebug() << "QuibScraper: Too many polls while waiting for submit, reloading...";
@@ -201,14 +171,14 @@ void QuibScraper::actOnMissingContainer(const PollResult &result)
         return;
     }
     qDebug() << "QuibScraper: Continuing poll...";
-    QTimer::singleShot(m_timings.pollIntervalMs, this, &QuibScraper::startPollingForLinks);
+    after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
 }
 
 void QuibScraper::onLanguageSelected()
 {
     qDebug() << "QuibScraper: Language selected, now extracting download links...";
     setState(ScraperState::ExtractingLinks);
-    QTimer::singleShot(m_timings.linkExtractionDelayMs, this, &QuibScraper::doExtractLinks);
+    after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
 }
 
 void QuibScraper::reloadPageForFreshLinks()
@@ -227,7 +197,7 @@ void QuibScraper::retryLanguageSubmit()
     m_isPolling = true;
     qDebug() << "QuibScraper: Retrying language submit after page reload...";
     qDebug() << "QuibScraper: Waiting for page to fully load before selecting language...";
-    QTimer::singleShot(m_timings.reselectLanguageDelayMs, this, &QuibScraper::doSelectLanguageAfterReload);
+    after(m_timings.reselectLanguageDelayMs, &QuibScraper::doSelectLanguageAfterReload);
 }
 
 void QuibScraper::doSelectLanguageAfterReload()
@@ -237,6 +207,6 @@ void QuibScraper::doSelectLanguageAfterReload()
     qDebug() << "QuibScraper: Now selecting language after page reload...";
     runScript(PageScripts::selectLanguageCall(m_selectedLanguage), [this](const QString &result) {
         qDebug() << "QuibScraper: Retry language selection result:" << result;
-        QTimer::singleShot(m_timings.pollAfterReselectionMs, this, &QuibScraper::startPollingForLinks);
+        after(m_timings.pollAfterReselectionMs, &QuibScraper::startPollingForLinks);
     });
 }

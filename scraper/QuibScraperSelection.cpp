@@ -9,14 +9,14 @@
 
 void QuibScraper::selectVersion(const QString &versionId)
 {
+    beginRequest();
     m_selectedVersion = versionId;
-    m_waitingForReload = false;
     qDebug() << "QuibScraper: Selecting version:" << versionId;
     setState(ScraperState::SelectingVersion);
     runScript(PageScripts::selectVersionCall(versionId), [this](const QString &result) {
         qDebug() << "QuibScraper: Version selection result:" << result;
         qDebug() << "QuibScraper: Waiting for languages to load via AJAX...";
-        QTimer::singleShot(m_timings.afterVersionSelectionMs, this, &QuibScraper::onVersionSelected);
+        after(m_timings.afterVersionSelectionMs, &QuibScraper::onVersionSelected);
     });
 }
 
@@ -32,7 +32,7 @@ void QuibScraper::onVersionSelected()
         }
         qDebug() << "QuibScraper: Waiting for version validation, polling...";
         m_versionValidationAttempts = 0;
-        QTimer::singleShot(m_timings.validationRecheckMs, this, &QuibScraper::checkVersionValidationAndProceed);
+        after(m_timings.validationRecheckMs, &QuibScraper::checkVersionValidationAndProceed);
     });
 }
 
@@ -68,24 +68,22 @@ void QuibScraper::recheckValidation(int &attempts, const QString &subject, void 
             return;
         }
         qDebug().noquote() << QStringLiteral("QuibScraper: Still waiting for %1 validation").arg(subject);
-        QTimer::singleShot(m_timings.validationRecheckMs, this, recheck);
+        after(m_timings.validationRecheckMs, recheck);
     });
 }
 
 void QuibScraper::selectLanguage(const QString &language)
 {
+    beginRequest();
     m_selectedLanguage = language;
-    m_linksExtracted = false;
     m_isPolling = true;
     m_waitingForReload = true;
-    m_pollCount = 0;
-    m_linkReloadCount = 0;
     qDebug() << "QuibScraper: Selecting language:" << language;
     setState(ScraperState::SubmittingSelection);
     runScript(PageScripts::selectLanguageCall(language), [this, language](const QString &result) {
         qDebug() << "QuibScraper: Language selection result:" << result;
         qDebug() << "QuibScraper: Starting poll for download links for" << language << "...";
-        QTimer::singleShot(m_timings.afterLanguageSelectionMs, this, &QuibScraper::startPollingForLinks);
+        after(m_timings.afterLanguageSelectionMs, &QuibScraper::startPollingForLinks);
     });
 }
 

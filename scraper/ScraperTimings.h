@@ -6,7 +6,6 @@ struct ScraperTimings {
     int pageLoadTimeoutMs = 30000;
     int loadRetryDelayMs = 2000;
     int afterInjectionMs = 1000;
-    int versionExtractionDelayMs = 2500;
     int languageExtractionDelayMs = 500;
     int linkExtractionDelayMs = 1000;
     int resubmitDelayMs = 2000;
@@ -18,6 +17,4 @@ struct ScraperTimings {
     int reloadDelayMs = 1000;
     int reselectLanguageDelayMs = 3000;
     int pollAfterReselectionMs = 5000;
-    int versionSelectedTagDelayMs = 3500;
-    int languageSelectedTagDelayMs = 2000;
 };

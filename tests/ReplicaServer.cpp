@@ -69,6 +69,16 @@ int ReplicaServer::hits()
     return answer.startsWith(QLatin1String("HITS ")) ? answer.mid(5).toInt() : -1;
 }
 
+int ReplicaServer::count(const QString &name)
+{
+    const QStringList fields = command(QStringLiteral("counts")).split(QLatin1Char(' '));
+    for (const QString &field : fields) {
+        if (field.startsWith(name + QLatin1Char('=')))
+            return field.mid(name.size() + 1).toInt();
+    }
+    return -1;
+}
+
 bool ReplicaServer::reset()
 {
     const bool done = command(QStringLiteral("reset")) == QLatin1String("OK reset");

@@ -18,6 +18,9 @@ public:
     // Sends one command line and waits for its answer; returns the answer.
     QString command(const QString &line);
     int hits();
+    // One of the replica's counters: "links" (link requests) or "thirdparty"
+    // (fetches of the third-party script's fake links).
+    int count(const QString &name);
     // Clears every switch, counter and remembered request.
     bool reset();
     // Page requests seen so far, as "HIT <method> <path> <agent>" lines.

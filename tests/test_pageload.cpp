@@ -22,7 +22,6 @@ ScraperTimings shrunkTimings(int loadTimeoutMs = LoadTimeoutMs)
     timings.pageLoadTimeoutMs = loadTimeoutMs;
     timings.loadRetryDelayMs = 100;
     timings.afterInjectionMs = 100;
-    timings.versionExtractionDelayMs = 100;
     return timings;
 }
 

@@ -20,7 +20,6 @@ ScraperTimings shrunkTimings()
     t.pageLoadTimeoutMs = 8000;
     t.loadRetryDelayMs = 100;
     t.afterInjectionMs = 100;
-    t.versionExtractionDelayMs = 100;
     t.languageExtractionDelayMs = 100;
     t.linkExtractionDelayMs = 100;
     t.resubmitDelayMs = 100;
@@ -34,8 +33,6 @@ ScraperTimings shrunkTimings()
     t.reloadDelayMs = 100;
     t.reselectLanguageDelayMs = 200;
     t.pollAfterReselectionMs = 300;
-    t.versionSelectedTagDelayMs = 100;
-    t.languageSelectedTagDelayMs = 100;
     return t;
 }
 
@@ -57,10 +54,7 @@ class TestPageScenarios : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(serveReplica(m_replica));
-    }
+    void initTestCase() { QVERIFY(serveReplica(m_replica)); }
 
     void init()
     {
@@ -86,17 +80,43 @@ private Q_SLOTS:
         QVERIFY(editions.at(1).id != editions.at(0).id && editions.at(2).id != editions.at(1).id);
     }
 
-    void consoleOutputTagsAreHandled()
+    // A third-party script writes lines in the scraper's tag format and
+    // defines the scraper's page functions: none of it counts.
+    void pageScriptsCannotSteerTheScraper()
     {
-        QVERIFY(loadPage(QStringLiteral("win11")));
-        scraperView()->page()->runJavaScript(QStringLiteral(
-            R"js(console.log('QUIBQT_OUTPUT|VERSIONS|{"versions":[{"id":"77","name":"From the console"}]}');)js"));
-        QTRY_COMPARE_WITH_TIMEOUT(m_probe->versions->size(), 2, StepTimeoutMs);
-        QCOMPARE(m_probe->lastVersions().first().name, QStringLiteral("From the console"));
-        scraperView()->page()->runJavaScript(QStringLiteral("console.log('QUIBQT_OUTPUT||ignored');"));
-        scraperView()->page()->runJavaScript(QStringLiteral("console.log('QUIBQT_OUTPUT|VERSION_SELECTED|x');"));
-        QTRY_COMPARE_WITH_TIMEOUT(m_probe->languages->size() + m_probe->errors->size(), 1, StepTimeoutMs);
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Version selected, extracting languages...")));
+        send(QStringLiteral("thirdparty on"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QTest::qWait(1500);
+        QCOMPARE(m_probe->versions->size(), 1);
+        QCOMPARE(m_probe->languages->size(), 1);
+        QCOMPARE(m_probe->links->size(), 1);
+        QVERIFY(m_probe->errors->isEmpty());
+        QCOMPARE(m_probe->lastLanguages().size(), 38);
+        QVERIFY(m_probe->lastLinks().first().url.startsWith(m_replica.origin() + QLatin1String("/dbazure/")));
+        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Ignored a tagged console line from a page script:")));
+        QCOMPARE(m_replica.count(QStringLiteral("links")), 1);
+    }
+
+    // The first product's search is still polling when the user picks another.
+    void newProductSupersedesARunningSearch()
+    {
+        send(QStringLiteral("nolinks 1000"));
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_log->contains(QStringLiteral("QuibScraper: Poll result:")), StepTimeoutMs);
+        send(QStringLiteral("nolinks 0"));
+        QVERIFY(reachLanguages(QStringLiteral("win10"), 2));
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QTest::qWait(2000);
+        QCOMPARE(m_probe->links->size(), 1);
+        QVERIFY(m_probe->errors->isEmpty());
+        for (const DownloadOption &option : m_probe->lastLinks())
+            QVERIFY2(option.url.contains(QLatin1String("Win10_")), qPrintable(option.url));
+        QCOMPARE(m_replica.hits(), 2);
+        QCOMPARE(m_replica.count(QStringLiteral("links")), 2);
     }
 
     void emptyLanguageListIsReadThreeTimes()
@@ -279,42 +299,6 @@ private Q_SLOTS:
         QVERIFY(m_probe->errors->isEmpty());
     }
 
-    void unsubmittedFormWithoutFormElementIsPressedAgain()
-    {
-        send(QStringLiteral("globals quibQtWaitingForLanguageSubmit=true"));
-        send(QStringLiteral("unselect on"));
-        QVERIFY(reachLanguages(QStringLiteral("win11")));
-        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_log->contains(QStringLiteral(
-                                     "QuibScraper: No form found, Microsoft uses AJAX - stop waiting for submit")),
-                                 StepTimeoutMs);
-    }
-
-    void unsubmittedFormIsResubmittedThreeTimesThenReloaded()
-    {
-        send(QStringLiteral("globals quibQtWaitingForLanguageSubmit=true"));
-        send(QStringLiteral("unselect on"));
-        send(QStringLiteral("form on"));
-        QVERIFY(reachLanguages(QStringLiteral("win11")));
-        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
-        QTRY_COMPARE_WITH_TIMEOUT(m_probe->errors->size(), 1, 3 * StepTimeoutMs);
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Retrying language submit (attempt 2 of 3)...")));
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Max retry attempts (3) reached, reloading page...")));
-        QCOMPARE(m_probe->errorList(), QStringList{NoLinksAfterAttempts});
-    }
-
-    void languageMismatchSelectsTheLanguageAgain()
-    {
-        send(QStringLiteral("globals quibQtTargetLanguage=Deutsch"));
-        send(QStringLiteral("nolinks 1000"));
-        QVERIFY(reachLanguages(QStringLiteral("win11")));
-        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
-        QTRY_COMPARE_WITH_TIMEOUT(m_log->count(QStringLiteral(
-                                      "QuibScraper: Language mismatch detected, retrying language selection...")),
-                                  2, StepTimeoutMs);
-        QVERIFY(m_log->contains(QStringLiteral("QuibScraper: Retry language selection result:")));
-    }
-
     void hostileLanguageNamesSelectTheRightOption_data()
     {
         QTest::addColumn<QString>("name");
@@ -364,18 +348,19 @@ private:
         QVERIFY2(answer == QLatin1String("OK ") + command, qPrintable(answer));
     }
 
-    bool loadPage(const QString &productKey)
+    // `visit` counts the page visits of this test, the first being 1.
+    bool loadPage(const QString &productKey, int visit = 1)
     {
         m_probe->scraper->loadProductPage(productKey);
-        return QTest::qWaitFor([this] { return !m_probe->versions->isEmpty(); }, StepTimeoutMs);
+        return QTest::qWaitFor([this, visit] { return m_probe->versions->size() == visit; }, StepTimeoutMs);
     }
 
-    bool reachLanguages(const QString &productKey)
+    bool reachLanguages(const QString &productKey, int visit = 1)
     {
-        if (!loadPage(productKey))
+        if (!loadPage(productKey, visit))
             return false;
         m_probe->scraper->selectVersion(m_probe->lastVersions().first().id);
-        return QTest::qWaitFor([this] { return !m_probe->languages->isEmpty(); }, StepTimeoutMs);
+        return QTest::qWaitFor([this, visit] { return m_probe->languages->size() == visit; }, StepTimeoutMs);
     }
 
     ReplicaServer m_replica;

@@ -80,6 +80,38 @@ private Q_SLOTS:
                  origin + QStringLiteral("/en-us/software-download/windows11"));
     }
 
+    // Where the page may send the download, for Microsoft's site and for a mirror.
+    void trustedLinks_data()
+    {
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("trusted");
+        const QString microsoft = QStringLiteral("https://www.microsoft.com");
+        const QString mirror = QStringLiteral("http://127.0.0.1:8080");
+        QTest::newRow("Microsoft's file server")
+            << microsoft << "https://software.download.prss.microsoft.com/dbazure/a.iso?t=1" << true;
+        QTest::newRow("host and scheme in capitals") << microsoft << "HTTPS://Download.Microsoft.COM/a.iso" << true;
+        QTest::newRow("bare microsoft.com") << microsoft << "https://microsoft.com/a.iso" << true;
+        QTest::newRow("plain http") << microsoft << "http://software.download.prss.microsoft.com/a.iso" << false;
+        QTest::newRow("look-alike host") << microsoft << "https://evilmicrosoft.com/a.iso" << false;
+        QTest::newRow("microsoft.com as a subdomain")
+            << microsoft << "https://microsoft.com.evil.example/a.iso" << false;
+        QTest::newRow("microsoft.com as user info") << microsoft << "https://microsoft.com@evil.example/a.iso" << false;
+        QTest::newRow("local file") << microsoft << "file:///etc/passwd.iso" << false;
+        QTest::newRow("relative") << microsoft << "/dbazure/a.iso" << false;
+        QTest::newRow("mirror: its scheme, any host") << mirror << "http://10.0.0.1/a.iso" << true;
+        QTest::newRow("mirror: another scheme") << mirror << "https://127.0.0.1:8080/a.iso" << false;
+        QTest::newRow("mirror: ftp") << mirror << "ftp://127.0.0.1/a.iso" << false;
+    }
+    void trustedLinks()
+    {
+        QFETCH(QString, origin);
+        QFETCH(QString, link);
+        QFETCH(bool, trusted);
+        QVERIFY(setSiteOrigin(origin));
+        QCOMPARE(isTrustedDownloadLink(link), trusted);
+    }
+
     void pageLocaleTable()
     {
         QCOMPARE(pageLocales().size(), 96);

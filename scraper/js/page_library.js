@@ -1,11 +1,19 @@
-// The page functions the scraper calls after every load.
+// The page functions the scraper calls after every load. They live in the
+// scraper's own script world: the page's scripts cannot see or replace them.
+
+// A newer choice replaces a confirmation still waiting on the page's timer,
+// so one choice is never confirmed twice.
+function quibConfirmLater(list, confirm, delayMs) {
+  clearTimeout(list.quibQtPendingConfirm);
+  list.quibQtPendingConfirm = setTimeout(confirm, delayMs);
+}
 
 window.quibQtSelectVersion = function (versionId) {
   var list = document.getElementById('product-edition');
   if (!list) return 'not_found';
   list.value = versionId;
   list.dispatchEvent(new Event('change', { bubbles: true }));
-  setTimeout(function () {
+  quibConfirmLater(list, function () {
     var confirm = document.getElementById('submit-product-edition');
     if (confirm) {
       confirm.disabled = false;
@@ -43,6 +51,19 @@ function quibSubmitLanguage(list) {
   }
 }
 
+var quibLinkSelector = 'a.btn.btn-primary, a[class*="product-download"]';
+
+// The links of an earlier choice must not pass for those of the new one
+// while the page is still asking for them.
+function quibForgetOfferedLinks() {
+  var anchors = document.querySelectorAll(quibLinkSelector);
+  for (var i = 0; i < anchors.length; ++i) {
+    if ((anchors[i].href || '').indexOf('.iso') !== -1) anchors[i].remove();
+  }
+  var inputs = document.querySelectorAll('input.product-download-hidden');
+  for (var j = 0; j < inputs.length; ++j) inputs[j].remove();
+}
+
 window.quibQtSelectLanguage = function (langCode) {
   var list = document.getElementById('product-languages');
   if (!list) return 'ERROR:langSel_not_found';
@@ -57,12 +78,13 @@ window.quibQtSelectLanguage = function (langCode) {
       break;
     }
   }
+  quibForgetOfferedLinks();
   list.selectedIndex = chosen;
   var value = quibValue(options[chosen]);
   var label = quibText(options[chosen]);
   list.dispatchEvent(new Event('change', { bubbles: true }));
   list.dispatchEvent(new Event('input', { bubbles: true }));
-  setTimeout(function () { quibSubmitLanguage(list); }, 1500);
+  quibConfirmLater(list, function () { quibSubmitLanguage(list); }, 1500);
   return 'OK:selected=' + chosen + ',value=' + value + ',text=' + label;
 };
 
@@ -78,7 +100,7 @@ function quibDecodeEntities(text) {
 window.quibQtExtractLinks = function () {
   var answer = { links: [], url: window.location.href };
   var taken = {};
-  var anchors = document.querySelectorAll('a.btn.btn-primary, a[class*="product-download"]');
+  var anchors = document.querySelectorAll(quibLinkSelector);
   for (var i = 0; i < anchors.length; ++i) {
     var href = anchors[i].href || anchors[i].getAttribute('href') || '';
     if (href.indexOf('.iso') !== -1 && !taken[href]) {

@@ -11,9 +11,7 @@ var result = {
   blocked: false,
   hasIsoLinks: false,
   productName: '',
-  waitingForSubmit: window.quibQtWaitingForVersionSubmit || window.quibQtWaitingForLanguageSubmit || false,
   selectedLanguage: '',
-  languageMismatch: false,
   formFound: 'unknown',
   validating: false,
   validatingComplete: false,
@@ -54,10 +52,6 @@ function readSelectedLanguage() {
       }
     }
     if (!result.selectedLanguage) result.selectedLanguage = quibText(option);
-  }
-  if (!result.selectedLanguage && window.quibQtTargetLanguage) {
-    result.selectedLanguage = String(window.quibQtTargetLanguage);
-    console.log('QUIBQT_DEBUG: Using fallback targetLanguage: ' + result.selectedLanguage);
   }
 }
 
@@ -132,20 +126,6 @@ function readSubmitButton() {
   result.debugEvents = events.join(',');
 }
 
-function normalisedLanguage(text) {
-  return String(text).toLowerCase().replace(' ', '').replace('(', '').replace(')', '');
-}
-
-function readLanguageMismatch() {
-  if (!window.quibQtTargetLanguage || !result.selectedLanguage) return;
-  var target = normalisedLanguage(window.quibQtTargetLanguage);
-  var selected = normalisedLanguage(result.selectedLanguage);
-  if (target.indexOf(selected) === -1 && selected.indexOf(target) === -1) {
-    result.languageMismatch = true;
-    result.status = 'wrong_language';
-  }
-}
-
 readDialog();
 readDownloadError();
 readSelectedLanguage();
@@ -154,6 +134,4 @@ if (container) readContainer(container);
 else readSubstituteContainer();
 readForm();
 readSubmitButton();
-result.downloadReady = window.quibQtDownloadLinksReady || false;
-readLanguageMismatch();
 return JSON.stringify(result);

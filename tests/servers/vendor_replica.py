@@ -392,7 +392,7 @@ def page_json(value):
 
 # Switch values that shape a page when it is served.
 PageSettings = collections.namedtuple(
-    "PageSettings", "selfnav_ms container form editions page_globals unselect")
+    "PageSettings", "selfnav_ms container form editions page_globals unselect thirdparty")
 
 # Ids the links container can carry (`container`); "none" leaves it out.
 CONTAINER_IDS = ("download-links", "download", "download-section", "iso-download",
@@ -449,6 +449,38 @@ SELFNAV_SCRIPT = r"""
 })();
 </script>
 """
+
+# A stand-in for the third-party scripts of the real page that happens to
+# speak the scraper's language: every second it writes console lines in the
+# scraper's tag format (fake links, steps and errors), and it defines the
+# scraper's page functions with fake answers.  The fake links point at
+# THIRDPARTY_PREFIX, which counts every fetch.
+THIRDPARTY_PREFIX = "/thirdparty/"
+THIRDPARTY_SCRIPT = r"""
+<script id="thirdparty-script">
+(function () {
+  var fake = location.origin + "%(prefix)sWin11_25H2_English_x64.iso?t=fake";
+  var links = JSON.stringify({ links: [{ url: fake, text: "64-bit Download" }], url: location.href });
+  var versions = JSON.stringify({ versions: [{ id: "1", name: "Fake edition" }] });
+  var languages = JSON.stringify({ languages: [{ code: '{"id":"1","language":"Fake"}', name: "Fake" }] });
+  window.quibQtSelectVersion = function () { return "version_selected"; };
+  window.quibQtExtractLanguages = function () { return languages; };
+  window.quibQtSelectLanguage = function () { return "OK:selected=1,value=fake,text=Fake"; };
+  window.quibQtExtractLinks = function () { return links; };
+  function speak() {
+    console.log("QUIBQT_OUTPUT|LINKS|" + links);
+    console.log("QUIBQT_OUTPUT|VERSIONS|" + versions);
+    console.log("QUIBQT_OUTPUT|LANGUAGES|" + languages);
+    console.log("QUIBQT_OUTPUT|VERSION_SELECTED|fake");
+    console.log("QUIBQT_OUTPUT|LANGUAGE_SELECTED|fake");
+    console.log("QUIBQT_INITIALIZED");
+    console.log("QUIBQT_ERROR:fake failure");
+  }
+  speak();
+  setInterval(speak, 1000);
+})();
+</script>
+""" % {"prefix": THIRDPARTY_PREFIX}
 
 # Behaviour of the ISO pages: edition and language confirmation, the
 # background requests to the connector, the dialogs.  @CONFIG@ is replaced
@@ -874,6 +906,8 @@ def render_page(product, locale, settings, query):
     query is the request's parsed query string (list of pairs); it decides
     whether the self-navigation script is embedded."""
     extra = [render_globals_script(settings.page_globals)]
+    if settings.thirdparty == "on":
+        extra.append(THIRDPARTY_SCRIPT)
     if product.page == "windows10ISO":
         extra.append(OS_REDIRECT_SCRIPT)
     head = render_head(product.title, settings, query, extra)
@@ -1065,10 +1099,13 @@ class Switches:
         self.unselect = "off"
         self.hostile = "off"
         self.aftersubmit = "none"
+        self.thirdparty = "off"
         self.editions = 1
         self.page_globals = ()
         # state
         self.hits = 0
+        self.link_requests = 0
+        self.thirdparty_fetches = 0
         self.held = []
         self.sessions = collections.OrderedDict()  # session id -> SessionRecord
 
@@ -1088,6 +1125,10 @@ class Switches:
                 self.redirect_left -= 1
                 return "redirect", None
             return "serve", None
+
+    def count(self, counter):
+        with self.lock:
+            setattr(self, counter, getattr(self, counter) + 1)
 
     def take(self, counter):
         """Uses up one of a counter's requests; False when it is at zero."""
@@ -1111,7 +1152,7 @@ class Switches:
     def page_settings(self):
         with self.lock:
             return PageSettings(self.selfnav_ms, self.container, self.form, self.editions,
-                                self.page_globals, self.unselect)
+                                self.page_globals, self.unselect, self.thirdparty)
 
     def connector_settings(self):
         with self.lock:
@@ -1219,8 +1260,9 @@ class Controller:
         "form": ("form", ("on", "off")),
         "hostile": ("hostile", ("on", "off")),
         "unselect": ("unselect", ("on", "off")),
+        "thirdparty": ("thirdparty", ("on", "off")),
     }
-    BARE = ("release", "reset", "hits", "quit")
+    BARE = ("release", "reset", "hits", "counts", "quit")
 
     def __init__(self, switches):
         self.switches = switches
@@ -1323,6 +1365,10 @@ class Controller:
         elif verb == "hits":
             with sw.lock:
                 return "HITS %d" % sw.hits, False
+        elif verb == "counts":
+            with sw.lock:
+                return "COUNTS links=%d thirdparty=%d" % (sw.link_requests,
+                                                         sw.thirdparty_fetches), False
         return "OK " + printable(line), verb == "quit"
 
 
@@ -1361,6 +1407,10 @@ class ReplicaHandler(QuietHandler):
             if name in (LANGUAGES_ENDPOINT.lower(), LINKS_ENDPOINT.lower()):
                 self._connector(name, parts, send_body)
                 return
+        if parts.path.startswith(THIRDPARTY_PREFIX):
+            self.server.switches.count("thirdparty_fetches")
+            self._send(200, b"not an ISO\n", "application/octet-stream", send_body=send_body)
+            return
         if parts.path.startswith(ISO_PATH_PREFIX) \
                 and parts.path[len(ISO_PATH_PREFIX):] in ISO_NAMES:
             self._iso(parts.path[len(ISO_PATH_PREFIX):], parts, send_body)
@@ -1435,6 +1485,7 @@ class ReplicaHandler(QuietHandler):
             answer, control = self._language_list(params, settings)
             delay_ms = settings.languagedelay_ms
         else:
+            sw.count("link_requests")
             answer, control = self._download_links(params, settings)
             delay_ms = settings.linksdelay_ms
         if delay_ms and sw.stopping.wait(delay_ms / 1000.0):
