@@ -15,6 +15,9 @@ QString curlErrorMessage(CURLcode code)
         return QStringLiteral("Failed to send request. Network may be disconnected.");
     case CURLE_RECV_ERROR:
         return QStringLiteral("Failed to receive data. Network may be disconnected.");
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return QStringLiteral("The server sent the download on to an insecure or unsupported address, so it was "
+                              "stopped.");
     case CURLE_PEER_FAILED_VERIFICATION:
         return QStringLiteral("The server's certificate could not be verified, so the download was refused.");
     default:

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QHash>
-#include <QString>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <curl/curl.h>

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
@@ -30,7 +31,10 @@ qint64 nowMs()
 
 DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent)
-    , m_writer([this] { QMetaObject::invokeMethod(this, [this] { resumeTransfer(); }, Qt::QueuedConnection); })
+    , m_writer([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { resumeTransfer(); }, Qt::QueuedConnection);
+    })
 {
     m_speedTimer.setInterval(SpeedIntervalMs);
     connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::calculateSpeed);
@@ -51,7 +55,13 @@ QString DownloadManager::makeTempFilePath(const QString &url, const QString &sav
     const QByteArray digest = QCryptographicHash::hash(url.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
     const QFileInfo destination(savePath);
     return destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName() + QLatin1Char('_')
-           + QString::fromLatin1(digest) + QStringLiteral(".part");
+        + QString::fromLatin1(digest) + QStringLiteral(".part");
+}
+
+QStringList DownloadManager::allowedSchemes() const
+{
+    return m_plainHttpAllowed ? QStringList{QStringLiteral("https"), QStringLiteral("http")}
+                              : QStringList{QStringLiteral("https")};
 }
 
 void DownloadManager::startDownload(const QString &url, const QString &savePath)
@@ -59,6 +69,11 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     if (m_isDownloading)
         return;
     qDebug() << "DownloadManager: startDownload called with url:" << url;
+    if (!allowedSchemes().contains(QUrl(url).scheme())) {
+        Q_EMIT downloadError(QStringLiteral("Only %1 links can be downloaded, and this one is not: %2")
+                                 .arg(allowedSchemes().join(QLatin1String(" or ")), url));
+        return;
+    }
     m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
     m_currentSpeed = 0.0;
     m_isDownloading = true;
@@ -126,6 +141,10 @@ void DownloadManager::configure(CURL *easy)
     curl_easy_setopt(easy, CURLOPT_URL, m_url.toUtf8().constData());
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &DownloadManager::writeCallback);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    const QByteArray protocols = allowedSchemes().join(QLatin1Char(',')).toLatin1();
+    const bool secure = QUrl(m_url).scheme() == QLatin1String("https");
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, protocols.constData());
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : protocols.constData());
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
     curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
@@ -387,6 +406,9 @@ void DownloadManager::resetTransfer()
     m_isDownloading = false;
     closePartFile();
     releaseTransfer();
+    // An empty part holds nothing to resume.
+    if (!m_tempFilePath.isEmpty() && QFileInfo(m_tempFilePath).size() == 0)
+        QFile::remove(m_tempFilePath);
     m_bytesReceived = m_bytesTotal = m_tempBytes = m_resumeOffset = 0;
     m_currentSpeed = 0.0;
 }

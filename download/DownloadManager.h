@@ -10,7 +10,6 @@
 #include <QString>
 #include <QTimer>
 
-
 class DownloadManager final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +30,10 @@ public:
     void setStallLimitMs(qint64 milliseconds) { m_stallLimitMs = milliseconds; }
     // Resolves host names through this DNS-over-HTTPS server instead of the system's.
     void setDnsOverHttpsUrl(const QString &url) { m_dnsOverHttpsUrl = url; }
+    // Files come over https only, redirects included. A site that is itself
+    // plain http (a local mirror, a test site) may allow http as well; a
+    // transfer that starts on https still never continues on http.
+    void setPlainHttpAllowed(bool allowed) { m_plainHttpAllowed = allowed; }
 
 Q_SIGNALS:
     void progress(qint64 bytesReceived, qint64 bytesTotal);
@@ -44,6 +47,7 @@ private Q_SLOTS:
     void onTransferWorked();
 
 private:
+    QStringList allowedSchemes() const;
     bool openPartFile();
     bool beginTransfer();
     void configure(CURL *easy);
@@ -85,6 +89,7 @@ private:
     QString m_caBundlePath;
     QString m_dnsOverHttpsUrl;
     qint64 m_stallLimitMs = 15000;
+    bool m_plainHttpAllowed = false;
     // The answer being received: its status, its range, and what it is for.
     std::optional<ContentRange> m_contentRange;
     std::optional<AnswerUse> m_answerUse;

@@ -4,9 +4,9 @@
 
 std::optional<ContentRange> parseContentRange(const QByteArray &value)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*bytes\\s+(?:(\\d{1,18})-(\\d{1,18})|\\*)/(\\d{1,18}|\\*)\\s*$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pattern(QStringLiteral(
+                                                "^\\s*bytes\\s+(?:(\\d{1,18})-(\\d{1,18})|\\*)/(\\d{1,18}|\\*)\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
     const auto match = pattern.match(QString::fromLatin1(value));
     if (!match.hasMatch())
         return std::nullopt;

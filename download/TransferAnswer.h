@@ -19,10 +19,10 @@ std::optional<ContentRange> parseContentRange(const QByteArray &value);
 
 enum class AnswerUse {
     WriteFromStart, // the whole file; the part starts over if it held anything
-    Append,         // the rest of the file, right after the part's bytes
+    Append, // the rest of the file, right after the part's bytes
     AlreadyComplete,
-    StartOver,      // unusable for this part; ask again for the whole file
-    Refuse,         // an error answer: its body is not the file
+    StartOver, // unusable for this part; ask again for the whole file
+    Refuse, // an error answer: its body is not the file
 };
 
 // `resumeOffset` is the part's size when the request asked for the rest.

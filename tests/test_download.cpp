@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -41,6 +42,8 @@ struct EngineProbe {
         , errors(&engine, &DownloadManager::downloadError)
         , progress(&engine, &DownloadManager::progress)
     {
+        // The test servers speak plain http too.
+        engine.setPlainHttpAllowed(true);
     }
     bool waitForEnd(int timeoutMs = TransferTimeoutMs)
     {
@@ -77,6 +80,47 @@ private Q_SLOTS:
     }
     void cleanup() { m_probe.reset(); }
 
+    // Only the schemes the engine allows are fetched, redirects included.
+    void refusedAddresses_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("plainHttpAllowed");
+        QTest::addColumn<QString>("message");
+        const QString either = QStringLiteral("Only https or http links can be downloaded, and this one is not: ");
+        QTest::newRow("local file") << "file" << true << either;
+        QTest::newRow("ftp") << "ftp" << true << either;
+        QTest::newRow("plain http on an https-only engine")
+            << "http" << false << "Only https links can be downloaded, and this one is not: ";
+        QTest::newRow("https that redirects to http")
+            << "downgrade" << true
+            << "The server sent the download on to an insecure or unsupported address, so it was stopped.";
+    }
+    void refusedAddresses()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, plainHttpAllowed);
+        QFETCH(QString, message);
+        FaultServer tls;
+        QVERIFY(tls.start(m_nginx.serverCertificatePath(), m_nginx.serverKeyPath()));
+        const QString plain = m_faults.fileUrl(QStringLiteral("a.iso"), 1000);
+        const QMap<QString, QString> urls{
+            {QStringLiteral("file"), QUrl::fromLocalFile(m_root.filePath(QStringLiteral("Win11_test.iso"))).toString()},
+            {QStringLiteral("ftp"), QStringLiteral("ftp://127.0.0.1:1/Win11_test.iso")},
+            {QStringLiteral("http"), plain},
+            {QStringLiteral("downgrade"),
+             tls.origin() + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(plain))}};
+        const QString url = urls.value(kind);
+        const QString destination = m_out.filePath(kind + QStringLiteral(".iso"));
+        m_probe->engine.setPlainHttpAllowed(plainHttpAllowed);
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QVERIFY2(m_probe->error().startsWith(message), qPrintable(m_probe->error()));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+        QVERIFY(!m_faults.command(QStringLiteral("requests")).contains(QLatin1String("/file/a.iso")));
+    }
+
     void freshDownload_data()
     {
         QTest::addColumn<bool>("https");
@@ -96,7 +140,8 @@ private Q_SLOTS:
         QCOMPARE(m_probe->finished.size(), 1);
         QCOMPARE(m_probe->finished.first().at(0).toString(), destination);
         QCOMPARE(readAll(destination), m_served);
-        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(origin + QStringLiteral("/Win11_test.iso"), destination)));
+        QVERIFY(
+            !QFile::exists(DownloadManager::makeTempFilePath(origin + QStringLiteral("/Win11_test.iso"), destination)));
     }
 
     void unknownCertificateAuthorityIsRefused()
@@ -294,7 +339,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(destination + QStringLiteral("/inside")));
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Cannot move the download to ")), qPrintable(m_probe->error()));
+        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Cannot move the download to ")),
+                 qPrintable(m_probe->error()));
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(QFileInfo(destination + QStringLiteral("/inside")).isDir());
         QCOMPARE(readAll(DownloadManager::makeTempFilePath(url, destination)), m_served);
@@ -308,7 +354,8 @@ private Q_SLOTS:
         const QString destination = m_smallDisk.filePath(QStringLiteral("full.iso"));
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Not enough disk space for ")), qPrintable(m_probe->error()));
+        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Not enough disk space for ")),
+                 qPrintable(m_probe->error()));
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(QFileInfo(DownloadManager::makeTempFilePath(url, destination)).size() > 0);
         QVERIFY(!QFile::exists(destination));
@@ -316,10 +363,7 @@ private Q_SLOTS:
     }
 
 private:
-    QString fileUrl() const
-    {
-        return m_faults.fileUrl(QStringLiteral("test.iso"), BodySize);
-    }
+    QString fileUrl() const { return m_faults.fileUrl(QStringLiteral("test.iso"), BodySize); }
     void command(const QString &line)
     {
         const QString answer = m_faults.command(line);
@@ -327,10 +371,10 @@ private:
     }
     bool mountSmallDisk()
     {
-        return QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                           QStringLiteral("-o"), QStringLiteral("size=1m"),
-                                                           QStringLiteral("tmpfs"), m_smallDisk.path()})
-               == 0;
+        return QProcess::execute(QStringLiteral("mount"),
+                                 {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                  QStringLiteral("size=1m"), QStringLiteral("tmpfs"), m_smallDisk.path()})
+            == 0;
     }
 
     QTemporaryDir m_root;

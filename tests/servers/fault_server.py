@@ -318,6 +318,13 @@ class FaultHandler(QuietHandler):
         if path == "/loop":
             self._send_redirect(self.path, head)
             return
+        if path == "/goto":
+            targets = [v for k, v in parse_qsl(parts.query) if k == "to"]
+            if len(targets) != 1 or any(ord(c) < 0x21 for c in targets[0]):
+                self._send_small(400, "The goto URL needs ?to=URL once", head)
+                return
+            self._send_redirect(targets[0], head)
+            return
         chain = re.fullmatch(r"/chain/([0-9]{1,6})/([^/]+)", path, re.ASCII)
         if chain and int(chain.group(1)) > 0:
             target = "/chain/%d/%s" % (int(chain.group(1)) - 1, chain.group(2))
