@@ -4,9 +4,9 @@
 
 #include "DownloadServers.h"
 #include "ReplicaServer.h"
+#include "download/DownloadManager.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
-#include "download/DownloadManager.h"
 #include "scraper/QuibScraper.h"
 #include "ui/LanguageMatch.h"
 #include "ui/MainWindow.h"
@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
-#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +24,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -75,6 +75,12 @@ struct ModalCloser {
     {
         QTimer::singleShot(50, [this] { closeWhenShown(); });
     }
+    // Arms, then waits until a box with `expected` as its title was closed.
+    bool closes(const QString &expected, int timeoutMs = 20000)
+    {
+        arm();
+        return QTest::qWaitFor([this, &expected] { return title == expected; }, timeoutMs);
+    }
     void closeWhenShown()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -117,6 +123,22 @@ QString deadOrigin()
     const quint16 port = probe.serverPort();
     probe.close();
     return QStringLiteral("http://127.0.0.1:%1").arg(port);
+}
+
+// Walks the window through one edition and two languages as the scraper
+// hands them over, then offers `options` for the language it chose.
+void offerLinks(MainWindow &window, QList<DownloadOption> options)
+{
+    const QList<ProductVersion> editions{{QStringLiteral("1"), QStringLiteral("Windows 11"), true}};
+    QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, editions)));
+    QVERIFY(QMetaObject::invokeMethod(&window, "onLanguagesExtracted",
+                                      Q_ARG(QList<LanguageInfo>,
+                                            languageList({"English (United States)|English", "German|German"}))));
+    for (DownloadOption &option : options) {
+        option.versionId = editions.first().id;
+        option.language = QStringLiteral("English (United States)");
+    }
+    QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, options)));
 }
 
 } // namespace
@@ -255,12 +277,88 @@ private Q_SLOTS:
         answerSaveDialog(path);
         w.buttons.value(QStringLiteral("Download"))->click();
         ModalCloser closer;
-        closer.arm();
-        QTRY_COMPARE_WITH_TIMEOUT(closer.title, QStringLiteral("Download Complete"), 20000);
+        QVERIFY(closer.closes(QStringLiteral("Download Complete")));
         QCOMPARE(w.progress->value(), 100);
         QFile result(path);
         QVERIFY(result.open(QIODevice::ReadOnly));
         QVERIFY(result.readAll() == served);
+    }
+
+    // Each choice in turn ends in its own link, with the product's delays,
+    // while a third-party script of the page writes the product's tags and
+    // defines its page functions with fake answers.
+    void everyChoiceGetsItsOwnLink()
+    {
+        ReplicaServer replica;
+        QVERIFY(replica.start());
+        QVERIFY(setSiteOrigin(replica.origin()));
+        QCOMPARE(replica.command(QStringLiteral("thirdparty on")), QStringLiteral("OK thirdparty on"));
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        const QList<QPair<int, QString>> versions{{1, QStringLiteral("Win11_25H2_English_x64.iso")},
+                                                  {0, QStringLiteral("Win10_22H2_English_x64v1.iso")},
+                                                  {2, QStringLiteral("Win11_25H2_English_Arm64_v2.iso")},
+                                                  {1, QStringLiteral("Win11_25H2_English_x64.iso")}};
+        int choices = 0;
+        for (const auto &[index, file] : versions) {
+            w.version->setCurrentIndex(index);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+            QCOMPARE(QUrl(w.link->text()).fileName(), file);
+            QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
+            QCOMPARE(replica.count(QStringLiteral("links")), ++choices);
+        }
+        w.language->setCurrentIndex(w.language->findText(QStringLiteral("German")));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QCOMPARE(QUrl(w.link->text()).fileName(), QStringLiteral("Win11_25H2_German_x64.iso"));
+        QCOMPARE(replica.count(QStringLiteral("links")), ++choices);
+
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("Win11_German.iso"));
+        answerSaveDialog(path);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        ModalCloser closer;
+        QVERIFY(closer.closes(QStringLiteral("Download Complete")));
+        QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
+        QCOMPARE(replica.count(QStringLiteral("thirdparty")), 0);
+        QCOMPARE(replica.count(QStringLiteral("links")), choices);
+    }
+
+    // A choice made while a file downloads, and whatever the page still
+    // sends, leave the download, its boxes and its Cancel alone.
+    void downloadKeepsItsChoices()
+    {
+        FaultServer faults;
+        QVERIFY(faults.start());
+        QCOMPARE(faults.command(QStringLiteral("drip 500000")), QStringLiteral("OK drip 500000"));
+        MainWindow window;
+        window.show();
+        Widgets w(window);
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 1024 * 1024);
+        offerLinks(window, {{QString(), QString(), QStringLiteral("x64"), url}});
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("kept.iso"));
+        answerSaveDialog(path);
+        QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        download->click();
+        QCOMPARE(download->text(), QStringLiteral("Cancel"));
+
+        w.language->setCurrentIndex(1);
+        const QList<DownloadOption> late{{QStringLiteral("1"), QStringLiteral("English (United States)"),
+                                          QStringLiteral("x86"), QStringLiteral("https://h/late.iso")}};
+        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, late)));
+        QVERIFY(QMetaObject::invokeMethod(&window, "onScraperError", Q_ARG(QString, QStringLiteral("late"))));
+        QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
+        QCOMPARE(w.link->text(), url);
+        for (QComboBox *box : {w.version, w.edition, w.language, w.architecture})
+            QVERIFY(!box->isEnabled());
+        QVERIFY(download->isEnabled());
+        QCOMPARE(download->text(), QStringLiteral("Cancel"));
+        QVERIFY(!window.findChild<QDialog *>()->isVisible());
+
+        ModalCloser closer;
+        QVERIFY(closer.closes(QStringLiteral("Download Complete")));
+        QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
     }
 
     void pageRefusalReleasesTheWindowWithoutABox()
@@ -295,10 +393,7 @@ private Q_SLOTS:
             MainWindow window;
             window.show();
             Widgets w(window);
-            const QList<DownloadOption> options{
-                {QStringLiteral("1"), QStringLiteral("English"), QStringLiteral("x64"), url}};
-            QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted",
-                                              Q_ARG(QList<DownloadOption>, options)));
+            offerLinks(window, {{QString(), QString(), QStringLiteral("x64"), url}});
             answerSaveDialog(path);
             w.buttons.value(QStringLiteral("Download"))->click();
             QTRY_VERIFY(w.progress->value() > 0);
@@ -354,14 +449,19 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         Widgets w(window);
-        const QList<DownloadOption> options{
-            {QStringLiteral("1"), QStringLiteral("English"), QStringLiteral("arm64"), QStringLiteral("https://h/a.iso")}};
-        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, options)));
+        offerLinks(window, {{QString(), QString(), QStringLiteral("arm64"), QStringLiteral("https://h/a.iso")}});
         QCOMPARE(w.architecture->currentText(), QStringLiteral("arm64"));
         QCOMPARE(w.link->text(), QStringLiteral("https://h/a.iso"));
         QVERIFY(w.buttons.value(QStringLiteral("Copy Link"))->isEnabled());
         QVERIFY(w.buttons.value(QStringLiteral("Download"))->isEnabled());
         QVERIFY(w.architecture->isEnabled());
+
+        // Links for a language no longer on screen are dropped.
+        const QList<DownloadOption> stale{
+            {QStringLiteral("1"), QStringLiteral("German"), QStringLiteral("x64"), QStringLiteral("https://h/de.iso")}};
+        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, stale)));
+        QCOMPARE(w.architecture->count(), 1);
+        QCOMPARE(w.link->text(), QStringLiteral("https://h/a.iso"));
     }
 
     void emptyLinkListWarns()
@@ -389,8 +489,7 @@ private Q_SLOTS:
         QTemporaryDir target;
         const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
         // As the scraper would hand it over: one option, pointing at the fault server.
-        const QList<DownloadOption> options{{QStringLiteral("1"), QStringLiteral("English"), QStringLiteral("x64"), url}};
-        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, options)));
+        offerLinks(window, {{QString(), QString(), QStringLiteral("x64"), url}});
         QCOMPARE(w.link->text(), url);
 
         QCOMPARE(faults.command(QStringLiteral("status 404")), QStringLiteral("OK status 404"));
@@ -460,8 +559,7 @@ private Q_SLOTS:
         QCOMPARE(download->text(), QStringLiteral("Cancel"));
         QVERIFY(!w.version->isEnabled());
         ModalCloser closer;
-        closer.arm();
-        QTRY_COMPARE_WITH_TIMEOUT(closer.title, QStringLiteral("Download Complete"), 20000);
+        QVERIFY(closer.closes(QStringLiteral("Download Complete")));
         QCOMPARE(closer.text, QStringLiteral("The file has been downloaded successfully:\n%1").arg(path));
         QCOMPARE(download->text(), QStringLiteral("Download"));
         QCOMPARE(w.progress->value(), 100);

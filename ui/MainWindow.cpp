@@ -4,9 +4,9 @@
 #include "DarkTitleBar.h"
 #include "LanguageMatch.h"
 #include "SizeFormat.h"
-#include "download/SpeedMeter.h"
 #include "app/AppIdentity.h"
 #include "download/DownloadManager.h"
+#include "download/SpeedMeter.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -28,8 +27,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QUrl>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -218,12 +219,41 @@ void MainWindow::setControlsEnabled(bool enabled)
         return;
     }
     hideWaitDialog();
+    // A running download keeps the choices it came from, and its Cancel.
+    if (m_isDownloading)
+        return;
     m_versionCombo->setEnabled(true);
     m_editionCombo->setEnabled(m_editionCombo->count() > 0);
     m_languageCombo->setEnabled(m_languageCombo->count() > 0);
     m_architectureCombo->setEnabled(m_architectureCombo->count() > 0);
+    m_downloadButton->setEnabled(m_architectureCombo->count() > 0);
+}
+
+// While a file downloads, the boxes show the choice it was started from: a
+// change made anyway is put back and asks nothing of the page.
+bool MainWindow::keepDownloadChoice(QComboBox *box, int index)
+{
     if (!m_isDownloading)
-        m_downloadButton->setEnabled(m_architectureCombo->count() > 0);
+        return false;
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(index);
+    return true;
+}
+
+// Whatever the page sends while a file downloads leaves the window as it is.
+bool MainWindow::ignoredWhileDownloading(const char *what) const
+{
+    if (m_isDownloading)
+        qDebug() << "MainWindow: Ignored while downloading:" << what;
+    return m_isDownloading;
+}
+
+// Links count only for the edition and language on screen.
+bool MainWindow::belongsToChoices(const QList<DownloadOption> &options) const
+{
+    return std::all_of(options.cbegin(), options.cend(), [this](const DownloadOption &option) {
+        return option.versionId == m_selectedEditionId && option.language == m_selectedLanguageName;
+    });
 }
 
 QuibScraper *MainWindow::ensureScraper()
@@ -286,7 +316,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::onWindowsVersionChanged(int index)
 {
-    if (index < 0)
+    if (index < 0 || keepDownloadChoice(m_versionCombo, m_versionCombo->findData(m_selectedProductKey)))
         return;
     m_selectedProductKey = m_versionCombo->currentData(Qt::UserRole).toString();
     m_selectedEditionId.clear();
@@ -301,7 +331,6 @@ void MainWindow::onWindowsVersionChanged(int index)
 // The architecture, link and progress belong to the choices above them.
 void MainWindow::forgetDownloadChoice()
 {
-    m_selectedArchitecture.clear();
     m_selectedDownloadUrl.clear();
     m_architectureCombo->clear();
     m_linkEdit->clear();
@@ -333,6 +362,8 @@ void MainWindow::onScraperStateChanged(ScraperState state)
 
 void MainWindow::onScraperError(QString error)
 {
+    if (ignoredWhileDownloading("page error"))
+        return;
     hideWaitDialog();
     qDebug() << "MainWindow::onScraperError:" << error;
     updateStatus(QStringLiteral("Error: %1").arg(error));
@@ -342,16 +373,6 @@ void MainWindow::onScraperError(QString error)
 void MainWindow::onAboutClicked()
 {
     showAboutBox(this);
-}
-
-void MainWindow::onHyperLinkClicked()
-{
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(AdvertUrl), QUrl::TolerantMode));
-}
-
-void MainWindow::onCancelClicked()
-{
-    // Cancelling goes through the Download button, which reads "Cancel" then.
 }
 
 void MainWindow::updateStatus(QString status)
@@ -364,6 +385,8 @@ void MainWindow::updateStatus(QString status)
 
 void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
 {
+    if (ignoredWhileDownloading("editions"))
+        return;
     hideWaitDialog();
     m_editions = versions;
     m_isFilling = true;
@@ -388,6 +411,11 @@ void MainWindow::onEditionChanged(int index)
 {
     if (m_isFilling || index < 0 || index >= m_editions.size())
         return;
+    const auto running = std::find_if(m_editions.cbegin(), m_editions.cend(), [this](const ProductVersion &edition) {
+        return edition.id == m_selectedEditionId;
+    });
+    if (keepDownloadChoice(m_editionCombo, int(running - m_editions.cbegin())))
+        return;
     m_selectedEditionId = m_editions.at(index).id;
     m_selectedLanguageName.clear();
     m_languageCombo->clear();
@@ -397,6 +425,8 @@ void MainWindow::onEditionChanged(int index)
 
 void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
 {
+    if (ignoredWhileDownloading("languages"))
+        return;
     m_languageNames.clear();
     for (const LanguageInfo &language : qAsConst(languages))
         m_languageNames << language.name;
@@ -425,7 +455,8 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
 
 void MainWindow::onLanguageChanged(int index)
 {
-    if (m_isFilling || index < 0 || index >= m_languageNames.size())
+    if (m_isFilling || index < 0 || index >= m_languageNames.size()
+        || keepDownloadChoice(m_languageCombo, m_languageNames.indexOf(m_selectedLanguageName)))
         return;
     m_selectedLanguageName = m_languageNames.at(index);
     forgetDownloadChoice();
@@ -444,6 +475,12 @@ void MainWindow::requestLanguage(const QString &logLine)
 
 void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
 {
+    if (ignoredWhileDownloading("links"))
+        return;
+    if (!belongsToChoices(options)) {
+        qDebug() << "MainWindow: Dropped links for a choice no longer on screen";
+        return;
+    }
     hideWaitDialog();
     m_downloadOptions = options;
     // No filling guard: the first item added selects the first option at once.
@@ -462,9 +499,13 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
 
 void MainWindow::onArchitectureChanged(int index)
 {
+    const auto running =
+        std::find_if(m_downloadOptions.cbegin(), m_downloadOptions.cend(),
+                     [this](const DownloadOption &option) { return option.url == m_selectedDownloadUrl; });
+    if (keepDownloadChoice(m_architectureCombo, int(running - m_downloadOptions.cbegin())))
+        return;
     const bool chosen = index >= 0 && index < m_downloadOptions.size();
     m_selectedDownloadUrl = chosen ? m_downloadOptions.at(index).url : QString();
-    m_selectedArchitecture = chosen ? m_downloadOptions.at(index).architecture : QString();
     m_linkEdit->setText(m_selectedDownloadUrl);
     m_linkEdit->setCursorPosition(0);
     m_copyLinkButton->setEnabled(chosen);
@@ -506,6 +547,7 @@ void MainWindow::onDownloadClicked()
     m_progressBar->setValue(0);
     qDebug() << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
     updateStatus(QStringLiteral("Starting download..."));
+    m_downloadManager->setPlainHttpAllowed(siteScheme() == QLatin1String("http"));
     m_downloadManager->startDownload(m_selectedDownloadUrl, path);
 }
 

@@ -36,9 +36,7 @@ private Q_SLOTS:
     void onArchitectureChanged(int index);
     void onCopyLinkClicked();
     void onDownloadClicked();
-    void onCancelClicked();
     void onAboutClicked();
-    void onHyperLinkClicked();
     void onScraperStateChanged(ScraperState state);
     void onEditionsExtracted(QList<ProductVersion> versions);
     void onLanguagesExtracted(QList<LanguageInfo> languages);
@@ -66,6 +64,9 @@ private:
     void endDownload(int progress);
     void showResultBox(const QString &title, QMessageBox::Icon icon, const QString &text);
     void askScraper(const std::function<void(QuibScraper *)> &request);
+    bool keepDownloadChoice(QComboBox *box, int index);
+    bool ignoredWhileDownloading(const char *what) const;
+    bool belongsToChoices(const QList<DownloadOption> &options) const;
 
     QWidget *m_centralWidget = nullptr;
     QLabel *m_headerLabel = nullptr;
@@ -88,7 +89,6 @@ private:
     QString m_selectedProductKey;
     QString m_selectedEditionId;
     QString m_selectedLanguageName;
-    QString m_selectedArchitecture;
     QString m_selectedDownloadUrl;
     QList<ProductVersion> m_editions;
     QStringList m_languageNames;
