@@ -1,8 +1,8 @@
 #include "AppVersion.h"
 
-#include "AppIdentity.h"
 #include "FilePublic.h"
 #include "LogAccess.h"
+#include "common/AppIdentity.h"
 #include "platform/Platform.h"
 
 #include <climits>
@@ -21,7 +21,7 @@ std::int32_t clampToInt32(long value)
 }
 
 // "<directory>/Travonix.ini", beside the executable.
-std::wstring settingsFilePath(const wchar_t *directory)
+std::wstring settingsFilePath(const std::wstring &directory)
 {
     const std::string name = AppIdentity::Name;
     return directory + std::wstring(1, platform::pathSeparator()) + std::wstring(name.begin(), name.end()) + L".ini";
@@ -50,7 +50,7 @@ int scanDottedVersion(const wchar_t *text, AppVersionNumbers &numbers)
 
 nRet ReadAppVersion(AppVersionNumbers &numbers)
 {
-    wchar_t moduleDirectory[PathCapacity] = {};
+    std::wstring moduleDirectory;
     nRet result = GetModuleDirectory(moduleDirectory);
     if (!nRetSucceeded(result)) {
         // One line for the failed call, one for this function's own return.

@@ -1,15 +1,7 @@
 #pragma once
 
-#include "NRet.h"
-
-#include <cstdint>
-
-struct AppVersionNumbers {
-    std::int32_t major = 0;
-    std::int32_t minor = 0;
-    std::int32_t build = 0;
-    std::int32_t revision = 0;
-};
+#include "common/AppVersionNumbers.h"
+#include "common/NRet.h"
 
 // Reads section Settings, key Version of Travonix.ini beside the executable
 // ("1.0.0.0" when the file or the key is missing) into `numbers`. Numbers

@@ -3,18 +3,28 @@
 #include "LogAccess.h"
 #include "platform/Platform.h"
 
-#include <cwchar>
+#include <algorithm>
+#include <vector>
 
 static const char kLogSource[] = "FilePublic";
 
-nRet GetModuleDirectory(wchar_t *buffer)
+namespace {
+
+// Long paths fit; the system says so by filling the buffer only partly.
+constexpr std::size_t PathCapacity = 32768;
+
+} // namespace
+
+nRet GetModuleDirectory(std::wstring &directory)
 {
-    if (platform::moduleFileName(buffer, PathCapacity) == 0) {
+    std::vector<wchar_t> buffer(PathCapacity);
+    const std::size_t length = platform::moduleFileName(buffer.data(), buffer.size());
+    if (length == 0) {
         const nRet result = NRET_FAILURE(NRetSystemCallFailed, platform::lastError());
         LOG_NRET_LINE(kLogSource, result);
         return result;
     }
-    if (wchar_t *lastSeparator = std::wcsrchr(buffer, platform::pathSeparator()))
-        *lastSeparator = L'\0';
+    directory.assign(buffer.data(), length);
+    directory.erase(std::min(directory.rfind(platform::pathSeparator()), directory.size()));
     return NRetSuccess;
 }

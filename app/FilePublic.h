@@ -1,11 +1,8 @@
 #pragma once
 
-#include "NRet.h"
+#include "common/NRet.h"
 
-#include <cstddef>
+#include <string>
 
-constexpr std::size_t PathCapacity = 260;
-
-// Fills `buffer` (PathCapacity characters) with the directory of the running
-// executable, without a trailing separator.
-nRet GetModuleDirectory(wchar_t *buffer);
+// The directory of the running executable, without a trailing separator.
+nRet GetModuleDirectory(std::wstring &directory);

@@ -1,7 +1,7 @@
 // Process-wide lock classes.
 #pragma once
 
-#include "platform/Platform.h"
+#include <mutex>
 
 class none_copyable {
 public:
@@ -11,14 +11,14 @@ public:
     none_copyable &operator=(const none_copyable &) = delete;
 };
 
-// Owns one critical section for its whole life.
+// One recursive lock for its whole life, as a critical section is.
 class CCriticalLocker {
 public:
-    void lock() { m_section.enter(); }
-    void unlock() { m_section.leave(); }
+    void lock() { m_mutex.lock(); }
+    void unlock() { m_mutex.unlock(); }
 
 private:
-    platform::CriticalSection m_section;
+    std::recursive_mutex m_mutex;
 };
 
 // Holds a lock for the lifetime of a scope.

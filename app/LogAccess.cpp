@@ -1,7 +1,8 @@
 #include "LogAccess.h"
 
-#include "ILog.h"
 #include "Lockers.h"
+#include "logkit/ILog.h"
+#include "platform/Platform.h"
 
 #include <atomic>
 #include <cstdarg>

@@ -1,7 +1,7 @@
 // Access to the optional log library, loaded once per process at run time.
 #pragma once
 
-#include "NRet.h"
+#include "common/NRet.h"
 
 class ILog;
 

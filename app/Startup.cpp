@@ -1,13 +1,19 @@
 #include "Startup.h"
 
-#include "AppIdentity.h"
+#include "AppLog.h"
+#include "AppVersion.h"
 #include "CommandLine.h"
 #include "FilePublic.h"
-#include "ILog.h"
 #include "LogAccess.h"
 #include "Theme.h"
+#include "common/AppIdentity.h"
+#include "download/DownloadManager.h"
+#include "logkit/ILog.h"
 #include "platform/InstanceGuard.h"
 #include "platform/SystemServices.h"
+#include "scraper/QuibScraper.h"
+#include "scraper/UserAgents.h"
+#include "scraper/WebEngineEnvironment.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -48,7 +54,7 @@ int runFirstInstance(QApplication &app, InstanceGuard &guard)
     applyUserTheme();
     int exitCode = 0;
     {
-        MainWindow window;
+        MainWindow window(productParts());
         window.show();
         exitCode = app.exec();
     }
@@ -68,11 +74,27 @@ void closeLog()
 
 } // namespace
 
-void setWebEngineEnvironment()
+MainWindowParts productParts()
 {
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-software-rasterizer --no-sandbox");
-    qputenv("QT_OPENGL", "software");
+    auto *engine = new DownloadManager;
+    EngineSettings settings;
+    settings.userAgent = desktopUserAgent();
+    engine->setSettings(settings);
+    return {engine, [](QObject *parent) { return new QuibScraper(parent); },
+            [] {
+                AppVersionNumbers numbers;
+                ReadAppVersion(numbers);
+                return numbers;
+            }};
+}
+
+void setProcessEnvironment()
+{
+    // Debug lines are off; TRAVONIX_DEBUG=1 turns Travonix's own back on for
+    // a user who reports a problem.
+    const bool debug = qEnvironmentVariable("TRAVONIX_DEBUG") == QLatin1String("1");
+    qputenv("QT_LOGGING_RULES", debug ? "*.debug=false;travonix.*.debug=true" : "*.debug=false");
+    setWebEngineEnvironment();
 }
 
 void applyIdentity()
@@ -90,14 +112,13 @@ void applyIdentity()
 
 nRet activateRunningInstance()
 {
-    wchar_t title[PathCapacity] = {};
-    const int copied = QCoreApplication::applicationName().left(PathCapacity - 1).toWCharArray(title);
-    if (copied <= 0) {
+    const std::wstring title = QCoreApplication::applicationName().toStdWString();
+    if (title.empty()) {
         const nRet result = NRET_FAILURE(NRetBadConversion, platform::lastError());
         LOG_NRET_LINE(kLogSource, result);
         return result;
     }
-    if (!platform::activateWindowByTitle(title)) {
+    if (!platform::activateWindowByTitle(title.c_str())) {
         const nRet result = NRET_FAILURE(NRetWindowNotFound, platform::lastError());
         LOG_NRET_LINE(kLogSource, result);
         return result;
@@ -123,7 +144,7 @@ int runTravonix(int &argc, char **argv)
 {
     if (!passesOsGate())
         return 1;
-    setWebEngineEnvironment();
+    setProcessEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     wchar_t logFileName[ILog::FileNameCapacity] = {};
@@ -132,7 +153,7 @@ int runTravonix(int &argc, char **argv)
     applyIdentity();
     const QString originProblem = applyOriginSetting(QCoreApplication::arguments());
     if (!originProblem.isEmpty())
-        qWarning("%s", qPrintable(originProblem));
+        qCWarning(lcApp).noquote() << originProblem;
 
     openLog(GetLog(), logFileName);
     LOG_START_LINE(kLogSource);

@@ -2,12 +2,16 @@
 // the single-instance check, the log, the look, and the main window.
 #pragma once
 
-#include "NRet.h"
+#include "common/NRet.h"
 
 class ILog;
+struct MainWindowParts;
+
+// The engine, scraper and version reader the product's window works with.
+MainWindowParts productParts();
 
 // Sets the variables that Qt and the web engine read when they start.
-void setWebEngineEnvironment();
+void setProcessEnvironment();
 
 // Name, version, organisation and icon of the application.
 void applyIdentity();

@@ -19,9 +19,8 @@ class EventLoopProbe {
 public:
     EventLoopProbe()
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_delaysMs.push_back(std::max<qint64>(0, m_clock.restart() - ProbeIntervalMs));
-        });
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [this] { m_delaysMs.push_back(std::max<qint64>(0, m_clock.restart() - ProbeIntervalMs)); });
         m_clock.start();
         m_timer.start(ProbeIntervalMs);
     }
@@ -49,8 +48,10 @@ int main(int argc, char **argv)
         return 2;
     }
     DownloadManager engine;
+    EngineSettings settings;
     if (argc > 3)
-        engine.setCaBundlePath(QString::fromLocal8Bit(argv[3]));
+        settings.caBundlePath = QString::fromLocal8Bit(argv[3]);
+    engine.setSettings(settings);
     EventLoopProbe probe;
     QElapsedTimer clock;
     int exitCode = 1;

@@ -1,10 +1,8 @@
 #include "DownloadManager.h"
 
 #include "CurlMessages.h"
+#include "DownloadLog.h"
 #include "SpeedMeter.h"
-
-#include "platform/Platform.h"
-#include "scraper/UserAgents.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -16,6 +14,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -60,15 +60,15 @@ QString DownloadManager::makeTempFilePath(const QString &url, const QString &sav
 
 QStringList DownloadManager::allowedSchemes() const
 {
-    return m_plainHttpAllowed ? QStringList{QStringLiteral("https"), QStringLiteral("http")}
-                              : QStringList{QStringLiteral("https")};
+    return m_settings.plainHttpAllowed ? QStringList{QStringLiteral("https"), QStringLiteral("http")}
+                                       : QStringList{QStringLiteral("https")};
 }
 
 void DownloadManager::startDownload(const QString &url, const QString &savePath)
 {
     if (m_isDownloading)
         return;
-    qDebug() << "DownloadManager: startDownload called with url:" << url;
+    qCDebug(lcDownload) << "DownloadManager: startDownload called with url:" << url;
     if (!allowedSchemes().contains(QUrl(url).scheme())) {
         Q_EMIT downloadError(QStringLiteral("Only %1 links can be downloaded, and this one is not: %2")
                                  .arg(allowedSchemes().join(QLatin1String(" or ")), url));
@@ -98,7 +98,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
         resetTransfer();
         return;
     }
-    qDebug() << "DownloadManager: Starting timers, isDownloading:" << m_isDownloading;
+    qCDebug(lcDownload) << "DownloadManager: Starting timers, isDownloading:" << m_isDownloading;
     m_speedTimer.start();
     Q_EMIT statusChanged(QStringLiteral("Downloading..."));
 }
@@ -150,17 +150,18 @@ void DownloadManager::configure(CURL *easy)
     curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &DownloadManager::progressCallback);
     curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, desktopUserAgent().toUtf8().constData());
+    if (!m_settings.userAgent.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_USERAGENT, m_settings.userAgent.toUtf8().constData());
     // The file is fetched only from a server that proves who it is.
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!m_caBundlePath.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_caBundlePath).constData());
+    if (!m_settings.caBundlePath.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_settings.caBundlePath).constData());
 #ifdef Q_OS_WIN
     curl_easy_setopt(easy, CURLOPT_SSL_OPTIONS, long(CURLSSLOPT_NATIVE_CA));
 #endif
-    if (!m_dnsOverHttpsUrl.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_DOH_URL, m_dnsOverHttpsUrl.toUtf8().constData());
+    if (!m_settings.dnsOverHttpsUrl.isEmpty())
+        curl_easy_setopt(easy, CURLOPT_DOH_URL, m_settings.dnsOverHttpsUrl.toUtf8().constData());
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);
@@ -250,10 +251,10 @@ void DownloadManager::onTransferWorked()
     if (!m_isDownloading || m_cancelled)
         return;
     if (const std::optional<CURLcode> done = m_driver.takeFinished()) {
-        qDebug() << "DownloadManager: transfer done, calling finishDownload with res:" << *done;
+        qCDebug(lcDownload) << "DownloadManager: transfer done, calling finishDownload with res:" << *done;
         finishDownload(*done, QString());
     } else if (m_bytesTotal > 0 && m_bytesReceived >= m_bytesTotal) {
-        qDebug() << "DownloadManager: bytes reached total, forcing completion";
+        qCDebug(lcDownload) << "DownloadManager: bytes reached total, forcing completion";
         finishDownload(CURLE_OK, QString());
     }
 }
@@ -272,10 +273,10 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
     // Without any answer there is nothing to judge; the transfer's code tells why.
     const AnswerUse use = status != 0 ? answerUse() : AnswerUse::Refuse;
     releaseTransfer();
-    qDebug() << "DownloadManager: finishDownload, errorMessage:" << errorMessage << "curlResult:" << curlResult
-             << "cancelled:" << m_cancelled;
+    qCDebug(lcDownload) << "DownloadManager: finishDownload, errorMessage:" << errorMessage
+                        << "curlResult:" << curlResult << "cancelled:" << m_cancelled;
     if (!errorMessage.isEmpty()) {
-        qDebug() << "DownloadManager: emitting downloadError:" << errorMessage;
+        qCDebug(lcDownload) << "DownloadManager: emitting downloadError:" << errorMessage;
         Q_EMIT downloadError(errorMessage);
     } else if (m_cancelled) {
         QFile::remove(m_tempFilePath);
@@ -312,9 +313,13 @@ void DownloadManager::completeDownload()
         Q_EMIT downloadError(QStringLiteral("The downloaded data is gone: %1").arg(m_tempFilePath));
         return;
     }
-    if (!platform::replaceFile(m_tempFilePath.toStdWString().c_str(), m_savePath.toStdWString().c_str())) {
+    // A rename replaces an existing file in one step on every system
+    // (MoveFileExW with MOVEFILE_REPLACE_EXISTING on Windows).
+    std::error_code failure;
+    std::filesystem::rename(m_tempFilePath.toStdWString(), m_savePath.toStdWString(), failure);
+    if (failure) {
         Q_EMIT downloadError(QStringLiteral("Cannot move the download to %1: %2")
-                                 .arg(m_savePath, QString::fromLocal8Bit(std::strerror(int(platform::lastError())))));
+                                 .arg(m_savePath, QString::fromLocal8Bit(failure.message().c_str())));
         return;
     }
     Q_EMIT finished(m_savePath);
@@ -365,9 +370,9 @@ void DownloadManager::calculateSpeed()
         return;
     const qint64 now = nowMs();
     qint64 elapsed = now - m_lastSpeedTime;
-    qDebug() << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
-    if (stallDetected(elapsed, m_tempBytes, m_stallLimitMs)) {
-        qDebug() << "DownloadManager: 15 seconds no progress, cancelling";
+    qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
+    if (stallDetected(elapsed, m_tempBytes, m_settings.stallLimitMs)) {
+        qCDebug(lcDownload) << "DownloadManager: 15 seconds no progress, cancelling";
         m_cancelled = true;
         finishDownload(CURLE_OPERATION_TIMEDOUT, QStringLiteral("Network disconnected or timeout"));
         return;

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "CurlMultiDriver.h"
+#include "EngineSettings.h"
 #include "PartFileWriter.h"
 #include "TransferAnswer.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 class DownloadManager final : public QObject {
@@ -25,15 +27,8 @@ public:
     // The ".part" file that a transfer of `url` to `savePath` uses.
     static QString makeTempFilePath(const QString &url, const QString &savePath);
 
-    // Test seams; verification itself is never switched off.
-    void setCaBundlePath(const QString &path) { m_caBundlePath = path; }
-    void setStallLimitMs(qint64 milliseconds) { m_stallLimitMs = milliseconds; }
-    // Resolves host names through this DNS-over-HTTPS server instead of the system's.
-    void setDnsOverHttpsUrl(const QString &url) { m_dnsOverHttpsUrl = url; }
-    // Files come over https only, redirects included. A site that is itself
-    // plain http (a local mirror, a test site) may allow http as well; a
-    // transfer that starts on https still never continues on http.
-    void setPlainHttpAllowed(bool allowed) { m_plainHttpAllowed = allowed; }
+    void setSettings(const EngineSettings &settings) { m_settings = settings; }
+    const EngineSettings &settings() const { return m_settings; }
 
 Q_SIGNALS:
     void progress(qint64 bytesReceived, qint64 bytesTotal);
@@ -86,10 +81,7 @@ private:
     QString m_tempFilePath;
     PartFileWriter m_writer;
     bool m_paused = false;
-    QString m_caBundlePath;
-    QString m_dnsOverHttpsUrl;
-    qint64 m_stallLimitMs = 15000;
-    bool m_plainHttpAllowed = false;
+    EngineSettings m_settings;
     // The answer being received: its status, its range, and what it is for.
     std::optional<ContentRange> m_contentRange;
     std::optional<AnswerUse> m_answerUse;

@@ -5,7 +5,7 @@
 // %s takes a wide string and %S a narrow one, on every platform.
 #pragma once
 
-#include "app/NRet.h"
+#include "common/NRet.h"
 
 #include <cstdarg>
 #include <cstddef>

@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -53,11 +52,6 @@ wchar_t pathSeparator();
 std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const wchar_t *fallback, wchar_t *buffer,
                               std::size_t capacity, const wchar_t *path);
 
-// Moves `from` to `to` in one step, replacing a file already at `to`: the
-// old file stays whole until the new one takes its place. False (with the
-// reason in lastError()) leaves both files as they were.
-bool replaceFile(const wchar_t *from, const wchar_t *to);
-
 // The operating system's last error code (GetLastError or errno).
 std::uint32_t lastError();
 
@@ -80,21 +74,5 @@ void quitEventLoopOnTerminationRequest();
 
 // Asks the window manager for a dark title bar on this native window.
 void useDarkTitleBar(std::uintptr_t nativeWindow);
-
-// A process-local recursive lock (a Windows critical section).
-class CriticalSection final {
-public:
-    CriticalSection();
-    ~CriticalSection();
-    CriticalSection(const CriticalSection &) = delete;
-    CriticalSection &operator=(const CriticalSection &) = delete;
-
-    void enter();
-    void leave();
-
-private:
-    struct Impl;
-    std::unique_ptr<Impl> d;
-};
 
 } // namespace platform

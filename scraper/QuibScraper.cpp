@@ -5,6 +5,7 @@
 #include "PageScripts.h"
 #include "ProductTable.h"
 #include "ScraperLimits.h"
+#include "ScraperLog.h"
 #include "ScraperPage.h"
 #include "UserAgents.h"
 #include "platform/SystemServices.h"
@@ -111,7 +112,7 @@ void QuibScraper::loadProductPage(const QString &productKey)
     setState(ScraperState::LoadingVersions);
 
     const QString url = buildPageUrl(m_locale, productKey);
-    qDebug() << "QuibScraper: Navigating to" << url;
+    qCDebug(lcScraper) << "QuibScraper: Navigating to" << url;
     m_loadTimer.start();
     m_webView->setUrl(QUrl(url));
 }
@@ -145,19 +146,19 @@ void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
 
 void QuibScraper::onLoadStarted()
 {
-    qDebug() << "QuibScraper: Load started" << m_webView->url();
+    qCDebug(lcScraper) << "QuibScraper: Load started" << m_webView->url();
     ++m_pageLoad;
     m_loadTimer.start();
 }
 
 void QuibScraper::onLoadProgress(int progress)
 {
-    qDebug().nospace() << "QuibScraper: Load progress " << progress << "%";
+    qCDebug(lcScraper).nospace() << "QuibScraper: Load progress " << progress << "%";
 }
 
 void QuibScraper::onUrlChanged(const QUrl &url)
 {
-    qDebug() << "QuibScraper: URL changed to" << url;
+    qCDebug(lcScraper) << "QuibScraper: URL changed to" << url;
 }
 
 void QuibScraper::onTimeout()
@@ -175,14 +176,14 @@ void QuibScraper::onRetryLoad()
 void QuibScraper::onLoadFinished(bool success)
 {
     m_loadTimer.stop();
-    qDebug() << "=== QuibScraper: Load finished, success=" << success << "===";
-    qDebug() << "QuibScraper: Current URL:" << m_webView->url();
-    qDebug() << "QuibScraper: waitingForReload=" << m_waitingForReload;
+    qCDebug(lcScraper) << "=== QuibScraper: Load finished, success=" << success << "===";
+    qCDebug(lcScraper) << "QuibScraper: Current URL:" << m_webView->url();
+    qCDebug(lcScraper) << "QuibScraper: waitingForReload=" << m_waitingForReload;
 
     if (!success) {
-        qDebug() << "QuibScraper: Load failed";
+        qCDebug(lcScraper) << "QuibScraper: Load failed";
         if (++m_loadRetryCount < ScraperLimits::LoadAttempts) {
-            qDebug() << "QuibScraper: Retrying..." << m_loadRetryCount;
+            qCDebug(lcScraper) << "QuibScraper: Retrying..." << m_loadRetryCount;
             after(m_timings.loadRetryDelayMs, &QuibScraper::onRetryLoad);
         } else {
             failAndIdle(QStringLiteral("Failed to load page after %1 retries").arg(ScraperLimits::LoadAttempts));
@@ -190,9 +191,9 @@ void QuibScraper::onLoadFinished(bool success)
         return;
     }
 
-    qDebug() << "QuibScraper: Page loaded, injecting JavaScript helpers...";
+    qCDebug(lcScraper) << "QuibScraper: Page loaded, injecting JavaScript helpers...";
     injectJavaScript();
-    qDebug() << "QuibScraper: JavaScript injected, scheduling extraction...";
+    qCDebug(lcScraper) << "QuibScraper: JavaScript injected, scheduling extraction...";
     after(m_timings.afterInjectionMs, &QuibScraper::onJavaScriptInjected);
     resumeAfterLoad();
 }
@@ -201,7 +202,7 @@ void QuibScraper::onLoadFinished(bool success)
 void QuibScraper::resumeAfterLoad()
 {
     if (m_waitingForReload) {
-        qDebug() << "QuibScraper: Page reloaded after language selection, will retry language selection";
+        qCDebug(lcScraper) << "QuibScraper: Page reloaded after language selection, will retry language selection";
         setState(ScraperState::SubmittingSelection);
         m_waitingForReload = false;
         m_isPolling = true;
@@ -211,35 +212,35 @@ void QuibScraper::resumeAfterLoad()
     }
     switch (m_state) {
     case ScraperState::LoadingVersions:
-        qDebug() << "QuibScraper: State is LoadingVersions, will extract after injection";
+        qCDebug(lcScraper) << "QuibScraper: State is LoadingVersions, will extract after injection";
         setState(ScraperState::ExtractingVersions);
         break;
     case ScraperState::SubmittingSelection:
-        qDebug() << "QuibScraper: State is SubmittingSelection";
+        qCDebug(lcScraper) << "QuibScraper: State is SubmittingSelection";
         setState(ScraperState::ExtractingLinks);
         break;
     default:
-        qDebug() << "QuibScraper: Unknown state:" << stateValue(m_state);
+        qCDebug(lcScraper) << "QuibScraper: Unknown state:" << stateValue(m_state);
         break;
     }
 }
 
 void QuibScraper::onJavaScriptInjected()
 {
-    qDebug() << "QuibScraper: JavaScript injection complete";
+    qCDebug(lcScraper) << "QuibScraper: JavaScript injection complete";
     // The editions of a fresh page come from the read that follows the
     // injection itself.
     switch (m_state) {
     case ScraperState::ExtractingLanguages:
-        qDebug() << "QuibScraper: Starting language extraction...";
+        qCDebug(lcScraper) << "QuibScraper: Starting language extraction...";
         after(m_timings.languageExtractionDelayMs, &QuibScraper::doExtractLanguages);
         break;
     case ScraperState::ExtractingLinks:
-        qDebug() << "QuibScraper: Starting link extraction...";
+        qCDebug(lcScraper) << "QuibScraper: Starting link extraction...";
         after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
         break;
     default:
-        qDebug() << "QuibScraper: No action needed after injection, state=" << stateValue(m_state);
+        qCDebug(lcScraper) << "QuibScraper: No action needed after injection, state=" << stateValue(m_state);
         break;
     }
 }
@@ -250,9 +251,10 @@ void QuibScraper::onJavaScriptInjected()
 void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message,
                                    int lineNumber, const QString &sourceID)
 {
-    qDebug().nospace() << "JS [" << static_cast<int>(level) << "]: " << message;
+    qCDebug(lcScraper).nospace() << "JS [" << static_cast<int>(level) << "]: " << message;
     if (PageAnswers::parseConsoleLine(message).kind != PageAnswers::ConsoleLine::Other)
-        qDebug() << "QuibScraper: Ignored a tagged console line from a page script:" << sourceID << lineNumber;
+        qCDebug(lcScraper) << "QuibScraper: Ignored a tagged console line from a page script:" << sourceID
+                           << lineNumber;
 }
 
 // Our scripts run in an isolated world: the page's own scripts can neither
@@ -284,9 +286,9 @@ void QuibScraper::runScript(const QString &script)
 
 void QuibScraper::injectJavaScript()
 {
-    qDebug() << "QuibScraper: injectJavaScript() called";
+    qCDebug(lcScraper) << "QuibScraper: injectJavaScript() called";
     runScript(PageScripts::script(QStringLiteral("page_library")), [this](const QString &result) {
-        qDebug() << "QuibScraper: Helper functions defined:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Helper functions defined:" << result;
         readEditions();
     });
 }
@@ -294,56 +296,56 @@ void QuibScraper::injectJavaScript()
 void QuibScraper::readEditions()
 {
     runScript(PageScripts::script(QStringLiteral("read_editions")), [this](const QString &result) {
-        qDebug() << "QuibScraper: JavaScript result:" << result;
+        qCDebug(lcScraper) << "QuibScraper: JavaScript result:" << result;
         parseVersions(result);
     });
 }
 
 void QuibScraper::parseVersions(const QString &text)
 {
-    qDebug() << "QuibScraper: Parsing versions:" << text;
+    qCDebug(lcScraper) << "QuibScraper: Parsing versions:" << text;
     QString problem;
     const auto versions = PageAnswers::parseVersionList(text, &problem);
     if (!versions) {
-        qDebug() << "QuibScraper: Failed to parse versions JSON:" << problem;
+        qCDebug(lcScraper) << "QuibScraper: Failed to parse versions JSON:" << problem;
         return;
     }
     m_versions = *versions;
     for (const ProductVersion &version : qAsConst(m_versions))
-        qDebug() << "QuibScraper: Found version:" << version.id << "-" << version.name;
+        qCDebug(lcScraper) << "QuibScraper: Found version:" << version.id << "-" << version.name;
     if (m_versions.isEmpty()) {
-        qDebug() << "QuibScraper: No valid versions found";
+        qCDebug(lcScraper) << "QuibScraper: No valid versions found";
         failAndIdle(QStringLiteral("No versions found on the page"));
         return;
     }
-    qDebug() << "QuibScraper: Total versions found:" << m_versions.size();
+    qCDebug(lcScraper) << "QuibScraper: Total versions found:" << m_versions.size();
     setState(ScraperState::Idle);
     Q_EMIT versionsExtracted(m_versions);
 }
 
 void QuibScraper::doExtractLanguages()
 {
-    qDebug() << "QuibScraper: Running language extraction (retry" << m_languageRetryCount << ")...";
+    qCDebug(lcScraper) << "QuibScraper: Running language extraction (retry" << m_languageRetryCount << ")...";
     runScript(PageScripts::extractLanguagesCall(), [this](const QString &result) {
-        qDebug() << "QuibScraper: Language extraction result:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Language extraction result:" << result;
         parseLanguages(result);
     });
-    qDebug() << "QuibScraper: Language extraction scheduled";
+    qCDebug(lcScraper) << "QuibScraper: Language extraction scheduled";
 }
 
 void QuibScraper::parseLanguages(const QString &text)
 {
-    qDebug() << "QuibScraper: Parsing languages:" << text;
+    qCDebug(lcScraper) << "QuibScraper: Parsing languages:" << text;
     QString problem;
     const auto languages = PageAnswers::parseLanguageList(text, &problem);
     if (!languages) {
-        qDebug() << "QuibScraper: Failed to parse JSON:" << problem;
+        qCDebug(lcScraper) << "QuibScraper: Failed to parse JSON:" << problem;
         return;
     }
     if (languages->isEmpty()) {
         ++m_languageRetryCount;
-        qDebug() << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of"
-                 << ScraperLimits::LanguageReads;
+        qCDebug(lcScraper) << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of"
+                           << ScraperLimits::LanguageReads;
         if (m_languageRetryCount >= ScraperLimits::LanguageReads) {
             failAndIdle(QStringLiteral("No languages found on the page"));
             return;
@@ -354,9 +356,9 @@ void QuibScraper::parseLanguages(const QString &text)
     }
     m_languages = *languages;
     for (const LanguageInfo &language : qAsConst(m_languages))
-        qDebug() << "QuibScraper: Found language:" << language.name << "id:" << language.id
-                 << "lang:" << language.language;
-    qDebug() << "QuibScraper: Total languages found:" << m_languages.size();
+        qCDebug(lcScraper) << "QuibScraper: Found language:" << language.name << "id:" << language.id
+                           << "lang:" << language.language;
+    qCDebug(lcScraper) << "QuibScraper: Total languages found:" << m_languages.size();
     m_languageRetryCount = 0;
     setState(ScraperState::Idle);
     Q_EMIT languagesExtracted(m_languages);
@@ -366,32 +368,32 @@ void QuibScraper::parseLanguages(const QString &text)
 void QuibScraper::doExtractLinks()
 {
     if (m_linksExtracted) {
-        qDebug() << "QuibScraper: Links already extracted, skipping duplicate extraction";
+        qCDebug(lcScraper) << "QuibScraper: Links already extracted, skipping duplicate extraction";
         return;
     }
-    qDebug() << "QuibScraper: Running link extraction...";
+    qCDebug(lcScraper) << "QuibScraper: Running link extraction...";
     runScript(PageScripts::extractLinksCall(), [this](const QString &result) {
-        qDebug() << "QuibScraper: Link extraction result:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Link extraction result:" << result;
         m_linksExtracted = true;
         parseLinks(result);
     });
-    qDebug() << "QuibScraper: Link extraction scheduled";
+    qCDebug(lcScraper) << "QuibScraper: Link extraction scheduled";
 }
 
 void QuibScraper::parseLinks(const QString &text)
 {
-    qDebug() << "QuibScraper: Parsing links:" << text;
+    qCDebug(lcScraper) << "QuibScraper: Parsing links:" << text;
     QString problem;
     const auto parsed = PageAnswers::parseLinkList(text, m_selectedVersion, m_selectedLanguage, &problem);
     if (!parsed) {
-        qDebug() << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
+        qCDebug(lcScraper) << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
         return;
     }
     QList<DownloadOption> options;
     for (const DownloadOption &option : *parsed) {
         const bool trusted = isTrustedDownloadLink(option.url);
-        qDebug() << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")
-                 << option.url << "(" << option.architecture << ")";
+        qCDebug(lcScraper) << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")
+                           << option.url << "(" << option.architecture << ")";
         if (trusted)
             options << option;
     }

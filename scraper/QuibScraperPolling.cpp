@@ -5,6 +5,7 @@
 #include "ProductTable.h"
 #include "QuibScraper.h"
 #include "ScraperLimits.h"
+#include "ScraperLog.h"
 
 #include <QDebug>
 #include <QWebEngineView>
@@ -27,23 +28,23 @@ const QString &noLinksMessage()
 void QuibScraper::startPollingForLinks()
 {
     if (!m_isPolling) {
-        qDebug() << "QuibScraper: startPolling called but m_isPolling is false, returning";
+        qCDebug(lcScraper) << "QuibScraper: startPolling called but m_isPolling is false, returning";
         return;
     }
     ++m_pollCount;
-    qDebug() << "QuibScraper: Poll attempt" << m_pollCount << "isPolling:" << m_isPolling;
+    qCDebug(lcScraper) << "QuibScraper: Poll attempt" << m_pollCount << "isPolling:" << m_isPolling;
     if (m_pollCount != 1) {
         doPollingLoop();
         return;
     }
     setState(ScraperState::ExtractingLinks);
-    qDebug() << "QuibScraper: Checking for validation first...";
+    qCDebug(lcScraper) << "QuibScraper: Checking for validation first...";
     checkProgressModalAndProceed([this](bool proceed) {
         if (proceed) {
             doPollingLoop();
             return;
         }
-        qDebug() << "QuibScraper: Validation in progress, waiting...";
+        qCDebug(lcScraper) << "QuibScraper: Validation in progress, waiting...";
         if (!m_waitingForReload)
             return;
         m_languageValidationAttempts = 0;
@@ -55,10 +56,11 @@ void QuibScraper::doPollingLoop()
 {
     if (m_pollCount >= ScraperLimits::PollAttempts) {
         ++m_linkReloadCount;
-        qDebug() << "QuibScraper: Max poll attempts reached (25), reload" << m_linkReloadCount << "of 2...";
+        qCDebug(lcScraper) << "QuibScraper: Max poll attempts reached (25), reload" << m_linkReloadCount << "of 2...";
     } else if (m_linkReloadCount >= 1 && m_pollCount >= ScraperLimits::PollAttemptsAfterReload) {
         ++m_linkReloadCount;
-        qDebug() << "QuibScraper: Max poll attempts in reload round (15), reload" << m_linkReloadCount << "of 2...";
+        qCDebug(lcScraper) << "QuibScraper: Max poll attempts in reload round (15), reload" << m_linkReloadCount
+                           << "of 2...";
     } else {
         runScript(PageScripts::script(QStringLiteral("poll_links")),
                   [this](const QString &result) { handlePollResult(result); });
@@ -75,7 +77,7 @@ void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
         after(m_timings.reloadDelayMs, &QuibScraper::reloadPageForFreshLinks);
         return;
     }
-    qDebug() << "QuibScraper: Max link reload attempts reached (2), giving up";
+    qCDebug(lcScraper) << "QuibScraper: Max link reload attempts reached (2), giving up";
     Q_EMIT error(giveUpMessage);
 }
 
@@ -83,29 +85,29 @@ void QuibScraper::handlePollResult(const QString &text)
 {
     if (!m_isPolling)
         return;
-    qDebug() << "QuibScraper: Poll result:" << text;
+    qCDebug(lcScraper) << "QuibScraper: Poll result:" << text;
     const std::optional<PollResult> result = PageAnswers::parsePollResult(text);
     if (!result) {
-        qDebug() << "QuibScraper: Invalid poll result, continuing...";
+        qCDebug(lcScraper) << "QuibScraper: Invalid poll result, continuing...";
         after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
     logPollResult(*result);
     switch (PageAnswers::pollRow(*result)) {
     case PollRow::DownloadError:
-        qDebug() << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
+        qCDebug(lcScraper) << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
         m_isPolling = false;
         Q_EMIT error(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
                                                             : result->downloadErrorMessage);
         break;
     case PollRow::LinksFound:
-        qDebug().noquote() << "QuibScraper: Download links detected!"
-                           << (result->validating ? QStringLiteral("(while still validating)") : QString());
+        qCDebug(lcScraper).noquote() << "QuibScraper: Download links detected!"
+                                     << (result->validating ? QStringLiteral("(while still validating)") : QString());
         m_isPolling = false;
         onLanguageSelected();
         break;
     case PollRow::Validating:
-        qDebug() << "QuibScraper: Page is validating request, waiting...";
+        qCDebug(lcScraper) << "QuibScraper: Page is validating request, waiting...";
         after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         break;
     case PollRow::Container:
@@ -119,38 +121,39 @@ void QuibScraper::handlePollResult(const QString &text)
 
 void QuibScraper::logPollResult(const PollResult &result)
 {
-    qDebug() << "QuibScraper: Poll - status:" << result.status << "container:" << result.hasContainer
-             << "links:" << result.linkCount.value_or(-1) << "ISO links:" << result.hasIsoLinks
-             << "blocked:" << result.blocked << "formFound:" << result.formFound << "validating:" << result.validating
-             << "validatingComplete:" << result.validatingComplete << "downloadError:" << result.downloadError
-             << "errorMsg:" << result.downloadErrorMessage;
+    qCDebug(lcScraper) << "QuibScraper: Poll - status:" << result.status << "container:" << result.hasContainer
+                       << "links:" << result.linkCount.value_or(-1) << "ISO links:" << result.hasIsoLinks
+                       << "blocked:" << result.blocked << "formFound:" << result.formFound
+                       << "validating:" << result.validating << "validatingComplete:" << result.validatingComplete
+                       << "downloadError:" << result.downloadError << "errorMsg:" << result.downloadErrorMessage;
     if (result.downloadError || result.hasIsoLinks || result.validating)
         return;
     if (!result.productName.isEmpty())
-        qDebug() << "QuibScraper: Product name in page:" << result.productName;
+        qCDebug(lcScraper) << "QuibScraper: Product name in page:" << result.productName;
     if (result.hasContainer && result.containerHTML)
-        qDebug() << "QuibScraper: Container HTML preview:" << result.containerHTML->left(ContainerPreviewLength);
+        qCDebug(lcScraper) << "QuibScraper: Container HTML preview:"
+                           << result.containerHTML->left(ContainerPreviewLength);
 }
 
 void QuibScraper::actOnContainer(const PollResult &result)
 {
     const bool languageAttempted = !m_selectedLanguage.isEmpty() && !result.selectedLanguage.isEmpty();
-    qDebug() << "QuibScraper: Container found, lang attempted:" << languageAttempted
-             << "selectedInPoll:" << result.selectedLanguage << "m_selected:" << m_selectedLanguage;
+    qCDebug(lcScraper) << "QuibScraper: Container found, lang attempted:" << languageAttempted
+                       << "selectedInPoll:" << result.selectedLanguage << "m_selected:" << m_selectedLanguage;
     if (result.formFound == QLatin1String("no")) {
         if (!m_selectedLanguage.isEmpty() && result.linkCount == 0 && m_pollCount < ScraperLimits::SubmitAttempts) {
-            qDebug() << "QuibScraper: Language was selected but no links, trying button click...";
+            qCDebug(lcScraper) << "QuibScraper: Language was selected but no links, trying button click...";
             runScript(PageScripts::script(QStringLiteral("click_submit")));
         }
         after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
-    qDebug() << "QuibScraper: Still waiting for form submission, container exists...";
+    qCDebug(lcScraper) << "QuibScraper: Still waiting for form submission, container exists...";
     if (m_pollCount < ScraperLimits::PollsWithUnsubmittedForm) {
         after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
-    qDebug() << "QuibScraper: Too many polls while waiting for submit, reloading...";
+    qCDebug(lcScraper) << "QuibScraper: Too many polls while waiting for submit, reloading...";
     ++m_linkReloadCount;
     reloadOrGiveUp(QStringLiteral("No download links found - form submission timeout"));
 }
@@ -158,32 +161,32 @@ void QuibScraper::actOnContainer(const PollResult &result)
 void QuibScraper::actOnMissingContainer(const PollResult &result)
 {
     if (PageAnswers::pageMovedOn(result.currentURL)) {
-        qDebug() << "QuibScraper: URL changed, extracting links from new page";
+        qCDebug(lcScraper) << "QuibScraper: URL changed, extracting links from new page";
         m_isPolling = false;
         onLanguageSelected();
         return;
     }
-    qDebug() << "QuibScraper: No container found, checking if should stop...";
+    qCDebug(lcScraper) << "QuibScraper: No container found, checking if should stop...";
     if (m_pollCount >= ScraperLimits::PollsWithoutContainer) {
-        qDebug() << "QuibScraper: Max polls reached (10), stopping polling";
+        qCDebug(lcScraper) << "QuibScraper: Max polls reached (10), stopping polling";
         m_isPolling = false;
         Q_EMIT error(noLinksMessage());
         return;
     }
-    qDebug() << "QuibScraper: Continuing poll...";
+    qCDebug(lcScraper) << "QuibScraper: Continuing poll...";
     after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
 }
 
 void QuibScraper::onLanguageSelected()
 {
-    qDebug() << "QuibScraper: Language selected, now extracting download links...";
+    qCDebug(lcScraper) << "QuibScraper: Language selected, now extracting download links...";
     setState(ScraperState::ExtractingLinks);
     after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
 }
 
 void QuibScraper::reloadPageForFreshLinks()
 {
-    qDebug() << "QuibScraper: Reloading page to get fresh download links...";
+    qCDebug(lcScraper) << "QuibScraper: Reloading page to get fresh download links...";
     m_waitingForReload = true;
     m_isPolling = false;
     m_pollCount = 0;
@@ -195,8 +198,8 @@ void QuibScraper::reloadPageForFreshLinks()
 void QuibScraper::retryLanguageSubmit()
 {
     m_isPolling = true;
-    qDebug() << "QuibScraper: Retrying language submit after page reload...";
-    qDebug() << "QuibScraper: Waiting for page to fully load before selecting language...";
+    qCDebug(lcScraper) << "QuibScraper: Retrying language submit after page reload...";
+    qCDebug(lcScraper) << "QuibScraper: Waiting for page to fully load before selecting language...";
     after(m_timings.reselectLanguageDelayMs, &QuibScraper::doSelectLanguageAfterReload);
 }
 
@@ -204,9 +207,9 @@ void QuibScraper::doSelectLanguageAfterReload()
 {
     if (!m_isPolling)
         return;
-    qDebug() << "QuibScraper: Now selecting language after page reload...";
+    qCDebug(lcScraper) << "QuibScraper: Now selecting language after page reload...";
     runScript(PageScripts::selectLanguageCall(m_selectedLanguage), [this](const QString &result) {
-        qDebug() << "QuibScraper: Retry language selection result:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Retry language selection result:" << result;
         after(m_timings.pollAfterReselectionMs, &QuibScraper::startPollingForLinks);
     });
 }

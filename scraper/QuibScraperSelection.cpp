@@ -4,6 +4,7 @@
 #include "PageScripts.h"
 #include "QuibScraper.h"
 #include "ScraperLimits.h"
+#include "ScraperLog.h"
 
 #include <QDebug>
 
@@ -11,18 +12,18 @@ void QuibScraper::selectVersion(const QString &versionId)
 {
     beginRequest();
     m_selectedVersion = versionId;
-    qDebug() << "QuibScraper: Selecting version:" << versionId;
+    qCDebug(lcScraper) << "QuibScraper: Selecting version:" << versionId;
     setState(ScraperState::SelectingVersion);
     runScript(PageScripts::selectVersionCall(versionId), [this](const QString &result) {
-        qDebug() << "QuibScraper: Version selection result:" << result;
-        qDebug() << "QuibScraper: Waiting for languages to load via AJAX...";
+        qCDebug(lcScraper) << "QuibScraper: Version selection result:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Waiting for languages to load via AJAX...";
         after(m_timings.afterVersionSelectionMs, &QuibScraper::onVersionSelected);
     });
 }
 
 void QuibScraper::onVersionSelected()
 {
-    qDebug() << "QuibScraper: Version selected, now checking languages...";
+    qCDebug(lcScraper) << "QuibScraper: Version selected, now checking languages...";
     m_languageRetryCount = 0;
     setState(ScraperState::ExtractingLanguages);
     checkProgressModalAndProceed([this](bool proceed) {
@@ -30,7 +31,7 @@ void QuibScraper::onVersionSelected()
             doExtractLanguages();
             return;
         }
-        qDebug() << "QuibScraper: Waiting for version validation, polling...";
+        qCDebug(lcScraper) << "QuibScraper: Waiting for version validation, polling...";
         m_versionValidationAttempts = 0;
         after(m_timings.validationRecheckMs, &QuibScraper::checkVersionValidationAndProceed);
     });
@@ -55,19 +56,21 @@ void QuibScraper::recheckValidation(int &attempts, const QString &subject, void 
 {
     const QString title = subject.at(0).toUpper() + subject.mid(1);
     if (attempts >= ScraperLimits::ValidationChecks) {
-        qDebug().noquote() << QStringLiteral("QuibScraper: %1 validation timeout, proceeding anyway").arg(title);
+        qCDebug(lcScraper).noquote()
+            << QStringLiteral("QuibScraper: %1 validation timeout, proceeding anyway").arg(title);
         (this->*proceed)();
         return;
     }
     ++attempts;
-    qDebug().noquote() << QStringLiteral("QuibScraper: Checking %1 validation, attempt:").arg(subject) << attempts;
+    qCDebug(lcScraper).noquote() << QStringLiteral("QuibScraper: Checking %1 validation, attempt:").arg(subject)
+                                 << attempts;
     checkProgressModalAndProceed([this, subject, title, recheck, proceed](bool done) {
         if (done) {
-            qDebug().noquote() << QStringLiteral("QuibScraper: %1 validation complete").arg(title);
+            qCDebug(lcScraper).noquote() << QStringLiteral("QuibScraper: %1 validation complete").arg(title);
             (this->*proceed)();
             return;
         }
-        qDebug().noquote() << QStringLiteral("QuibScraper: Still waiting for %1 validation").arg(subject);
+        qCDebug(lcScraper).noquote() << QStringLiteral("QuibScraper: Still waiting for %1 validation").arg(subject);
         after(m_timings.validationRecheckMs, recheck);
     });
 }
@@ -78,11 +81,11 @@ void QuibScraper::selectLanguage(const QString &language)
     m_selectedLanguage = language;
     m_isPolling = true;
     m_waitingForReload = true;
-    qDebug() << "QuibScraper: Selecting language:" << language;
+    qCDebug(lcScraper) << "QuibScraper: Selecting language:" << language;
     setState(ScraperState::SubmittingSelection);
     runScript(PageScripts::selectLanguageCall(language), [this, language](const QString &result) {
-        qDebug() << "QuibScraper: Language selection result:" << result;
-        qDebug() << "QuibScraper: Starting poll for download links for" << language << "...";
+        qCDebug(lcScraper) << "QuibScraper: Language selection result:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Starting poll for download links for" << language << "...";
         after(m_timings.afterLanguageSelectionMs, &QuibScraper::startPollingForLinks);
     });
 }
@@ -90,7 +93,7 @@ void QuibScraper::selectLanguage(const QString &language)
 void QuibScraper::checkProgressModalAndProceed(const std::function<void(bool)> &callback)
 {
     runScript(PageScripts::script(QStringLiteral("progress_modal")), [callback](const QString &result) {
-        qDebug() << "QuibScraper: Progress modal check:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Progress modal check:" << result;
         callback(PageAnswers::probeAllowsProceeding(result));
     });
 }

@@ -40,13 +40,13 @@ public:
     }
 
 private:
-    // The environment switches debug output off; the scraper's lines use the
-    // default category, which is switched back on while a capture runs.
+    // The scraper's debug lines are off by default; they are switched on
+    // while a capture runs.
     static void enableDefaultDebug(QLoggingCategory *category)
     {
         if (s_previousFilter)
             s_previousFilter(category);
-        if (qstrcmp(category->categoryName(), "default") == 0)
+        if (qstrcmp(category->categoryName(), "travonix.scraper") == 0)
             category->setEnabled(QtDebugMsg, true);
     }
 

@@ -11,7 +11,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QUrl>
+#include <functional>
 
 namespace {
 
@@ -43,13 +45,19 @@ struct EngineProbe {
         , progress(&engine, &DownloadManager::progress)
     {
         // The test servers speak plain http too.
-        engine.setPlainHttpAllowed(true);
+        configure([](EngineSettings &settings) { settings.plainHttpAllowed = true; });
     }
     bool waitForEnd(int timeoutMs = TransferTimeoutMs)
     {
         return QTest::qWaitFor([this] { return !engine.isDownloading(); }, timeoutMs);
     }
     QString error() const { return errors.isEmpty() ? QString() : errors.first().at(0).toString(); }
+    void configure(const std::function<void(EngineSettings &)> &change)
+    {
+        EngineSettings settings = engine.settings();
+        change(settings);
+        engine.setSettings(settings);
+    }
 
     DownloadManager engine;
     QSignalSpy finished;
@@ -76,7 +84,7 @@ private Q_SLOTS:
     {
         QVERIFY(m_faults.reset());
         m_probe = std::make_unique<EngineProbe>();
-        m_probe->engine.setCaBundlePath(m_nginx.caPath());
+        m_probe->configure([this](EngineSettings &settings) { settings.caBundlePath = m_nginx.caPath(); });
     }
     void cleanup() { m_probe.reset(); }
 
@@ -111,7 +119,8 @@ private Q_SLOTS:
              tls.origin() + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(plain))}};
         const QString url = urls.value(kind);
         const QString destination = m_out.filePath(kind + QStringLiteral(".iso"));
-        m_probe->engine.setPlainHttpAllowed(plainHttpAllowed);
+        m_probe->configure(
+            [plainHttpAllowed](EngineSettings &settings) { settings.plainHttpAllowed = plainHttpAllowed; });
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
         QVERIFY2(m_probe->error().startsWith(message), qPrintable(m_probe->error()));
@@ -161,7 +170,9 @@ private Q_SLOTS:
     {
         FaultServer dns;
         QVERIFY(dns.start(m_nginx.serverCertificatePath(), m_nginx.serverKeyPath()));
-        m_probe->engine.setDnsOverHttpsUrl(dns.origin() + QStringLiteral("/dns-query"));
+        m_probe->configure([&dns](EngineSettings &settings) {
+            settings.dnsOverHttpsUrl = dns.origin() + QStringLiteral("/dns-query");
+        });
         const QString destination = m_out.filePath(QStringLiteral("nowhere.iso"));
         m_probe->engine.startDownload(QStringLiteral("https://no-such-host.invalid/Win11.iso"), destination);
         QVERIFY(m_probe->waitForEnd());
@@ -289,7 +300,7 @@ private Q_SLOTS:
         const QString url = fileUrl();
         const QString destination = m_out.filePath(QStringLiteral("stall.iso"));
         command(QStringLiteral("stall 200000"));
-        m_probe->engine.setStallLimitMs(1500);
+        m_probe->configure([](EngineSettings &settings) { settings.stallLimitMs = 1500; });
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(m_probe->error(), QStringLiteral("Network disconnected or timeout"));

@@ -32,7 +32,9 @@ public:
     QString runtimeDir() const { return m_root.filePath(QStringLiteral("runtime")); }
     QString stateDir() const { return m_root.filePath(QStringLiteral("state")); }
 
-    std::unique_ptr<QProcess> start(const QString &program = QStringLiteral(TRAVONIX_APP_PATH))
+    std::unique_ptr<QProcess> start(const QString &program = QStringLiteral(TRAVONIX_APP_PATH),
+                                    const QString &debug = QString(),
+                                    QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -40,9 +42,12 @@ public:
         environment.insert(QStringLiteral("XDG_STATE_HOME"), stateDir());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
         environment.insert(QStringLiteral("TRAVONIX_ORIGIN"), QStringLiteral("http://127.0.0.1:9"));
+        environment.remove(QStringLiteral("TRAVONIX_DEBUG"));
+        if (!debug.isNull())
+            environment.insert(QStringLiteral("TRAVONIX_DEBUG"), debug);
         process->setProcessEnvironment(environment);
         process->setWorkingDirectory(m_root.path());
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setProcessChannelMode(channels);
         process->start(program, QStringList());
         process->waitForStarted(StartTimeoutMs);
         return process;
@@ -109,6 +114,27 @@ private Q_SLOTS:
         QCOMPARE(count(log, QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 1);
         QCOMPARE(count(log, QStringLiteral("^main \\d+ End\\.\\.\\.$")), 1);
         QVERIFY2(!log.contains(QLatin1String("nRet=")), qPrintable(log));
+    }
+
+    // The subsystems' diagnostics reach stderr only when a user asks for them.
+    void debugLinesOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("debug");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("not set") << QString() << false;
+        QTest::newRow("TRAVONIX_DEBUG=0") << "0" << false;
+        QTest::newRow("TRAVONIX_DEBUG=1") << "1" << true;
+    }
+    void debugLinesOnlyWhenAsked()
+    {
+        QFETCH(QString, debug);
+        QFETCH(bool, shown);
+        AppSandbox sandbox;
+        auto app = sandbox.start(QStringLiteral(TRAVONIX_APP_PATH), debug, QProcess::SeparateChannels);
+        QVERIFY(sandbox.waitUntilServing(*app));
+        QVERIFY(stopPolitely(*app));
+        const QString errors = QString::fromUtf8(app->readAllStandardError());
+        QVERIFY2(errors.contains(QLatin1String("MainWindow: Status:")) == shown, qPrintable(errors));
     }
 
     void withoutLogLibraryRunsSilently()

@@ -1,8 +1,9 @@
 // The log library as the program uses it: loading, line formats, rotation.
 #include "TestMain.h"
 
-#include "ILog.h"
 #include "app/LogAccess.h"
+#include "app/Startup.h"
+#include "logkit/ILog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 // The main window as the user first meets it, its version gate, the wait
 // dialog around a page visit, and the About box.
 #include "TestMain.h"
+#include "scraper/WebEngineEnvironment.h"
 
 #include "DownloadServers.h"
 #include "ReplicaServer.h"
@@ -17,6 +18,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -49,25 +51,68 @@ QList<LanguageInfo> languageList(const QStringList &rows)
 
 struct Widgets {
     explicit Widgets(MainWindow &window)
+        : version(window.findChild<QComboBox *>(QStringLiteral("versionBox")))
+        , edition(window.findChild<QComboBox *>(QStringLiteral("editionBox")))
+        , language(window.findChild<QComboBox *>(QStringLiteral("languageBox")))
+        , architecture(window.findChild<QComboBox *>(QStringLiteral("architectureBox")))
+        , progress(window.findChild<QProgressBar *>(QStringLiteral("progressBar")))
+        , link(window.findChild<QLineEdit *>(QStringLiteral("linkField")))
     {
-        const auto boxes = window.findChildren<QComboBox *>();
-        version = boxes.value(0);
-        edition = boxes.value(1);
-        language = boxes.value(2);
-        architecture = boxes.value(3);
-        for (QPushButton *button : window.findChildren<QPushButton *>())
+        for (const char *name : {"copyLinkButton", "downloadButton", "aboutButton"}) {
+            auto *button = window.findChild<QPushButton *>(QLatin1String(name));
             buttons.insert(button->text(), button);
-        progress = window.findChild<QProgressBar *>();
-        link = window.findChild<QLineEdit *>();
+        }
     }
     QComboBox *version = nullptr;
     QComboBox *edition = nullptr;
     QComboBox *language = nullptr;
     QComboBox *architecture = nullptr;
-    QMap<QString, QPushButton *> buttons;
     QProgressBar *progress = nullptr;
     QLineEdit *link = nullptr;
+    QMap<QString, QPushButton *> buttons;
 };
+
+// Delays that a scraper never reaches within a test: it does what the
+// window asks and nothing more, and the test answers for the page by
+// emitting the scraper's signals.
+ScraperTimings quietTimings()
+{
+    constexpr int Hour = 3600 * 1000;
+    ScraperTimings t;
+    for (int *delay : {&t.pageLoadTimeoutMs, &t.loadRetryDelayMs, &t.afterInjectionMs, &t.languageExtractionDelayMs,
+                       &t.linkExtractionDelayMs, &t.resubmitDelayMs, &t.afterVersionSelectionMs, &t.validationRecheckMs,
+                       &t.languageRetryDelayMs, &t.afterLanguageSelectionMs, &t.pollIntervalMs, &t.reloadDelayMs,
+                       &t.reselectLanguageDelayMs, &t.pollAfterReselectionMs})
+        *delay = Hour;
+    return t;
+}
+
+const AppVersionNumbers ShownVersion{3, 0, 2, 7};
+
+// A window with a real engine and real scrapers with these delays.
+MainWindowParts testParts(const ScraperTimings &timings = quietTimings())
+{
+    return {new DownloadManager,
+            [timings](QObject *parent) {
+                auto *scraper = new QuibScraper(parent);
+                scraper->setTimings(timings);
+                return scraper;
+            },
+            [] { return ShownVersion; }};
+}
+
+QDialog *waitDialogOf(MainWindow &window)
+{
+    return window.findChild<QDialog *>(QStringLiteral("waitDialog"));
+}
+
+// The window's scraper, made by a version choice if there is none yet.
+QuibScraper *scraperOf(MainWindow &window)
+{
+    if (!window.findChild<QuibScraper *>())
+        Widgets(window).version->setCurrentIndex(1);
+    return window.findChild<QuibScraper *>();
+}
 
 // Closes the next modal box that opens and remembers its title and text.
 struct ModalCloser {
@@ -111,7 +156,7 @@ void answerSaveDialog(const QString &path)
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
         name->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        QTimer::singleShot(0, dialog, &QDialog::accept);
     });
 }
 
@@ -125,20 +170,19 @@ QString deadOrigin()
     return QStringLiteral("http://127.0.0.1:%1").arg(port);
 }
 
-// Walks the window through one edition and two languages as the scraper
-// hands them over, then offers `options` for the language it chose.
+// Walks the window through one edition and two languages as the page
+// offers them, then offers `options` for the language it chose.
 void offerLinks(MainWindow &window, QList<DownloadOption> options)
 {
+    QuibScraper *scraper = scraperOf(window);
     const QList<ProductVersion> editions{{QStringLiteral("1"), QStringLiteral("Windows 11"), true}};
-    QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, editions)));
-    QVERIFY(QMetaObject::invokeMethod(&window, "onLanguagesExtracted",
-                                      Q_ARG(QList<LanguageInfo>,
-                                            languageList({"English (United States)|English", "German|German"}))));
+    Q_EMIT scraper->versionsExtracted(editions);
+    Q_EMIT scraper->languagesExtracted(languageList({"English (United States)|English", "German|German"}));
     for (DownloadOption &option : options) {
         option.versionId = editions.first().id;
         option.language = QStringLiteral("English (United States)");
     }
-    QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, options)));
+    Q_EMIT scraper->downloadLinksExtracted(options);
 }
 
 } // namespace
@@ -150,7 +194,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qRegisterMetaType<ScraperState>();
-        applyIdentity();
+        QApplication::setWindowIcon(QIcon(QStringLiteral(TRAVONIX_SOURCE_DIR "/resources/AppIcon.ico")));
         QVERIFY(!QApplication::windowIcon().isNull());
         platform::SystemServices::setInstance(&m_system);
         m_deadOrigin = deadOrigin();
@@ -251,7 +295,7 @@ private Q_SLOTS:
         QVERIFY(setSiteOrigin(replica.origin()));
         m_system.locale = locale.toStdString();
 
-        MainWindow window;
+        MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
         w.version->setCurrentIndex(1);
@@ -293,7 +337,7 @@ private Q_SLOTS:
         QVERIFY(replica.start());
         QVERIFY(setSiteOrigin(replica.origin()));
         QCOMPARE(replica.command(QStringLiteral("thirdparty on")), QStringLiteral("OK thirdparty on"));
-        MainWindow window;
+        MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
         const QList<QPair<int, QString>> versions{{1, QStringLiteral("Win11_25H2_English_x64.iso")},
@@ -331,7 +375,7 @@ private Q_SLOTS:
         FaultServer faults;
         QVERIFY(faults.start());
         QCOMPARE(faults.command(QStringLiteral("drip 500000")), QStringLiteral("OK drip 500000"));
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 1024 * 1024);
@@ -346,15 +390,16 @@ private Q_SLOTS:
         w.language->setCurrentIndex(1);
         const QList<DownloadOption> late{{QStringLiteral("1"), QStringLiteral("English (United States)"),
                                           QStringLiteral("x86"), QStringLiteral("https://h/late.iso")}};
-        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, late)));
-        QVERIFY(QMetaObject::invokeMethod(&window, "onScraperError", Q_ARG(QString, QStringLiteral("late"))));
+        QuibScraper *scraper = scraperOf(window);
+        Q_EMIT scraper->downloadLinksExtracted(late);
+        Q_EMIT scraper->error(QStringLiteral("late"));
         QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
         QCOMPARE(w.link->text(), url);
         for (QComboBox *box : {w.version, w.edition, w.language, w.architecture})
             QVERIFY(!box->isEnabled());
         QVERIFY(download->isEnabled());
         QCOMPARE(download->text(), QStringLiteral("Cancel"));
-        QVERIFY(!window.findChild<QDialog *>()->isVisible());
+        QVERIFY(!waitDialogOf(window)->isVisible());
 
         ModalCloser closer;
         QVERIFY(closer.closes(QStringLiteral("Download Complete")));
@@ -367,12 +412,12 @@ private Q_SLOTS:
         QVERIFY(replica.start());
         QVERIFY(setSiteOrigin(replica.origin()));
         QCOMPARE(replica.command(QStringLiteral("refuse 1")), QStringLiteral("OK refuse 1"));
-        MainWindow window;
+        MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
         w.version->setCurrentIndex(1);
         QTRY_VERIFY_WITH_TIMEOUT(w.language->count() > 0, 30000);
-        auto *waitDialog = window.findChild<QDialog *>();
+        auto *waitDialog = waitDialogOf(window);
         QTRY_VERIFY_WITH_TIMEOUT(w.language->isEnabled() && !waitDialog->isVisible(), 30000);
         QTest::qWait(500);
         QVERIFY(!QApplication::activeModalWidget());
@@ -390,7 +435,7 @@ private Q_SLOTS:
         const QString path = target.filePath(QStringLiteral("closing.iso"));
         const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
         {
-            MainWindow window;
+            MainWindow window(testParts());
             window.show();
             Widgets w(window);
             offerLinks(window, {{QString(), QString(), QStringLiteral("x64"), url}});
@@ -405,12 +450,12 @@ private Q_SLOTS:
 
     void emptyEditionListWarns()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         ModalCloser closer;
         closer.arm();
-        QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, {})));
+        Q_EMIT scraperOf(window)->versionsExtracted({});
         QCOMPARE(closer.title, QStringLiteral("No Editions"));
         QCOMPARE(closer.text, QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."));
         QVERIFY(!w.edition->isEnabled());
@@ -420,7 +465,7 @@ private Q_SLOTS:
     // Refilling the edition box requests only the last edition, once.
     void refilledEditionsRequestTheLastOneOnce()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         QSignalSpy editionChanges(w.edition, qOverload<int>(&QComboBox::currentIndexChanged));
@@ -429,11 +474,10 @@ private Q_SLOTS:
         const QList<ProductVersion> second{{QStringLiteral("3"), QStringLiteral("Three"), true},
                                            {QStringLiteral("4"), QStringLiteral("Four"), true},
                                            {QStringLiteral("5"), QStringLiteral("Five"), true}};
-        QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, first)));
-        auto *scraper = window.findChild<QuibScraper *>();
-        QVERIFY(scraper);
+        QuibScraper *scraper = scraperOf(window);
+        Q_EMIT scraper->versionsExtracted(first);
         QSignalSpy states(scraper, &QuibScraper::stateChanged);
-        QVERIFY(QMetaObject::invokeMethod(&window, "onEditionsExtracted", Q_ARG(QList<ProductVersion>, second)));
+        Q_EMIT scraper->versionsExtracted(second);
         QCOMPARE(w.edition->count(), 3);
         QCOMPARE(w.edition->currentText(), QStringLiteral("Five"));
         // One edition request (SelectingVersion) for the refill, none for the steps in between.
@@ -446,7 +490,7 @@ private Q_SLOTS:
 
     void singleOptionIsReadyAtOnce()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         offerLinks(window, {{QString(), QString(), QStringLiteral("arm64"), QStringLiteral("https://h/a.iso")}});
@@ -459,19 +503,19 @@ private Q_SLOTS:
         // Links for a language no longer on screen are dropped.
         const QList<DownloadOption> stale{
             {QStringLiteral("1"), QStringLiteral("German"), QStringLiteral("x64"), QStringLiteral("https://h/de.iso")}};
-        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, stale)));
+        Q_EMIT scraperOf(window)->downloadLinksExtracted(stale);
         QCOMPARE(w.architecture->count(), 1);
         QCOMPARE(w.link->text(), QStringLiteral("https://h/a.iso"));
     }
 
     void emptyLinkListWarns()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         ModalCloser closer;
         closer.arm();
-        QVERIFY(QMetaObject::invokeMethod(&window, "onDownloadLinksExtracted", Q_ARG(QList<DownloadOption>, {})));
+        offerLinks(window, {});
         QCOMPARE(closer.title, QStringLiteral("No Links"));
         QCOMPARE(closer.text, QStringLiteral("No download links found."));
         QVERIFY(!w.architecture->isEnabled());
@@ -482,7 +526,7 @@ private Q_SLOTS:
     {
         FaultServer faults;
         QVERIFY(faults.start());
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         QPushButton *download = w.buttons.value(QStringLiteral("Download"));
@@ -523,7 +567,7 @@ private Q_SLOTS:
         QVERIFY(replica.start());
         QVERIFY(setSiteOrigin(replica.origin()));
         m_system.locale = "de-DE";
-        MainWindow window;
+        MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
         w.version->setCurrentIndex(2);
@@ -533,7 +577,7 @@ private Q_SLOTS:
         QCOMPARE(w.architecture->currentText(), QStringLiteral("arm64"));
         QVERIFY(w.link->text().startsWith(replica.origin()));
         QCOMPARE(w.link->cursorPosition(), 0);
-        QVERIFY(!window.findChild<QDialog *>()->isVisible());
+        QVERIFY(!waitDialogOf(window)->isVisible());
         for (QComboBox *box : {w.version, w.edition, w.language, w.architecture})
             QVERIFY(box->isEnabled());
         QVERIFY(w.buttons.value(QStringLiteral("Download"))->isEnabled());
@@ -569,7 +613,7 @@ private Q_SLOTS:
 
     void firstLook()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Travonix"));
@@ -614,7 +658,7 @@ private Q_SLOTS:
         QFont small(original);
         small.setPixelSize(9);
         QApplication::setFont(small);
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         QApplication::setFont(original);
         QCOMPARE(window.size(), QSize(500, 380));
@@ -623,7 +667,7 @@ private Q_SLOTS:
 
     void blankChoiceDoesNothing()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         Widgets w(window);
         QSignalSpy changes(w.version, qOverload<int>(&QComboBox::currentIndexChanged));
         w.version->setCurrentIndex(-1);
@@ -638,7 +682,7 @@ private Q_SLOTS:
     void oldSystemWarnsEveryTimeAndKeepsControlsLocked()
     {
         m_system.version = {6, 1};
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         Widgets w(window);
         for (int choice : {0, 2}) {
@@ -657,17 +701,18 @@ private Q_SLOTS:
 
     void failedVisitHidesWaitDialogAndReleasesControls()
     {
-        MainWindow window;
+        MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
         w.version->setCurrentIndex(1);
         auto *scraper = window.findChild<QuibScraper *>();
         QVERIFY(scraper);
-        auto *waitDialog = window.findChild<QDialog *>();
+        auto *waitDialog = waitDialogOf(window);
         QVERIFY(waitDialog && waitDialog->isVisible());
         QCOMPARE(waitDialog->windowTitle(), QStringLiteral("Loading..."));
         QCOMPARE(waitDialog->size(), QSize(300, 80));
-        QCOMPARE(waitDialog->findChild<QLabel *>()->text(), QStringLiteral("Loading Microsoft download page..."));
+        QCOMPARE(waitDialog->findChild<QLabel *>(QStringLiteral("waitLabel"))->text(),
+                 QStringLiteral("Loading Microsoft download page..."));
         QVERIFY(!w.version->isEnabled());
 
         QSignalSpy errors(scraper, &QuibScraper::error);
@@ -682,15 +727,15 @@ private Q_SLOTS:
         QCOMPARE(window.findChildren<QuibScraper *>().size(), 1);
     }
 
-    void aboutBoxShowsVersionFromBesideTheExecutable()
+    void aboutBoxShowsTheVersionItIsGiven()
     {
-        MainWindow window;
+        MainWindow window(testParts());
         window.show();
         ModalCloser closer;
         closer.arm();
         Widgets(window).buttons.value(QStringLiteral("About"))->click();
         QCOMPARE(closer.title, QStringLiteral("About"));
-        QVERIFY2(closer.text.startsWith(QLatin1String("Travonix\n\nVersion 1.0.0.0 (Build: ")),
+        QVERIFY2(closer.text.startsWith(QLatin1String("Travonix\n\nVersion 3.0.2.7 (Build: ")),
                  qPrintable(closer.text));
         QCOMPARE(closer.pixmapSize, QSize(64, 64));
     }
@@ -700,5 +745,5 @@ private:
     QString m_deadOrigin;
 };
 
-TRAVONIX_TEST_MAIN(TestMainWindow)
+TRAVONIX_WEB_TEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

@@ -1,6 +1,7 @@
 // The scraper's page-load lifecycle against the vendor-page replica, in the
 // real web engine, with shrunk delays.
 #include "TestMain.h"
+#include "scraper/WebEngineEnvironment.h"
 
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
@@ -198,5 +199,5 @@ private:
     std::unique_ptr<QSignalSpy> m_errors;
 };
 
-TRAVONIX_TEST_MAIN(TestPageLoad)
+TRAVONIX_WEB_TEST_MAIN(TestPageLoad)
 #include "test_pageload.moc"

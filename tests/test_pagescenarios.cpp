@@ -2,6 +2,7 @@
 // delays and the product's own attempt limits, in the real web engine
 // against the replica.
 #include "TestMain.h"
+#include "scraper/WebEngineEnvironment.h"
 
 #include "LogCapture.h"
 #include "ReplicaServer.h"
@@ -368,5 +369,5 @@ private:
     std::unique_ptr<ScraperProbe> m_probe;
 };
 
-TRAVONIX_TEST_MAIN(TestPageScenarios)
+TRAVONIX_WEB_TEST_MAIN(TestPageScenarios)
 #include "test_pagescenarios.moc"

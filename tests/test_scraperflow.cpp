@@ -1,6 +1,7 @@
 // The whole road from a product page to ISO links, with the product's own
 // delays, against the vendor-page replica in the real web engine.
 #include "TestMain.h"
+#include "scraper/WebEngineEnvironment.h"
 
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
@@ -98,5 +99,5 @@ private:
     FakeLocaleSystem m_system;
 };
 
-TRAVONIX_TEST_MAIN(TestScraperFlow)
+TRAVONIX_WEB_TEST_MAIN(TestScraperFlow)
 #include "test_scraperflow.moc"

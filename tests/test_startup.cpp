@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "app/LogAccess.h"
+#include "app/Startup.h"
 #include "app/Theme.h"
 #include "platform/SystemServices.h"
 #include "ui/DarkTitleBar.h"

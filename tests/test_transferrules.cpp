@@ -1,7 +1,7 @@
 // The download engine's rules that need no network: part-file names, speed
 // texts, and how each server answer may touch the part file.
-#include "download/DownloadManager.h"
 #include "download/CurlMessages.h"
+#include "download/DownloadManager.h"
 #include "download/SpeedMeter.h"
 #include "download/TransferAnswer.h"
 
@@ -15,15 +15,16 @@ class TestTransferRules : public QObject {
 private Q_SLOTS:
     void partFileName()
     {
-        const QString first = DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"),
-                                                                QStringLiteral("/tmp/d/Win11.iso"));
+        const QString first =
+            DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"), QStringLiteral("/tmp/d/Win11.iso"));
         QVERIFY(first.startsWith(QLatin1String("/tmp/d/Win11_")));
         QVERIFY(first.endsWith(QLatin1String(".part")));
         QCOMPARE(first.size(), QStringLiteral("/tmp/d/Win11_12345678.part").size());
         // MD5 of the URL's UTF-8 bytes, first eight hex digits.
         QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("abc"), QStringLiteral("/x/y.iso")),
                  QStringLiteral("/x/y_90015098.part"));
-        QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"), QStringLiteral("/tmp/d/Win11.iso")),
+        QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("https://h/a.iso"),
+                                                   QStringLiteral("/tmp/d/Win11.iso")),
                  first);
         QVERIFY(DownloadManager::makeTempFilePath(QStringLiteral("https://h/b.iso"), QStringLiteral("/tmp/d/Win11.iso"))
                 != first);
@@ -104,7 +105,8 @@ private Q_SLOTS:
         QTest::newRow("end before start") << QByteArray("bytes 9-1/10") << false << qint64(0) << qint64(0);
         QTest::newRow("other unit") << QByteArray("items 0-1/2") << false << qint64(0) << qint64(0);
         QTest::newRow("garbage") << QByteArray("bytes=0-") << false << qint64(0) << qint64(0);
-        QTest::newRow("absurd length") << QByteArray("bytes 0-1/99999999999999999999999") << false << qint64(0) << qint64(0);
+        QTest::newRow("absurd length") << QByteArray("bytes 0-1/99999999999999999999999") << false << qint64(0)
+                                       << qint64(0);
     }
     void contentRange()
     {

@@ -14,7 +14,7 @@
 
 int main(int argc, char **argv)
 {
-    setWebEngineEnvironment();
+    setProcessEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
@@ -27,12 +27,12 @@ int main(int argc, char **argv)
         applyDarkPalette();
     int exitCode = 1;
     {
-        MainWindow window;
+        MainWindow window(productParts());
         window.show();
-        window.findChildren<QComboBox *>().value(0)->setCurrentIndex(1);
+        window.findChild<QComboBox *>(QStringLiteral("versionBox"))->setCurrentIndex(1);
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (window.findChild<QLineEdit *>()->text().isEmpty())
+            if (window.findChild<QLineEdit *>(QStringLiteral("linkField"))->text().isEmpty())
                 return;
             exitCode = window.grab().save(arguments.at(3)) ? 0 : 1;
             app.quit();

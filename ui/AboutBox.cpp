@@ -28,10 +28,8 @@ QString aboutText(const AppVersionNumbers &numbers)
              unsignedText(numbers.revision), BuildDate, BuildDate.right(4));
 }
 
-void showAboutBox(QWidget *parent)
+void showAboutBox(QWidget *parent, const AppVersionNumbers &numbers)
 {
-    AppVersionNumbers numbers;
-    ReadAppVersion(numbers);
     QMessageBox box(parent);
     box.setWindowTitle(QStringLiteral("About"));
     box.setIconPixmap(parent->windowIcon().pixmap(IconSize, IconSize));

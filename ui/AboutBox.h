@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppVersion.h"
+#include "common/AppVersionNumbers.h"
 
 #include <QString>
 
@@ -9,5 +9,5 @@ class QWidget;
 // The About box text for these version numbers and this build.
 QString aboutText(const AppVersionNumbers &numbers);
 
-// Reads the version beside the executable again and shows the About box.
-void showAboutBox(QWidget *parent);
+// Shows the About box for these version numbers.
+void showAboutBox(QWidget *parent, const AppVersionNumbers &numbers);

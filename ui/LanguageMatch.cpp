@@ -1,4 +1,5 @@
 #include "LanguageMatch.h"
+#include "UiLog.h"
 
 #include <QDebug>
 
@@ -33,21 +34,21 @@ const char *wordForPrefix(const QString &prefix)
 int findLanguageIndex(const QList<LanguageInfo> &languages, const QString &localeName)
 {
     const QString prefix = localeName.left(2).toLower();
-    qDebug() << "MainWindow: Matching for locale prefix:" << prefix;
+    qCDebug(lcUi) << "MainWindow: Matching for locale prefix:" << prefix;
     if (const char *word = wordForPrefix(prefix)) {
         for (int i = 0; i < languages.size(); ++i) {
             const QString language = languages.at(i).language.toLower();
-            qDebug() << "MainWindow: lang:" << language;
+            qCDebug(lcUi) << "MainWindow: lang:" << language;
             if (language.contains(QLatin1String(word)))
                 return i;
         }
     }
     for (int i = 0; i < languages.size(); ++i) {
         if (languages.at(i).name.toLower().contains(QLatin1String("english"))) {
-            qDebug() << "MainWindow: Fallback to English";
+            qCDebug(lcUi) << "MainWindow: Fallback to English";
             return i;
         }
     }
-    qDebug() << "MainWindow: No match found, returning 0";
+    qCDebug(lcUi) << "MainWindow: No match found, returning 0";
     return 0;
 }

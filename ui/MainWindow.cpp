@@ -4,7 +4,8 @@
 #include "DarkTitleBar.h"
 #include "LanguageMatch.h"
 #include "SizeFormat.h"
-#include "app/AppIdentity.h"
+#include "UiLog.h"
+#include "common/AppIdentity.h"
 #include "download/DownloadManager.h"
 #include "download/SpeedMeter.h"
 #include "platform/SystemServices.h"
@@ -63,9 +64,10 @@ QString waitText(ScraperState state)
     }
 }
 
-QPushButton *makeButton(const QString &text, QWidget *parent, bool enabled)
+QPushButton *makeButton(const QString &name, const QString &text, QWidget *parent, bool enabled)
 {
     auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
     button->setMinimumWidth(ButtonMinimumWidth);
     button->setEnabled(enabled);
     return button;
@@ -73,11 +75,14 @@ QPushButton *makeButton(const QString &text, QWidget *parent, bool enabled)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *)
+MainWindow::MainWindow(MainWindowParts parts, QWidget *)
     : QMainWindow(nullptr)
+    , m_downloadManager(parts.engine)
+    , m_makeScraper(std::move(parts.makeScraper))
+    , m_readVersion(std::move(parts.readVersion))
 {
     buildWidgetTree();
-    m_downloadManager = new DownloadManager(this);
+    m_downloadManager->setParent(this);
     fillVersionBox();
     connectWidgets();
     updateStatus(QStringLiteral("Ready"));
@@ -102,19 +107,23 @@ void MainWindow::buildWidgetTree()
     auto *mainLayout = new QVBoxLayout(m_centralWidget);
 
     m_headerLabel = new QLabel(QStringLiteral("Download Windows 10/11 ISO from Microsoft's official website"), this);
+    m_headerLabel->setObjectName(QStringLiteral("headerLabel"));
     m_headerLabel->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14px;"));
     mainLayout->addWidget(m_headerLabel);
 
     auto *selectionGroup =
         new QGroupBox(QStringLiteral("Please select the Windows version you'd like to download"), this);
+    selectionGroup->setObjectName(QStringLiteral("selectionGroup"));
     selectionGroup->setLayout(buildSelectionGroup());
     mainLayout->addWidget(selectionGroup);
 
     auto *linkGroup = new QGroupBox(QStringLiteral("Download link:"), this);
+    linkGroup->setObjectName(QStringLiteral("linkGroup"));
     linkGroup->setLayout(buildLinkGroup());
     mainLayout->addWidget(linkGroup);
 
     m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
@@ -131,11 +140,12 @@ void MainWindow::buildWidgetTree()
     setWindowTitle(QString::fromLatin1(AppIdentity::Name));
 }
 
-QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &text, QLabel *&label)
+QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label)
 {
     label = new QLabel(text, this);
     layout->addWidget(label);
     auto *box = new QComboBox(this);
+    box->setObjectName(name + QStringLiteral("Box"));
     box->setMinimumWidth(ComboMinimumWidth);
     layout->addWidget(box);
     return box;
@@ -144,10 +154,11 @@ QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &text, QLab
 QLayout *MainWindow::buildSelectionGroup()
 {
     auto *layout = new QVBoxLayout;
-    m_versionCombo = addLabelledBox(layout, QStringLiteral("Version:"), m_versionLabel);
-    m_editionCombo = addLabelledBox(layout, QStringLiteral("Edition:"), m_editionLabel);
-    m_languageCombo = addLabelledBox(layout, QStringLiteral("Language:"), m_languageLabel);
-    m_architectureCombo = addLabelledBox(layout, QStringLiteral("Architecture:"), m_architectureLabel);
+    m_versionCombo = addLabelledBox(layout, QStringLiteral("version"), QStringLiteral("Version:"), m_versionLabel);
+    m_editionCombo = addLabelledBox(layout, QStringLiteral("edition"), QStringLiteral("Edition:"), m_editionLabel);
+    m_languageCombo = addLabelledBox(layout, QStringLiteral("language"), QStringLiteral("Language:"), m_languageLabel);
+    m_architectureCombo =
+        addLabelledBox(layout, QStringLiteral("architecture"), QStringLiteral("Architecture:"), m_architectureLabel);
     m_editionCombo->setEnabled(false);
     m_languageCombo->setEnabled(false);
     m_architectureCombo->setEnabled(false);
@@ -158,8 +169,9 @@ QLayout *MainWindow::buildLinkGroup()
 {
     auto *layout = new QHBoxLayout;
     m_linkEdit = new QLineEdit(this);
+    m_linkEdit->setObjectName(QStringLiteral("linkField"));
     m_linkEdit->setReadOnly(true);
-    m_copyLinkButton = makeButton(QStringLiteral("Copy Link"), this, false);
+    m_copyLinkButton = makeButton(QStringLiteral("copyLinkButton"), QStringLiteral("Copy Link"), this, false);
     layout->addWidget(m_linkEdit);
     layout->addWidget(m_copyLinkButton);
     return layout;
@@ -168,12 +180,13 @@ QLayout *MainWindow::buildLinkGroup()
 QLayout *MainWindow::buildBottomRow()
 {
     auto *layout = new QHBoxLayout;
-    m_aboutButton = makeButton(QStringLiteral("About"), this, true);
+    m_aboutButton = makeButton(QStringLiteral("aboutButton"), QStringLiteral("About"), this, true);
     m_advertLabel = new QLabel(
         QStringLiteral("<a href=\"%1\">Free: make a bootable USB stick</a>").arg(QString::fromLatin1(AdvertUrl)), this);
+    m_advertLabel->setObjectName(QStringLiteral("advertLabel"));
     m_advertLabel->setTextFormat(Qt::RichText);
     m_advertLabel->setOpenExternalLinks(true);
-    m_downloadButton = makeButton(QStringLiteral("Download"), this, false);
+    m_downloadButton = makeButton(QStringLiteral("downloadButton"), QStringLiteral("Download"), this, false);
     m_downloadButton->setAutoDefault(false);
     layout->addWidget(m_aboutButton);
     layout->addWidget(m_advertLabel);
@@ -244,7 +257,7 @@ bool MainWindow::keepDownloadChoice(QComboBox *box, int index)
 bool MainWindow::ignoredWhileDownloading(const char *what) const
 {
     if (m_isDownloading)
-        qDebug() << "MainWindow: Ignored while downloading:" << what;
+        qCDebug(lcUi) << "MainWindow: Ignored while downloading:" << what;
     return m_isDownloading;
 }
 
@@ -267,7 +280,7 @@ QuibScraper *MainWindow::ensureScraper()
                              QMessageBox::Ok);
         return nullptr;
     }
-    auto *scraper = new QuibScraper(this);
+    auto *scraper = m_makeScraper(this);
     connect(scraper, &QuibScraper::stateChanged, this, &MainWindow::onScraperStateChanged);
     connect(scraper, &QuibScraper::versionsExtracted, this, &MainWindow::onEditionsExtracted);
     connect(scraper, &QuibScraper::languagesExtracted, this, &MainWindow::onLanguagesExtracted);
@@ -281,12 +294,14 @@ void MainWindow::showWaitDialog(const QString &message)
 {
     if (!m_waitDialog) {
         m_waitDialog = new QDialog(this);
+        m_waitDialog->setObjectName(QStringLiteral("waitDialog"));
         m_waitDialog->setWindowTitle(QStringLiteral("Loading..."));
         m_waitDialog->setModal(true);
         m_waitDialog->setFixedSize(WaitDialogWidth, WaitDialogHeight);
         m_waitDialog->setWindowFlags(m_waitDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
         auto *layout = new QVBoxLayout(m_waitDialog);
         m_waitLabel = new QLabel(message, m_waitDialog);
+        m_waitLabel->setObjectName(QStringLiteral("waitLabel"));
         m_waitLabel->setAlignment(Qt::AlignCenter);
         auto *busy = new QProgressBar(m_waitDialog);
         busy->setRange(0, 0);
@@ -351,10 +366,10 @@ void MainWindow::onScraperStateChanged(ScraperState state)
 {
     const QString text = waitText(state);
     if (!m_waitDialog || !m_waitDialog->isVisible()) {
-        qDebug() << "MainWindow: Wait dialog not visible, status:" << text;
+        qCDebug(lcUi) << "MainWindow: Wait dialog not visible, status:" << text;
         return;
     }
-    qDebug() << "MainWindow: Updating wait dialog to:" << text;
+    qCDebug(lcUi) << "MainWindow: Updating wait dialog to:" << text;
     m_waitLabel->setText(text);
     m_waitDialog->repaint();
     QCoreApplication::processEvents();
@@ -365,21 +380,21 @@ void MainWindow::onScraperError(QString error)
     if (ignoredWhileDownloading("page error"))
         return;
     hideWaitDialog();
-    qDebug() << "MainWindow::onScraperError:" << error;
+    qCDebug(lcUi) << "MainWindow::onScraperError:" << error;
     updateStatus(QStringLiteral("Error: %1").arg(error));
     setControlsEnabled(true);
 }
 
 void MainWindow::onAboutClicked()
 {
-    showAboutBox(this);
+    showAboutBox(this, m_readVersion());
 }
 
 void MainWindow::updateStatus(QString status)
 {
     // No status bar in this compact window: the latest status is the
     // progress bar's tooltip.
-    qDebug() << "MainWindow: Status:" << status;
+    qCDebug(lcUi) << "MainWindow: Status:" << status;
     m_progressBar->setToolTip(status);
 }
 
@@ -443,9 +458,9 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
     }
     const std::string systemLocale = platform::SystemServices::instance().localeName();
     const QString localeName = systemLocale.empty() ? QStringLiteral("en-US") : QString::fromStdString(systemLocale);
-    qDebug() << "MainWindow: System locale:" << localeName;
+    qCDebug(lcUi) << "MainWindow: System locale:" << localeName;
     const int index = findLanguageIndex(languages, localeName);
-    qDebug() << "MainWindow: Auto-selected language index:" << index << "=" << languages.at(index).name;
+    qCDebug(lcUi) << "MainWindow: Auto-selected language index:" << index << "=" << languages.at(index).name;
     m_languageCombo->setCurrentIndex(index);
     m_isFilling = false;
     m_languageCombo->setEnabled(true);
@@ -468,7 +483,7 @@ void MainWindow::onLanguageChanged(int index)
 void MainWindow::requestLanguage(const QString &logLine)
 {
     askScraper([this, logLine](QuibScraper *scraper) {
-        qDebug().noquote() << logLine << m_selectedLanguageName;
+        qCDebug(lcUi).noquote() << logLine << m_selectedLanguageName;
         scraper->selectLanguage(m_selectedLanguageName);
     });
 }
@@ -478,7 +493,7 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
     if (ignoredWhileDownloading("links"))
         return;
     if (!belongsToChoices(options)) {
-        qDebug() << "MainWindow: Dropped links for a choice no longer on screen";
+        qCDebug(lcUi) << "MainWindow: Dropped links for a choice no longer on screen";
         return;
     }
     hideWaitDialog();
@@ -545,9 +560,11 @@ void MainWindow::onDownloadClicked()
     m_downloadButton->setText(QStringLiteral("Cancel"));
     setControlsEnabled(false);
     m_progressBar->setValue(0);
-    qDebug() << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
+    qCDebug(lcUi) << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
     updateStatus(QStringLiteral("Starting download..."));
-    m_downloadManager->setPlainHttpAllowed(siteScheme() == QLatin1String("http"));
+    EngineSettings settings = m_downloadManager->settings();
+    settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
+    m_downloadManager->setSettings(settings);
     m_downloadManager->startDownload(m_selectedDownloadUrl, path);
 }
 

@@ -2,6 +2,7 @@
 // choice, the ISO link, and the download.
 #pragma once
 
+#include "common/AppVersionNumbers.h"
 #include "scraper/ScraperTypes.h"
 
 #include <QMainWindow>
@@ -20,10 +21,21 @@ class QProgressBar;
 class QPushButton;
 class QuibScraper;
 
+// What the window is given by whoever makes it: start-up hands in the real
+// ones, tests hand in objects set up for their servers.
+struct MainWindowParts {
+    // Taken over by the window.
+    DownloadManager *engine = nullptr;
+    // Makes the scraper, with the window as its parent, on the first version choice.
+    std::function<QuibScraper *(QObject *parent)> makeScraper;
+    // The version the About box shows, read each time it opens.
+    std::function<AppVersionNumbers()> readVersion;
+};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(MainWindowParts parts, QWidget *parent = nullptr);
     ~MainWindow() override;
 
 protected:
@@ -52,7 +64,7 @@ private:
     QLayout *buildSelectionGroup();
     QLayout *buildLinkGroup();
     QLayout *buildBottomRow();
-    QComboBox *addLabelledBox(QLayout *layout, const QString &text, QLabel *&label);
+    QComboBox *addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label);
     void fillVersionBox();
     void connectWidgets();
     void setControlsEnabled(bool enabled);
@@ -86,6 +98,8 @@ private:
     QPushButton *m_downloadButton = nullptr;
     QuibScraper *m_scraper = nullptr;
     DownloadManager *m_downloadManager = nullptr;
+    std::function<QuibScraper *(QObject *parent)> m_makeScraper;
+    std::function<AppVersionNumbers()> m_readVersion;
     QString m_selectedProductKey;
     QString m_selectedEditionId;
     QString m_selectedLanguageName;

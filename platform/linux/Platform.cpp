@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <cwchar>
 #include <dlfcn.h>
-#include <mutex>
 #include <unistd.h>
 #include <vector>
 
@@ -121,12 +120,6 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
     return static_cast<std::size_t>(written);
 }
 
-bool replaceFile(const wchar_t *from, const wchar_t *to)
-{
-    return std::rename(QFile::encodeName(fromWide(from)).constData(), QFile::encodeName(fromWide(to)).constData())
-           == 0;
-}
-
 std::uint32_t lastError()
 {
     return static_cast<std::uint32_t>(errno);
@@ -156,27 +149,6 @@ bool activateWindowByTitle(const wchar_t *title)
 void useDarkTitleBar(std::uintptr_t)
 {
     // Title bars belong to the window manager, which follows the desktop theme.
-}
-
-struct CriticalSection::Impl {
-    std::recursive_mutex mutex;
-};
-
-CriticalSection::CriticalSection()
-    : d(std::make_unique<Impl>())
-{
-}
-
-CriticalSection::~CriticalSection() = default;
-
-void CriticalSection::enter()
-{
-    d->mutex.lock();
-}
-
-void CriticalSection::leave()
-{
-    d->mutex.unlock();
 }
 
 } // namespace platform

@@ -135,13 +135,6 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
     return GetPrivateProfileStringW(section, key, fallback, buffer, clampToDword(capacity), path);
 }
 
-bool replaceFile(const wchar_t *from, const wchar_t *to)
-{
-    if (!from || !to)
-        return false;
-    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
 std::uint32_t lastError()
 {
     return GetLastError();
@@ -199,31 +192,6 @@ void useDarkTitleBar(std::uintptr_t nativeWindow)
         return;
     const BOOL value = TRUE;
     DwmSetWindowAttribute(reinterpret_cast<HWND>(nativeWindow), kUseImmersiveDarkMode, &value, sizeof(value));
-}
-
-struct CriticalSection::Impl {
-    CRITICAL_SECTION cs;
-};
-
-CriticalSection::CriticalSection()
-    : d(std::make_unique<Impl>())
-{
-    InitializeCriticalSection(&d->cs);
-}
-
-CriticalSection::~CriticalSection()
-{
-    DeleteCriticalSection(&d->cs);
-}
-
-void CriticalSection::enter()
-{
-    EnterCriticalSection(&d->cs);
-}
-
-void CriticalSection::leave()
-{
-    LeaveCriticalSection(&d->cs);
 }
 
 } // namespace platform

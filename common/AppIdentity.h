@@ -1,11 +1,13 @@
-// Who the application says it is.
+// Who the application says it is. Every layer may include this.
 #pragma once
+
+#include "common/Version.h"
 
 namespace AppIdentity {
 
 // Also the main window's title, which a second instance looks for.
 inline constexpr char Name[] = "Travonix";
-inline constexpr char Version[] = "3.0.2.0";
+inline constexpr char Version[] = TRAVONIX_VERSION;
 inline constexpr char Organisation[] = "Zamrel Software";
 inline constexpr char IconPath[] = "./resources/AppIcon.ico";
 // Used when the program is started from another working directory.

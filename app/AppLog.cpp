@@ -1,0 +1,4 @@
+#include "AppLog.h"
+
+// Debug lines stay off unless the logging rules ask for them.
+Q_LOGGING_CATEGORY(lcApp, "travonix.app", QtInfoMsg)

@@ -1,0 +1,4 @@
+#include "DownloadLog.h"
+
+// Debug lines stay off unless the logging rules ask for them.
+Q_LOGGING_CATEGORY(lcDownload, "travonix.download", QtInfoMsg)

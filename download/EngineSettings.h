@@ -1,0 +1,23 @@
+// What the download engine is told by whoever uses it: who it says it is,
+// whom it trusts and how long a silent transfer may last. Verification
+// itself is never switched off.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct EngineSettings {
+    // The browser identity sent with every request; libcurl's own when empty.
+    QString userAgent;
+    // Certificate authorities to trust instead of the system's (tests).
+    QString caBundlePath;
+    // Host names are resolved through this DNS-over-HTTPS server instead of
+    // the system's when set (tests).
+    QString dnsOverHttpsUrl;
+    // A transfer that brings no byte for this long is given up.
+    qint64 stallLimitMs = 15000;
+    // Files come over https only, redirects included. A site that is itself
+    // plain http (a local mirror, a test site) may allow http as well; a
+    // transfer that starts on https still never continues on http.
+    bool plainHttpAllowed = false;
+};

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Fails when a folder includes a folder above it. The layers, from the
+# bottom: common; logkit and platform; download; scraper; ui; app. Each may
+# include only the ones below it (download and scraper know nothing of each
+# other).
+set -euo pipefail
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# folder -> the folders it must not include
+declare -A forbidden=(
+    [common]="logkit platform download scraper ui app"
+    [logkit]="platform download scraper ui app"
+    [platform]="logkit download scraper ui app"
+    [download]="logkit scraper ui app"
+    [scraper]="logkit download ui app"
+    [ui]="logkit app"
+)
+
+failed=0
+for folder in "${!forbidden[@]}"; do
+    pattern="^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($(tr ' ' '|' <<<"${forbidden[$folder]}"))/"
+    if hits=$(grep -rnE --include='*.h' --include='*.cpp' "${pattern}" "${repo_root}/${folder}"); then
+        echo "${hits//${repo_root}\//}" >&2
+        echo "check_layers: ${folder}/ includes a layer above it" >&2
+        failed=1
+    fi
+done
+(( failed )) && exit 1
+echo "check_layers: every folder includes only the layers below it"

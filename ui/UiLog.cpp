@@ -1,0 +1,4 @@
+#include "UiLog.h"
+
+// Debug lines stay off unless the logging rules ask for them.
+Q_LOGGING_CATEGORY(lcUi, "travonix.ui", QtInfoMsg)

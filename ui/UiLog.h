@@ -1,0 +1,6 @@
+// Diagnostics of the main window: off unless asked for (TRAVONIX_DEBUG=1).
+#pragma once
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcUi)
