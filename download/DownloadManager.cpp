@@ -75,6 +75,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
         return;
     }
     m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
+    m_totalReported = false;
     m_currentSpeed = 0.0;
     m_isDownloading = true;
     m_cancelled = false;
@@ -250,6 +251,11 @@ void DownloadManager::onTransferWorked()
 {
     if (!m_isDownloading || m_cancelled)
         return;
+    // The size of the whole file is known: a resumed part shows at once.
+    if (m_bytesTotal > 0 && !m_totalReported) {
+        m_totalReported = true;
+        Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+    }
     if (const std::optional<CURLcode> done = m_driver.takeFinished()) {
         qCDebug(lcDownload) << "DownloadManager: transfer done, calling finishDownload with res:" << *done;
         finishDownload(*done, QString());

@@ -71,6 +71,7 @@ private:
     CurlMultiDriver m_driver;
     qint64 m_bytesReceived = 0;
     qint64 m_bytesTotal = 0;
+    bool m_totalReported = false;
     qint64 m_tempBytes = 0;
     qint64 m_resumeOffset = 0;
     double m_currentSpeed = 0.0;

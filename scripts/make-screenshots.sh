@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes docs/window-light.png and docs/window-dark.png from the running app,
-# driven through one version choice against the local page replica.
+# Makes the README's pictures from the running app, driven through one
+# version choice against the local page replica: the window in the light and
+# the dark look, the box that explains a refusal, a download under way.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${TRAVONIX_BUILD_DIR:-$repo/build}
@@ -12,8 +13,15 @@ cmake --build "$build" --target window_screenshot >/dev/null
 . "$repo/scripts/replica.sh"
 start_replica
 
-for look in light dark; do
-    QT_QPA_PLATFORM=offscreen "$build/tools/window_screenshot" "$replica_origin" "$look" \
-        "$repo/docs/window-$look.png"
-    echo "docs/window-$look.png"
-done
+picture() {
+    QT_QPA_PLATFORM=offscreen "$build/tools/window_screenshot" "$replica_origin" "$1" "$repo/docs/window-$1.png"
+    echo "docs/window-$1.png"
+}
+
+picture light
+picture dark
+echo "refuse 1" >&8
+picture refusal
+echo "isorate 100000" >&8
+picture progress
+echo "isorate 0" >&8

@@ -198,8 +198,16 @@ private Q_SLOTS:
         // Slowly, so that progress is reported while the rest arrives.
         command(QStringLiteral("drip 1000000"));
         EngineProbe again;
+        QSignalSpy speeds(&again.engine, &DownloadManager::speedChanged);
+        int speedsAtFirstProgress = -1;
+        QObject::connect(&again.engine, &DownloadManager::progress, &again.engine, [&] {
+            if (speedsAtFirstProgress < 0)
+                speedsAtFirstProgress = speeds.size();
+        });
         again.engine.startDownload(url, destination);
         QVERIFY(again.waitForEnd());
+        // The part shows before the first speed sample.
+        QCOMPARE(speedsAtFirstProgress, 0);
         QCOMPARE(again.error(), QString());
         QCOMPARE(readAll(destination), expectedBody(BodySize));
         QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));

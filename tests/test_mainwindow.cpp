@@ -9,8 +9,11 @@
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
+#include "ui/ElidedLabel.h"
 #include "ui/LanguageMatch.h"
+#include "ui/LinkExpiry.h"
 #include "ui/MainWindow.h"
+#include "ui/PageFailure.h"
 #include "ui/SizeFormat.h"
 
 #include <QClipboard>
@@ -20,11 +23,13 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -101,6 +106,11 @@ MainWindowParts testParts(const ScraperTimings &timings = quietTimings())
             [] { return ShownVersion; }};
 }
 
+QString statusOf(MainWindow &window)
+{
+    return window.findChild<ElidedLabel *>(QStringLiteral("statusLine"))->fullText();
+}
+
 QDialog *waitDialogOf(MainWindow &window)
 {
     return window.findChild<QDialog *>(QStringLiteral("waitDialog"));
@@ -133,15 +143,27 @@ struct ModalCloser {
             arm();
             return;
         }
-        title = box->windowTitle();
         text = box->text();
+        informative = box->informativeText();
         pixmapSize = box->iconPixmap().size();
+        if (auto *copy = box->findChild<QPushButton *>(QStringLiteral("copyReferenceButton"))) {
+            copy->click();
+            copied = QGuiApplication::clipboard()->text();
+            stayedOpen = box->isVisible();
+        }
+        title = box->windowTitle();
         box->accept();
     }
     QString title;
     QString text;
+    QString informative;
+    QString copied;
+    bool stayedOpen = false;
     QSize pixmapSize;
 };
+
+// Where the last save dialog answered by the test was opened, and with what name.
+QString g_proposedFile;
 
 // Answers the next save dialog with `path`.
 void answerSaveDialog(const QString &path)
@@ -155,6 +177,7 @@ void answerSaveDialog(const QString &path)
         // Typed into the name field, as a user would.
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
+        g_proposedFile = QDir(dialog->directory()).filePath(name->text());
         name->setText(path);
         QTimer::singleShot(0, dialog, &QDialog::accept);
     });
@@ -368,6 +391,43 @@ private Q_SLOTS:
         QCOMPARE(replica.count(QStringLiteral("links")), choices);
     }
 
+    // Copy Link and Download on an expired link first get a fresh one for
+    // the same choices.
+    void expiredLinksAreFetchedAgain()
+    {
+        ReplicaServer replica;
+        QVERIFY(replica.start());
+        QVERIFY(setSiteOrigin(replica.origin()));
+        QCOMPARE(replica.command(QStringLiteral("linklife 2")), QStringLiteral("OK linklife 2"));
+        MainWindow window(testParts(ScraperTimings()));
+        window.show();
+        Widgets w(window);
+        w.version->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QVERIFY(statusOf(window).startsWith(QLatin1String("Link valid until ")));
+        for (const char *button : {"Copy Link", "Download"}) {
+            const QString expired = w.link->text();
+            QTRY_VERIFY_WITH_TIMEOUT(linkExpired(expired), 5000);
+            if (button == QLatin1String("Download"))
+                QCOMPARE(replica.command(QStringLiteral("linklife 86400")), QStringLiteral("OK linklife 86400"));
+            QGuiApplication::clipboard()->clear();
+            QTemporaryDir target;
+            const QString path = target.filePath(QStringLiteral("fresh.iso"));
+            if (button == QLatin1String("Download"))
+                answerSaveDialog(path);
+            ModalCloser closer;
+            w.buttons.value(QLatin1String(button))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(w.link->text() != expired, 30000);
+            if (button == QLatin1String("Copy Link")) {
+                QTRY_COMPARE(QGuiApplication::clipboard()->text(), w.link->text());
+                continue;
+            }
+            QVERIFY(closer.closes(QStringLiteral("Download Complete")));
+            QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
+        }
+        QCOMPARE(replica.count(QStringLiteral("links")), 3);
+    }
+
     // A choice made while a file downloads, and whatever the page still
     // sends, leave the download, its boxes and its Cancel alone.
     void downloadKeepsItsChoices()
@@ -384,8 +444,14 @@ private Q_SLOTS:
         const QString path = target.filePath(QStringLiteral("kept.iso"));
         answerSaveDialog(path);
         QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        QStringList formats;
+        QObject::connect(window.findChild<DownloadManager *>(), &DownloadManager::progress, &window,
+                         [&] { formats << w.progress->format(); });
         download->click();
         QCOMPARE(download->text(), QStringLiteral("Cancel"));
+        // The percentage alone until there is a speed to tell, then the whole line.
+        QTRY_VERIFY(statusOf(window).startsWith(QLatin1String("Downloaded: ")));
+        QCOMPARE(formats.first(), QStringLiteral("%p%"));
 
         w.language->setCurrentIndex(1);
         const QList<DownloadOption> late{{QStringLiteral("1"), QStringLiteral("English (United States)"),
@@ -406,24 +472,62 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
     }
 
-    void pageRefusalReleasesTheWindowWithoutABox()
+    // Microsoft's refusal gets a box of its own, and the page is not asked again.
+    void pageRefusalIsExplained()
     {
         ReplicaServer replica;
         QVERIFY(replica.start());
         QVERIFY(setSiteOrigin(replica.origin()));
         QCOMPARE(replica.command(QStringLiteral("refuse 1")), QStringLiteral("OK refuse 1"));
+        QCOMPARE(replica.command(QStringLiteral("refusaltype 8")), QStringLiteral("OK refusaltype 8"));
         MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
         w.version->setCurrentIndex(1);
-        QTRY_VERIFY_WITH_TIMEOUT(w.language->count() > 0, 30000);
-        auto *waitDialog = waitDialogOf(window);
-        QTRY_VERIFY_WITH_TIMEOUT(w.language->isEnabled() && !waitDialog->isVisible(), 30000);
-        QTest::qWait(500);
-        QVERIFY(!QApplication::activeModalWidget());
+        ModalCloser closer;
+        QVERIFY(closer.closes(QStringLiteral("Microsoft Refused the Request"), 40000));
+        QVERIFY2(closer.text.startsWith(QLatin1String("We are unable to complete your request at this time.")),
+                 qPrintable(closer.text));
+        const auto refusal = readRefusal(closer.text);
+        QVERIFY(refusal && refusal->code == QLatin1String("715-123130") && !refusal->sessionId.isEmpty());
+        QVERIFY(closer.text.endsWith(refusal->sessionId + QLatin1Char('.')));
+        QVERIFY(closer.informative.contains(QLatin1String("about 24 hours")));
+        QCOMPARE(closer.copied, QStringLiteral("Message code: 715-123130\nSession ID: ") + refusal->sessionId);
+        QVERIFY(closer.stayedOpen);
+        QTest::qWait(3000);
+        QCOMPARE(replica.count(QStringLiteral("links")), 1);
+        QVERIFY(statusOf(window).startsWith(QLatin1String("Error: We are unable")));
         QCOMPARE(w.architecture->count(), 0);
         QVERIFY(w.version->isEnabled() && w.edition->isEnabled());
-        QVERIFY(w.link->text().isEmpty());
+    }
+
+    // Every other page failure says what failed and what to do.
+    void pageFailuresAreExplained_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("time-out") << "Page load timeout"
+                                  << "Page Not Loaded";
+        QTest::newRow("no links") << "No download links found after multiple attempts"
+                                  << "No Download Links";
+        QTest::newRow("no languages") << "No languages found on the page"
+                                      << "No Languages Offered";
+        QTest::newRow("the page's own error") << "Something went wrong."
+                                              << "Page Reported a Problem";
+    }
+    void pageFailuresAreExplained()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        MainWindow window(testParts());
+        window.show();
+        ModalCloser closer;
+        closer.arm();
+        Q_EMIT scraperOf(window)->error(message);
+        QCOMPARE(closer.title, title);
+        QVERIFY2(closer.text.endsWith(QLatin1String("\n\nDetail: ") + message), qPrintable(closer.text));
+        QVERIFY(!waitDialogOf(window)->isVisible());
+        QCOMPARE(statusOf(window), QStringLiteral("Error: ") + message);
     }
 
     void closingDuringADownloadLeavesNoPart()
@@ -543,6 +647,11 @@ private Q_SLOTS:
         errorBox.arm();
         QTRY_COMPARE_WITH_TIMEOUT(errorBox.title, QStringLiteral("Download Error"), 10000);
         QCOMPARE(errorBox.text, QStringLiteral("Failed to download:\nHTTP error: 404"));
+        // The Downloads folder where there is one, else home; never the working folder.
+        const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        QCOMPARE(
+            g_proposedFile,
+            QDir(QFileInfo(downloads).isDir() ? downloads : QDir::homePath()).filePath(QStringLiteral("Windows.iso")));
         QCOMPARE(download->text(), QStringLiteral("Download"));
         QCOMPARE(w.progress->value(), 0);
 
@@ -583,8 +692,10 @@ private Q_SLOTS:
         QVERIFY(w.buttons.value(QStringLiteral("Download"))->isEnabled());
         QPushButton *copy = w.buttons.value(QStringLiteral("Copy Link"));
         QVERIFY(copy->isEnabled());
+        QVERIFY(statusOf(window).startsWith(QLatin1String("Link valid until ")));
         copy->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), w.link->text());
+        QCOMPARE(statusOf(window), QStringLiteral("Download link copied to clipboard!"));
 
         // Another language starts the chain again from there.
         const QString germanLink = w.link->text();
@@ -609,6 +720,7 @@ private Q_SLOTS:
         QCOMPARE(w.progress->value(), 100);
         QVERIFY(w.version->isEnabled());
         QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
+        QCOMPARE(statusOf(window), QStringLiteral("Download complete: Win11_arm64.iso"));
     }
 
     void firstLook()
@@ -641,18 +753,27 @@ private Q_SLOTS:
         QVERIFY(w.link->isReadOnly() && w.link->text().isEmpty());
         QVERIFY(!window.findChild<QuibScraper *>());
 
+        // Titles are whole, or shortened with their whole text as the tooltip.
         QStringList groupTitles;
-        for (QGroupBox *group : window.findChildren<QGroupBox *>())
-            groupTitles << group->title();
+        for (QGroupBox *group : window.findChildren<QGroupBox *>()) {
+            const bool shortened = !group->toolTip().isEmpty();
+            groupTitles << (shortened ? group->toolTip() : group->title());
+            QVERIFY(!shortened || group->title().endsWith(QChar(0x2026)));
+            QVERIFY(group->fontMetrics().horizontalAdvance(group->title()) < group->width());
+        }
         QCOMPARE(groupTitles,
                  (QStringList{"Please select the Windows version you'd like to download", "Download link:"}));
+        QVERIFY(window.findChild<QLabel *>(QStringLiteral("headerLabel"))->wordWrap());
+        QCOMPARE(statusOf(window), QStringLiteral("Ready"));
         int links = 0;
         for (QLabel *label : window.findChildren<QLabel *>())
             links += label->openExternalLinks() && label->text().count(QLatin1String("<a href=")) == 1;
         QCOMPARE(links, 1);
     }
 
-    void contentThatFitsKeepsTheClassicSize()
+    // With a small font the window keeps the classic 500 x 380 and one line
+    // for the status, or grows just enough for a header that wraps.
+    void smallFontKeepsTheClassicSize()
     {
         const QFont original = QApplication::font();
         QFont small(original);
@@ -660,8 +781,14 @@ private Q_SLOTS:
         QApplication::setFont(small);
         MainWindow window(testParts());
         window.show();
+        const int statusLine = window.findChild<ElidedLabel *>(QStringLiteral("statusLine"))->sizeHint().height()
+            + window.centralWidget()->layout()->spacing();
+        auto *header = window.findChild<QLabel *>(QStringLiteral("headerLabel"));
+        const bool headerWraps = header->heightForWidth(header->width()) > header->fontMetrics().height() + 2;
         QApplication::setFont(original);
-        QCOMPARE(window.size(), QSize(500, 380));
+        QCOMPARE(window.width(), 500);
+        QVERIFY(headerWraps ? window.height() > 380 + statusLine : window.height() == 380 + statusLine);
+        QVERIFY(header->height() >= header->heightForWidth(header->width()));
         QCOMPARE(window.minimumSize(), window.maximumSize());
     }
 
@@ -713,10 +840,12 @@ private Q_SLOTS:
         QCOMPARE(waitDialog->size(), QSize(300, 80));
         QCOMPARE(waitDialog->findChild<QLabel *>(QStringLiteral("waitLabel"))->text(),
                  QStringLiteral("Loading Microsoft download page..."));
+        QCOMPARE(statusOf(window), QStringLiteral("Loading Microsoft download page..."));
         QVERIFY(!w.version->isEnabled());
 
-        QSignalSpy errors(scraper, &QuibScraper::error);
-        QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 15000);
+        ModalCloser closer;
+        QVERIFY(closer.closes(QStringLiteral("Page Not Loaded"), 15000));
+        QVERIFY(closer.text.endsWith(QLatin1String("Detail: Failed to load page after 3 retries")));
         QVERIFY(!waitDialog->isVisible());
         QVERIFY(w.version->isEnabled());
         QVERIFY(!w.edition->isEnabled());

@@ -2,7 +2,11 @@
 
 #include "AboutBox.h"
 #include "DarkTitleBar.h"
+#include "ElidedLabel.h"
 #include "LanguageMatch.h"
+#include "LinkExpiry.h"
+#include "PageFailure.h"
+#include "ResultBoxes.h"
 #include "SizeFormat.h"
 #include "UiLog.h"
 #include "common/AppIdentity.h"
@@ -29,9 +33,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -39,6 +45,8 @@ constexpr int WindowWidth = 500;
 constexpr int WindowHeight = 380;
 constexpr int ComboMinimumWidth = 300;
 constexpr int ButtonMinimumWidth = 80;
+// Frame, margins and indent around a group's title.
+constexpr int GroupTitleMargins = 60;
 constexpr int WaitDialogWidth = 300;
 constexpr int WaitDialogHeight = 80;
 
@@ -109,19 +117,50 @@ void MainWindow::buildWidgetTree()
     m_headerLabel = new QLabel(QStringLiteral("Download Windows 10/11 ISO from Microsoft's official website"), this);
     m_headerLabel->setObjectName(QStringLiteral("headerLabel"));
     m_headerLabel->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14px;"));
+    m_headerLabel->setWordWrap(true);
     mainLayout->addWidget(m_headerLabel);
+    addGroup(mainLayout, QStringLiteral("selectionGroup"),
+             QStringLiteral("Please select the Windows version you'd like to download"), buildSelectionGroup());
+    addGroup(mainLayout, QStringLiteral("linkGroup"), QStringLiteral("Download link:"), buildLinkGroup());
+    mainLayout->addWidget(buildProgressBar());
+    m_statusLine = new ElidedLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    mainLayout->addWidget(m_statusLine);
+    mainLayout->addLayout(buildBottomRow());
 
-    auto *selectionGroup =
-        new QGroupBox(QStringLiteral("Please select the Windows version you'd like to download"), this);
-    selectionGroup->setObjectName(QStringLiteral("selectionGroup"));
-    selectionGroup->setLayout(buildSelectionGroup());
-    mainLayout->addWidget(selectionGroup);
+    setCentralWidget(m_centralWidget);
+    fitHeight();
+    setWindowTitle(QString::fromLatin1(AppIdentity::Name));
+}
 
-    auto *linkGroup = new QGroupBox(QStringLiteral("Download link:"), this);
-    linkGroup->setObjectName(QStringLiteral("linkGroup"));
-    linkGroup->setLayout(buildLinkGroup());
-    mainLayout->addWidget(linkGroup);
+// 500 x 380 and the status line hold everything at the usual Windows font
+// size. Desktops whose default font is larger get just enough height not to
+// squeeze the boxes; the window is never resizable. Measured again once the
+// window is shown and styled (the header has fonts of its own, and wraps).
+void MainWindow::fitHeight()
+{
+    QLayout *content = m_centralWidget->layout();
+    content->activate();
+    const int statusLineHeight = m_statusLine->sizeHint().height() + content->spacing();
+    setFixedSize(WindowWidth, qMax(WindowHeight + statusLineHeight, content->totalHeightForWidth(WindowWidth)));
+}
 
+// A group whose title is shortened with "…" when it is wider than the
+// window, with the whole title as its tooltip.
+void MainWindow::addGroup(QLayout *layout, const QString &name, const QString &title, QLayout *content)
+{
+    auto *group = new QGroupBox(this);
+    group->setObjectName(name);
+    const QString shown = group->fontMetrics().elidedText(title, Qt::ElideRight, WindowWidth - GroupTitleMargins);
+    group->setTitle(shown);
+    if (shown != title)
+        group->setToolTip(title);
+    group->setLayout(content);
+    layout->addWidget(group);
+}
+
+QProgressBar *MainWindow::buildProgressBar()
+{
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("progressBar"));
     m_progressBar->setRange(0, 100);
@@ -129,15 +168,7 @@ void MainWindow::buildWidgetTree()
     m_progressBar->setTextVisible(true);
     m_progressBar->setFormat(QStringLiteral("%p%"));
     m_progressBar->setAlignment(Qt::AlignCenter);
-    mainLayout->addWidget(m_progressBar);
-    mainLayout->addLayout(buildBottomRow());
-
-    setCentralWidget(m_centralWidget);
-    // 500 x 380 holds everything at the usual Windows font size. Desktops
-    // whose default font is larger get just enough height not to squeeze the
-    // boxes; the window is never resizable.
-    setFixedSize(WindowWidth, qMax(WindowHeight, minimumSizeHint().height()));
-    setWindowTitle(QString::fromLatin1(AppIdentity::Name));
+    return m_progressBar;
 }
 
 QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label)
@@ -326,6 +357,7 @@ void MainWindow::hideWaitDialog()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    fitHeight();
     applyDarkTitleBar(this);
 }
 
@@ -346,6 +378,7 @@ void MainWindow::onWindowsVersionChanged(int index)
 // The architecture, link and progress belong to the choices above them.
 void MainWindow::forgetDownloadChoice()
 {
+    m_afterFreshLink = AfterFreshLink::Nothing;
     m_selectedDownloadUrl.clear();
     m_architectureCombo->clear();
     m_linkEdit->clear();
@@ -365,6 +398,7 @@ void MainWindow::askScraper(const std::function<void(QuibScraper *)> &request)
 void MainWindow::onScraperStateChanged(ScraperState state)
 {
     const QString text = waitText(state);
+    updateStatus(text);
     if (!m_waitDialog || !m_waitDialog->isVisible()) {
         qCDebug(lcUi) << "MainWindow: Wait dialog not visible, status:" << text;
         return;
@@ -380,9 +414,17 @@ void MainWindow::onScraperError(QString error)
     if (ignoredWhileDownloading("page error"))
         return;
     hideWaitDialog();
+    m_afterFreshLink = AfterFreshLink::Nothing;
     qCDebug(lcUi) << "MainWindow::onScraperError:" << error;
     updateStatus(QStringLiteral("Error: %1").arg(error));
     setControlsEnabled(true);
+    if (const std::optional<Refusal> refusal = readRefusal(error)) {
+        showRefusalBox(this, error, *refusal);
+        return;
+    }
+    const PageFailure failure = explainPageFailure(error);
+    showResultBox(this, failure.title, QMessageBox::Warning,
+                  QStringLiteral("%1\n\nDetail: %2").arg(failure.advice, error));
 }
 
 void MainWindow::onAboutClicked()
@@ -392,10 +434,8 @@ void MainWindow::onAboutClicked()
 
 void MainWindow::updateStatus(QString status)
 {
-    // No status bar in this compact window: the latest status is the
-    // progress bar's tooltip.
     qCDebug(lcUi) << "MainWindow: Status:" << status;
-    m_progressBar->setToolTip(status);
+    m_statusLine->setFullText(status);
 }
 
 void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
@@ -510,6 +550,7 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
         m_architectureCombo->setCurrentIndex(0);
     }
     setControlsEnabled(true);
+    continueWithFreshLink();
 }
 
 void MainWindow::onArchitectureChanged(int index)
@@ -527,9 +568,17 @@ void MainWindow::onArchitectureChanged(int index)
     m_downloadButton->setEnabled(chosen);
     if (!chosen)
         m_progressBar->setValue(0);
+    else if (const QString validity = linkValidityText(m_selectedDownloadUrl); !validity.isEmpty())
+        updateStatus(validity);
 }
 
 void MainWindow::onCopyLinkClicked()
+{
+    if (!getFreshLinkFirst(AfterFreshLink::Copy))
+        copyLink();
+}
+
+void MainWindow::copyLink()
 {
     const QString link = m_linkEdit->text();
     if (link.isEmpty())
@@ -546,12 +595,43 @@ void MainWindow::onDownloadClicked()
         updateStatus(QStringLiteral("Download cancelled"));
         return;
     }
+    if (!getFreshLinkFirst(AfterFreshLink::Download))
+        startDownloadFlow();
+}
+
+// A link past its expiry is asked for again, for the same choices, behind
+// the wait dialog; `then` goes on once the fresh one is here.
+bool MainWindow::getFreshLinkFirst(AfterFreshLink then)
+{
+    if (!linkExpired(m_selectedDownloadUrl))
+        return false;
+    m_afterFreshLink = then;
+    m_freshLinkArchitecture = m_architectureCombo->currentText();
+    updateStatus(QStringLiteral("The link has expired; getting a fresh one..."));
+    requestLanguage(QStringLiteral("MainWindow: Fresh link for language code:"));
+    return true;
+}
+
+void MainWindow::continueWithFreshLink()
+{
+    const AfterFreshLink then = std::exchange(m_afterFreshLink, AfterFreshLink::Nothing);
+    if (then == AfterFreshLink::Nothing || m_downloadOptions.isEmpty())
+        return;
+    m_architectureCombo->setCurrentIndex(qMax(0, m_architectureCombo->findText(m_freshLinkArchitecture)));
+    if (then == AfterFreshLink::Copy)
+        copyLink();
+    else
+        startDownloadFlow();
+}
+
+void MainWindow::startDownloadFlow()
+{
     if (m_selectedDownloadUrl.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("No Selection"), QStringLiteral("Please select a download option."),
                              QMessageBox::Ok);
         return;
     }
-    const QString proposed = QDir::homePath() + QStringLiteral("/Downloads/Windows.iso");
+    const QString proposed = QDir(proposedFolder()).filePath(QStringLiteral("Windows.iso"));
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save ISO File"), proposed,
                                                       QStringLiteral("ISO Files (*.iso)"));
     if (path.isEmpty())
@@ -568,6 +648,14 @@ void MainWindow::onDownloadClicked()
     m_downloadManager->startDownload(m_selectedDownloadUrl, path);
 }
 
+// The user's Downloads folder where there is one, else the home folder;
+// never the working folder.
+QString MainWindow::proposedFolder()
+{
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    return !downloads.isEmpty() && QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
+}
+
 void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 {
     if (bytesTotal <= 0)
@@ -575,16 +663,17 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
     m_progressBar->setValue(int(bytesReceived * 100 / bytesTotal));
     const double speed = m_downloadManager->currentSpeed();
     updateStatus(downloadStatusLine(bytesReceived, bytesTotal, speed));
-    // Speed and time left fit in the bar itself; the whole line is its tooltip.
-    m_progressBar->setFormat(QStringLiteral("%p%  \u00B7  %1  \u00B7  %2 left")
-                                 .arg(speedText(speed), formatTimeLeft(bytesTotal - bytesReceived, speed)));
+    // Speed and time left fit in the bar itself, once there is a speed to tell.
+    m_progressBar->setFormat(speed > 0 ? QStringLiteral("%p%  \u00B7  %1  \u00B7  %2 left")
+                                             .arg(speedText(speed), formatTimeLeft(bytesTotal - bytesReceived, speed))
+                                       : QStringLiteral("%p%"));
 }
 
 void MainWindow::onDownloadFinished(QString filePath)
 {
     endDownload(100);
     updateStatus(QStringLiteral("Download complete: %1").arg(QFileInfo(filePath).fileName()));
-    showResultBox(QStringLiteral("Download Complete"), QMessageBox::Information,
+    showResultBox(this, QStringLiteral("Download Complete"), QMessageBox::Information,
                   QStringLiteral("The file has been downloaded successfully:\n%1").arg(filePath));
 }
 
@@ -592,7 +681,7 @@ void MainWindow::onDownloadError(QString error)
 {
     endDownload(0);
     updateStatus(QStringLiteral("Download failed: %1").arg(error));
-    showResultBox(QStringLiteral("Download Error"), QMessageBox::Critical,
+    showResultBox(this, QStringLiteral("Download Error"), QMessageBox::Critical,
                   QStringLiteral("Failed to download:\n%1").arg(error));
 }
 
@@ -605,16 +694,4 @@ void MainWindow::endDownload(int progress)
     m_downloadButton->setText(QStringLiteral("Download"));
     setControlsEnabled(true);
     m_progressBar->setValue(progress);
-}
-
-void MainWindow::showResultBox(const QString &title, QMessageBox::Icon icon, const QString &text)
-{
-    QMessageBox box(this);
-    box.setWindowTitle(title);
-    box.setIcon(icon);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setWindowFlags(box.windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    applyDarkTitleBar(&box);
-    box.exec();
 }

@@ -6,12 +6,12 @@
 #include "scraper/ScraperTypes.h"
 
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QStringList>
 
 #include <functional>
 
 class DownloadManager;
+class ElidedLabel;
 class QComboBox;
 class QDialog;
 class QLayout;
@@ -61,6 +61,10 @@ private Q_SLOTS:
 
 private:
     void buildWidgetTree();
+    void addGroup(QLayout *layout, const QString &name, const QString &title, QLayout *content);
+    QProgressBar *buildProgressBar();
+    void fitHeight();
+    static QString proposedFolder();
     QLayout *buildSelectionGroup();
     QLayout *buildLinkGroup();
     QLayout *buildBottomRow();
@@ -73,8 +77,12 @@ private:
     void hideWaitDialog();
     void requestLanguage(const QString &logLine);
     void forgetDownloadChoice();
+    enum class AfterFreshLink { Nothing, Copy, Download };
+    bool getFreshLinkFirst(AfterFreshLink then);
+    void continueWithFreshLink();
+    void copyLink();
+    void startDownloadFlow();
     void endDownload(int progress);
-    void showResultBox(const QString &title, QMessageBox::Icon icon, const QString &text);
     void askScraper(const std::function<void(QuibScraper *)> &request);
     bool keepDownloadChoice(QComboBox *box, int index);
     bool ignoredWhileDownloading(const char *what) const;
@@ -95,6 +103,7 @@ private:
     QPushButton *m_aboutButton = nullptr;
     QLabel *m_advertLabel = nullptr;
     QProgressBar *m_progressBar = nullptr;
+    ElidedLabel *m_statusLine = nullptr;
     QPushButton *m_downloadButton = nullptr;
     QuibScraper *m_scraper = nullptr;
     DownloadManager *m_downloadManager = nullptr;
@@ -108,6 +117,8 @@ private:
     QStringList m_languageNames;
     QList<DownloadOption> m_downloadOptions;
     bool m_isDownloading = false;
+    AfterFreshLink m_afterFreshLink = AfterFreshLink::Nothing;
+    QString m_freshLinkArchitecture;
     bool m_isFilling = false;
     QDialog *m_waitDialog = nullptr;
     QLabel *m_waitLabel = nullptr;

@@ -977,9 +977,9 @@ def render_not_found():
 # Connector answers
 # ---------------------------------------------------------------------------
 
-def refusal_errors():
+def refusal_errors(error_type=9):
     return [{"Key": "ErrorSettings.SentinelReject",
-             "Value": "Sentinel marked this request as rejected.", "Type": 9}]
+             "Value": "Sentinel marked this request as rejected.", "Type": error_type}]
 
 
 def generic_errors(key, text):
@@ -1005,9 +1005,12 @@ def expiration_stamp(now, expiry):
     return expires.strftime("%Y-%m-%dT%H:%M:%S.") + "%02dZ" % int((now % 1) * 100)
 
 
-def links_answer(edition, language, iso_base, now=None):
+LINK_LIFETIME_S = 24 * 3600
+
+
+def links_answer(edition, language, iso_base, now=None, lifetime_s=LINK_LIFETIME_S):
     now = now if now is not None else time.time()
-    expiry = int(now) + 24 * 3600
+    expiry = int(now) + lifetime_s
     options = []
     for arch in edition.product.arches:
         name = iso_file_name(edition, language, arch)
@@ -1036,7 +1039,7 @@ def no_links_answer(now=None):
     return {
         "ProductDownloadOptions": [],
         "ValidationContainer": {"Errors": []},
-        "DownloadExpirationDatetime": expiration_stamp(now, int(now) + 24 * 3600),
+        "DownloadExpirationDatetime": expiration_stamp(now, int(now) + LINK_LIFETIME_S),
     }
 
 
@@ -1056,7 +1059,8 @@ class HeldRequest:
 # Switch values the connector reads for one answer.
 ConnectorSettings = collections.namedtuple(
     "ConnectorSettings",
-    "validation_ms stuck_dialog languages_mode hostile languagedelay_ms linksdelay_ms")
+    "validation_ms stuck_dialog languages_mode hostile languagedelay_ms linksdelay_ms "
+    "refusal_type link_lifetime_s")
 
 
 class SessionRecord:
@@ -1100,6 +1104,9 @@ class Switches:
         self.hostile = "off"
         self.aftersubmit = "none"
         self.thirdparty = "off"
+        self.refusal_type = 9
+        self.link_lifetime_s = LINK_LIFETIME_S
+        self.iso_rate = 0
         self.editions = 1
         self.page_globals = ()
         # state
@@ -1158,7 +1165,7 @@ class Switches:
         with self.lock:
             return ConnectorSettings(self.validation_ms, self.stuck_dialog, self.languages_mode,
                                      self.hostile == "on", self.languagedelay_ms,
-                                     self.linksdelay_ms)
+                                     self.linksdelay_ms, self.refusal_type, self.link_lifetime_s)
 
     def remember_session(self, session_id, edition_id):
         key = session_id.lower()
@@ -1252,6 +1259,12 @@ class Controller:
         "languagedelay": "languagedelay_ms",
         "linksdelay": "linksdelay_ms",
     }
+    # verb -> (Switches attribute, smallest, largest) for plain numbers
+    NUMBERS = {
+        "refusaltype": ("refusal_type", 8, 9),
+        "linklife": ("link_lifetime_s", 0, LINK_LIFETIME_S),
+        "isorate": ("iso_rate", 0, 1 << 30),
+    }
     # verb -> (Switches attribute, allowed words)
     CHOICES = {
         "stuckdialog": ("stuck_dialog", ("off", "edition", "language", "both")),
@@ -1276,6 +1289,12 @@ class Controller:
                 self._set(self.COUNTS[verb], self._number(verb, args))
             elif verb in self.DURATIONS:
                 self._set(self.DURATIONS[verb], self._number(verb, args, MAX_DELAY_MS))
+            elif verb in self.NUMBERS:
+                attribute, smallest, largest = self.NUMBERS[verb]
+                value = self._number(verb, args)
+                if not smallest <= value <= largest:
+                    raise CommandError("%s needs a number from %d to %d" % (verb, smallest, largest))
+                self._set(attribute, value)
             elif verb in self.CHOICES:
                 attribute, allowed = self.CHOICES[verb]
                 self._set(attribute, self._choice(verb, args, allowed))
@@ -1501,7 +1520,8 @@ class ReplicaHandler(QuietHandler):
                    "stuck": settings.stuck_dialog in ("edition", "both")}
         session = params.get("sessionid", "")
         if sw.take("refuse_languages_left"):
-            return {"ValidationContainer": {"Errors": refusal_errors()}, "Skus": []}, control
+            return {"ValidationContainer": {"Errors": refusal_errors(settings.refusal_type)},
+                    "Skus": []}, control
         if not SESSION_ID_RE.fullmatch(session):
             return invalid_session_answer(), control
         edition = edition_by_id(params.get("producteditionid"))
@@ -1520,7 +1540,7 @@ class ReplicaHandler(QuietHandler):
                    "after": "none"}
         session = params.get("sessionid", "")
         if sw.take("refuse_links_left"):
-            return {"Errors": refusal_errors()}, control
+            return {"Errors": refusal_errors(settings.refusal_type)}, control
         if not SESSION_ID_RE.fullmatch(session):
             return invalid_session_answer(), control
         found = find_sku(params.get("sku"))
@@ -1534,7 +1554,8 @@ class ReplicaHandler(QuietHandler):
                 "ErrorSettings.SessionMismatch", "Session does not match the request.")}}, control
         if sw.take("nolinks_left"):
             return no_links_answer(), control
-        answer = links_answer(edition, language, self.server.iso_base)
+        answer = links_answer(edition, language, self.server.iso_base,
+                              lifetime_s=settings.link_lifetime_s)
         sw.remember_links(session, sku, answer)
         control["after"] = sw.take_after_submit()
         return answer, control
@@ -1544,11 +1565,15 @@ class ReplicaHandler(QuietHandler):
     def _iso(self, name, parts, send_body):
         problem = iso_link_problem(name, parse_qsl(parts.query, keep_blank_values=True))
         if problem:
-            self._send(403, (problem + "\n").encode("utf-8"), "text/plain; charset=utf-8",
-                       send_body=send_body)
+            # As the real file servers do: a short XML error body.
+            body = ('<?xml version="1.0" encoding="utf-8"?><Error><Code>AccessDenied</Code>'
+                    '<Message>%s</Message></Error>\n' % escape_text(problem))
+            self._send(403, body.encode("utf-8"), "application/xml", send_body=send_body)
             return
         body = iso_body(name)
         size = len(body)
+        with self.server.switches.lock:
+            rate = self.server.switches.iso_rate
         wanted = parse_range(self.headers.get("Range"), size)
         headers = [("Accept-Ranges", "bytes")]
         if wanted == "unsatisfiable":
@@ -1557,14 +1582,14 @@ class ReplicaHandler(QuietHandler):
                        send_body=send_body)
         elif wanted is None:
             self._send(200, body, "application/octet-stream", headers=headers,
-                       send_body=send_body)
+                       send_body=send_body, rate=rate)
         else:
             start, end = wanted
             headers.append(("Content-Range", "bytes %d-%d/%d" % (start, end, size)))
             self._send(206, body[start:end + 1], "application/octet-stream", headers=headers,
-                       send_body=send_body)
+                       send_body=send_body, rate=rate)
 
-    def _send(self, code, body, content_type, headers=(), send_body=True):
+    def _send(self, code, body, content_type, headers=(), send_body=True, rate=0):
         self.send_response(code)
         self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
@@ -1573,8 +1598,17 @@ class ReplicaHandler(QuietHandler):
         for key, value in headers:
             self.send_header(key, value)
         self.end_headers()
-        if send_body:
+        if not send_body:
+            return
+        if not rate:
             self.wfile.write(body)
+            return
+        # At `rate` bytes a second, in twentieths of a second.
+        piece = max(1, rate // 20)
+        for start in range(0, len(body), piece):
+            if self.server.switches.stopping.wait(0.05):
+                return
+            self.wfile.write(body[start:start + piece])
 
 
 def invalid_session_answer():

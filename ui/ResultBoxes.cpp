@@ -1,0 +1,46 @@
+#include "ResultBoxes.h"
+
+#include "DarkTitleBar.h"
+#include "PageFailure.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+
+namespace {
+
+void prepare(QMessageBox &box, const QString &title, QMessageBox::Icon icon)
+{
+    box.setWindowTitle(title);
+    box.setIcon(icon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setWindowFlags(box.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    applyDarkTitleBar(&box);
+}
+
+} // namespace
+
+void showResultBox(QWidget *parent, const QString &title, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(parent);
+    prepare(box, title, icon);
+    box.setText(text);
+    box.exec();
+}
+
+void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal)
+{
+    QMessageBox box(parent);
+    prepare(box, QStringLiteral("Microsoft Refused the Request"), QMessageBox::Warning);
+    // The page's text is shown as it is, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(pageText);
+    box.setInformativeText(refusalAdvice(refusal));
+    QPushButton *copy = box.addButton(QStringLiteral("Copy Code and Session ID"), QMessageBox::ActionRole);
+    copy->setObjectName(QStringLiteral("copyReferenceButton"));
+    // Copying leaves the box open: only Ok closes it.
+    QObject::disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
+    QObject::connect(copy, &QPushButton::clicked, &box,
+                     [refusal] { QGuiApplication::clipboard()->setText(refusalReference(refusal)); });
+    box.exec();
+}

@@ -1,0 +1,14 @@
+// The message boxes that tell the user how a request or a download ended.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+struct Refusal;
+
+// A box with one Ok button and the dark title bar where the look is dark.
+void showResultBox(QWidget *parent, const QString &title, QMessageBox::Icon icon, const QString &text);
+
+// Microsoft refused the request: the page's own text, the message code and
+// session id with a button that copies them, and what to do about it.
+void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal);
