@@ -44,13 +44,14 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s URL DESTINATION [CA_BUNDLE]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s URL DESTINATION [CA_BUNDLE [nohash]]\n", argv[0]);
         return 2;
     }
     DownloadManager engine;
     EngineSettings settings;
     if (argc > 3)
         settings.caBundlePath = QString::fromLocal8Bit(argv[3]);
+    settings.computeSha256 = !(argc > 4 && qstrcmp(argv[4], "nohash") == 0);
     engine.setSettings(settings);
     EventLoopProbe probe;
     QElapsedTimer clock;

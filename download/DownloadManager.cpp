@@ -76,6 +76,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     }
     m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
     m_totalReported = false;
+    m_sha256.clear();
     m_currentSpeed = 0.0;
     m_isDownloading = true;
     m_cancelled = false;
@@ -107,13 +108,14 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
 void DownloadManager::cancelDownload()
 {
     m_cancelled = true;
+    m_writer.abandon();
     m_speedTimer.stop();
     finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
 }
 
 bool DownloadManager::openPartFile()
 {
-    return m_writer.open(m_tempFilePath, m_resumeOffset > 0);
+    return m_writer.open(m_tempFilePath, m_resumeOffset > 0, m_settings.computeSha256);
 }
 
 // The disk has caught up with a transfer that waited for it.
@@ -311,7 +313,8 @@ bool DownloadManager::rangeRefused(CURLcode curlResult) const
     return curlResult == CURLE_RANGE_ERROR && m_resumeOffset > 0;
 }
 
-// Only a file that is really at its destination counts as finished. An
+// Only a file that is really at its destination counts as finished, and
+// only when its SHA-256 is one the page publishes (if it publishes any). An
 // existing destination is replaced in one step, so it is never lost.
 void DownloadManager::completeDownload()
 {
@@ -319,17 +322,29 @@ void DownloadManager::completeDownload()
         Q_EMIT downloadError(QStringLiteral("The downloaded data is gone: %1").arg(m_tempFilePath));
         return;
     }
-    // A rename replaces an existing file in one step on every system
-    // (MoveFileExW with MOVEFILE_REPLACE_EXISTING on Windows).
-    std::error_code failure;
-    std::filesystem::rename(m_tempFilePath.toStdWString(), m_savePath.toStdWString(), failure);
-    if (failure) {
-        Q_EMIT downloadError(QStringLiteral("Cannot move the download to %1: %2")
-                                 .arg(m_savePath, QString::fromLocal8Bit(failure.message().c_str())));
+    m_sha256 = m_writer.sha256();
+    if (!m_publishedSha256.isEmpty() && !m_publishedSha256.contains(m_sha256, Qt::CaseInsensitive)) {
+        const QString kept = m_savePath + QStringLiteral(".unverified");
+        if (moveInto(kept))
+            Q_EMIT unverified(kept, m_sha256);
         return;
     }
+    if (!moveInto(m_savePath))
+        return;
     Q_EMIT finished(m_savePath);
     Q_EMIT statusChanged(QStringLiteral("Download complete"));
+}
+
+// A rename replaces an existing file in one step on every system
+// (MoveFileExW with MOVEFILE_REPLACE_EXISTING on Windows).
+bool DownloadManager::moveInto(const QString &path)
+{
+    std::error_code failure;
+    std::filesystem::rename(m_tempFilePath.toStdWString(), path.toStdWString(), failure);
+    if (failure)
+        Q_EMIT downloadError(QStringLiteral("Cannot move the download to %1: %2")
+                                 .arg(path, QString::fromLocal8Bit(failure.message().c_str())));
+    return !failure;
 }
 
 // The server answered with the wrong part of the file: keep nothing of it
@@ -375,6 +390,12 @@ void DownloadManager::calculateSpeed()
     if (!m_isDownloading || m_cancelled)
         return;
     const qint64 now = nowMs();
+    // Reading back the part holds the transfer up; that is no stall.
+    if (m_writer.isCheckingPart()) {
+        m_lastSpeedTime = now;
+        Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
+        return;
+    }
     qint64 elapsed = now - m_lastSpeedTime;
     qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
     if (stallDetected(elapsed, m_tempBytes, m_settings.stallLimitMs)) {

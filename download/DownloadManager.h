@@ -27,12 +27,25 @@ public:
     // The ".part" file that a transfer of `url` to `savePath` uses.
     static QString makeTempFilePath(const QString &url, const QString &savePath);
 
+    // The SHA-256 values the page publishes for the next download: a file
+    // that matches none of them does not take the destination's place. An
+    // empty list means there is nothing to check against.
+    void setPublishedSha256(const QStringList &values) { m_publishedSha256 = values; }
+    // The SHA-256 of the file last finished or kept as unverified.
+    QString sha256() const { return m_sha256; }
+    QString savePath() const { return m_savePath; }
+
     void setSettings(const EngineSettings &settings) { m_settings = settings; }
     const EngineSettings &settings() const { return m_settings; }
 
 Q_SIGNALS:
     void progress(qint64 bytesReceived, qint64 bytesTotal);
     void finished(QString filePath);
+    // The bytes match none of the published values: they are kept at
+    // `keptPath` and the destination is left as it was.
+    void unverified(QString keptPath, QString sha256);
+    // The part of an earlier attempt is being read back for its SHA-256.
+    void checkingPart(qint64 checkedBytes, qint64 partBytes);
     void downloadError(QString error);
     void speedChanged(double bytesPerSecond);
     void statusChanged(QString status);
@@ -49,6 +62,7 @@ private:
     void finishDownload(CURLcode curlResult, const QString &errorMessage);
     void concludeTransfer(CURLcode curlResult);
     void completeDownload();
+    bool moveInto(const QString &path);
     bool restartFromZero();
     bool rangeRefused(CURLcode curlResult) const;
     void handleCurlError(CURLcode code);
@@ -83,6 +97,8 @@ private:
     PartFileWriter m_writer;
     bool m_paused = false;
     EngineSettings m_settings;
+    QStringList m_publishedSha256;
+    QString m_sha256;
     // The answer being received: its status, its range, and what it is for.
     std::optional<ContentRange> m_contentRange;
     std::optional<AnswerUse> m_answerUse;

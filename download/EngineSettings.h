@@ -20,4 +20,7 @@ struct EngineSettings {
     // plain http (a local mirror, a test site) may allow http as well; a
     // transfer that starts on https still never continues on http.
     bool plainHttpAllowed = false;
+    // The file's SHA-256 is computed while it downloads; off only to measure
+    // what that costs (bench/download_bench.sh).
+    bool computeSha256 = true;
 };

@@ -1,7 +1,11 @@
 #include "PartFileWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 
+#include <vector>
+
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -14,6 +18,7 @@ constexpr size_t FileBufferBytes = 1024 * 1024;
 PartFileWriter::PartFileWriter(std::function<void()> roomAgain)
     : m_roomAgain(std::move(roomAgain))
     , m_thread([this] { run(); })
+    , m_hashThread([this] { runHashing(); })
 {
 }
 
@@ -26,17 +31,30 @@ PartFileWriter::~PartFileWriter()
     }
     m_changed.notify_all();
     m_thread.join();
+    m_hashThread.join();
 }
 
-bool PartFileWriter::open(const QString &path, bool append)
+bool PartFileWriter::open(const QString &path, bool append, bool hashing)
 {
     close();
+    m_hashing = hashing;
     m_path = path;
     m_error = 0;
+    m_abandoned = false;
+    m_checked = 0;
+    m_sha256.clear();
+    m_hash.reset();
     m_file = std::fopen(QFile::encodeName(path).constData(), append ? "ab" : "wb");
-    if (m_file)
-        std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
-    return m_file != nullptr;
+    if (!m_file)
+        return false;
+    std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
+    if (append && m_hashing) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_partToCheck = QFileInfo(path).size();
+        m_checking = m_partToCheck > 0;
+    }
+    m_changed.notify_all();
+    return true;
 }
 
 bool PartFileWriter::enqueue(const char *data, size_t size)
@@ -57,13 +75,16 @@ bool PartFileWriter::enqueue(const char *data, size_t size)
 bool PartFileWriter::drain()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_queue.empty() && !m_busy; });
+    m_changed.wait(lock, [this] {
+        return m_queue.empty() && m_hashQueue.empty() && !m_busy && !m_hashBusy && m_partToCheck == 0;
+    });
     return m_error == 0;
 }
 
 bool PartFileWriter::truncate()
 {
     drain();
+    m_hash.reset();
     m_file = m_file ? std::freopen(QFile::encodeName(m_path).constData(), "wb", m_file) : nullptr;
     if (m_file)
         std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
@@ -79,9 +100,12 @@ bool PartFileWriter::close()
         m_error = errno ? errno : EIO;
     ok = std::fclose(m_file) == 0 && ok && m_error == 0;
     m_file = nullptr;
+    m_sha256 = m_hashing ? m_hash.finish() : QString();
     return ok;
 }
 
+// Writes the queued chunks; the hashing thread takes them from there, so
+// that writing and hashing overlap.
 void PartFileWriter::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -93,20 +117,88 @@ void PartFileWriter::run()
         m_queue.pop_front();
         m_busy = true;
         lock.unlock();
-        // After a failure the rest is dropped: the part keeps what is whole.
-        if (m_error == 0 && std::fwrite(chunk.constData(), 1, size_t(chunk.size()), m_file) != size_t(chunk.size()))
-            m_error = errno ? errno : EIO;
+        write(chunk);
         lock.lock();
         m_busy = false;
-        m_queuedBytes -= size_t(chunk.size());
-        const bool roomAgain = m_full && m_queuedBytes <= QueueLimitBytes / 2;
-        if (roomAgain)
-            m_full = false;
+        if (m_hashing && m_error == 0)
+            m_hashQueue.push_back(std::move(chunk));
+        else
+            release(lock, size_t(chunk.size()));
         m_changed.notify_all();
-        if (roomAgain) {
-            lock.unlock();
-            m_roomAgain();
-            lock.lock();
-        }
     }
+}
+
+// Hashes the part's earlier bytes first, then every chunk once written.
+void PartFileWriter::runHashing()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_stopping || m_partToCheck > 0 || !m_hashQueue.empty(); });
+        if (m_partToCheck > 0) {
+            const qint64 size = m_partToCheck;
+            lock.unlock();
+            hashPart(size);
+            lock.lock();
+            m_partToCheck = 0;
+            m_checking = false;
+            m_changed.notify_all();
+            continue;
+        }
+        if (m_hashQueue.empty())
+            return;
+        QByteArray chunk = std::move(m_hashQueue.front());
+        m_hashQueue.pop_front();
+        m_hashBusy = true;
+        lock.unlock();
+        m_hash.update(chunk.constData(), size_t(chunk.size()));
+        lock.lock();
+        m_hashBusy = false;
+        release(lock, size_t(chunk.size()));
+        m_changed.notify_all();
+    }
+}
+
+// Bytes that are written and hashed leave the queue; a full queue that has
+// room again lets the transfer go on.
+void PartFileWriter::release(std::unique_lock<std::mutex> &lock, size_t size)
+{
+    m_queuedBytes -= size;
+    if (!m_full || m_queuedBytes > QueueLimitBytes / 2)
+        return;
+    m_full = false;
+    lock.unlock();
+    m_roomAgain();
+    lock.lock();
+}
+
+// After a failure the rest is dropped: the part keeps what is whole.
+void PartFileWriter::write(const QByteArray &chunk)
+{
+    if (m_error != 0)
+        return;
+    if (std::fwrite(chunk.constData(), 1, size_t(chunk.size()), m_file) != size_t(chunk.size()))
+        m_error = errno ? errno : EIO;
+}
+
+// The bytes already in the part, read back once so that the digest at the
+// end covers the whole file.
+void PartFileWriter::hashPart(qint64 size)
+{
+    std::FILE *part = std::fopen(QFile::encodeName(m_path).constData(), "rb");
+    if (!part) {
+        m_error = errno ? errno : EIO;
+        return;
+    }
+    std::vector<char> buffer(FileBufferBytes);
+    while (m_checked < size && !m_abandoned) {
+        const size_t wanted = size_t(std::min<qint64>(qint64(buffer.size()), size - m_checked));
+        const size_t read = std::fread(buffer.data(), 1, wanted, part);
+        if (read == 0) {
+            m_error = EIO;
+            break;
+        }
+        m_hash.update(buffer.data(), read);
+        m_checked += qint64(read);
+    }
+    std::fclose(part);
 }

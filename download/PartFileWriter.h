@@ -1,7 +1,11 @@
 // Writes the received bytes to the ".part" file on a thread of its own, so
 // that a disk busy flushing never holds up the event loop. The queue is
 // bounded: when it is full the transfer pauses until the disk catches up.
+// The same thread keeps the SHA-256 of the whole file: a part that is
+// appended to is read and hashed from its start first.
 #pragma once
+
+#include "Sha256.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +26,8 @@ public:
     PartFileWriter(const PartFileWriter &) = delete;
     PartFileWriter &operator=(const PartFileWriter &) = delete;
 
-    bool open(const QString &path, bool append);
+    // With `hashing` off the digest stays empty and a part is not read back.
+    bool open(const QString &path, bool append, bool hashing = true);
     bool isOpen() const { return m_file != nullptr; }
     // False, taking nothing, while the queue is full; call again after
     // `roomAgain`.
@@ -34,10 +39,21 @@ public:
     bool close();
     // The error number of the first failed write, or 0.
     int error() const { return m_error; }
+    // The SHA-256 of the file as it was closed, 64 upper-case hex digits.
+    QString sha256() const { return m_sha256; }
+    // While the part's earlier bytes are still being hashed: how far.
+    bool isCheckingPart() const { return m_checking; }
+    qint64 checkedBytes() const { return m_checked; }
+    // The file is given up: hashing its earlier bytes stops.
+    void abandon() { m_abandoned = true; }
 
 private:
     void run();
+    void runHashing();
+    void release(std::unique_lock<std::mutex> &lock, size_t size);
     bool drain();
+    void hashPart(qint64 size);
+    void write(const QByteArray &chunk);
 
     std::function<void()> m_roomAgain;
     std::FILE *m_file = nullptr;
@@ -45,10 +61,20 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<QByteArray> m_queue;
+    std::deque<QByteArray> m_hashQueue;
     size_t m_queuedBytes = 0;
     bool m_busy = false;
+    bool m_hashBusy = false;
     bool m_full = false;
     bool m_stopping = false;
     std::atomic<int> m_error{0};
+    Sha256 m_hash;
+    QString m_sha256;
+    qint64 m_partToCheck = 0;
+    bool m_hashing = true;
+    std::atomic<bool> m_checking{false};
+    std::atomic<qint64> m_checked{0};
+    std::atomic<bool> m_abandoned{false};
     std::thread m_thread;
+    std::thread m_hashThread;
 };

@@ -4,6 +4,7 @@
 #include "PageLocales.h"
 #include "PageScripts.h"
 #include "ProductTable.h"
+#include "PublishedHashes.h"
 #include "ScraperLimits.h"
 #include "ScraperLog.h"
 #include "ScraperPage.h"
@@ -16,6 +17,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <algorithm>
 
 namespace {
 
@@ -380,6 +383,18 @@ void QuibScraper::doExtractLinks()
     qCDebug(lcScraper) << "QuibScraper: Link extraction scheduled";
 }
 
+// The page's table and this option's row of it, found by the language as
+// the page lists it and its language name.
+void QuibScraper::attachPublishedHash(DownloadOption &option, const QList<PublishedHash> &table) const
+{
+    const auto listed = std::find_if(m_languages.cbegin(), m_languages.cend(),
+                                     [&option](const LanguageInfo &info) { return info.name == option.language; });
+    const QString language = listed == m_languages.cend() ? QString() : listed->language;
+    option.publishedHashes = table;
+    if (const auto row = PublishedHashes::rowFor(table, option.language, language, option.architecture))
+        option.publishedSha256 = row->sha256;
+}
+
 void QuibScraper::parseLinks(const QString &text)
 {
     qCDebug(lcScraper) << "QuibScraper: Parsing links:" << text;
@@ -389,9 +404,11 @@ void QuibScraper::parseLinks(const QString &text)
         qCDebug(lcScraper) << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
         return;
     }
+    const QList<PublishedHash> table = PublishedHashes::parse(text);
     QList<DownloadOption> options;
-    for (const DownloadOption &option : *parsed) {
+    for (DownloadOption option : *parsed) {
         const bool trusted = isTrustedDownloadLink(option.url);
+        attachPublishedHash(option, table);
         qCDebug(lcScraper) << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")
                            << option.url << "(" << option.architecture << ")";
         if (trusted)

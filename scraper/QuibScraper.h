@@ -78,6 +78,7 @@ private:
     void parseVersions(const QString &text);
     void parseLanguages(const QString &text);
     void parseLinks(const QString &text);
+    void attachPublishedHash(DownloadOption &option, const QList<PublishedHash> &table) const;
     void checkProgressModalAndProceed(const std::function<void(bool)> &callback);
     void recheckValidation(int &attempts, const QString &subject, void (QuibScraper::*recheck)(),
                            void (QuibScraper::*proceed)());

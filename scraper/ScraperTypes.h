@@ -18,11 +18,21 @@ struct LanguageInfo {
     bool isValid = false;
 };
 
+// A row of the page's "Verify your download" table.
+struct PublishedHash {
+    QString label; // as the page writes it, e.g. "English 64-bit"
+    QString sha256; // 64 upper-case hex digits
+};
+
 struct DownloadOption {
     QString versionId;
     QString language;
     QString architecture;
     QString url;
+    // The page's whole table (empty when it publishes none), and the value
+    // of its row for this option's language and architecture, if any.
+    QList<PublishedHash> publishedHashes;
+    QString publishedSha256;
 };
 
 enum class ScraperState {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qtbase5-dev qtwebengine5-dev
-  libcurl4-openssl-dev libcjson-dev
+  libcurl4-openssl-dev libcjson-dev libssl-dev
   python3 nginx-light openssl mingw-w64 g++-mingw-w64-x86-64-posix
   xdg-utils
 )

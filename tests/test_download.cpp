@@ -5,6 +5,7 @@
 #include "DownloadServers.h"
 #include "download/DownloadManager.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -31,6 +32,11 @@ void writeFile(const QString &path, const QByteArray &content)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
+}
+
+QString sha256Of(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toUpper());
 }
 
 QByteArray expectedBody(qint64 size)
@@ -143,14 +149,33 @@ private Q_SLOTS:
         const QString destination = m_out.filePath(QStringLiteral("fresh/new folder/Win11.iso"));
         if (https)
             writeFile(destination, "an older download");
+        m_probe->engine.setPublishedSha256({QStringLiteral("0").repeated(64), sha256Of(m_served).toLower()});
         m_probe->engine.startDownload(origin + QStringLiteral("/Win11_test.iso"), destination);
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(m_probe->finished.size(), 1);
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(m_served));
         QCOMPARE(m_probe->finished.first().at(0).toString(), destination);
         QCOMPARE(readAll(destination), m_served);
         QVERIFY(
             !QFile::exists(DownloadManager::makeTempFilePath(origin + QStringLiteral("/Win11_test.iso"), destination)));
+    }
+
+    // Bytes that match no published SHA-256 never take the destination's place.
+    void unpublishedBytesAreKeptAside()
+    {
+        const QString destination = m_out.filePath(QStringLiteral("kept.iso"));
+        writeFile(destination, "an older download");
+        QSignalSpy unverified(&m_probe->engine, &DownloadManager::unverified);
+        m_probe->engine.setPublishedSha256({QStringLiteral("0").repeated(64)});
+        m_probe->engine.startDownload(m_nginx.httpOrigin() + QStringLiteral("/Win11_test.iso"), destination);
+        QVERIFY(m_probe->waitForEnd());
+        QVERIFY(m_probe->finished.isEmpty() && m_probe->errors.isEmpty());
+        QCOMPARE(unverified.size(), 1);
+        QCOMPARE(unverified.first().at(0).toString(), destination + QStringLiteral(".unverified"));
+        QCOMPARE(unverified.first().at(1).toString(), sha256Of(m_served));
+        QCOMPARE(readAll(destination), QByteArray("an older download"));
+        QCOMPARE(readAll(destination + QStringLiteral(".unverified")), m_served);
     }
 
     void unknownCertificateAuthorityIsRefused()
@@ -210,6 +235,7 @@ private Q_SLOTS:
         QCOMPARE(speedsAtFirstProgress, 0);
         QCOMPARE(again.error(), QString());
         QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QCOMPARE(again.engine.sha256(), sha256Of(expectedBody(BodySize)));
         QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
         // Progress counts the part's bytes too: it never passes the whole.
         QVERIFY(!again.progress.isEmpty());

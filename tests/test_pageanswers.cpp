@@ -3,6 +3,7 @@
 // built with AddressSanitizer and UndefinedBehaviorSanitizer.
 #include "scraper/PageAnswers.h"
 #include "scraper/PageScripts.h"
+#include "scraper/PublishedHashes.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -376,6 +377,63 @@ private Q_SLOTS:
         }
         QCOMPARE(decoded, value);
         QCOMPARE(PageScripts::selectVersionCall(value).mid(28), call.mid(29));
+    }
+
+    // The page's "Verify your download" rows, found for a language and an
+    // architecture over the label forms the page uses.
+    void publishedRow_data()
+    {
+        QTest::addColumn<QString>("languageName");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("localized name with a region") << "English (United States)"
+                                                      << "English"
+                                                      << "x64"
+                                                      << "English 64-bit";
+        QTest::newRow("not the other English") << "English International"
+                                               << "English (United Kingdom)"
+                                               << "x64"
+                                               << "English International 64-bit";
+        QTest::newRow("32-bit") << "Chinese Simplified"
+                                << "Chinese (Simplified)"
+                                << "x86"
+                                << "Chinese Simplified 32-bit";
+        QTest::newRow("Arm64, extra spaces") << "English (United States)"
+                                             << "English"
+                                             << "arm64"
+                                             << "English  Arm64";
+        QTest::newRow("label in lower case") << "German"
+                                             << "German"
+                                             << "x64"
+                                             << "german 64-bit";
+        QTest::newRow("no row for the architecture") << "German"
+                                                     << "German"
+                                                     << "x86"
+                                                     << "";
+        QTest::newRow("no row for the language") << "Dansk"
+                                                 << "Danish"
+                                                 << "x64"
+                                                 << "";
+    }
+    void publishedRow()
+    {
+        QFETCH(QString, languageName);
+        QFETCH(QString, language);
+        QFETCH(QString, architecture);
+        QFETCH(QString, row);
+        const QString lower(64, QLatin1Char('a'));
+        const QList<PublishedHash> table = PublishedHashes::parse(
+            QStringLiteral(
+                R"j({"hashes":[{"label":"English 64-bit","sha256":"%1"},{"label":"English International 64-bit","sha256":"%1"},
+                {"label":"Chinese Simplified 32-bit","sha256":"%1"},{"label":" English  Arm64 ","sha256":"%1"},
+                {"label":"german 64-bit","sha256":"%1"},{"label":"Short 64-bit","sha256":"abc"}]})j")
+                .arg(lower));
+        QCOMPARE(table.size(), 5);
+        QCOMPARE(table.first().sha256, lower.toUpper());
+        const auto found = PublishedHashes::rowFor(table, languageName, language, architecture);
+        QCOMPARE(found ? found->label : QString(), QString(row).simplified());
+        QVERIFY(PublishedHashes::parse(QStringLiteral("{}")).isEmpty());
     }
 
     void everyScriptIsPackaged_data()

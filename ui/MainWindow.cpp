@@ -2,7 +2,9 @@
 
 #include "AboutBox.h"
 #include "DarkTitleBar.h"
+#include "DigestVerdict.h"
 #include "ElidedLabel.h"
+#include "ExistingFile.h"
 #include "LanguageMatch.h"
 #include "LinkExpiry.h"
 #include "PageFailure.h"
@@ -249,6 +251,11 @@ void MainWindow::connectWidgets()
     connect(m_downloadManager, &DownloadManager::progress, this, &MainWindow::onDownloadProgress);
     connect(m_downloadManager, &DownloadManager::finished, this, &MainWindow::onDownloadFinished);
     connect(m_downloadManager, &DownloadManager::downloadError, this, &MainWindow::onDownloadError);
+    connect(m_downloadManager, &DownloadManager::unverified, this, &MainWindow::onDownloadUnverified);
+    connect(m_downloadManager, &DownloadManager::checkingPart, this, [this](qint64 checked, qint64 part) {
+        updateStatus(
+            QStringLiteral("Checking the part already downloaded\u2026 %1%").arg(part > 0 ? checked * 100 / part : 0));
+    });
 }
 
 void MainWindow::setControlsEnabled(bool enabled)
@@ -636,6 +643,16 @@ void MainWindow::startDownloadFlow()
                                                       QStringLiteral("ISO Files (*.iso)"));
     if (path.isEmpty())
         return;
+    switch (checkExistingFile(this, path, selectedOption().publishedSha256)) {
+    case ExistingFile::Keep:
+        updateStatus(QStringLiteral("Kept the verified file already there: %1").arg(QFileInfo(path).fileName()));
+        return;
+    case ExistingFile::CheckCancelled:
+        updateStatus(QStringLiteral("Check cancelled"));
+        return;
+    case ExistingFile::Download:
+        break;
+    }
     m_isDownloading = true;
     m_downloadButton->setText(QStringLiteral("Cancel"));
     setControlsEnabled(false);
@@ -645,6 +662,11 @@ void MainWindow::startDownloadFlow()
     EngineSettings settings = m_downloadManager->settings();
     settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
     m_downloadManager->setSettings(settings);
+    m_downloadingOption = selectedOption();
+    QStringList published;
+    for (const PublishedHash &row : qAsConst(m_downloadingOption.publishedHashes))
+        published << row.sha256;
+    m_downloadManager->setPublishedSha256(published);
     m_downloadManager->startDownload(m_selectedDownloadUrl, path);
 }
 
@@ -669,12 +691,32 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
                                        : QStringLiteral("%p%"));
 }
 
+DownloadOption MainWindow::selectedOption() const
+{
+    for (const DownloadOption &option : m_downloadOptions) {
+        if (option.url == m_selectedDownloadUrl)
+            return option;
+    }
+    return {};
+}
+
 void MainWindow::onDownloadFinished(QString filePath)
 {
     endDownload(100);
     updateStatus(QStringLiteral("Download complete: %1").arg(QFileInfo(filePath).fileName()));
-    showResultBox(this, QStringLiteral("Download Complete"), QMessageBox::Information,
-                  QStringLiteral("The file has been downloaded successfully:\n%1").arg(filePath));
+    const QString sha256 = m_downloadManager->sha256();
+    showResultBox(this, QStringLiteral("Download Complete"),
+                  matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
+                  QStringLiteral("The file has been downloaded successfully:\n%1\n\n%2")
+                      .arg(filePath, verifiedText(m_downloadingOption, sha256)));
+}
+
+void MainWindow::onDownloadUnverified(QString keptPath, QString sha256)
+{
+    endDownload(0);
+    updateStatus(QStringLiteral("Not verified: %1").arg(QFileInfo(keptPath).fileName()));
+    showResultBox(this, QStringLiteral("Download Not Verified"), QMessageBox::Critical,
+                  unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath));
 }
 
 void MainWindow::onDownloadError(QString error)

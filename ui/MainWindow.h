@@ -57,6 +57,7 @@ private Q_SLOTS:
     void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
     void onDownloadFinished(QString filePath);
     void onDownloadError(QString error);
+    void onDownloadUnverified(QString keptPath, QString sha256);
     void updateStatus(QString status);
 
 private:
@@ -81,6 +82,7 @@ private:
     bool getFreshLinkFirst(AfterFreshLink then);
     void continueWithFreshLink();
     void copyLink();
+    DownloadOption selectedOption() const;
     void startDownloadFlow();
     void endDownload(int progress);
     void askScraper(const std::function<void(QuibScraper *)> &request);
@@ -116,6 +118,7 @@ private:
     QList<ProductVersion> m_editions;
     QStringList m_languageNames;
     QList<DownloadOption> m_downloadOptions;
+    DownloadOption m_downloadingOption;
     bool m_isDownloading = false;
     AfterFreshLink m_afterFreshLink = AfterFreshLink::Nothing;
     QString m_freshLinkArchitecture;

@@ -97,8 +97,21 @@ function quibDecodeEntities(text) {
   return decoder.value;
 }
 
+// The "Verify your download" table: rows whose second cell is a SHA-256.
+function quibPublishedHashes() {
+  var hashes = [];
+  var rows = document.querySelectorAll('tr');
+  for (var i = 0; i < rows.length; ++i) {
+    var cells = rows[i].querySelectorAll('td');
+    if (cells.length < 2) continue;
+    var value = quibText(cells[1]);
+    if (/^[0-9a-fA-F]{64}$/.test(value)) hashes.push({ label: quibText(cells[0]), sha256: value });
+  }
+  return hashes;
+}
+
 window.quibQtExtractLinks = function () {
-  var answer = { links: [], url: window.location.href };
+  var answer = { links: [], url: window.location.href, hashes: quibPublishedHashes() };
   var taken = {};
   var anchors = document.querySelectorAll(quibLinkSelector);
   for (var i = 0; i < anchors.length; ++i) {

@@ -117,7 +117,7 @@ Product = collections.namedtuple("Product", [
     "file_pattern",    # ISO file name, {lang} and {arch} filled in
     "arches",          # in the order the links are listed
     "languages",
-    "verify_rows",     # how many languages the verify table lists
+    "has_verify_table",  # whether the page carries the "Verify your download" table
 ])
 
 PRODUCTS = {
@@ -132,7 +132,7 @@ PRODUCTS = {
         file_pattern="Win11_25H2_{lang}_{arch}.iso",
         arches=(Arch(DOWNLOAD_X64, "x64", "64-bit"),),
         languages=LANGUAGES,
-        verify_rows=6,
+        has_verify_table=True,
     ),
     "windows11arm64": Product(
         page="windows11arm64",
@@ -144,7 +144,7 @@ PRODUCTS = {
         file_pattern="Win11_25H2_{lang}_{arch}_v2.iso",
         arches=(Arch(DOWNLOAD_ARM64, "Arm64", "Arm64"),),
         languages=LANGUAGES,
-        verify_rows=4,
+        has_verify_table=True,
     ),
     "windows10ISO": Product(
         page="windows10ISO",
@@ -156,7 +156,7 @@ PRODUCTS = {
         file_pattern="Win10_22H2_{lang}_{arch}v1.iso",
         arches=(Arch(DOWNLOAD_X64, "x64", "64-bit"), Arch(DOWNLOAD_X86, "x32", "32-bit")),
         languages=LANGUAGES,
-        verify_rows=4,
+        has_verify_table=True,
     ),
     # Media Creation Tool page: where desktop Windows agents end up.
     "windows10": Product(
@@ -169,7 +169,7 @@ PRODUCTS = {
         file_pattern=None,
         arches=(),
         languages=(),
-        verify_rows=0,
+        has_verify_table=False,
     ),
 }
 
@@ -195,8 +195,6 @@ GENERIC_ERROR_TEXT = (
 )
 
 # Languages the "Verify your download" table lists.
-VERIFY_LANGUAGES = ("Arabic", "English", "English (United Kingdom)", "French", "German",
-                    "Japanese")
 
 PROFILE_ID = "606624d44113"
 CONNECTOR_PREFIX = "/software-download-connector/api/"
@@ -392,7 +390,7 @@ def page_json(value):
 
 # Switch values that shape a page when it is served.
 PageSettings = collections.namedtuple(
-    "PageSettings", "selfnav_ms container form editions page_globals unselect thirdparty")
+    "PageSettings", "selfnav_ms container form editions page_globals unselect thirdparty verify")
 
 # Ids the links container can carry (`container`); "none" leaves it out.
 CONTAINER_IDS = ("download-links", "download", "download-section", "iso-download",
@@ -842,11 +840,14 @@ def render_dialogs():
 """
 
 
-def render_verify_section(product):
+def render_verify_section(product, settings):
+    """The "Verify your download" table: a row for every file of the page's
+    first edition, unless the product page has none or `verify off`."""
+    if not product.has_verify_table or settings.verify == "off":
+        return ""
     edition = edition_of(product, 1)
-    listed = [lang for lang in product.languages if lang.language in VERIFY_LANGUAGES]
     rows = []
-    for language in listed[:product.verify_rows]:
+    for language in product.languages:
         for arch in product.arches:
             label = "%s %s" % (language.verify_label, arch.verify_suffix)
             rows.append("<tr><td>%s</td><td>%s</td></tr>"
@@ -918,7 +919,7 @@ def render_page(product, locale, settings, query):
         render_language_section(product, locale, settings),
         render_download_section(settings),
         render_dialogs(),
-        render_verify_section(product),
+        render_verify_section(product, settings),
         render_messages(),
     ))
     return render_document(locale, head, product.heading, body, render_page_script(settings))
@@ -1104,6 +1105,8 @@ class Switches:
         self.hostile = "off"
         self.aftersubmit = "none"
         self.thirdparty = "off"
+        self.verify = "on"
+        self.tamper = "off"
         self.refusal_type = 9
         self.link_lifetime_s = LINK_LIFETIME_S
         self.iso_rate = 0
@@ -1159,7 +1162,7 @@ class Switches:
     def page_settings(self):
         with self.lock:
             return PageSettings(self.selfnav_ms, self.container, self.form, self.editions,
-                                self.page_globals, self.unselect, self.thirdparty)
+                                self.page_globals, self.unselect, self.thirdparty, self.verify)
 
     def connector_settings(self):
         with self.lock:
@@ -1274,6 +1277,8 @@ class Controller:
         "hostile": ("hostile", ("on", "off")),
         "unselect": ("unselect", ("on", "off")),
         "thirdparty": ("thirdparty", ("on", "off")),
+        "verify": ("verify", ("on", "off")),
+        "tamper": ("tamper", ("on", "off")),
     }
     BARE = ("release", "reset", "hits", "counts", "quit")
 
@@ -1574,6 +1579,9 @@ class ReplicaHandler(QuietHandler):
         size = len(body)
         with self.server.switches.lock:
             rate = self.server.switches.iso_rate
+            if self.server.switches.tamper == "on":
+                # One byte changed: the file no longer matches its row.
+                body = b"X" + body[1:]
         wanted = parse_range(self.headers.get("Range"), size)
         headers = [("Accept-Ranges", "bytes")]
         if wanted == "unsatisfiable":

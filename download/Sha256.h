@@ -1,0 +1,32 @@
+// SHA-256 of a stream of bytes, through OpenSSL's EVP interface (which uses
+// the processor's SHA instructions where there are any).
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+
+struct evp_md_ctx_st;
+
+class Sha256 final {
+public:
+    Sha256();
+    ~Sha256();
+    Sha256(const Sha256 &) = delete;
+    Sha256 &operator=(const Sha256 &) = delete;
+
+    void reset();
+    void update(const char *data, std::size_t size);
+    // The digest of everything since the last reset, as 64 upper-case hex
+    // digits; the stream starts again afterwards.
+    QString finish();
+
+private:
+    evp_md_ctx_st *m_context;
+};
+
+// The SHA-256 of the file at `path`, read in large pieces. `goOn` hears how
+// far the reading is after each piece and may stop it by returning false.
+// Empty when the file cannot be read or the check was stopped.
+QString sha256OfFile(const QString &path, const std::function<bool(qint64 done, qint64 total)> &goOn);

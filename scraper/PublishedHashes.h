@@ -1,0 +1,25 @@
+// Reading the page's "Verify your download" table and finding the row for a
+// choice. Labels follow the page's localized language names, not always
+// exactly, followed by the architecture: "English 64-bit", "Chinese
+// Simplified 32-bit", "English Arm64".
+#pragma once
+
+#include "ScraperTypes.h"
+
+#include <optional>
+
+namespace PublishedHashes {
+
+// The table from a link answer's "hashes" member; empty for anything else.
+QList<PublishedHash> parse(const QString &answer);
+
+// The row for a language, given by its name as the page lists it ("English
+// (United States)") and its language ("English"), and an architecture
+// ("x86", "x64", "arm64").
+std::optional<PublishedHash> rowFor(const QList<PublishedHash> &table, const QString &languageName,
+                                    const QString &language, const QString &architecture);
+
+// The row whose value is `sha256`, in any letter case.
+std::optional<PublishedHash> rowWithValue(const QList<PublishedHash> &table, const QString &sha256);
+
+} // namespace PublishedHashes

@@ -1,0 +1,33 @@
+#include "DigestVerdict.h"
+
+#include "scraper/PublishedHashes.h"
+
+QString verifiedText(const DownloadOption &option, const QString &sha256)
+{
+    if (option.publishedHashes.isEmpty())
+        return QStringLiteral("Microsoft publishes no SHA-256 for this file, so it was not checked.");
+    if (!matchesAnotherRow(option, sha256))
+        return QStringLiteral("Its SHA-256 matches the value Microsoft publishes:\n%1").arg(sha256);
+    const auto row = PublishedHashes::rowWithValue(option.publishedHashes, sha256);
+    return QStringLiteral("Warning: its SHA-256 matches the value Microsoft publishes for \"%1\", not the one for "
+                          "the language and architecture you chose:\n%2")
+        .arg(row ? row->label : QString(), sha256);
+}
+
+bool matchesAnotherRow(const DownloadOption &option, const QString &sha256)
+{
+    return option.publishedSha256.compare(sha256, Qt::CaseInsensitive) != 0
+        && PublishedHashes::rowWithValue(option.publishedHashes, sha256).has_value();
+}
+
+QString unverifiedText(const DownloadOption &option, const QString &sha256, const QString &destination,
+                       const QString &keptPath)
+{
+    const QString published = option.publishedSha256.isEmpty()
+        ? QStringLiteral("(none listed for this language and architecture)")
+        : option.publishedSha256;
+    return QStringLiteral("The downloaded file does not match the SHA-256 that Microsoft publishes, so it was not "
+                          "saved as %1, which is as it was.\n\nPublished: %2\nDownloaded: %3\n\n"
+                          "The downloaded bytes are kept in %4.")
+        .arg(destination, published, sha256, keptPath);
+}
