@@ -2,6 +2,7 @@
 
 #include "CurlMessages.h"
 #include "DownloadLog.h"
+#include "PartRecord.h"
 #include "SpeedMeter.h"
 
 #include <QCryptographicHash>
@@ -50,12 +51,68 @@ DownloadManager::~DownloadManager()
     cancelDownload();
 }
 
-QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
+namespace {
+
+QString partPathFor(const QString &identity, const QString &savePath)
 {
-    const QByteArray digest = QCryptographicHash::hash(url.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
+    const QByteArray digest = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
     const QFileInfo destination(savePath);
     return destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName() + QLatin1Char('_')
         + QString::fromLatin1(digest) + QStringLiteral(".part");
+}
+
+} // namespace
+
+// Named from the link without its query: every link the page hands out for
+// the same file carries a new token, and all of them continue the same part.
+QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
+{
+    return partPathFor(QUrl(url).adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString(), savePath);
+}
+
+// How much of the part to continue from. With a record beside it, only the
+// bytes known to be on disk count (a tail written after them may be torn by
+// a power cut), and the rest is asked for only if the server's file is still
+// the same one. A part without a record is continued as it is.
+qint64 DownloadManager::resumableLength()
+{
+    m_record = readPartRecord(m_tempFilePath).value_or(PartRecord());
+    const qint64 size = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
+    if (m_record.length <= 0)
+        return size;
+    if (size < m_record.length || !QFile::resize(m_tempFilePath, m_record.length)) {
+        QFile::remove(m_tempFilePath);
+        m_record = PartRecord();
+        return 0;
+    }
+    return m_record.length;
+}
+
+// The record beside the part follows what is known to be on disk.
+void DownloadManager::recordPart()
+{
+    const qint64 durable = m_writer.durableLength();
+    if (durable <= 0 || durable == m_record.length)
+        return;
+    m_record.length = durable;
+    m_record.total = m_bytesTotal;
+    writePartRecord(m_tempFilePath, m_record);
+}
+
+// The part starts over: what the record says is no longer true of it. The
+// answer's own ETag and date stay, for the record of the new part.
+void DownloadManager::forgetPartRecord()
+{
+    removePartRecord(m_tempFilePath);
+    m_record.length = 0;
+}
+
+// A part named the old way, from the whole link, is taken over.
+void DownloadManager::adoptOldPart(const QString &url)
+{
+    const QString old = partPathFor(url, m_savePath);
+    if (old != m_tempFilePath && QFileInfo::exists(old) && !QFileInfo::exists(m_tempFilePath))
+        QFile::rename(old, m_tempFilePath);
 }
 
 QStringList DownloadManager::allowedSchemes() const
@@ -87,7 +144,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
     QDir().mkpath(QFileInfo(savePath).absolutePath());
-    m_resumeOffset = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
+    adoptOldPart(url);
+    m_resumeOffset = resumableLength();
     // Bytes of the file so far: a resumed part counts from the start.
     m_bytesReceived = m_resumeOffset;
     if (!openPartFile()) {
@@ -115,6 +173,7 @@ void DownloadManager::cancelDownload()
 
 bool DownloadManager::openPartFile()
 {
+    m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond);
     return m_writer.open(m_tempFilePath, m_resumeOffset > 0, m_settings.computeSha256);
 }
 
@@ -170,6 +229,12 @@ void DownloadManager::configure(CURL *easy)
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);
     if (m_resumeOffset > 0)
         curl_easy_setopt(easy, CURLOPT_RESUME_FROM_LARGE, curl_off_t(m_resumeOffset));
+    // The rest of the part only if the file is still the one it came from;
+    // otherwise the server sends the whole file and the part starts over.
+    if (m_resumeOffset > 0 && !m_record.ifRange().isEmpty()) {
+        m_requestHeaders = curl_slist_append(nullptr, ("If-Range: " + m_record.ifRange()).toLatin1().constData());
+        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, m_requestHeaders);
+    }
     // Not in the product's option list of old, but needed to judge each answer.
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &DownloadManager::headerCallback);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
@@ -180,12 +245,19 @@ size_t DownloadManager::headerCallback(char *data, size_t size, size_t count, vo
 {
     auto *self = static_cast<DownloadManager *>(manager);
     const QByteArray line(data, int(size * count));
+    const QByteArray lower = line.toLower();
     if (line.startsWith("HTTP/")) {
         // A new answer (after a redirect, for instance) is judged afresh.
         self->m_contentRange.reset();
         self->m_answerUse.reset();
-    } else if (line.toLower().startsWith("content-range:")) {
+        self->m_record.etag.clear();
+        self->m_record.lastModified.clear();
+    } else if (lower.startsWith("content-range:")) {
         self->m_contentRange = parseContentRange(line.mid(14).trimmed());
+    } else if (lower.startsWith("etag:")) {
+        self->m_record.etag = QString::fromLatin1(line.mid(5).trimmed());
+    } else if (lower.startsWith("last-modified:")) {
+        self->m_record.lastModified = QString::fromLatin1(line.mid(14).trimmed());
     }
     return size * count;
 }
@@ -207,6 +279,7 @@ bool DownloadManager::applyAnswer(AnswerUse use)
         return true;
     m_resumeOffset = 0;
     m_bytesReceived = 0;
+    forgetPartRecord();
     return m_writer.truncate();
 }
 
@@ -290,11 +363,14 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
         QFile::remove(m_tempFilePath);
     } else if (!fileIntact) {
         Q_EMIT downloadError(writeFailureMessage());
-    } else if (use == AnswerUse::StartOver || rangeRefused(curlResult)) {
+    } else if (use == AnswerUse::StartOver || (status < 400 && rangeRefused(curlResult))) {
         if (restartFromZero())
             return;
     } else if (use == AnswerUse::AlreadyComplete) {
         completeDownload();
+    } else if (status == 403 || status == 410) {
+        // What the file server answers to an expired link, also to a resume.
+        Q_EMIT linkExpired();
     } else if (curlResult != CURLE_OK) {
         handleCurlError(curlResult);
         return;
@@ -357,6 +433,7 @@ bool DownloadManager::restartFromZero()
     }
     m_startedOver = true;
     m_resumeOffset = m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
+    forgetPartRecord();
     if (!openPartFile()) {
         Q_EMIT downloadError(QStringLiteral("Cannot create file: %1").arg(m_tempFilePath));
         return false;
@@ -396,6 +473,14 @@ void DownloadManager::calculateSpeed()
         Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
         return;
     }
+    recordPart();
+    // Nor is a transfer that waits for a slow disk: the network brought
+    // bytes faster than they could be written.
+    if (m_paused && m_tempBytes == 0) {
+        m_lastSpeedTime = now;
+        Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+        return;
+    }
     qint64 elapsed = now - m_lastSpeedTime;
     qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
     if (stallDetected(elapsed, m_tempBytes, m_settings.stallLimitMs)) {
@@ -430,6 +515,8 @@ void DownloadManager::releaseTransfer()
     if (m_easyCurl)
         curl_easy_cleanup(m_easyCurl);
     m_easyCurl = nullptr;
+    curl_slist_free_all(m_requestHeaders);
+    m_requestHeaders = nullptr;
 }
 
 void DownloadManager::resetTransfer()
@@ -438,9 +525,14 @@ void DownloadManager::resetTransfer()
     m_isDownloading = false;
     closePartFile();
     releaseTransfer();
-    // An empty part holds nothing to resume.
+    // An empty part holds nothing to resume; a part that is gone (finished,
+    // cancelled) needs no record.
     if (!m_tempFilePath.isEmpty() && QFileInfo(m_tempFilePath).size() == 0)
         QFile::remove(m_tempFilePath);
+    if (QFileInfo::exists(m_tempFilePath))
+        recordPart();
+    else if (!m_tempFilePath.isEmpty())
+        removePartRecord(m_tempFilePath);
     m_bytesReceived = m_bytesTotal = m_tempBytes = m_resumeOffset = 0;
     m_currentSpeed = 0.0;
 }

@@ -5,6 +5,7 @@
 #include "CurlMultiDriver.h"
 #include "EngineSettings.h"
 #include "PartFileWriter.h"
+#include "PartRecord.h"
 #include "TransferAnswer.h"
 
 #include <QObject>
@@ -44,6 +45,9 @@ Q_SIGNALS:
     // The bytes match none of the published values: they are kept at
     // `keptPath` and the destination is left as it was.
     void unverified(QString keptPath, QString sha256);
+    // The file server no longer takes the link (403 or 410, as for an
+    // expired link); the part is kept for a fresh link to continue.
+    void linkExpired();
     // The part of an earlier attempt is being read back for its SHA-256.
     void checkingPart(qint64 checkedBytes, qint64 partBytes);
     void downloadError(QString error);
@@ -56,6 +60,10 @@ private Q_SLOTS:
 
 private:
     QStringList allowedSchemes() const;
+    void adoptOldPart(const QString &url);
+    qint64 resumableLength();
+    void recordPart();
+    void forgetPartRecord();
     bool openPartFile();
     bool beginTransfer();
     void configure(CURL *easy);
@@ -98,6 +106,8 @@ private:
     bool m_paused = false;
     EngineSettings m_settings;
     QStringList m_publishedSha256;
+    PartRecord m_record;
+    curl_slist *m_requestHeaders = nullptr;
     QString m_sha256;
     // The answer being received: its status, its range, and what it is for.
     std::optional<ContentRange> m_contentRange;

@@ -20,6 +20,11 @@ struct EngineSettings {
     // plain http (a local mirror, a test site) may allow http as well; a
     // transfer that starts on https still never continues on http.
     bool plainHttpAllowed = false;
+    // How many received bytes may wait for the disk before the transfer
+    // pauses, and, for tests that stand in for a slow disk, a cap on how fast
+    // the part is written (0: as fast as the disk goes).
+    qint64 writeQueueBytes = 32 * 1024 * 1024;
+    qint64 diskBytesPerSecond = 0;
     // The file's SHA-256 is computed while it downloads; off only to measure
     // what that costs (bench/download_bench.sh).
     bool computeSha256 = true;

@@ -7,10 +7,28 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
-constexpr size_t QueueLimitBytes = 32 * 1024 * 1024;
+// Wide-character names on Windows, so that any folder works, not only those
+// of the ANSI code page.
+std::FILE *openFile(const QString &path, const char *mode)
+{
+#ifdef Q_OS_WIN
+    return _wfopen(reinterpret_cast<const wchar_t *>(path.utf16()), QString::fromLatin1(mode).toStdWString().c_str());
+#else
+    return std::fopen(QFile::encodeName(path).constData(), mode);
+#endif
+}
+
+constexpr qint64 SyncEveryBytes = 64 * 1024 * 1024;
 constexpr size_t FileBufferBytes = 1024 * 1024;
 
 } // namespace
@@ -34,6 +52,12 @@ PartFileWriter::~PartFileWriter()
     m_hashThread.join();
 }
 
+void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond)
+{
+    m_queueLimit = size_t(qMax<qint64>(queueBytes, 1));
+    m_bytesPerSecond = bytesPerSecond;
+}
+
 bool PartFileWriter::open(const QString &path, bool append, bool hashing)
 {
     close();
@@ -44,10 +68,13 @@ bool PartFileWriter::open(const QString &path, bool append, bool hashing)
     m_checked = 0;
     m_sha256.clear();
     m_hash.reset();
-    m_file = std::fopen(QFile::encodeName(path).constData(), append ? "ab" : "wb");
+    m_file = openFile(path, append ? "ab" : "wb");
     if (!m_file)
         return false;
     std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
+    m_length = append ? QFileInfo(path).size() : 0;
+    m_durable = m_length;
+    m_sinceSync = 0;
     if (append && m_hashing) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_partToCheck = QFileInfo(path).size();
@@ -61,7 +88,7 @@ bool PartFileWriter::enqueue(const char *data, size_t size)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_queuedBytes + size > QueueLimitBytes && m_queuedBytes > 0) {
+        if (m_queuedBytes + size > m_queueLimit && m_queuedBytes > 0) {
             m_full = true;
             return false;
         }
@@ -85,10 +112,26 @@ bool PartFileWriter::truncate()
 {
     drain();
     m_hash.reset();
-    m_file = m_file ? std::freopen(QFile::encodeName(m_path).constData(), "wb", m_file) : nullptr;
+    m_length = m_durable = m_sinceSync = 0;
+    if (m_file)
+        std::fclose(m_file);
+    m_file = openFile(m_path, "wb");
     if (m_file)
         std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
     return m_file != nullptr;
+}
+
+void PartFileWriter::abandon()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_abandoned = true;
+    for (const auto *queue : {&m_queue, &m_hashQueue}) {
+        for (const QByteArray &chunk : *queue)
+            m_queuedBytes -= size_t(chunk.size());
+    }
+    m_queue.clear();
+    m_hashQueue.clear();
+    m_changed.notify_all();
 }
 
 bool PartFileWriter::close()
@@ -96,7 +139,7 @@ bool PartFileWriter::close()
     if (!m_file)
         return true;
     bool ok = drain();
-    if (std::fflush(m_file) != 0 && m_error == 0)
+    if (!m_abandoned && !syncToDisk() && m_error == 0)
         m_error = errno ? errno : EIO;
     ok = std::fclose(m_file) == 0 && ok && m_error == 0;
     m_file = nullptr;
@@ -163,7 +206,7 @@ void PartFileWriter::runHashing()
 void PartFileWriter::release(std::unique_lock<std::mutex> &lock, size_t size)
 {
     m_queuedBytes -= size;
-    if (!m_full || m_queuedBytes > QueueLimitBytes / 2)
+    if (!m_full || m_queuedBytes > m_queueLimit / 2)
         return;
     m_full = false;
     lock.unlock();
@@ -176,15 +219,40 @@ void PartFileWriter::write(const QByteArray &chunk)
 {
     if (m_error != 0)
         return;
-    if (std::fwrite(chunk.constData(), 1, size_t(chunk.size()), m_file) != size_t(chunk.size()))
+    if (std::fwrite(chunk.constData(), 1, size_t(chunk.size()), m_file) != size_t(chunk.size())) {
         m_error = errno ? errno : EIO;
+        return;
+    }
+    if (m_bytesPerSecond > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(chunk.size() * 1000000LL / m_bytesPerSecond));
+    m_length += chunk.size();
+    m_sinceSync += chunk.size();
+    if (m_sinceSync >= SyncEveryBytes && !syncToDisk())
+        m_error = errno ? errno : EIO;
+}
+
+// Everything written so far goes to the device, not only to the system's cache.
+bool PartFileWriter::syncToDisk()
+{
+    m_sinceSync = 0;
+    if (std::fflush(m_file) != 0)
+        return false;
+#ifdef Q_OS_WIN
+    if (_commit(_fileno(m_file)) != 0)
+        return false;
+#else
+    if (fdatasync(fileno(m_file)) != 0)
+        return false;
+#endif
+    m_durable = m_length;
+    return true;
 }
 
 // The bytes already in the part, read back once so that the digest at the
 // end covers the whole file.
 void PartFileWriter::hashPart(qint64 size)
 {
-    std::FILE *part = std::fopen(QFile::encodeName(m_path).constData(), "rb");
+    std::FILE *part = openFile(m_path, "rb");
     if (!part) {
         m_error = errno ? errno : EIO;
         return;

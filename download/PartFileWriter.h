@@ -28,6 +28,9 @@ public:
 
     // With `hashing` off the digest stays empty and a part is not read back.
     bool open(const QString &path, bool append, bool hashing = true);
+    // The queue's size, and a cap on the writing speed (0: none), from the
+    // next open on.
+    void setLimits(qint64 queueBytes, qint64 bytesPerSecond);
     bool isOpen() const { return m_file != nullptr; }
     // False, taking nothing, while the queue is full; call again after
     // `roomAgain`.
@@ -44,8 +47,12 @@ public:
     // While the part's earlier bytes are still being hashed: how far.
     bool isCheckingPart() const { return m_checking; }
     qint64 checkedBytes() const { return m_checked; }
-    // The file is given up: hashing its earlier bytes stops.
-    void abandon() { m_abandoned = true; }
+    // The file is given up: what still waits for the disk is dropped,
+    // hashing stops, and closing does not wait for the device.
+    void abandon();
+    // How much of the file is known to be on the disk itself: the data is
+    // flushed to the device every 64 MiB and when the file is closed.
+    qint64 durableLength() const { return m_durable; }
 
 private:
     void run();
@@ -54,6 +61,7 @@ private:
     bool drain();
     void hashPart(qint64 size);
     void write(const QByteArray &chunk);
+    bool syncToDisk();
 
     std::function<void()> m_roomAgain;
     std::FILE *m_file = nullptr;
@@ -71,6 +79,11 @@ private:
     Sha256 m_hash;
     QString m_sha256;
     qint64 m_partToCheck = 0;
+    size_t m_queueLimit = 32 * 1024 * 1024;
+    qint64 m_bytesPerSecond = 0;
+    qint64 m_length = 0;
+    qint64 m_sinceSync = 0;
+    std::atomic<qint64> m_durable{0};
     bool m_hashing = true;
     std::atomic<bool> m_checking{false};
     std::atomic<qint64> m_checked{0};

@@ -4,6 +4,7 @@
 // exact signal the engine sent.
 #include "DownloadServers.h"
 #include "download/DownloadManager.h"
+#include "download/PartRecord.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -243,6 +244,79 @@ private Q_SLOTS:
             QCOMPARE(report.at(1).toLongLong(), BodySize);
             QVERIFY(report.at(0).toLongLong() >= 1000000 && report.at(0).toLongLong() <= BodySize);
         }
+    }
+
+    // Every link for the same file continues the same part, whatever its
+    // token; a part named the old way, from the whole link, is taken over.
+    void aFreshLinkContinuesThePart_data()
+    {
+        QTest::addColumn<bool>("oldName");
+        QTest::newRow("part of another link") << false;
+        QTest::newRow("part under the old name") << true;
+    }
+    void aFreshLinkContinuesThePart()
+    {
+        QFETCH(bool, oldName);
+        const QString first = fileUrl() + QStringLiteral("&t=first");
+        const QString fresh = fileUrl() + QStringLiteral("&t=fresh");
+        const QString destination = m_out.filePath(QStringLiteral("fresh.iso"));
+        QCOMPARE(DownloadManager::makeTempFilePath(first, destination),
+                 DownloadManager::makeTempFilePath(fresh, destination));
+        const QByteArray whole = expectedBody(BodySize);
+        const QString digest =
+            QString::fromLatin1(QCryptographicHash::hash(fresh.toUtf8(), QCryptographicHash::Md5).toHex().left(8));
+        writeFile(oldName ? m_out.filePath(QStringLiteral("fresh_%1.part").arg(digest))
+                          : DownloadManager::makeTempFilePath(first, destination),
+                  whole.left(1000000));
+        m_probe->engine.startDownload(fresh, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
+        QCOMPARE(readAll(destination), whole);
+        QCOMPARE(QDir(m_out.path()).entryList({QStringLiteral("fresh_*")}), QStringList());
+    }
+
+    // A part with its record continues from the length known to be on disk,
+    // and only if the server's file is still the one it came from.
+    void recordedPartsResume_data()
+    {
+        QTest::addColumn<QByteArray>("part");
+        QTest::addColumn<QString>("etag");
+        const QByteArray whole = expectedBody(BodySize);
+        const QString sameFile = QStringLiteral("\"fault-%1\"").arg(BodySize, 0, 16);
+        QTest::newRow("a torn tail is cut off") << whole.left(1200000) << sameFile;
+        QTest::newRow("the file changed on the server") << QByteArray(1000000, 'x') << "\"an older file\"";
+    }
+    void recordedPartsResume()
+    {
+        QFETCH(QByteArray, part);
+        QFETCH(QString, etag);
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("recorded.iso"));
+        const QString partPath = DownloadManager::makeTempFilePath(url, destination);
+        writeFile(partPath, part);
+        QVERIFY(writePartRecord(partPath, PartRecord{BodySize, etag, QString(), 1000000}));
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_faults.requests().first().range, QStringLiteral("bytes=1000000-"));
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QVERIFY(!QFile::exists(partPath) && !QFile::exists(partRecordPath(partPath)));
+    }
+
+    // A disk slower than the network is no stall: the transfer waits for it.
+    void slowDiskIsNoStall()
+    {
+        m_probe->configure([](EngineSettings &settings) {
+            settings.stallLimitMs = 500;
+            settings.writeQueueBytes = 2 * 1024 * 1024;
+            settings.diskBytesPerSecond = 512 * 1024;
+        });
+        const QString destination = m_out.filePath(QStringLiteral("slow disk.iso"));
+        m_probe->engine.startDownload(fileUrl(), destination);
+        QVERIFY(m_probe->waitForEnd(TransferTimeoutMs));
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
     }
 
     void answersToAResumeThatCannotBeAppended_data()

@@ -526,6 +526,38 @@ private Q_SLOTS:
         QCOMPARE(replica.count(QStringLiteral("links")), 3);
     }
 
+    // The file server refuses the link of a download under way: a fresh link
+    // for the same choices continues the same part.
+    void refusedLinkIsRenewedAndThePartContinued()
+    {
+        FaultServer faults;
+        QVERIFY(faults.start());
+        MainWindow window(testParts());
+        window.show();
+        Widgets w(window);
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 1024 * 1024);
+        offerLinks(window, {offered(QString(), QStringLiteral("x64"), url + QStringLiteral("&t=first"))});
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("renewed.iso"));
+        QFile part(DownloadManager::makeTempFilePath(url, path));
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write(FaultServer::body(0, 400000)) == 400000);
+        part.close();
+        QCOMPARE(faults.command(QStringLiteral("status 403")), QStringLiteral("OK status 403"));
+        answerSaveDialog(path);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        QTRY_VERIFY(statusOf(window).startsWith(QLatin1String("The link expired during the download")));
+        QVERIFY(waitDialogOf(window)->isVisible());
+        ModalCloser closer;
+        closer.expect(QStringLiteral("Download Complete"));
+        Q_EMIT scraperOf(window)->downloadLinksExtracted(
+            {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"),
+                     url + QStringLiteral("&t=fresh"))});
+        QVERIFY(closer.closed());
+        QCOMPARE(faults.requests().last().range, QStringLiteral("bytes=400000-"));
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly) && result.readAll() == FaultServer::body(0, 1024 * 1024));
+    }
+
     // A choice made while a file downloads, and whatever the page still
     // sends, leave the download, its boxes and its Cancel alone.
     void downloadKeepsItsChoices()

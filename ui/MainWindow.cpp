@@ -252,6 +252,7 @@ void MainWindow::connectWidgets()
     connect(m_downloadManager, &DownloadManager::finished, this, &MainWindow::onDownloadFinished);
     connect(m_downloadManager, &DownloadManager::downloadError, this, &MainWindow::onDownloadError);
     connect(m_downloadManager, &DownloadManager::unverified, this, &MainWindow::onDownloadUnverified);
+    connect(m_downloadManager, &DownloadManager::linkExpired, this, &MainWindow::onLinkExpired);
     connect(m_downloadManager, &DownloadManager::checkingPart, this, [this](qint64 checked, qint64 part) {
         updateStatus(
             QStringLiteral("Checking the part already downloaded\u2026 %1%").arg(part > 0 ? checked * 100 / part : 0));
@@ -405,7 +406,9 @@ void MainWindow::askScraper(const std::function<void(QuibScraper *)> &request)
 void MainWindow::onScraperStateChanged(ScraperState state)
 {
     const QString text = waitText(state);
-    updateStatus(text);
+    // While a fresh link is fetched, the status line keeps saying why.
+    if (m_afterFreshLink == AfterFreshLink::Nothing)
+        updateStatus(text);
     if (!m_waitDialog || !m_waitDialog->isVisible()) {
         qCDebug(lcUi) << "MainWindow: Wait dialog not visible, status:" << text;
         return;
@@ -627,6 +630,8 @@ void MainWindow::continueWithFreshLink()
     m_architectureCombo->setCurrentIndex(qMax(0, m_architectureCombo->findText(m_freshLinkArchitecture)));
     if (then == AfterFreshLink::Copy)
         copyLink();
+    else if (then == AfterFreshLink::ContinueDownload)
+        beginDownload(m_downloadPath);
     else
         startDownloadFlow();
 }
@@ -653,6 +658,13 @@ void MainWindow::startDownloadFlow()
     case ExistingFile::Download:
         break;
     }
+    m_linkRenewed = false;
+    beginDownload(path);
+}
+
+void MainWindow::beginDownload(const QString &path)
+{
+    m_downloadPath = path;
     m_isDownloading = true;
     m_downloadButton->setText(QStringLiteral("Cancel"));
     setControlsEnabled(false);
@@ -709,6 +721,22 @@ void MainWindow::onDownloadFinished(QString filePath)
                   matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
                   QStringLiteral("The file has been downloaded successfully:\n%1\n\n%2")
                       .arg(filePath, verifiedText(m_downloadingOption, sha256)));
+}
+
+// The file server no longer takes the link (it expired, or was refused):
+// once per download a fresh link for the same choices continues the part.
+void MainWindow::onLinkExpired()
+{
+    endDownload(m_progressBar->value());
+    if (std::exchange(m_linkRenewed, true)) {
+        onDownloadError(QStringLiteral("The file server refused the download link, and a fresh one as well. Choose "
+                                       "the language again to get another."));
+        return;
+    }
+    updateStatus(QStringLiteral("The link expired during the download; getting a fresh one to continue..."));
+    m_afterFreshLink = AfterFreshLink::ContinueDownload;
+    m_freshLinkArchitecture = m_architectureCombo->currentText();
+    requestLanguage(QStringLiteral("MainWindow: Fresh link to continue, language code:"));
 }
 
 void MainWindow::onDownloadUnverified(QString keptPath, QString sha256)

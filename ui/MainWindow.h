@@ -58,6 +58,7 @@ private Q_SLOTS:
     void onDownloadFinished(QString filePath);
     void onDownloadError(QString error);
     void onDownloadUnverified(QString keptPath, QString sha256);
+    void onLinkExpired();
     void updateStatus(QString status);
 
 private:
@@ -78,12 +79,13 @@ private:
     void hideWaitDialog();
     void requestLanguage(const QString &logLine);
     void forgetDownloadChoice();
-    enum class AfterFreshLink { Nothing, Copy, Download };
+    enum class AfterFreshLink { Nothing, Copy, Download, ContinueDownload };
     bool getFreshLinkFirst(AfterFreshLink then);
     void continueWithFreshLink();
     void copyLink();
     DownloadOption selectedOption() const;
     void startDownloadFlow();
+    void beginDownload(const QString &path);
     void endDownload(int progress);
     void askScraper(const std::function<void(QuibScraper *)> &request);
     bool keepDownloadChoice(QComboBox *box, int index);
@@ -122,6 +124,8 @@ private:
     bool m_isDownloading = false;
     AfterFreshLink m_afterFreshLink = AfterFreshLink::Nothing;
     QString m_freshLinkArchitecture;
+    QString m_downloadPath;
+    bool m_linkRenewed = false;
     bool m_isFilling = false;
     QDialog *m_waitDialog = nullptr;
     QLabel *m_waitLabel = nullptr;
