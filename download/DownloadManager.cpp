@@ -48,6 +48,9 @@ DownloadManager::DownloadManager(QObject *parent)
 
 DownloadManager::~DownloadManager()
 {
+    // A close still under way reports back to this object: let it end first.
+    m_writer.waitForBackgroundClose();
+    m_concluding = false;
     cancelDownload();
 }
 
@@ -340,30 +343,59 @@ void DownloadManager::onTransferWorked()
     }
 }
 
+// The transfer is over: the part is closed and flushed to the device on the
+// writer's side (a slow disk never holds the event loop up), and what the
+// answer means is decided once that is done. A cancel closes at once, as
+// what still waited for the disk is dropped.
 void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMessage)
 {
     m_speedTimer.stop();
+    if (m_concluding)
+        return;
     if (!m_writer.isOpen() && !m_easyCurl) {
         resetTransfer();
         return;
     }
-    const bool fileIntact = closePartFile() && m_writeErrno == 0;
     long status = 0;
     if (m_easyCurl)
         curl_easy_getinfo(m_easyCurl, CURLINFO_RESPONSE_CODE, &status);
     // Without any answer there is nothing to judge; the transfer's code tells why.
-    const AnswerUse use = status != 0 ? answerUse() : AnswerUse::Refuse;
+    const Conclusion conclusion{curlResult, errorMessage, status, status != 0 ? answerUse() : AnswerUse::Refuse};
     releaseTransfer();
-    qCDebug(lcDownload) << "DownloadManager: finishDownload, errorMessage:" << errorMessage
-                        << "curlResult:" << curlResult << "cancelled:" << m_cancelled;
-    if (!errorMessage.isEmpty()) {
-        qCDebug(lcDownload) << "DownloadManager: emitting downloadError:" << errorMessage;
-        Q_EMIT downloadError(errorMessage);
+    if (m_cancelled && errorMessage.isEmpty()) {
+        conclude(conclusion, closePartFile());
+        return;
+    }
+    m_concluding = true;
+    m_writer.closeInBackground([this, conclusion](bool written) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, conclusion, written] {
+                m_concluding = false;
+                m_writer.waitForBackgroundClose();
+                if (!written && m_writeErrno == 0)
+                    m_writeErrno = m_writer.error() ? m_writer.error() : EIO;
+                conclude(conclusion, written);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void DownloadManager::conclude(const Conclusion &conclusion, bool written)
+{
+    const bool fileIntact = written && m_writeErrno == 0;
+    const AnswerUse use = conclusion.use;
+    const long status = conclusion.status;
+    qCDebug(lcDownload) << "DownloadManager: finishDownload, errorMessage:" << conclusion.errorMessage
+                        << "curlResult:" << conclusion.curlResult << "cancelled:" << m_cancelled;
+    if (!conclusion.errorMessage.isEmpty()) {
+        qCDebug(lcDownload) << "DownloadManager: emitting downloadError:" << conclusion.errorMessage;
+        Q_EMIT downloadError(conclusion.errorMessage);
     } else if (m_cancelled) {
         QFile::remove(m_tempFilePath);
     } else if (!fileIntact) {
         Q_EMIT downloadError(writeFailureMessage());
-    } else if (use == AnswerUse::StartOver || (status < 400 && rangeRefused(curlResult))) {
+    } else if (use == AnswerUse::StartOver || (status < 400 && rangeRefused(conclusion.curlResult))) {
         if (restartFromZero())
             return;
     } else if (use == AnswerUse::AlreadyComplete) {
@@ -371,8 +403,8 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
     } else if (status == 403 || status == 410) {
         // What the file server answers to an expired link, also to a resume.
         Q_EMIT linkExpired();
-    } else if (curlResult != CURLE_OK) {
-        handleCurlError(curlResult);
+    } else if (conclusion.curlResult != CURLE_OK) {
+        handleCurlError(conclusion.curlResult);
         return;
     } else if (use == AnswerUse::Refuse) {
         Q_EMIT downloadError(QStringLiteral("HTTP error: %1").arg(status));

@@ -67,8 +67,15 @@ private:
     bool openPartFile();
     bool beginTransfer();
     void configure(CURL *easy);
+    // How a transfer ended, decided on once the part is closed.
+    struct Conclusion {
+        CURLcode curlResult;
+        QString errorMessage;
+        long status;
+        AnswerUse use;
+    };
     void finishDownload(CURLcode curlResult, const QString &errorMessage);
-    void concludeTransfer(CURLcode curlResult);
+    void conclude(const Conclusion &conclusion, bool written);
     void completeDownload();
     bool moveInto(const QString &path);
     bool restartFromZero();
@@ -89,6 +96,7 @@ private:
 
     bool m_isDownloading = false;
     bool m_cancelled = false;
+    bool m_concluding = false;
     CURL *m_easyCurl = nullptr;
     CurlMultiDriver m_driver;
     qint64 m_bytesReceived = 0;

@@ -42,6 +42,7 @@ PartFileWriter::PartFileWriter(std::function<void()> roomAgain)
 
 PartFileWriter::~PartFileWriter()
 {
+    waitForBackgroundClose();
     close();
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -60,6 +61,7 @@ void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond)
 
 bool PartFileWriter::open(const QString &path, bool append, bool hashing)
 {
+    waitForBackgroundClose();
     close();
     m_hashing = hashing;
     m_path = path;
@@ -135,6 +137,24 @@ void PartFileWriter::abandon()
 }
 
 bool PartFileWriter::close()
+{
+    waitForBackgroundClose();
+    return closeNow();
+}
+
+void PartFileWriter::closeInBackground(std::function<void(bool written)> done)
+{
+    waitForBackgroundClose();
+    m_closer = std::thread([this, done = std::move(done)] { done(closeNow()); });
+}
+
+void PartFileWriter::waitForBackgroundClose()
+{
+    if (m_closer.joinable())
+        m_closer.join();
+}
+
+bool PartFileWriter::closeNow()
 {
     if (!m_file)
         return true;

@@ -40,6 +40,11 @@ public:
     // Waits for every queued byte and closes the file; false if any write,
     // the flush or the close failed.
     bool close();
+    // The same on a thread of its own; `done` runs there with the result.
+    // Nothing else may be asked of the writer until it has run.
+    void closeInBackground(std::function<void(bool written)> done);
+    // Returns once a close in the background has finished.
+    void waitForBackgroundClose();
     // The error number of the first failed write, or 0.
     int error() const { return m_error; }
     // The SHA-256 of the file as it was closed, 64 upper-case hex digits.
@@ -55,6 +60,7 @@ public:
     qint64 durableLength() const { return m_durable; }
 
 private:
+    bool closeNow();
     void run();
     void runHashing();
     void release(std::unique_lock<std::mutex> &lock, size_t size);
@@ -90,4 +96,5 @@ private:
     std::atomic<bool> m_abandoned{false};
     std::thread m_thread;
     std::thread m_hashThread;
+    std::thread m_closer;
 };

@@ -8,11 +8,13 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <QUrl>
 #include <functional>
@@ -313,10 +315,22 @@ private Q_SLOTS:
             settings.diskBytesPerSecond = 512 * 1024;
         });
         const QString destination = m_out.filePath(QStringLiteral("slow disk.iso"));
+        // The event loop's longest wait, completion included: what is still
+        // queued for the slow disk is written on the writer's side.
+        QElapsedTimer sinceTick;
+        qint64 longestWaitMs = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] { longestWaitMs = qMax(longestWaitMs, sinceTick.restart()); });
+        tick.start(5);
+        sinceTick.start();
         m_probe->engine.startDownload(fileUrl(), destination);
         QVERIFY(m_probe->waitForEnd(TransferTimeoutMs));
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QTest::qWait(20); // the tick after the end, which measures the last wait
+        qInfo("longest event-loop wait: %lld ms", longestWaitMs);
+        // About 20 ms here; the margin is for a busy machine, a blocked loop waits seconds.
+        QVERIFY2(longestWaitMs < 200, qPrintable(QString::number(longestWaitMs)));
     }
 
     void answersToAResumeThatCannotBeAppended_data()
