@@ -3,9 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <vector>
-
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 
@@ -272,21 +269,10 @@ bool PartFileWriter::syncToDisk()
 // end covers the whole file.
 void PartFileWriter::hashPart(qint64 size)
 {
-    std::FILE *part = openFile(m_path, "rb");
-    if (!part) {
-        m_error = errno ? errno : EIO;
-        return;
-    }
-    std::vector<char> buffer(FileBufferBytes);
-    while (m_checked < size && !m_abandoned) {
-        const size_t wanted = size_t(std::min<qint64>(qint64(buffer.size()), size - m_checked));
-        const size_t read = std::fread(buffer.data(), 1, wanted, part);
-        if (read == 0) {
-            m_error = EIO;
-            break;
-        }
-        m_hash.update(buffer.data(), read);
-        m_checked += qint64(read);
-    }
-    std::fclose(part);
+    const bool read = m_hash.addFile(m_path, size, [this](qint64 done) {
+        m_checked = done;
+        return !m_abandoned;
+    });
+    if (!read && !m_abandoned)
+        m_error = EIO;
 }

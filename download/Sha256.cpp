@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -37,24 +38,30 @@ QString Sha256::finish()
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex().toUpper());
 }
 
-QString sha256OfFile(const QString &path, const std::function<bool(qint64 done, qint64 total)> &goOn)
+bool Sha256::addFile(const QString &path, qint64 length, const std::function<bool(qint64 done)> &goOn)
 {
     constexpr qint64 PieceBytes = 8 * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    Sha256 hash;
-    std::vector<char> piece(PieceBytes);
+        return false;
+    const qint64 wanted = length < 0 ? file.size() : length;
+    std::vector<char> piece(std::size_t(qMin(PieceBytes, qMax<qint64>(wanted, 1))));
     qint64 done = 0;
-    for (;;) {
-        const qint64 read = file.read(piece.data(), PieceBytes);
-        if (read < 0)
-            return QString();
-        if (read == 0)
-            return hash.finish();
-        hash.update(piece.data(), std::size_t(read));
+    while (done < wanted) {
+        const qint64 read = file.read(piece.data(), qMin(qint64(piece.size()), wanted - done));
+        if (read <= 0)
+            return false;
+        update(piece.data(), std::size_t(read));
         done += read;
-        if (!goOn(done, file.size()))
-            return QString();
+        if (!goOn(done))
+            return false;
     }
+    return true;
+}
+
+QString sha256OfFile(const QString &path, const std::function<bool(qint64 done, qint64 total)> &goOn)
+{
+    const qint64 total = QFileInfo(path).size();
+    Sha256 hash;
+    return hash.addFile(path, -1, [&](qint64 done) { return goOn(done, total); }) ? hash.finish() : QString();
 }

@@ -18,6 +18,11 @@ public:
 
     void reset();
     void update(const char *data, std::size_t size);
+    // Adds the first `length` bytes of the file at `path` (all of it when
+    // negative), read in large pieces. `goOn` hears how many are in after
+    // each piece and may stop by returning false. False when the file is
+    // shorter, cannot be read, or the reading was stopped.
+    bool addFile(const QString &path, qint64 length, const std::function<bool(qint64 done)> &goOn);
     // The digest of everything since the last reset, as 64 upper-case hex
     // digits; the stream starts again afterwards.
     QString finish();

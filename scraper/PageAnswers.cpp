@@ -1,5 +1,7 @@
 #include "PageAnswers.h"
 
+#include <QRegularExpression>
+
 #include <cJSON.h>
 
 #include <cmath>
@@ -98,6 +100,17 @@ std::optional<LanguageInfo> languageEntry(const cJSON *entry)
     return LanguageInfo{id, *name, textMember(inner.get(), "language"), true};
 }
 
+// A row of the page's "Verify your download" table: a label and 64 hex digits.
+std::optional<PublishedHash> publishedHashEntry(const cJSON *entry)
+{
+    static const QRegularExpression sha256(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    const QString label = textMember(entry, "label").simplified();
+    const QString value = textMember(entry, "sha256");
+    if (label.isEmpty() || !sha256.match(value).hasMatch())
+        return std::nullopt;
+    return PublishedHash{label, value.toUpper()};
+}
+
 template <typename Record, typename MakeRecord>
 std::optional<QList<Record>> parseList(const QString &text, const char *arrayName, QString *problem,
                                        MakeRecord makeRecord)
@@ -137,6 +150,11 @@ std::optional<QList<ProductVersion>> parseVersionList(const QString &text, QStri
 std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QString *problem)
 {
     return parseList<LanguageInfo>(text, "languages", problem, languageEntry);
+}
+
+QList<PublishedHash> parsePublishedHashes(const QString &text)
+{
+    return parseList<PublishedHash>(text, "hashes", nullptr, publishedHashEntry).value_or(QList<PublishedHash>());
 }
 
 std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,

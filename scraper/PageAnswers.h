@@ -18,6 +18,10 @@ std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QStrin
 std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,
                                                    const QString &language, QString *problem = nullptr);
 
+// The page's "Verify your download" table from a link answer's "hashes"
+// member; empty for anything else.
+QList<PublishedHash> parsePublishedHashes(const QString &text);
+
 // "x86", "x64" or "arm64": the link's label decides before its address.
 QString classifyArchitecture(const QString &label, const QString &url);
 

@@ -1,8 +1,5 @@
 #include "PublishedHashes.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 
 namespace PublishedHashes {
@@ -44,20 +41,6 @@ QStringList languageForms(const QString &languageName, const QString &language)
 }
 
 } // namespace
-
-QList<PublishedHash> parse(const QString &answer)
-{
-    static const QRegularExpression sha256(QStringLiteral("^[0-9a-fA-F]{64}$"));
-    QList<PublishedHash> table;
-    const QJsonArray rows = QJsonDocument::fromJson(answer.toUtf8()).object().value(QLatin1String("hashes")).toArray();
-    for (const QJsonValue &row : rows) {
-        const QString label = row.toObject().value(QLatin1String("label")).toString().simplified();
-        const QString value = row.toObject().value(QLatin1String("sha256")).toString();
-        if (!label.isEmpty() && sha256.match(value).hasMatch())
-            table << PublishedHash{label, value.toUpper()};
-    }
-    return table;
-}
 
 std::optional<PublishedHash> rowFor(const QList<PublishedHash> &table, const QString &languageName,
                                     const QString &language, const QString &architecture)

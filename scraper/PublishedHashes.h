@@ -1,7 +1,6 @@
-// Reading the page's "Verify your download" table and finding the row for a
-// choice. Labels follow the page's localized language names, not always
-// exactly, followed by the architecture: "English 64-bit", "Chinese
-// Simplified 32-bit", "English Arm64".
+// Finding the row of the page's "Verify your download" table for a choice. Labels follow the page's localized language
+// names, not always exactly, followed by the architecture: "English 64-bit", "Chinese Simplified 32-bit", "English
+// Arm64".
 #pragma once
 
 #include "ScraperTypes.h"
@@ -9,9 +8,6 @@
 #include <optional>
 
 namespace PublishedHashes {
-
-// The table from a link answer's "hashes" member; empty for anything else.
-QList<PublishedHash> parse(const QString &answer);
 
 // The row for a language, given by its name as the page lists it ("English
 // (United States)") and its language ("English"), and an architecture

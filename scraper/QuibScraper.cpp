@@ -404,7 +404,7 @@ void QuibScraper::parseLinks(const QString &text)
         qCDebug(lcScraper) << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
         return;
     }
-    const QList<PublishedHash> table = PublishedHashes::parse(text);
+    const QList<PublishedHash> table = PageAnswers::parsePublishedHashes(text);
     QList<DownloadOption> options;
     for (DownloadOption option : *parsed) {
         const bool trusted = isTrustedDownloadLink(option.url);

@@ -57,11 +57,18 @@ inline void registerScraperTypes()
     qRegisterMetaType<QList<DownloadOption>>();
 }
 
-// The replica up, and the scraper's download site pointed at it.
-inline bool serveReplica(ReplicaServer &replica)
+// The replica up with these switches set, and the scraper's download site
+// pointed at it.
+inline bool serveReplica(ReplicaServer &replica, const QStringList &switches = QStringList())
 {
     registerScraperTypes();
-    return replica.start() && setSiteOrigin(replica.origin());
+    if (!replica.start() || !setSiteOrigin(replica.origin()))
+        return false;
+    for (const QString &line : switches) {
+        if (replica.command(line) != QLatin1String("OK ") + line)
+            return false;
+    }
+    return true;
 }
 
 // A system whose locale name a test chooses.

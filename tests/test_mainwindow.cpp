@@ -5,6 +5,7 @@
 
 #include "DownloadServers.h"
 #include "ReplicaServer.h"
+#include "ScraperProbe.h"
 #include "download/DownloadManager.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
@@ -401,9 +402,7 @@ private Q_SLOTS:
     void everyChoiceGetsItsOwnLink()
     {
         ReplicaServer replica;
-        QVERIFY(replica.start());
-        QVERIFY(setSiteOrigin(replica.origin()));
-        QCOMPARE(replica.command(QStringLiteral("thirdparty on")), QStringLiteral("OK thirdparty on"));
+        QVERIFY(serveReplica(replica, {QStringLiteral("thirdparty on")}));
         MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
@@ -441,8 +440,7 @@ private Q_SLOTS:
     void downloadsAreCheckedAgainstThePublishedValues()
     {
         ReplicaServer replica;
-        QVERIFY(replica.start());
-        QVERIFY(setSiteOrigin(replica.origin()));
+        QVERIFY(serveReplica(replica));
         MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
@@ -494,9 +492,7 @@ private Q_SLOTS:
     void expiredLinksAreFetchedAgain()
     {
         ReplicaServer replica;
-        QVERIFY(replica.start());
-        QVERIFY(setSiteOrigin(replica.origin()));
-        QCOMPARE(replica.command(QStringLiteral("linklife 2")), QStringLiteral("OK linklife 2"));
+        QVERIFY(serveReplica(replica, {QStringLiteral("linklife 2")}));
         MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
@@ -606,10 +602,7 @@ private Q_SLOTS:
     void pageRefusalIsExplained()
     {
         ReplicaServer replica;
-        QVERIFY(replica.start());
-        QVERIFY(setSiteOrigin(replica.origin()));
-        QCOMPARE(replica.command(QStringLiteral("refuse 1")), QStringLiteral("OK refuse 1"));
-        QCOMPARE(replica.command(QStringLiteral("refusaltype 8")), QStringLiteral("OK refusaltype 8"));
+        QVERIFY(serveReplica(replica, {QStringLiteral("refuse 1"), QStringLiteral("refusaltype 8")}));
         MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
@@ -803,8 +796,7 @@ private Q_SLOTS:
     void oneVersionChoiceLeadsToADownloadedFile()
     {
         ReplicaServer replica;
-        QVERIFY(replica.start());
-        QVERIFY(setSiteOrigin(replica.origin()));
+        QVERIFY(serveReplica(replica));
         m_system.locale = "de-DE";
         MainWindow window(testParts(ScraperTimings()));
         window.show();

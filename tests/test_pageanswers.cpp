@@ -423,7 +423,7 @@ private Q_SLOTS:
         QFETCH(QString, architecture);
         QFETCH(QString, row);
         const QString lower(64, QLatin1Char('a'));
-        const QList<PublishedHash> table = PublishedHashes::parse(
+        const QList<PublishedHash> table = PageAnswers::parsePublishedHashes(
             QStringLiteral(
                 R"j({"hashes":[{"label":"English 64-bit","sha256":"%1"},{"label":"English International 64-bit","sha256":"%1"},
                 {"label":"Chinese Simplified 32-bit","sha256":"%1"},{"label":" English  Arm64 ","sha256":"%1"},
@@ -433,7 +433,7 @@ private Q_SLOTS:
         QCOMPARE(table.first().sha256, lower.toUpper());
         const auto found = PublishedHashes::rowFor(table, languageName, language, architecture);
         QCOMPARE(found ? found->label : QString(), QString(row).simplified());
-        QVERIFY(PublishedHashes::parse(QStringLiteral("{}")).isEmpty());
+        QVERIFY(PageAnswers::parsePublishedHashes(QStringLiteral("{}")).isEmpty());
     }
 
     void everyScriptIsPackaged_data()

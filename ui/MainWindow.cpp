@@ -565,10 +565,7 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
 
 void MainWindow::onArchitectureChanged(int index)
 {
-    const auto running =
-        std::find_if(m_downloadOptions.cbegin(), m_downloadOptions.cend(),
-                     [this](const DownloadOption &option) { return option.url == m_selectedDownloadUrl; });
-    if (keepDownloadChoice(m_architectureCombo, int(running - m_downloadOptions.cbegin())))
+    if (keepDownloadChoice(m_architectureCombo, selectedRow()))
         return;
     const bool chosen = index >= 0 && index < m_downloadOptions.size();
     m_selectedDownloadUrl = chosen ? m_downloadOptions.at(index).url : QString();
@@ -703,13 +700,20 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
                                        : QStringLiteral("%p%"));
 }
 
+// The row of the option whose link is shown, or -1.
+int MainWindow::selectedRow() const
+{
+    for (int row = 0; row < m_downloadOptions.size(); ++row) {
+        if (m_downloadOptions.at(row).url == m_selectedDownloadUrl)
+            return row;
+    }
+    return -1;
+}
+
 DownloadOption MainWindow::selectedOption() const
 {
-    for (const DownloadOption &option : m_downloadOptions) {
-        if (option.url == m_selectedDownloadUrl)
-            return option;
-    }
-    return {};
+    const int row = selectedRow();
+    return row < 0 ? DownloadOption() : m_downloadOptions.at(row);
 }
 
 void MainWindow::onDownloadFinished(QString filePath)

@@ -83,6 +83,7 @@ private:
     bool getFreshLinkFirst(AfterFreshLink then);
     void continueWithFreshLink();
     void copyLink();
+    int selectedRow() const;
     DownloadOption selectedOption() const;
     void startDownloadFlow();
     void beginDownload(const QString &path);
