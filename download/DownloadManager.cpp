@@ -174,6 +174,15 @@ void DownloadManager::cancelDownload()
     finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
 }
 
+void DownloadManager::stopDownload()
+{
+    if (!m_isDownloading)
+        return;
+    m_writer.waitForBackgroundClose();
+    m_concluding = false;
+    resetTransfer();
+}
+
 bool DownloadManager::openPartFile()
 {
     m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond);

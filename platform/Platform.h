@@ -72,6 +72,11 @@ bool activateWindowByTitle(const wchar_t *title);
 // the application object exists.
 void quitEventLoopOnTerminationRequest();
 
+// Gives a program built for the windowing system the console it was started
+// from, so that the command line's output reaches it; streams redirected
+// to a file or a pipe stay as they are. Nothing to do on Linux.
+void attachParentConsole();
+
 // Asks the window manager for a dark title bar on this native window.
 void useDarkTitleBar(std::uintptr_t nativeWindow);
 
