@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Qt-free Windows platform code, Log.dll and the Windows test
-# program with mingw-w64, then runs the program under Wine in a Wine prefix
-# made for this run (never the user's), so that the real Win32 calls answer.
+# Builds the Qt-free Windows code (the platform layer, the part file's calls),
+# Log.dll and the Windows test program with mingw-w64, then runs the program
+# under Wine in a Wine prefix made for this run (never the user's), so that
+# the real Win32 calls answer.
 # Exits 77 (skipped) only when Wine is not installed at all.
 set -euo pipefail
 
@@ -40,7 +41,8 @@ boot=$!
 "${compiler}" "${flags[@]}" -shared -o "${work}/bin/Log.dll" "${repo_root}/logkit/LogFile.cpp" &
 dll=$!
 "${compiler}" "${flags[@]}" -o "${work}/bin/test_wine_platform.exe" "${script_dir}/test_wine_platform.cpp" \
-    "${repo_root}/platform/Platform.cpp" "${repo_root}/platform/win/Platform.cpp" -ldwmapi
+    "${repo_root}/platform/Platform.cpp" "${repo_root}/platform/win/Platform.cpp" \
+    "${repo_root}/download/PartFileIo.cpp" -ldwmapi
 wait "${dll}"
 
 # The cases run reg.exe through cmd.exe, as a person at the prompt would.

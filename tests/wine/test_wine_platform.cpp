@@ -1,6 +1,7 @@
 // The Windows platform layer and Log.dll, built with mingw-w64 and run under
 // Wine: the real Win32 calls behind the start-up gate, the theme, the module
-// folder, the version file, the log library and the download's final move.
+// folder, the version file, the log library, the part file and the download's
+// final move.
 // Cases that need a fresh process (the Windows version is read at process
 // start, DLL search depends on where the program lives) start this program
 // again with a child argument and read its exit code.
@@ -10,6 +11,7 @@
 #include <windows.h>
 
 #include "WineTable.h"
+#include "download/PartFileIo.h"
 #include "logkit/ILog.h"
 #include "platform/Platform.h"
 
@@ -353,6 +355,29 @@ Table logTable()
     return table;
 }
 
+// The part is written, flushed to the device, and appended to on a resume.
+Table partFileTable()
+{
+    Table table{"part file", {}};
+    for (const std::wstring &folder : {scratch(L"parts"), scratch(OutsideAscii)}) {
+        const std::string where = folder == scratch(L"parts") ? "in an ASCII folder" : "in a non-ASCII folder";
+        table.rows.push_back({"written and resumed " + where, [folder] {
+                                  const std::wstring part = folder + L"\\Win11_0a1b2c3d.part";
+                                  std::string problem;
+                                  for (const char *mode : {"wb", "ab"}) {
+                                      std::FILE *file = openPartFile(part, mode);
+                                      if (!file)
+                                          return std::string("cannot open with ") + mode;
+                                      std::fputs("12345", file);
+                                      problem += expectEqual<long long>(flushToDevice(file), true, "flushed");
+                                      std::fclose(file);
+                                  }
+                                  return problem + expectEqual(readBytes(part), std::string("1234512345"), "part");
+                              }});
+    }
+    return table;
+}
+
 // The download's last step: the part takes the destination's name in one
 // step, or nothing changes.
 Table moveTable()
@@ -450,5 +475,5 @@ int main(int argc, char **argv)
     if (argc > 1 && std::strcmp(argv[1], ChildLoadLog) == 0)
         return childLoadLog();
     return runTables({osGateTable(), themeTable(), moduleTable(), profileTable(), logLoadingTable(), logTable(),
-                      moveTable(), errorTextTable()});
+                      partFileTable(), moveTable(), errorTextTable()});
 }
