@@ -2,6 +2,7 @@
 // each row names a case and checks it, answering what went wrong, or nothing.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <exception>
 #include <functional>
@@ -19,6 +20,16 @@ struct Table {
     std::string title;
     std::vector<Row> rows;
 };
+
+// One row per case, named by the case's `name` and checked by `check(case)`.
+template <typename Case, std::size_t Count, typename Check>
+Table tableOf(const char *title, const Case (&cases)[Count], Check check)
+{
+    Table table{title, {}};
+    for (const Case &c : cases)
+        table.rows.push_back({c.name, [c, check] { return check(c); }});
+    return table;
+}
 
 inline std::string describe(long long value)
 {

@@ -126,155 +126,144 @@ int childLoadLog()
     return _wcsicmp(folderOf(path).c_str(), folderOf(ownPath()).c_str()) == 0 ? 1 : 2;
 }
 
-Table osGateTable()
+struct OsCase {
+    const char *name;
+    const wchar_t *setting;
+    long long reading;
+    bool passes;
+};
+
+std::string checkOsGate(const OsCase &c)
 {
-    struct Case {
-        const char *name;
-        const wchar_t *setting;
-        long long reading;
-        bool passes;
-    };
-    // Without a supported-OS list in the manifest, 8.1 and 10 read as 6.2.
-    const Case cases[] = {{"Windows 7", L"win7", 601, false},
+    if (!runCommand(std::wstring(L"reg add HKCU\\Software\\Wine /v Version /d ") + c.setting + L" /f"))
+        return "reg add failed";
+    const long long reading = runChild(ownPath(), ChildOsVersion, folderOf(ownPath()));
+    const platform::OsVersion version{static_cast<unsigned long>(reading / 100),
+                                      static_cast<unsigned long>(reading % 100)};
+    return expectEqual(reading, c.reading, "major * 100 + minor")
+        + expectEqual<long long>(platform::meetsMinimumOsVersion(version), c.passes, "passes");
+}
+
+// Without a supported-OS list in the manifest, 8.1 and 10 read as 6.2.
+const OsCase OsCases[] = {{"Windows 7", L"win7", 601, false},
                           {"Windows Vista", L"vista", 600, false},
                           {"Windows 8.1", L"win81", 602, true},
                           {"Windows 10", L"win10", 602, true}};
-    Table table{"os gate", {}};
-    for (const Case &c : cases) {
-        table.rows.push_back(
-            {c.name, [c] {
-                 if (!runCommand(std::wstring(L"reg add HKCU\\Software\\Wine /v Version /d ") + c.setting + L" /f"))
-                     return std::string("reg add failed");
-                 const long long reading = runChild(ownPath(), ChildOsVersion, folderOf(ownPath()));
-                 const platform::OsVersion version{static_cast<unsigned long>(reading / 100),
-                                                   static_cast<unsigned long>(reading % 100)};
-                 return expectEqual(reading, c.reading, "major * 100 + minor")
-                     + expectEqual<long long>(platform::meetsMinimumOsVersion(version), c.passes, "passes");
-             }});
-    }
-    return table;
+
+struct ThemeCase {
+    const char *name;
+    std::wstring command;
+    std::optional<std::uint32_t> expected;
+};
+
+std::string checkTheme(const ThemeCase &c)
+{
+    if (!runCommand(c.command))
+        return "reg failed";
+    const auto read = platform::readAppsUseLightTheme();
+    return expectEqual<long long>(read.value_or(99), c.expected.value_or(99), "value");
 }
 
 Table themeTable()
 {
-    struct Case {
-        const char *name;
-        std::wstring command;
-        std::optional<std::uint32_t> expected;
-    };
     const std::wstring value = PersonalizeKey + L" /v AppsUseLightTheme";
-    const Case cases[] = {{"dark", L"reg add " + value + L" /t REG_DWORD /d 0 /f", 0u},
-                          {"light", L"reg add " + value + L" /t REG_DWORD /d 1 /f", 1u},
-                          {"text", L"reg add " + value + L" /t REG_SZ /d 1 /f", std::nullopt},
-                          {"eight bytes", L"reg add " + value + L" /t REG_QWORD /d 0 /f", std::nullopt},
-                          {"value missing", L"reg delete " + value + L" /f", std::nullopt},
-                          {"key missing", L"reg delete " + PersonalizeKey + L" /f", std::nullopt}};
-    Table table{"theme", {}};
-    for (const Case &c : cases) {
-        table.rows.push_back({c.name, [c] {
-                                  if (!runCommand(c.command))
-                                      return std::string("reg failed");
-                                  const auto read = platform::readAppsUseLightTheme();
-                                  return expectEqual<long long>(read.value_or(99), c.expected.value_or(99), "value");
-                              }});
-    }
-    return table;
+    const ThemeCase cases[] = {{"dark", L"reg add " + value + L" /t REG_DWORD /d 0 /f", 0u},
+                               {"light", L"reg add " + value + L" /t REG_DWORD /d 1 /f", 1u},
+                               {"text", L"reg add " + value + L" /t REG_SZ /d 1 /f", std::nullopt},
+                               {"eight bytes", L"reg add " + value + L" /t REG_QWORD /d 0 /f", std::nullopt},
+                               {"value missing", L"reg delete " + value + L" /f", std::nullopt},
+                               {"key missing", L"reg delete " + PersonalizeKey + L" /f", std::nullopt}};
+    return tableOf("theme", cases, checkTheme);
 }
 
-// A path cut short would name another file, so it must not come back.
-Table moduleTable()
+struct ModuleCase {
+    const char *name;
+    std::size_t (*capacity)(std::size_t pathLength);
+    bool fits;
+};
+
+// A path cut short would name another file, so none comes back.
+std::string checkModuleFileName(const ModuleCase &c)
 {
-    struct Case {
-        const char *name;
-        std::size_t (*capacity)(std::size_t pathLength);
-        bool fits;
-    };
-    const Case cases[] = {{"room for the terminator", [](std::size_t length) { return length + 1; }, true},
-                          {"one short", [](std::size_t length) { return length; }, false},
-                          {"no room at all", [](std::size_t) { return std::size_t(0); }, false}};
-    Table table{"module file name", {}};
-    table.rows.push_back({"names this program", [] {
-                              const std::wstring path = ownPath();
-                              const std::wstring tail = L"\\test_wine_platform.exe";
-                              const bool named = path.size() > tail.size()
-                                  && _wcsicmp(path.c_str() + path.size() - tail.size(), tail.c_str()) == 0;
-                              return named && exists(path) ? std::string() : "path is " + describe(path);
-                          }});
-    for (const Case &c : cases) {
-        table.rows.push_back(
-            {c.name, [c] {
-                 const std::size_t length = ownPath().size();
-                 const std::size_t capacity = c.capacity(length);
-                 std::wstring buffer(capacity + 1, L'x');
-                 const std::size_t written = platform::moduleFileName(buffer.data(), capacity);
-                 if (c.fits)
-                     return expectEqual<long long>(written, length, "length");
-                 return expectEqual<long long>(written, 0, "length")
-                     + expectEqual<long long>(platform::lastError(), ERROR_INSUFFICIENT_BUFFER, "error")
-                     + expectEqual<long long>(capacity > 0 && buffer[0] != L'\0', false, "a cut path left");
-             }});
-    }
-    return table;
+    const std::wstring path = ownPath();
+    const std::wstring tail = L"\\test_wine_platform.exe";
+    if (path.size() <= tail.size() || _wcsicmp(path.c_str() + path.size() - tail.size(), tail.c_str()) != 0
+        || !exists(path))
+        return "path is " + describe(path);
+    const std::size_t capacity = c.capacity(path.size());
+    std::wstring buffer(capacity + 1, L'x');
+    const std::size_t written = platform::moduleFileName(buffer.data(), capacity);
+    if (c.fits)
+        return expectEqual(std::wstring(buffer.data(), written), path, "path");
+    return expectEqual<long long>(written, 0, "length")
+        + expectEqual<long long>(platform::lastError(), ERROR_INSUFFICIENT_BUFFER, "error")
+        + expectEqual<long long>(capacity > 0 && buffer[0] != L'\0', false, "a cut path left");
+}
+
+const ModuleCase ModuleCases[] = {{"room for the terminator", [](std::size_t length) { return length + 1; }, true},
+                                  {"one short", [](std::size_t length) { return length; }, false},
+                                  {"no room at all", [](std::size_t) { return std::size_t(0); }, false}};
+
+struct ProfileCase {
+    const char *name;
+    std::wstring folder;
+    std::string content; // empty: no file
+    std::size_t capacity;
+    std::wstring expected;
+};
+
+// Section and key as the app asks for them, in files as people write them.
+std::string checkProfile(const ProfileCase &c)
+{
+    const std::wstring path = c.folder + L"\\Travonix.ini";
+    DeleteFileW(path.c_str());
+    if (!c.content.empty())
+        writeBytes(path, c.content);
+    std::vector<wchar_t> buffer(c.capacity);
+    const std::size_t length =
+        platform::readProfileString(L"Settings", L"Version", L"1.0.0.0", buffer.data(), c.capacity, path.c_str());
+    return expectEqual(std::wstring(buffer.data(), length), c.expected, "value");
 }
 
 Table profileTable()
 {
-    struct Case {
-        const char *name;
-        std::string content; // empty: no file
-        std::size_t capacity;
-        std::wstring expected;
-    };
-    // Section and key as the app asks for them, in files as people write them.
-    const Case cases[] = {{"as written by the installer", "[Settings]\r\nVersion=3.0.2.0\r\n", 20, L"3.0.2.0"},
-                          {"section and key in other case", "[SETTINGS]\r\nversion=3.0.2.0\r\n", 20, L"3.0.2.0"},
-                          {"spaces and quotes", "[Settings]\r\n  Version = \"4.1.0.7\"  \r\n", 20, L"4.1.0.7"},
-                          {"key in another section", "[Other]\r\nVersion=9.9.9.9\r\n", 20, L"1.0.0.0"},
-                          {"cut to the buffer", "[Settings]\r\nVersion=3.0.2.0\r\n", 5, L"3.0."},
-                          {"no file", "", 20, L"1.0.0.0"}};
-    Table table{"Travonix.ini", {}};
-    for (const std::wstring &folder : {folderOf(ownPath()), scratch(OutsideAscii)}) {
-        for (const Case &c : cases) {
-            const std::string where = folder == folderOf(ownPath()) ? " beside the program" : " in a non-ASCII folder";
-            table.rows.push_back({c.name + where, [c, folder] {
-                                      const std::wstring path = folder + L"\\Travonix.ini";
-                                      DeleteFileW(path.c_str());
-                                      if (!c.content.empty())
-                                          writeBytes(path, c.content);
-                                      std::vector<wchar_t> buffer(c.capacity);
-                                      const std::size_t length =
-                                          platform::readProfileString(L"Settings", L"Version", L"1.0.0.0",
-                                                                      buffer.data(), c.capacity, path.c_str());
-                                      return expectEqual(std::wstring(buffer.data(), length), c.expected, "value");
-                                  }});
-        }
-    }
-    return table;
+    const std::wstring beside = folderOf(ownPath());
+    const std::wstring outside = scratch(OutsideAscii);
+    const std::string written = "[Settings]\r\nVersion=3.0.2.0\r\n";
+    const ProfileCase cases[] = {{"as the installer writes it", beside, written, 20, L"3.0.2.0"},
+                                 {"section and key in other case", beside, "[SETTINGS]\r\nversion=3.0.2.0\r\n", 20,
+                                  L"3.0.2.0"},
+                                 {"spaces and quotes", beside, "[Settings]\r\n  Version = \"4.1.0.7\"  \r\n", 20,
+                                  L"4.1.0.7"},
+                                 {"key in another section", beside, "[Other]\r\nVersion=9.9.9.9\r\n", 20, L"1.0.0.0"},
+                                 {"cut to the buffer", beside, written, 5, L"3.0."},
+                                 {"no file", beside, "", 20, L"1.0.0.0"},
+                                 {"in a non-ASCII folder", outside, written, 20, L"3.0.2.0"}};
+    return tableOf("Travonix.ini", cases, checkProfile);
 }
+
+struct LoadCase {
+    const char *name;
+    bool besideProgram;
+    long long answer;
+};
 
 // The decoy is a Log.dll in the current folder and on PATH, where a bare
 // LoadLibrary would also look.
-Table logLoadingTable()
+std::string checkLogLoading(const LoadCase &c)
 {
-    Table table{"Log.dll loading", {}};
-    const auto decoyFolder = [] {
-        const std::wstring folder = scratch(L"decoy");
-        CopyFileW((folderOf(ownPath()) + L"\\Log.dll").c_str(), (folder + L"\\Log.dll").c_str(), FALSE);
-        SetEnvironmentVariableW(L"PATH", (folder + L";C:\\windows\\system32").c_str());
-        return folder;
-    };
-    table.rows.push_back({"the one beside the program", [decoyFolder] {
-                              return expectEqual<long long>(runChild(ownPath(), ChildLoadLog, decoyFolder()), 1,
-                                                            "child's answer");
-                          }});
-    table.rows.push_back({"none beside the program", [decoyFolder] {
-                              const std::wstring alone = scratch(OutsideAscii) + L"\\alone.exe";
-                              CopyFileW(ownPath().c_str(), alone.c_str(), FALSE);
-                              return expectEqual<long long>(runChild(alone, ChildLoadLog, decoyFolder()), 0,
-                                                            "child's answer");
-                          }});
-    return table;
+    const std::wstring decoy = scratch(L"decoy");
+    CopyFileW((folderOf(ownPath()) + L"\\Log.dll").c_str(), (decoy + L"\\Log.dll").c_str(), FALSE);
+    SetEnvironmentVariableW(L"PATH", (decoy + L";C:\\windows\\system32").c_str());
+    std::wstring program = ownPath();
+    if (!c.besideProgram) {
+        program = scratch(OutsideAscii) + L"\\alone.exe";
+        CopyFileW(ownPath().c_str(), program.c_str(), FALSE);
+    }
+    return expectEqual<long long>(runChild(program, ChildLoadLog, decoy), c.answer, "child's answer");
 }
+
+const LoadCase LoadCases[] = {{"the one beside the program", true, 1}, {"none beside the program", false, 0}};
 
 ILog *loadLog()
 {
@@ -297,169 +286,156 @@ std::wstring logFileName(ILog &log)
     return nRetSucceeded(log.GetLogFileName(name, ILog::FileNameCapacity)) ? name : L"";
 }
 
-// The user's folder as Windows names it, or one outside the ANSI code page.
-Table logTable()
+struct FolderCase {
+    const char *name;
+    std::wstring folder;
+};
+
+// The app's own way: the name the library proposes, then its three formats.
+std::string checkLogLines(const FolderCase &c)
 {
-    struct Case {
-        const char *name;
-        std::wstring localAppData; // empty: Wine's own
-    };
-    const Case cases[] = {{"in the user's folder", L""}, {"in a non-ASCII folder", scratch(OutsideAscii)}};
-    const wchar_t *local = _wgetenv(L"LOCALAPPDATA");
-    const std::wstring own = local ? local : L"";
-    Table table{"log", {}};
-    for (const Case &c : cases) {
-        const std::wstring base = c.localAppData.empty() ? own : c.localAppData;
-        table.rows.push_back(
-            {std::string("lines ") + c.name, [base] {
-                 ILog *log = loadLog();
-                 if (!log)
-                     return std::string("no log object");
-                 _wputenv((L"LOCALAPPDATA=" + base).c_str());
-                 const std::wstring name = logFileName(*log);
-                 DeleteFileW(name.c_str());
-                 std::string problem =
-                     expectEqual(name, base + L"\\test_wine_platform\\test_wine_platform.log", "file name");
-                 if (!nRetSucceeded(log->Open(name.c_str(), 1048576, 10485760)))
-                     return problem + " open failed";
-                 writeLine(*log, L"%S %d nRet=0x%016llX\n", "main", 42, 0x15ULL);
-                 writeLine(*log, L"%s\n", OutsideAscii.c_str());
-                 log->Close();
-                 const std::string expected = "main 42 nRet=0x0000000000000015\n" + utf8(OutsideAscii) + "\n";
-                 return problem + expectEqual(readBytes(name), expected, "file");
-             }});
-        table.rows.push_back({std::string("rotation ") + c.name, [base] {
-                                  ILog *log = loadLog();
-                                  const std::wstring name = base + L"\\rotated.log";
-                                  for (const wchar_t *suffix : {L"", L".1", L".2", L".3"})
-                                      DeleteFileW((name + suffix).c_str());
-                                  if (!log || !nRetSucceeded(log->Open(name.c_str(), 64, 192)))
-                                      return std::string("open failed");
-                                  for (int line = 1; line <= 8; ++line)
-                                      writeLine(*log, L"line %d of eight, thirty bytes\n", line);
-                                  log->Close();
-                                  return expectEqual(readBytes(name + L".2").substr(0, 7), std::string("line 3 "),
-                                                     "oldest kept")
-                                      + expectEqual<long long>(exists(name + L".3"), false, ".3 exists");
-                              }});
-    }
-    table.rows.push_back({"a relative name", [own] {
-                              ILog *log = loadLog();
-                              _wputenv((L"LOCALAPPDATA=" + own).c_str());
-                              const bool opened = log && nRetSucceeded(log->Open(L"user.log", 0, 0));
-                              if (log)
-                                  log->Close();
-                              return expectEqual<long long>(opened && exists(own + L"\\test_wine_platform\\user.log"),
-                                                            true, "opened");
-                          }});
-    return table;
+    ILog *log = loadLog();
+    if (!log)
+        return "no log object";
+    _wputenv((L"LOCALAPPDATA=" + c.folder).c_str());
+    const std::wstring name = logFileName(*log);
+    DeleteFileW(name.c_str());
+    const std::string problem =
+        expectEqual(name, c.folder + L"\\test_wine_platform\\test_wine_platform.log", "file name");
+    if (!nRetSucceeded(log->Open(name.c_str(), 1048576, 10485760)))
+        return problem + "open failed";
+    writeLine(*log, L"%S %d nRet=0x%016llX\n", "main", 42, 0x15ULL);
+    writeLine(*log, L"%S %d Start...\n", "main", 7);
+    writeLine(*log, L"%s\n", OutsideAscii.c_str());
+    log->Close();
+    const std::string expected = "main 42 nRet=0x0000000000000015\nmain 7 Start...\n" + utf8(OutsideAscii) + "\n";
+    return problem + expectEqual(readBytes(name), expected, "file");
+}
+
+// Thirty-byte lines against a 64-byte limit: two lines a file, two older
+// files kept.
+std::string checkLogRotation(const FolderCase &c)
+{
+    ILog *log = loadLog();
+    const std::wstring name = c.folder + L"\\rotated.log";
+    for (const wchar_t *suffix : {L"", L".1", L".2", L".3"})
+        DeleteFileW((name + suffix).c_str());
+    if (!log || !nRetSucceeded(log->Open(name.c_str(), 64, 192)))
+        return "open failed";
+    for (int line = 1; line <= 8; ++line)
+        writeLine(*log, L"line %d of eight, thirty bytes\n", line);
+    log->Close();
+    return expectEqual(readBytes(name + L".2").substr(0, 7), std::string("line 3 "), "oldest kept")
+        + expectEqual<long long>(exists(name + L".3"), false, ".3 exists");
+}
+
+std::string checkRelativeLogName(const FolderCase &c)
+{
+    ILog *log = loadLog();
+    _wputenv((L"LOCALAPPDATA=" + c.folder).c_str());
+    const bool opened = log && nRetSucceeded(log->Open(L"user.log", 0, 0));
+    if (log)
+        log->Close();
+    return expectEqual<long long>(opened && exists(c.folder + L"\\test_wine_platform\\user.log"), true, "opened");
+}
+
+// The user's folder as Wine names it, and one outside the ANSI code page.
+std::vector<Table> logTables()
+{
+    const wchar_t *own = _wgetenv(L"LOCALAPPDATA");
+    const FolderCase cases[] = {{"in the user's folder", own ? own : L""},
+                                {"in a non-ASCII folder", scratch(OutsideAscii)}};
+    return {tableOf("log lines", cases, checkLogLines), tableOf("log rotation", cases, checkLogRotation),
+            tableOf("log by relative name", {cases[0]}, checkRelativeLogName)};
 }
 
 // The part is written, flushed to the device, and appended to on a resume.
-Table partFileTable()
+std::string checkPartFile(const FolderCase &c)
 {
-    Table table{"part file", {}};
-    for (const std::wstring &folder : {scratch(L"parts"), scratch(OutsideAscii)}) {
-        const std::string where = folder == scratch(L"parts") ? "in an ASCII folder" : "in a non-ASCII folder";
-        table.rows.push_back({"written and resumed " + where, [folder] {
-                                  const std::wstring part = folder + L"\\Win11_0a1b2c3d.part";
-                                  std::string problem;
-                                  for (const char *mode : {"wb", "ab"}) {
-                                      std::FILE *file = openPartFile(part, mode);
-                                      if (!file)
-                                          return std::string("cannot open with ") + mode;
-                                      std::fputs("12345", file);
-                                      problem += expectEqual<long long>(flushToDevice(file), true, "flushed");
-                                      std::fclose(file);
-                                  }
-                                  return problem + expectEqual(readBytes(part), std::string("1234512345"), "part");
-                              }});
+    const std::wstring part = c.folder + L"\\Win11_0a1b2c3d.part";
+    std::string problem;
+    for (const char *mode : {"wb", "ab"}) {
+        std::FILE *file = openPartFile(part, mode);
+        if (!file)
+            return std::string("cannot open with ") + mode;
+        std::fputs("12345", file);
+        problem += expectEqual<long long>(flushToDevice(file), true, "flushed");
+        std::fclose(file);
     }
-    return table;
+    return problem + expectEqual(readBytes(part), std::string("1234512345"), "part");
+}
+
+struct MoveCase {
+    const char *name;
+    const char *before; // the destination's content; null: none, "/": a folder
+    bool holdDestination;
+    bool moved;
+};
+
+void prepareMove(const MoveCase &c, const std::wstring &part, const std::wstring &destination)
+{
+    RemoveDirectoryW(destination.c_str());
+    DeleteFileW(destination.c_str());
+    writeBytes(part, "new");
+    if (c.before && std::strcmp(c.before, "/") == 0)
+        CreateDirectoryW(destination.c_str(), nullptr);
+    else if (c.before)
+        writeBytes(destination, c.before);
 }
 
 // The download's last step: the part takes the destination's name in one
-// step, or nothing changes.
-Table moveTable()
+// step, or nothing changes and the system says why.
+std::string checkMove(const MoveCase &c)
 {
-    struct Case {
-        const char *name;
-        const char *before; // the destination's content; null: none, "/": a folder
-        bool holdDestination;
-        bool moved;
-    };
-    const Case cases[] = {{"onto an older download", "old", false, true},
-                          {"onto a free name", nullptr, false, true},
-                          {"onto a file another program holds", "old", true, false},
-                          {"onto a folder", "/", false, false}};
-    Table table{"move into place", {}};
-    for (const Case &c : cases) {
-        table.rows.push_back({c.name, [c] {
-                                  const std::wstring folder = scratch(OutsideAscii) + L"\\moves";
-                                  CreateDirectoryW(folder.c_str(), nullptr);
-                                  const std::wstring part = folder + L"\\Win11_0a1b2c3d.part";
-                                  const std::wstring destination = folder + L"\\Win11.iso";
-                                  RemoveDirectoryW(destination.c_str());
-                                  DeleteFileW(destination.c_str());
-                                  writeBytes(part, "new");
-                                  if (c.before && std::strcmp(c.before, "/") == 0)
-                                      CreateDirectoryW(destination.c_str(), nullptr);
-                                  else if (c.before)
-                                      writeBytes(destination, c.before);
-                                  const HANDLE held = c.holdDestination
-                                      ? CreateFileW(destination.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                    OPEN_EXISTING, 0, nullptr)
-                                      : INVALID_HANDLE_VALUE;
-                                  const bool moved = platform::replaceFile(part.c_str(), destination.c_str());
-                                  const std::uint32_t error = platform::lastError();
-                                  if (held != INVALID_HANDLE_VALUE)
-                                      CloseHandle(held);
-                                  const std::string after = c.moved ? "new" : c.before;
-                                  std::string problem = expectEqual<long long>(moved, c.moved, "moved")
-                                      + expectEqual<long long>(exists(part), !c.moved, "part kept");
-                                  if (after != "/")
-                                      problem += expectEqual(readBytes(destination), after, "destination");
-                                  if (!moved && platform::errorText(error).rfind(L"Unknown error", 0) == 0)
-                                      problem += "no reason for error " + std::to_string(error);
-                                  DeleteFileW(part.c_str());
-                                  return problem;
-                              }});
-    }
-    return table;
+    const std::wstring folder = scratch(OutsideAscii);
+    const std::wstring part = folder + L"\\Win11_0a1b2c3d.part";
+    const std::wstring destination = folder + L"\\Win11.iso";
+    prepareMove(c, part, destination);
+    const HANDLE held = c.holdDestination
+        ? CreateFileW(destination.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
+        : INVALID_HANDLE_VALUE;
+    const bool moved = platform::replaceFile(part.c_str(), destination.c_str());
+    const std::wstring reason = moved ? L"" : platform::errorText(platform::lastError());
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
+    std::string problem =
+        expectEqual<long long>(moved, c.moved, "moved") + expectEqual<long long>(exists(part), !c.moved, "part kept");
+    const std::string after = c.moved ? "new" : c.before;
+    if (after != "/")
+        problem += expectEqual(readBytes(destination), after, "destination");
+    if (reason.rfind(L"Unknown error", 0) == 0)
+        problem += "reason is " + describe(reason);
+    DeleteFileW(part.c_str());
+    return problem;
 }
 
+const MoveCase MoveCases[] = {{"onto an older download", "old", false, true},
+                              {"onto a free name", nullptr, false, true},
+                              {"onto a file another program holds", "old", true, false},
+                              {"onto a folder", "/", false, false}};
+
+struct ErrorCase {
+    const char *name;
+    std::uint32_t code;
+    const wchar_t *exactly; // null: the system's own words
+};
+
 // FormatMessage's words, without the line break, or the number when it has
-// none.
-Table errorTextTable()
+// none; never one text for every code.
+std::string checkErrorText(const ErrorCase &c)
 {
-    struct Case {
-        const char *name;
-        std::uint32_t code;
-        const wchar_t *exactly; // null: the system's own words
-    };
-    const Case cases[] = {{"file not found", ERROR_FILE_NOT_FOUND, nullptr},
-                          {"access denied", ERROR_ACCESS_DENIED, nullptr},
-                          {"sharing violation", ERROR_SHARING_VIOLATION, nullptr},
-                          {"a code without a message", 0x20001234, L"Unknown error 536875572"}};
-    Table table{"error text", {}};
-    for (const Case &c : cases) {
-        table.rows.push_back({c.name, [c] {
-                                  const std::wstring text = platform::errorText(c.code);
-                                  if (c.exactly)
-                                      return expectEqual(text, std::wstring(c.exactly), "text");
-                                  const bool words = !text.empty() && text.rfind(L"Unknown error", 0) != 0
-                                      && !std::iswspace(text.back());
-                                  return words ? std::string() : "text is " + describe(text);
-                              }});
-    }
-    table.rows.push_back({"one text per code", [] {
-                              return platform::errorText(ERROR_FILE_NOT_FOUND)
-                                      != platform::errorText(ERROR_ACCESS_DENIED)
-                                  ? std::string()
-                                  : "the same text for two codes";
-                          }});
-    return table;
+    const std::wstring text = platform::errorText(c.code);
+    if (c.exactly)
+        return expectEqual(text, std::wstring(c.exactly), "text");
+    const bool words = !text.empty() && text.rfind(L"Unknown error", 0) != 0 && !std::iswspace(text.back())
+        && text != platform::errorText(ERROR_INVALID_FUNCTION);
+    return words ? std::string() : "text is " + describe(text);
 }
+
+const ErrorCase ErrorCases[] = {{"file not found", ERROR_FILE_NOT_FOUND, nullptr},
+                                {"access denied", ERROR_ACCESS_DENIED, nullptr},
+                                {"sharing violation", ERROR_SHARING_VIOLATION, nullptr},
+                                {"a code without a message", 0x20001234, L"Unknown error 536875572"}};
 
 } // namespace
 
@@ -474,6 +450,15 @@ int main(int argc, char **argv)
         return childOsVersion();
     if (argc > 1 && std::strcmp(argv[1], ChildLoadLog) == 0)
         return childLoadLog();
-    return runTables({osGateTable(), themeTable(), moduleTable(), profileTable(), logLoadingTable(), logTable(),
-                      partFileTable(), moveTable(), errorTextTable()});
+    std::vector<Table> tables = {tableOf("os gate", OsCases, checkOsGate), themeTable(),
+                                 tableOf("module file name", ModuleCases, checkModuleFileName), profileTable(),
+                                 tableOf("Log.dll loading", LoadCases, checkLogLoading)};
+    for (Table &table : logTables())
+        tables.push_back(std::move(table));
+    const FolderCase partFolders[] = {{"in an ASCII folder", scratch(L"parts")},
+                                      {"in a non-ASCII folder", scratch(OutsideAscii)}};
+    tables.push_back(tableOf("part file", partFolders, checkPartFile));
+    tables.push_back(tableOf("move into place", MoveCases, checkMove));
+    tables.push_back(tableOf("error text", ErrorCases, checkErrorText));
+    return runTables(tables);
 }
