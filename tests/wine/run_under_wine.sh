@@ -24,8 +24,10 @@ fi
 
 work="$(mktemp -d)"
 export WINEPREFIX="${work}/prefix" WINEDEBUG=-all
-# No Mono or Gecko for a prefix that runs console programs only.
+# No Mono or Gecko for a prefix that runs console programs only, and no
+# windows on the desktop of whoever runs the tests.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
 cleanup() {
     "${wineserver}" -k >/dev/null 2>&1 || true
     rm -rf "${work}"
