@@ -22,6 +22,8 @@ std::filesystem::path nativePath(const QString &path)
 
 constexpr qint64 SyncEveryBytes = 64 * 1024 * 1024;
 constexpr size_t FileBufferBytes = 1024 * 1024;
+constexpr size_t BlockBytes = 1024 * 1024;
+constexpr qint64 BlockAgeMs = 200;
 
 } // namespace
 
@@ -78,6 +80,10 @@ bool PartFileWriter::open(const QString &path, bool append, bool hashing)
     return true;
 }
 
+// The transfer hands over pieces of TLS records (16 KiB at most); they are
+// gathered into blocks before they go to the writer, so that the threads
+// meet once a block and not once a piece. A slow transfer hands over what
+// it has every fifth of a second, so the part still grows as bytes arrive.
 bool PartFileWriter::enqueue(const char *data, size_t size)
 {
     {
@@ -86,15 +92,33 @@ bool PartFileWriter::enqueue(const char *data, size_t size)
             m_full = true;
             return false;
         }
-        m_queue.emplace_back(data, int(size));
         m_queuedBytes += size;
     }
-    m_changed.notify_all();
+    if (m_filling.isEmpty()) {
+        m_filling.reserve(int(BlockBytes));
+        m_fillingSince.start();
+    }
+    m_filling.append(data, int(size));
+    if (size_t(m_filling.size()) >= BlockBytes || m_fillingSince.hasExpired(BlockAgeMs))
+        handOverBlock();
     return true;
+}
+
+void PartFileWriter::handOverBlock()
+{
+    if (m_filling.isEmpty())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_queue.push_back(std::move(m_filling));
+    }
+    m_filling = QByteArray();
+    m_changed.notify_all();
 }
 
 bool PartFileWriter::drain()
 {
+    handOverBlock();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] {
         return m_queue.empty() && m_hashQueue.empty() && !m_busy && !m_hashBusy && m_partToCheck == 0;
@@ -119,6 +143,8 @@ void PartFileWriter::abandon()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_abandoned = true;
+    m_queuedBytes -= size_t(m_filling.size());
+    m_filling = QByteArray();
     for (const auto *queue : {&m_queue, &m_hashQueue}) {
         for (const QByteArray &chunk : *queue)
             m_queuedBytes -= size_t(chunk.size());
@@ -137,6 +163,7 @@ bool PartFileWriter::close()
 void PartFileWriter::closeInBackground(std::function<void(bool written)> done)
 {
     waitForBackgroundClose();
+    handOverBlock();
     m_closer = std::thread([this, done = std::move(done)] { done(closeNow()); });
 }
 

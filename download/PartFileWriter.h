@@ -8,6 +8,7 @@
 #include "Sha256.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <atomic>
@@ -65,6 +66,7 @@ private:
     void run();
     void runHashing();
     void release(std::unique_lock<std::mutex> &lock, size_t size);
+    void handOverBlock();
     bool drain();
     void hashPart(qint64 size);
     void write(const QByteArray &chunk);
@@ -75,6 +77,9 @@ private:
     QString m_path;
     std::mutex m_mutex;
     std::condition_variable m_changed;
+    // Filled by the transfer's thread, handed to the writer when full.
+    QByteArray m_filling;
+    QElapsedTimer m_fillingSince;
     std::deque<QByteArray> m_queue;
     std::deque<QByteArray> m_hashQueue;
     size_t m_queuedBytes = 0;
