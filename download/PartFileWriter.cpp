@@ -31,6 +31,7 @@ PartFileWriter::PartFileWriter(std::function<void()> roomAgain)
     : m_roomAgain(std::move(roomAgain))
     , m_thread([this] { run(); })
     , m_hashThread([this] { runHashing(); })
+    , m_syncThread([this] { runSyncing(); })
 {
 }
 
@@ -45,6 +46,7 @@ PartFileWriter::~PartFileWriter()
     m_changed.notify_all();
     m_thread.join();
     m_hashThread.join();
+    m_syncThread.join();
 }
 
 void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond)
@@ -69,11 +71,11 @@ bool PartFileWriter::open(const QString &path, bool append, bool hashing)
         return false;
     std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
     m_length = append ? QFileInfo(path).size() : 0;
-    m_durable = m_length;
     m_sinceSync = 0;
-    if (append && m_hashing) {
+    {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_partToCheck = QFileInfo(path).size();
+        m_durable = m_syncAsked = m_length;
+        m_partToCheck = append && m_hashing ? m_length : 0;
         m_checking = m_partToCheck > 0;
     }
     m_changed.notify_all();
@@ -121,7 +123,8 @@ bool PartFileWriter::drain()
     handOverBlock();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] {
-        return m_queue.empty() && m_hashQueue.empty() && !m_busy && !m_hashBusy && m_partToCheck == 0;
+        return m_queue.empty() && m_hashQueue.empty() && !m_busy && !m_hashBusy && m_partToCheck == 0
+            && !m_syncing && m_syncAsked <= m_durable;
     });
     return m_error == 0;
 }
@@ -130,7 +133,11 @@ bool PartFileWriter::truncate()
 {
     drain();
     m_hash.reset();
-    m_length = m_durable = m_sinceSync = 0;
+    m_length = m_sinceSync = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_durable = m_syncAsked = 0;
+    }
     if (m_file)
         std::fclose(m_file);
     m_file = openPartFile(nativePath(m_path), "wb");
@@ -266,8 +273,49 @@ void PartFileWriter::write(const QByteArray &chunk)
         std::this_thread::sleep_for(std::chrono::microseconds(chunk.size() * 1000000LL / m_bytesPerSecond));
     m_length += chunk.size();
     m_sinceSync += chunk.size();
-    if (m_sinceSync >= SyncEveryBytes && !syncToDisk())
+    if (m_sinceSync >= SyncEveryBytes)
+        askForSync();
+}
+
+// The bytes so far go to the device on the syncing thread, while writing
+// goes on into the system's cache.
+void PartFileWriter::askForSync()
+{
+    m_sinceSync = 0;
+    if (std::fflush(m_file) != 0) {
         m_error = errno ? errno : EIO;
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_syncAsked = m_length;
+    }
+    m_changed.notify_all();
+}
+
+void PartFileWriter::runSyncing()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_stopping || m_syncAsked > m_durable; });
+        if (m_syncAsked <= m_durable)
+            return;
+        const qint64 asked = m_syncAsked;
+        m_syncing = true;
+        lock.unlock();
+        const bool synced = flushToDevice(m_file);
+        lock.lock();
+        m_syncing = false;
+        if (synced) {
+            m_durable = asked;
+        } else {
+            // Nothing more counts as on the device; closing says why.
+            m_syncAsked = m_durable;
+            if (m_error == 0)
+                m_error = errno ? errno : EIO;
+        }
+        m_changed.notify_all();
+    }
 }
 
 // Everything written so far goes to the device, not only to the system's cache.
@@ -276,7 +324,8 @@ bool PartFileWriter::syncToDisk()
     m_sinceSync = 0;
     if (!flushToDevice(m_file))
         return false;
-    m_durable = m_length;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_durable = m_syncAsked = m_length;
     return true;
 }
 

@@ -70,6 +70,8 @@ private:
     bool drain();
     void hashPart(qint64 size);
     void write(const QByteArray &chunk);
+    void askForSync();
+    void runSyncing();
     bool syncToDisk();
 
     std::function<void()> m_roomAgain;
@@ -85,6 +87,9 @@ private:
     size_t m_queuedBytes = 0;
     bool m_busy = false;
     bool m_hashBusy = false;
+    // Written up to here when the last flush to the device was asked for.
+    qint64 m_syncAsked = 0;
+    bool m_syncing = false;
     bool m_full = false;
     bool m_stopping = false;
     std::atomic<int> m_error{0};
@@ -102,5 +107,6 @@ private:
     std::atomic<bool> m_abandoned{false};
     std::thread m_thread;
     std::thread m_hashThread;
+    std::thread m_syncThread;
     std::thread m_closer;
 };

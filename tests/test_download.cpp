@@ -444,6 +444,24 @@ private Q_SLOTS:
         QCOMPARE(readAll(destination), expectedBody(BodySize));
     }
 
+    // While the transfer runs, the record says what is on the device: the
+    // part is flushed to it every 64 MiB, writing going on meanwhile.
+    void recordFollowsWhatIsOnTheDevice()
+    {
+        constexpr qint64 SyncBytes = 64 * 1024 * 1024;
+        const QString url = m_faults.fileUrl(QStringLiteral("big.iso"), SyncBytes + 16 * 1024 * 1024);
+        const QString destination = m_out.filePath(QStringLiteral("big.iso"));
+        command(QStringLiteral("stall %1").arg(SyncBytes + 8 * 1024 * 1024));
+        m_probe->engine.startDownload(url, destination);
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        const auto recorded = [&] { return readPartRecord(part).value_or(PartRecord()).length; };
+        QTRY_VERIFY_WITH_TIMEOUT(recorded() >= SyncBytes, 20000);
+        QVERIFY(recorded() < SyncBytes + 8 * 1024 * 1024 && recorded() <= QFileInfo(part).size());
+        QVERIFY(m_probe->engine.isDownloading());
+        m_probe->engine.cancelDownload();
+        command(QStringLiteral("release"));
+    }
+
     void serverThatKeepsTheConnectionOpenIsDoneAtTheLastByte()
     {
         const QString destination = m_out.filePath(QStringLiteral("keepopen.iso"));
