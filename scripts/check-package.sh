@@ -34,14 +34,17 @@ fi
 # The machine's own Debian mirror: the one apt here uses for $suite.
 debian_uri() {
   local wanted=$1
-  [ -n "${TRAVONIX_DEBIAN_MIRROR:-}" ] && [ "$wanted" = "$suite" ] && { echo "$TRAVONIX_DEBIAN_MIRROR"; return; }
+  if [ -n "${TRAVONIX_DEBIAN_MIRROR:-}" ] && [ "$wanted" = "$suite" ]; then
+    echo "$TRAVONIX_DEBIAN_MIRROR"
+    return
+  fi
   cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk -v want="$wanted" '
     /^URIs:/ { uri = $2 }
     /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == want) found = uri }
     /^$/ { uri = "" }
     END { if (found) print found }'
   grep -hE "^deb +(\[[^]]*\] +)?[a-z]+://[^ ]+ +$wanted( |$)" /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
-    2>/dev/null | sed -E 's/^deb +(\[[^]]*\] +)?//' | awk '{ print $1 }'
+    2>/dev/null | sed -E 's/^deb +(\[[^]]*\] +)?//' | awk '{ print $1 }' || true
 }
 mirror=$(debian_uri "$suite" | head -n 1)
 security=$(debian_uri "$suite-security" | head -n 1)
@@ -63,7 +66,7 @@ make_base() {
   chmod 755 "$base.new/usr/sbin/policy-rc.d"
   mv "$base.new" "$base"
 }
-mkdir -p "$cache/archives/partial"
+mkdir -p "$cache/archives/partial" "$cache/lists/partial"
 [ -d "$base" ] || make_base
 
 scratch=$(mktemp -d "$cache/root.XXXXXX")
@@ -108,6 +111,7 @@ mount --make-rslave "$root/dev"
 mount_into /sys --rbind /sys
 mount --make-rslave "$root/sys"
 mount_into /var/cache/apt/archives --bind "$cache/archives"
+mount_into /var/lib/apt/lists --bind "$cache/lists"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
@@ -121,7 +125,7 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-re
 echo "check-package: installed in $((SECONDS - started)) s"
 
 run_app() { # run_app <arguments...>: the installed program, off any display, bounded
-  in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime timeout --kill-after=5 60 travonix "$@"
+  in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime timeout --kill-after=5 30 travonix "$@"
 }
 mkdir -p -m 700 "$root/tmp/runtime"
 
