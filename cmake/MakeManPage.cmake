@@ -22,8 +22,13 @@ file(WRITE ${wrapper_dir}/${name}
 file(CHMOD ${wrapper_dir}/${name} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 file(CHMOD ${home}/runtime PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
+# help2man would name the page after --version's "Travonix 3.0.2.0"; the
+# command a reader types is lower case.
+set(name_section ${WORK_DIR}/name.h2m)
+file(WRITE ${name_section} "[name]\n${name} \\- ${DESCRIPTION}\n")
+
 set(page ${WORK_DIR}/${name}.1)
-execute_process(COMMAND ${HELP2MAN} --no-info --name=${DESCRIPTION} --output=${page} ${wrapper_dir}/${name}
+execute_process(COMMAND ${HELP2MAN} --no-info --include=${name_section} --output=${page} ${wrapper_dir}/${name}
                 RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT EXISTS ${page})
     message(FATAL_ERROR "The manual page is made from `${name} --help` and `${name} --version`, which must "

@@ -139,4 +139,10 @@ if(BUILD_TESTING)
     add_test(NAME install_layout COMMAND ${PROJECT_SOURCE_DIR}/tests/check_install.sh ${CMAKE_BINARY_DIR}
              ${CMAKE_INSTALL_BINDIR} ${TRAVONIX_PRIVATE_LIBDIR} ${CMAKE_INSTALL_DATADIR} ${CMAKE_INSTALL_MANDIR}
              ${TRAVONIX_MAN_PAGE})
+    # The package as scripts/package.sh makes it (in a tree of its own, for
+    # /usr), installed with apt-get into a throwaway Debian 12 and run there.
+    # Root only; the first run makes the Debian root and fills apt's cache.
+    add_test(NAME debian_package COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package.sh --make-package)
+    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
+        ENVIRONMENT "TRAVONIX_PACKAGE_BUILD_DIR=${CMAKE_BINARY_DIR}/package/build;TRAVONIX_DIST_DIR=${CMAKE_BINARY_DIR}/package/dist")
 endif()

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian package (dist/travonix_*.deb, or the file given) into a
-# throwaway Debian 12 root with apt-get, the way a user would, and checks that
-# it runs there: --version, --help, the desktop entry and its icon, and a
-# whole link request against the download-page replica on 127.0.0.1.
+# Installs the Debian package (the newest dist/travonix_*.deb, or the file
+# given) into a throwaway Debian 12 root with apt-get, the way a user would,
+# and checks that it runs there: --version, --help, the desktop entry and its
+# icons, and a whole link request against the download-page replica on
+# 127.0.0.1. With --make-package it runs scripts/package.sh first (the CTest
+# entry does, with $TRAVONIX_PACKAGE_BUILD_DIR and $TRAVONIX_DIST_DIR in the
+# build tree).
 #
-# The pristine root (debootstrap, minbase) and apt's downloads are kept under
-# $TRAVONIX_CHECK_CACHE (default /var/tmp/travonix-check-package), so only
-# the first run pays for them. Exits 77, after saying why, where it cannot run.
+# The pristine root (debootstrap, minbase), apt's lists (refreshed once a day)
+# and its downloads are kept under $TRAVONIX_CHECK_CACHE (default
+# /var/tmp/travonix-check-package), so only the first run pays for them.
+# Exits 77, after saying why, where it cannot run.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=${TRAVONIX_CHECK_CACHE:-/var/tmp/travonix-check-package}
@@ -24,10 +28,15 @@ fail() {
 [ "$(id -u)" -eq 0 ] || skip "debootstrap and chroot need root"
 command -v debootstrap >/dev/null || fail "debootstrap is missing: run scripts/setup-deps.sh"
 
+dist=${TRAVONIX_DIST_DIR:-$repo/dist}
 deb=${1:-}
+if [ "$deb" = --make-package ]; then
+  "$repo/scripts/package.sh" || fail "scripts/package.sh"
+  deb=
+fi
 if [ -z "$deb" ]; then
-  deb=$(ls -t "$repo"/dist/travonix_*.deb 2>/dev/null | head -n 1 || true)
-  [ -n "$deb" ] || fail "no dist/travonix_*.deb: run scripts/package.sh first"
+  deb=$(ls -t "$dist"/travonix_*.deb 2>/dev/null | head -n 1 || true)
+  [ -n "$deb" ] || fail "no travonix_*.deb in $dist: run scripts/package.sh first"
 fi
 [ -f "$deb" ] || fail "$deb does not exist"
 
@@ -88,6 +97,9 @@ cleanup() {
   exit "$status"
 }
 trap cleanup EXIT
+# Killed (a CTest time-out, Ctrl-C): still unmount and remove.
+trap 'exit 143' TERM
+trap 'exit 130' INT
 
 mount_into() { # mount_into <path in root> <mount arguments...>
   local target=$root$1
@@ -118,7 +130,10 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root 
 
 echo "check-package: installing $(basename "$deb") with apt-get"
 cp "$deb" "$root/tmp/"
-in_root apt-get update -q >"$root/tmp/apt.log" 2>&1 || { cat "$root/tmp/apt.log"; fail "apt-get update"; }
+if [ -z "$(find "$cache/lists.stamp" -mmin -1440 2>/dev/null)" ]; then
+  in_root apt-get update -q >"$root/tmp/apt.log" 2>&1 || { cat "$root/tmp/apt.log"; fail "apt-get update"; }
+  touch "$cache/lists.stamp"
+fi
 # Without recommended packages: what the package depends on must be enough.
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
   "/tmp/$(basename "$deb")" >>"$root/tmp/apt.log" 2>&1 || { tail -n 40 "$root/tmp/apt.log"; fail "apt-get install"; }

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package into dist/ with CPack and checks it with lintian.
-# Arguments go to CMake's configure step. The build tree is build-package/
-# (or $TRAVONIX_PACKAGE_BUILD_DIR), apart from build/ because it is
-# configured for /usr, with Debian's compiler flags and without the tests.
+# Builds the Debian package into dist/ (or $TRAVONIX_DIST_DIR) with CPack and
+# checks it with lintian. Arguments go to CMake's configure step. The build
+# tree is build-package/ (or $TRAVONIX_PACKAGE_BUILD_DIR), apart from build/
+# because it is configured for /usr, with Debian's flags and without tests.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${TRAVONIX_PACKAGE_BUILD_DIR:-$repo/build-package}
-dist=$repo/dist
+dist=${TRAVONIX_DIST_DIR:-$repo/dist}
 
 "$repo/scripts/setup-deps.sh"
 
