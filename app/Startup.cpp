@@ -3,13 +3,16 @@
 #include "AppLog.h"
 #include "AppVersion.h"
 #include "CommandLine.h"
+#include "CommandLineMode.h"
 #include "FilePublic.h"
 #include "LogAccess.h"
 #include "Theme.h"
+#include "cli/Output.h"
 #include "common/AppIdentity.h"
 #include "download/DownloadManager.h"
 #include "logkit/ILog.h"
 #include "platform/InstanceGuard.h"
+#include "platform/Platform.h"
 #include "platform/SystemServices.h"
 #include "scraper/QuibScraper.h"
 #include "scraper/UserAgents.h"
@@ -70,6 +73,23 @@ void closeLog()
         return;
     if (ILog *log = GetLog())
         log->Close();
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The window, unless another instance shows it already.
+int runWindow(QApplication &app, InstanceGuard &guard)
+{
+    if (!guard.attach())
+        return runFirstInstance(app, guard);
+    runSecondInstance(guard);
+    return 0;
 }
 
 } // namespace
@@ -142,9 +162,19 @@ void openLog(ILog *log, wchar_t *fileName)
 
 int runTravonix(int &argc, char **argv)
 {
+    const Options options = parseOptions(argumentsOf(argc, argv));
+    const bool window = options.mode == RunMode::Window;
+    if (!window)
+        platform::attachParentConsole();
+    if (const std::optional<int> answered = answerWithoutApplication(argc, argv, options))
+        return *answered;
     if (!passesOsGate())
         return 1;
     setProcessEnvironment();
+    if (!window) {
+        keepQtWarningsOffStandardError();
+        useOffscreenWithoutDisplay();
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     wchar_t logFileName[ILog::FileNameCapacity] = {};
@@ -152,16 +182,17 @@ int runTravonix(int &argc, char **argv)
     QWebEngineProfile::defaultProfile();
     applyIdentity();
     const QString originProblem = applyOriginSetting(QCoreApplication::arguments());
+    if (!originProblem.isEmpty() && !window) {
+        printError(QStringLiteral("travonix: %1").arg(originProblem));
+        return ExitCode::Usage;
+    }
     if (!originProblem.isEmpty())
         qCWarning(lcApp).noquote() << originProblem;
 
     openLog(GetLog(), logFileName);
     LOG_START_LINE(kLogSource);
-    int exitCode = 0;
-    if (guard.attach())
-        runSecondInstance(guard);
-    else
-        exitCode = runFirstInstance(app, guard);
+    // The single-instance rule is the window's: scripts run beside it.
+    const int exitCode = window ? runWindow(app, guard) : runCommandLine(options);
     LOG_END_LINE(kLogSource);
     closeLog();
     if (guard.isAttached())

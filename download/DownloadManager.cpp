@@ -4,6 +4,7 @@
 #include "DownloadLog.h"
 #include "PartRecord.h"
 #include "SpeedMeter.h"
+#include "platform/Platform.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -15,8 +16,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -172,6 +171,15 @@ void DownloadManager::cancelDownload()
     m_writer.abandon();
     m_speedTimer.stop();
     finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
+}
+
+void DownloadManager::stopDownload()
+{
+    if (!m_isDownloading)
+        return;
+    m_writer.waitForBackgroundClose();
+    m_concluding = false;
+    resetTransfer();
 }
 
 bool DownloadManager::openPartFile()
@@ -443,16 +451,17 @@ void DownloadManager::completeDownload()
     Q_EMIT statusChanged(QStringLiteral("Download complete"));
 }
 
-// A rename replaces an existing file in one step on every system
-// (MoveFileExW with MOVEFILE_REPLACE_EXISTING on Windows).
+// A rename replaces an existing file in one step on every system. The reason
+// for a failure is the system's own (FormatMessage's on Windows), not a code
+// squeezed into errno.
 bool DownloadManager::moveInto(const QString &path)
 {
-    std::error_code failure;
-    std::filesystem::rename(m_tempFilePath.toStdWString(), path.toStdWString(), failure);
-    if (failure)
-        Q_EMIT downloadError(QStringLiteral("Cannot move the download to %1: %2")
-                                 .arg(path, QString::fromLocal8Bit(failure.message().c_str())));
-    return !failure;
+    if (platform::replaceFile(m_tempFilePath.toStdWString().c_str(), path.toStdWString().c_str()))
+        return true;
+    const std::wstring reason = platform::errorText(platform::lastError());
+    Q_EMIT downloadError(
+        QStringLiteral("Cannot move the download to %1: %2").arg(path, QString::fromStdWString(reason)));
+    return false;
 }
 
 // The server answered with the wrong part of the file: keep nothing of it

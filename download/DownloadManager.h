@@ -22,6 +22,9 @@ public:
     void startDownload(const QString &url, const QString &savePath);
     // Stops a running transfer and removes its partial file, silently.
     void cancelDownload();
+    // Stops a running transfer and keeps what is on disk, with its record,
+    // for a later start to continue; emits nothing.
+    void stopDownload();
     double currentSpeed() const { return m_currentSpeed; }
     bool isDownloading() const { return m_isDownloading; }
 

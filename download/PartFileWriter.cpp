@@ -1,27 +1,22 @@
 #include "PartFileWriter.h"
 
+#include "PartFileIo.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <chrono>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace {
 
-// Wide-character names on Windows, so that any folder works, not only those
-// of the ANSI code page.
-std::FILE *openFile(const QString &path, const char *mode)
+// The name QFile would open: UTF-16 on Windows, the local encoding elsewhere.
+std::filesystem::path nativePath(const QString &path)
 {
 #ifdef Q_OS_WIN
-    return _wfopen(reinterpret_cast<const wchar_t *>(path.utf16()), QString::fromLatin1(mode).toStdWString().c_str());
+    return path.toStdWString();
 #else
-    return std::fopen(QFile::encodeName(path).constData(), mode);
+    return QFile::encodeName(path).toStdString();
 #endif
 }
 
@@ -67,7 +62,7 @@ bool PartFileWriter::open(const QString &path, bool append, bool hashing)
     m_checked = 0;
     m_sha256.clear();
     m_hash.reset();
-    m_file = openFile(path, append ? "ab" : "wb");
+    m_file = openPartFile(nativePath(path), append ? "ab" : "wb");
     if (!m_file)
         return false;
     std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
@@ -114,7 +109,7 @@ bool PartFileWriter::truncate()
     m_length = m_durable = m_sinceSync = 0;
     if (m_file)
         std::fclose(m_file);
-    m_file = openFile(m_path, "wb");
+    m_file = openPartFile(nativePath(m_path), "wb");
     if (m_file)
         std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
     return m_file != nullptr;
@@ -252,15 +247,8 @@ void PartFileWriter::write(const QByteArray &chunk)
 bool PartFileWriter::syncToDisk()
 {
     m_sinceSync = 0;
-    if (std::fflush(m_file) != 0)
+    if (!flushToDevice(m_file))
         return false;
-#ifdef Q_OS_WIN
-    if (_commit(_fileno(m_file)) != 0)
-        return false;
-#else
-    if (fdatasync(fileno(m_file)) != 0)
-        return false;
-#endif
     m_durable = m_length;
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cwchar>
+#include <cwctype>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -43,20 +44,23 @@ std::string toUtf8(const std::wstring &wide)
     return text;
 }
 
-std::wstring fromUtf8(const std::string &text)
+// Paths stay wide from end to end: a narrow name would pass through the ANSI
+// code page, which holds few of the letters a user's folder may have.
+fs::path pathFromWide(const wchar_t *name)
 {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
-    if (size > 1)
-        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), size);
-    return wide;
+    return fs::path(name);
 }
 
-// Wide printf on Windows already reads %s as wide and %S as narrow.
-std::wstring toNativeFormat(const wchar_t *format)
+std::wstring wideName(const fs::path &path)
 {
-    return format;
+    return path.wstring();
 }
+
+std::FILE *openForAppending(const fs::path &path)
+{
+    return _wfopen(path.c_str(), L"ab");
+}
+
 #else
 void appendUtf8(std::string &out, char32_t c)
 {
@@ -111,8 +115,28 @@ std::wstring fromUtf8(const std::string &text)
     return wide;
 }
 
-// glibc's wide printf reads %s as a narrow string and %S (or %ls) as a wide
-// one; callers write the Windows convention, so swap the two here.
+// File names are UTF-8 bytes, as the desktop writes them.
+fs::path pathFromWide(const wchar_t *name)
+{
+    return fs::path(toUtf8(name));
+}
+
+std::wstring wideName(const fs::path &path)
+{
+    return fromUtf8(path.string());
+}
+
+std::FILE *openForAppending(const fs::path &path)
+{
+    return std::fopen(path.c_str(), "ab");
+}
+
+#endif
+
+// Callers write the Windows convention: %s takes a wide string, %S a narrow
+// one. glibc and mingw-w64's printf read them the other way round, and the
+// Microsoft runtime as written; spelled with an explicit size (%ls, %hs) they
+// mean the same to all three.
 std::wstring toNativeFormat(const wchar_t *format)
 {
     std::wstring native;
@@ -120,17 +144,19 @@ std::wstring toNativeFormat(const wchar_t *format)
         native += *p;
         if (*p != L'%')
             continue;
-        for (++p; *p && std::wcschr(L"-+ #0123456789.*hlLjzt", *p); ++p)
+        for (++p; *p && std::wcschr(L"-+ #0123456789.*", *p); ++p)
             native += *p;
         if (!*p)
             break;
-        if (*p == L's' || *p == L'c')
-            native += L'l';
-        native += (*p == L'S') ? L's' : (*p == L'C') ? L'c' : *p;
+        if (std::wcschr(L"sScC", *p)) {
+            native += std::iswupper(*p) ? L'h' : L'l';
+            native += static_cast<wchar_t>(std::towlower(*p));
+        } else {
+            native += *p;
+        }
     }
     return native;
 }
-#endif
 
 fs::path executablePath()
 {
@@ -147,8 +173,8 @@ fs::path executablePath()
 // The per-user folder for the logs of the running program.
 fs::path logDirectory()
 {
-    const std::string stem = executablePath().stem().string();
-    const std::string program = stem.empty() ? std::string("travonix") : stem;
+    const fs::path stem = executablePath().stem();
+    const fs::path program = stem.empty() ? fs::path("travonix") : stem;
 #ifdef _WIN32
     const wchar_t *local = _wgetenv(L"LOCALAPPDATA");
     return fs::path(local ? local : L".") / program;
@@ -175,9 +201,10 @@ std::wstring formatLine(const wchar_t *format, va_list arguments)
     return L"(log line could not be formatted)\n";
 }
 
-fs::path rotatedPath(const std::string &path, unsigned generation)
+fs::path rotatedPath(const fs::path &path, unsigned generation)
 {
-    return fs::path(path + "." + std::to_string(generation));
+    fs::path rotated = path;
+    return rotated += "." + std::to_string(generation);
 }
 
 } // namespace
@@ -190,7 +217,8 @@ LogFile::~LogFile()
 nRet LogFile::GetLogFileName(wchar_t *buffer, std::size_t capacity)
 {
     const fs::path directory = logDirectory();
-    const std::wstring name = fromUtf8((directory / (directory.filename().string() + ".log")).string());
+    fs::path file = directory.filename();
+    const std::wstring name = wideName(directory / (file += ".log"));
     if (!buffer || name.size() + 1 > capacity)
         return NRET_FAILURE(NRetSystemCallFailed, ENAMETOOLONG);
     std::wmemcpy(buffer, name.c_str(), name.size() + 1);
@@ -201,15 +229,15 @@ nRet LogFile::Open(const wchar_t *fileName, std::uint32_t rotateAtBytes, std::ui
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     closeFile();
-    fs::path path = fs::path(toUtf8(fileName ? fileName : L""));
+    fs::path path = pathFromWide(fileName ? fileName : L"");
     if (path.empty())
         return NRET_FAILURE(NRetSystemCallFailed, EINVAL);
     if (path.is_relative())
         path = logDirectory() / path;
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
-    m_path = path.string();
-    m_file = std::fopen(m_path.c_str(), "ab");
+    m_path = path;
+    m_file = openForAppending(m_path);
     if (!m_file)
         return NRET_FAILURE(NRetSystemCallFailed, lastSystemError());
     const auto size = fs::file_size(path, error);
@@ -254,7 +282,7 @@ void LogFile::rotateIfNeeded(std::size_t incomingBytes)
     for (unsigned generation = m_keptGenerations; generation > 1; --generation)
         fs::rename(rotatedPath(m_path, generation - 1), rotatedPath(m_path, generation), error);
     fs::rename(m_path, rotatedPath(m_path, 1), error);
-    m_file = std::fopen(m_path.c_str(), "ab");
+    m_file = openForAppending(m_path);
     m_size = 0;
 }
 

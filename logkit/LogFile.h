@@ -5,8 +5,8 @@
 #include "ILog.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
-#include <string>
 
 class LogFile final : public ILog {
 public:
@@ -24,7 +24,7 @@ private:
 
     std::mutex m_mutex;
     std::FILE *m_file = nullptr;
-    std::string m_path;
+    std::filesystem::path m_path;
     std::uint64_t m_size = 0;
     std::uint64_t m_rotateAt = 0;
     unsigned m_keptGenerations = 0;

@@ -55,6 +55,15 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
 // The operating system's last error code (GetLastError or errno).
 std::uint32_t lastError();
 
+// The system's own words for a code from lastError(), without the line break
+// Windows ends them with ("Unknown error N" when the system has none).
+std::wstring errorText(std::uint32_t code);
+
+// Renames the file at `from` to `to` in one step, replacing a file that is
+// already there; a failed rename leaves both as they were. Returns false with
+// the reason in lastError().
+bool replaceFile(const wchar_t *from, const wchar_t *to);
+
 // Loads a shared library by its base name ("Log" becomes Log.dll or
 // libLog.so), searching the executable's directory first. Returns null on
 // failure. Libraries are never unloaded.
@@ -71,6 +80,11 @@ bool activateWindowByTitle(const wchar_t *title);
 // Windows asks through window messages, which Qt already handles. Call once
 // the application object exists.
 void quitEventLoopOnTerminationRequest();
+
+// Gives a program built for the windowing system the console it was started
+// from, so that the command line's output reaches it; streams redirected
+// to a file or a pipe stay as they are. Nothing to do on Linux.
+void attachParentConsole();
 
 // Asks the window manager for a dark title bar on this native window.
 void useDarkTitleBar(std::uintptr_t nativeWindow);

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qtbase5-dev qtwebengine5-dev
   libcurl4-openssl-dev libcjson-dev libssl-dev
-  python3 nginx-light openssl mingw-w64 g++-mingw-w64-x86-64-posix
+  python3 nginx-light openssl mingw-w64 g++-mingw-w64-x86-64-posix wine64
   xdg-utils
   icoutils librsvg2-bin help2man desktop-file-utils appstream
   dpkg-dev file lintian debootstrap

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Fails when a folder includes a folder above it. The layers, from the
-# bottom: common; logkit and platform; download; scraper; ui; app. Each may
-# include only the ones below it (download and scraper know nothing of each
-# other).
+# bottom: common; logkit and platform; download; scraper; flow; ui and cli;
+# app. Each may include only the ones below it (download and scraper know
+# nothing of each other, nor do the window and the command line).
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # folder -> the folders it must not include
 declare -A forbidden=(
-    [common]="logkit platform download scraper ui app"
-    [logkit]="platform download scraper ui app"
-    [platform]="logkit download scraper ui app"
-    [download]="logkit scraper ui app"
-    [scraper]="logkit download ui app"
-    [ui]="logkit app"
+    [common]="logkit platform download scraper flow ui cli app"
+    [logkit]="platform download scraper flow ui cli app"
+    [platform]="logkit download scraper flow ui cli app"
+    [download]="logkit scraper flow ui cli app"
+    [scraper]="logkit download flow ui cli app"
+    [flow]="logkit ui cli app"
+    [ui]="logkit cli app"
+    [cli]="logkit ui app"
 )
 
 failed=0

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,6 +18,9 @@
 #include <QTimer>
 
 #include <QUrl>
+
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -32,6 +36,7 @@ QByteArray readAll(const QString &path)
 
 void writeFile(const QString &path, const QByteArray &content)
 {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
@@ -142,14 +147,17 @@ private Q_SLOTS:
     void freshDownload_data()
     {
         QTest::addColumn<bool>("https");
-        QTest::newRow("http") << false;
-        QTest::newRow("https with the test CA") << true;
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("http") << false << QStringLiteral("fresh/new folder");
+        QTest::newRow("https with the test CA") << true << QStringLiteral("fresh/new folder");
+        QTest::newRow("a folder outside ASCII") << true << QStringLiteral("Pr\u00fcfung_\u65e5\u672c");
     }
     void freshDownload()
     {
         QFETCH(bool, https);
+        QFETCH(QString, folder);
         const QString origin = https ? m_nginx.httpsOrigin() : m_nginx.httpOrigin();
-        const QString destination = m_out.filePath(QStringLiteral("fresh/new folder/Win11.iso"));
+        const QString destination = m_out.filePath(folder + QStringLiteral("/Win11.iso"));
         if (https)
             writeFile(destination, "an older download");
         m_probe->engine.setPublishedSha256({QStringLiteral("0").repeated(64), sha256Of(m_served).toLower()});
@@ -472,8 +480,9 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(destination + QStringLiteral("/inside")));
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        QVERIFY2(m_probe->error().startsWith(QStringLiteral("Cannot move the download to ")),
-                 qPrintable(m_probe->error()));
+        QCOMPARE(m_probe->error(),
+                 QStringLiteral("Cannot move the download to %1: %2")
+                     .arg(destination, QString::fromLocal8Bit(std::strerror(EISDIR))));
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(QFileInfo(destination + QStringLiteral("/inside")).isDir());
         QCOMPARE(readAll(DownloadManager::makeTempFilePath(url, destination)), m_served);

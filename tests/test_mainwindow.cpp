@@ -7,15 +7,15 @@
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
 #include "download/DownloadManager.h"
+#include "flow/LanguageMatch.h"
+#include "flow/LinkExpiry.h"
+#include "flow/PageFailure.h"
+#include "flow/SizeFormat.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 #include "ui/ElidedLabel.h"
-#include "ui/LanguageMatch.h"
-#include "ui/LinkExpiry.h"
 #include "ui/MainWindow.h"
-#include "ui/PageFailure.h"
-#include "ui/SizeFormat.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "ResultBoxes.h"
 
 #include "DarkTitleBar.h"
-#include "PageFailure.h"
+#include "flow/PageFailure.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

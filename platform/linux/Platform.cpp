@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -123,6 +124,16 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
 std::uint32_t lastError()
 {
     return static_cast<std::uint32_t>(errno);
+}
+
+std::wstring errorText(std::uint32_t code)
+{
+    return QString::fromLocal8Bit(std::strerror(static_cast<int>(code))).toStdWString();
+}
+
+bool replaceFile(const wchar_t *from, const wchar_t *to)
+{
+    return std::rename(QFile::encodeName(fromWide(from)).constData(), QFile::encodeName(fromWide(to)).constData()) == 0;
 }
 
 void *loadLibrary(const char *baseName)

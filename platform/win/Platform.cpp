@@ -17,6 +17,7 @@
 
 #include "platform/Platform.h"
 
+#include <cwctype>
 #include <limits>
 #include <string>
 
@@ -138,6 +139,26 @@ std::size_t readProfileString(const wchar_t *section, const wchar_t *key, const 
 std::uint32_t lastError()
 {
     return GetLastError();
+}
+
+std::wstring errorText(std::uint32_t code)
+{
+    wchar_t *text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    std::wstring message(text ? text : L"", text ? length : 0);
+    LocalFree(text);
+    while (!message.empty() && std::iswspace(message.back()))
+        message.pop_back();
+    return message.empty() ? L"Unknown error " + std::to_wstring(code) : message;
+}
+
+bool replaceFile(const wchar_t *from, const wchar_t *to)
+{
+    // No MOVEFILE_COPY_ALLOWED: a copy to another volume is not one step, and
+    // a failure half-way would leave a cut-off file under the final name.
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 void *loadLibrary(const char *baseName)

@@ -1,5 +1,5 @@
 #include "LanguageMatch.h"
-#include "UiLog.h"
+#include "FlowLog.h"
 
 #include <QDebug>
 
@@ -34,21 +34,21 @@ const char *wordForPrefix(const QString &prefix)
 int findLanguageIndex(const QList<LanguageInfo> &languages, const QString &localeName)
 {
     const QString prefix = localeName.left(2).toLower();
-    qCDebug(lcUi) << "MainWindow: Matching for locale prefix:" << prefix;
+    qCDebug(lcFlow) << "MainWindow: Matching for locale prefix:" << prefix;
     if (const char *word = wordForPrefix(prefix)) {
         for (int i = 0; i < languages.size(); ++i) {
             const QString language = languages.at(i).language.toLower();
-            qCDebug(lcUi) << "MainWindow: lang:" << language;
+            qCDebug(lcFlow) << "MainWindow: lang:" << language;
             if (language.contains(QLatin1String(word)))
                 return i;
         }
     }
     for (int i = 0; i < languages.size(); ++i) {
         if (languages.at(i).name.toLower().contains(QLatin1String("english"))) {
-            qCDebug(lcUi) << "MainWindow: Fallback to English";
+            qCDebug(lcFlow) << "MainWindow: Fallback to English";
             return i;
         }
     }
-    qCDebug(lcUi) << "MainWindow: No match found, returning 0";
+    qCDebug(lcFlow) << "MainWindow: No match found, returning 0";
     return 0;
 }

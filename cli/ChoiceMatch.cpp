@@ -1,0 +1,67 @@
+#include "ChoiceMatch.h"
+
+#include "flow/LanguageMatch.h"
+#include "scraper/ProductTable.h"
+
+#include <functional>
+
+namespace {
+
+// The first row for which `names` holds `wanted` (in any case), else the
+// reason, listing what each row would answer to.
+template <typename Row>
+ChoiceMatch findRow(const QList<Row> &rows, const QString &wanted, const QString &what,
+                    const std::function<QStringList(const Row &)> &names)
+{
+    QStringList offered;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList rowNames = names(rows.at(i));
+        if (rowNames.contains(wanted.trimmed(), Qt::CaseInsensitive))
+            return {i, QString()};
+        offered << QStringLiteral("  ") + rowNames.join(QLatin1String(" | "));
+    }
+    return {-1, QStringLiteral("Unknown %1 \"%2\". Choose one of:\n%3").arg(what, wanted, offered.join(QLatin1Char('\n')))};
+}
+
+} // namespace
+
+QString matchProductKey(const QString &wanted, QString *problem)
+{
+    const QMap<QString, ProductInfo> products = productTable();
+    QStringList offered;
+    for (const ProductInfo &product : products) {
+        if (product.productKey.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0)
+            return product.productKey;
+        offered << QStringLiteral("  %1 | %2").arg(product.productKey, product.displayName);
+    }
+    *problem = QStringLiteral("Unknown product \"%1\". Choose one of:\n%2").arg(wanted, offered.join(QLatin1Char('\n')));
+    return QString();
+}
+
+ChoiceMatch matchEdition(const QList<ProductVersion> &editions, const QString &wanted)
+{
+    if (wanted.isEmpty())
+        return {int(editions.size()) - 1, QString()};
+    return findRow<ProductVersion>(editions, wanted, QStringLiteral("edition"), [](const ProductVersion &edition) {
+        return QStringList{edition.id, edition.name.simplified()};
+    });
+}
+
+ChoiceMatch matchLanguage(const QList<LanguageInfo> &languages, const QString &wanted, const QString &localeName)
+{
+    if (wanted.isEmpty())
+        return {findLanguageIndex(languages, localeName), QString()};
+    return findRow<LanguageInfo>(languages, wanted, QStringLiteral("language"), [](const LanguageInfo &language) {
+        QStringList names{language.language, language.name};
+        names.removeDuplicates();
+        return names;
+    });
+}
+
+ChoiceMatch matchArchitecture(const QList<DownloadOption> &options, const QString &wanted)
+{
+    if (wanted.isEmpty())
+        return {0, QString()};
+    return findRow<DownloadOption>(options, wanted, QStringLiteral("architecture"),
+                                   [](const DownloadOption &option) { return QStringList{option.architecture}; });
+}

@@ -1,0 +1,4 @@
+#include "CliLog.h"
+
+// Debug lines stay off unless the logging rules ask for them.
+Q_LOGGING_CATEGORY(lcCli, "travonix.cli", QtInfoMsg)

@@ -1,0 +1,145 @@
+#include "CommandLineDownload.h"
+
+#include "Options.h"
+#include "Output.h"
+#include "download/DownloadManager.h"
+#include "download/Sha256.h"
+#include "flow/DigestVerdict.h"
+#include "flow/SizeFormat.h"
+#include "scraper/ProductTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport::Style style, QObject *parent)
+    : QObject(parent)
+    , m_engine(engine)
+    , m_report(style)
+{
+    connect(engine, &DownloadManager::progress, this, [this](qint64 received, qint64 total) {
+        m_report.update(received, total, m_engine->currentSpeed());
+    });
+    connect(engine, &DownloadManager::checkingPart, this,
+            [this](qint64 checked, qint64 total) {
+                m_report.checking(QStringLiteral("the part already downloaded"), checked, total);
+            });
+    connect(engine, &DownloadManager::finished, this, &CommandLineDownload::onFinished);
+    connect(engine, &DownloadManager::unverified, this, &CommandLineDownload::onUnverified);
+    connect(engine, &DownloadManager::linkExpired, this, &CommandLineDownload::onLinkExpired);
+    connect(engine, &DownloadManager::downloadError, this, &CommandLineDownload::onError);
+}
+
+QString CommandLineDownload::destinationFor(const QString &url, const QString &output)
+{
+    const QString name = output.isEmpty() ? QFileInfo(QUrl(url).path()).fileName() : output;
+    return QFileInfo(QDir::current(), name).absoluteFilePath();
+}
+
+void CommandLineDownload::start(const DownloadOption &option, const QString &output)
+{
+    m_option = option;
+    m_destination = destinationFor(option.url, output);
+    if (QFileInfo(m_destination).isDir()) {
+        end(ExitCode::Usage, QStringLiteral("%1 is a folder; give --output a file name.").arg(m_destination));
+        return;
+    }
+    if (!alreadyThere())
+        begin();
+}
+
+// A destination that holds the file Microsoft publishes is kept as it is.
+bool CommandLineDownload::alreadyThere()
+{
+    if (m_option.publishedSha256.isEmpty() || !QFileInfo(m_destination).isFile())
+        return false;
+    const QString sha256 = sha256OfFile(m_destination, [this](qint64 done, qint64 total) {
+        m_report.checking(QStringLiteral("the file already there"), done, total);
+        return true;
+    });
+    if (sha256.compare(m_option.publishedSha256, Qt::CaseInsensitive) != 0)
+        return false;
+    m_report.note(QStringLiteral("%1 is already there, and its SHA-256 matches the value Microsoft publishes; "
+                                 "nothing to download.")
+                      .arg(m_destination));
+    end(ExitCode::Done);
+    return true;
+}
+
+void CommandLineDownload::begin()
+{
+    EngineSettings settings = m_engine->settings();
+    settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
+    m_engine->setSettings(settings);
+    QStringList published;
+    for (const PublishedHash &row : qAsConst(m_option.publishedHashes))
+        published << row.sha256;
+    m_engine->setPublishedSha256(published);
+    const QFileInfo part = partFile();
+    if (part.exists())
+        m_report.note(QStringLiteral("Continuing %1 from %2").arg(part.fileName(), formatSize(part.size())));
+    else
+        m_report.note(QStringLiteral("Downloading %1").arg(m_destination));
+    m_engine->startDownload(m_option.url, m_destination);
+}
+
+void CommandLineDownload::continueWith(const DownloadOption &option)
+{
+    m_option = option;
+    begin();
+}
+
+void CommandLineDownload::interrupt()
+{
+    m_engine->stopDownload();
+    m_report.close();
+    printError(QStringLiteral("Interrupted.") + keptPartText());
+}
+
+void CommandLineDownload::onFinished(const QString &path)
+{
+    m_report.note(QStringLiteral("Saved %1\n%2").arg(path, verifiedText(m_option, m_engine->sha256())));
+    end(ExitCode::Done);
+}
+
+void CommandLineDownload::onUnverified(const QString &keptPath, const QString &sha256)
+{
+    end(ExitCode::NotVerified, unverifiedText(m_option, sha256, m_destination, keptPath));
+}
+
+// Once per run a fresh link for the same choices continues the part.
+void CommandLineDownload::onLinkExpired()
+{
+    if (std::exchange(m_linkRenewed, true)) {
+        end(ExitCode::Failed, QStringLiteral("The file server refused the download link, and a fresh one as well."));
+        return;
+    }
+    m_report.note(QStringLiteral("The link expired during the download; getting a fresh one to continue..."));
+    Q_EMIT needsFreshLink();
+}
+
+void CommandLineDownload::onError(const QString &error)
+{
+    end(ExitCode::Failed, QStringLiteral("Download failed: %1").arg(error) + keptPartText());
+}
+
+QFileInfo CommandLineDownload::partFile() const
+{
+    return QFileInfo(DownloadManager::makeTempFilePath(m_option.url, m_destination));
+}
+
+// What a later run can do with the bytes already here.
+QString CommandLineDownload::keptPartText() const
+{
+    const QFileInfo part = partFile();
+    return part.exists() ? QStringLiteral("\n%1 is kept, and the same command continues it.").arg(part.filePath())
+                         : QString();
+}
+
+void CommandLineDownload::end(int exitCode, const QString &error)
+{
+    m_report.close();
+    if (!error.isEmpty())
+        printError(error);
+    Q_EMIT ended(exitCode);
+}

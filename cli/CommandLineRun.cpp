@@ -1,0 +1,80 @@
+#include "CommandLineRun.h"
+
+#include "ChoiceMatch.h"
+#include "CommandLineDownload.h"
+#include "Output.h"
+#include "PageChoice.h"
+
+CommandLineRun::CommandLineRun(Options options, QuibScraper *scraper, DownloadManager *engine, QString localeName,
+                               QObject *parent)
+    : QObject(parent)
+    , m_options(std::move(options))
+    , m_scraper(scraper)
+    , m_engine(engine)
+    , m_localeName(std::move(localeName))
+{
+}
+
+void CommandLineRun::start()
+{
+    QString problem;
+    m_options.choices.product = matchProductKey(m_options.choices.product, &problem);
+    if (!problem.isEmpty()) {
+        end(ExitCode::Usage, problem);
+        return;
+    }
+    startPage();
+}
+
+void CommandLineRun::startPage()
+{
+    m_page = new PageChoice(m_scraper, m_options.choices, m_localeName, this);
+    connect(m_page, &PageChoice::languagesRead, this, &CommandLineRun::onLanguagesRead);
+    connect(m_page, &PageChoice::linkChosen, this, &CommandLineRun::onLinkChosen);
+    connect(m_page, &PageChoice::failed, this, &CommandLineRun::end);
+    m_page->start(m_options.mode == RunMode::List);
+}
+
+void CommandLineRun::onLanguagesRead()
+{
+    printOut(m_options.json ? pageListsJson(m_page->lists()) : pageListsText(m_page->lists()));
+    end(ExitCode::Done);
+}
+
+void CommandLineRun::onLinkChosen(const DownloadOption &option)
+{
+    if (m_options.mode == RunMode::Url) {
+        printOut(m_options.json ? linkJson(m_options.choices.product, m_page->edition(), option) : option.url);
+        end(ExitCode::Done);
+        return;
+    }
+    if (m_download) {
+        m_download->continueWith(option);
+        return;
+    }
+    m_download = new CommandLineDownload(m_engine, ProgressReport::styleForStandardError(m_options.quiet), this);
+    connect(m_download, &CommandLineDownload::needsFreshLink, m_page, &PageChoice::askAgain);
+    connect(m_download, &CommandLineDownload::ended, this, [this](int exitCode) { end(exitCode); });
+    m_download->start(option, m_options.output);
+}
+
+void CommandLineRun::interrupt()
+{
+    if (isOver())
+        return;
+    if (m_download)
+        m_download->interrupt();
+    else
+        printError(QStringLiteral("Interrupted."));
+    end(ExitCode::Interrupted);
+}
+
+void CommandLineRun::end(int exitCode, const QString &error)
+{
+    if (isOver())
+        return;
+    if (!error.isEmpty())
+        printError(error);
+    m_exitCode = exitCode;
+    Q_EMIT ended(exitCode);
+}

@@ -1,0 +1,128 @@
+#include "Options.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const char ExitCodesText[] = "Exit codes:\n"
+                             "  0  done\n"
+                             "  1  usage error or unknown choice (the valid values are listed on stderr)\n"
+                             "  2  Microsoft refused the request (its message code and session id on stderr)\n"
+                             "  3  page or network failure\n"
+                             "  4  the file does not match the SHA-256 Microsoft publishes\n"
+                             "  5  interrupted (a download keeps its part for the next run)\n";
+
+const char ExamplesText[] = "Examples:\n"
+                            "  travonix --list --product win11\n"
+                            "  travonix --url --product win10 --language german --arch x86\n"
+                            "  aria2c \"$(travonix --url --product win11)\"\n"
+                            "  travonix --download --product win11arm --output ~/Win11_Arm64.iso\n";
+
+// Every option the program knows, in the order --help lists them.
+struct OptionSet {
+    QCommandLineOption list{QStringLiteral("list"),
+                            QStringLiteral("List the products, or with --product the page's editions and languages.")};
+    QCommandLineOption url{QStringLiteral("url"), QStringLiteral("Print the ISO link alone on stdout.")};
+    QCommandLineOption download{QStringLiteral("download"),
+                                QStringLiteral("Download the ISO, resumably, and check its SHA-256.")};
+    QCommandLineOption product{QStringLiteral("product"), QStringLiteral("win10, win11 or win11arm."),
+                               QStringLiteral("KEY")};
+    QCommandLineOption edition{QStringLiteral("edition"),
+                               QStringLiteral("Edition id or name (default: the page's last)."), QStringLiteral("EDITION")};
+    QCommandLineOption language{QStringLiteral("language"),
+                                QStringLiteral("Language or its localized name, in any case (default: the system's)."),
+                                QStringLiteral("NAME")};
+    QCommandLineOption arch{QStringLiteral("arch"), QStringLiteral("x86, x64 or arm64 (default: the first offered)."),
+                            QStringLiteral("ARCH")};
+    QCommandLineOption output{QStringLiteral("output"),
+                              QStringLiteral("Where --download saves the ISO (default: its own name, here)."),
+                              QStringLiteral("PATH")};
+    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --list or --url: one JSON document.")};
+    QCommandLineOption quiet{QStringLiteral("quiet"), QStringLiteral("Print only errors.")};
+    QCommandLineOption origin{QStringLiteral("origin"),
+                              QStringLiteral("Scheme and host of the download site (a mirror or a test site)."),
+                              QStringLiteral("URL")};
+    QCommandLineOption delayPercent{QStringLiteral("delay-percent"), QString(), QStringLiteral("N")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Print the program's name and version.")};
+
+    OptionSet() { delayPercent.setFlags(QCommandLineOption::HiddenFromHelp); }
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Gets official Windows 10 and 11 ISOs from Microsoft's download page.\n"
+                           "Without --list, --url or --download it opens its window."));
+        parser.addOptions({list, url, download, product, edition, language, arch, output, json, quiet, origin,
+                           delayPercent, help, version});
+    }
+};
+
+RunMode modeOf(const QCommandLineParser &parser, const OptionSet &set, QString &problem)
+{
+    if (parser.isSet(set.help))
+        return RunMode::Help;
+    if (parser.isSet(set.version))
+        return RunMode::Version;
+    const int modes = int(parser.isSet(set.list)) + int(parser.isSet(set.url)) + int(parser.isSet(set.download));
+    if (modes > 1)
+        problem = QStringLiteral("Choose one of --list, --url and --download.");
+    if (parser.isSet(set.list))
+        return RunMode::List;
+    if (parser.isSet(set.url))
+        return RunMode::Url;
+    return parser.isSet(set.download) ? RunMode::Download : RunMode::Window;
+}
+
+QString checkCombination(const Options &options, const QCommandLineParser &parser, const OptionSet &set)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst());
+    if (options.json && options.mode == RunMode::Download)
+        return QStringLiteral("--json goes with --list or --url.");
+    if (parser.isSet(set.output) && options.mode != RunMode::Download)
+        return QStringLiteral("--output goes with --download.");
+    if (options.mode != RunMode::List && options.choices.product.isEmpty())
+        return QStringLiteral("Say which product with --product: win10, win11 or win11arm.");
+    if (options.delayPercent < 1 || options.delayPercent > 100)
+        return QStringLiteral("--delay-percent takes a whole number from 1 to 100.");
+    return QString();
+}
+
+} // namespace
+
+Options parseOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const OptionSet set;
+    set.addTo(parser);
+    const bool parsed = parser.parse(arguments);
+    Options options;
+    options.mode = modeOf(parser, set, options.problem);
+    if (options.mode == RunMode::Window || options.mode == RunMode::Help || options.mode == RunMode::Version)
+        return options;
+    options.choices = {parser.value(set.product), parser.value(set.edition), parser.value(set.language),
+                       parser.value(set.arch)};
+    options.output = parser.value(set.output);
+    options.json = parser.isSet(set.json);
+    options.quiet = parser.isSet(set.quiet);
+    options.delayPercent = parser.isSet(set.delayPercent) ? parser.value(set.delayPercent).toInt() : 100;
+    if (!parsed)
+        options.problem = parser.errorText();
+    else if (options.problem.isEmpty())
+        options.problem = checkCombination(options, parser, set);
+    return options;
+}
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    const OptionSet set;
+    set.addTo(parser);
+    QString text = parser.helpText();
+    // The usage line names the program as a user types it, not by its path.
+    const int lineEnd = text.indexOf(QLatin1Char('\n'));
+    text.replace(0, lineEnd, QStringLiteral("Usage: travonix [options]"));
+    return text + QLatin1Char('\n') + QLatin1String(ExitCodesText) + QLatin1Char('\n') + QLatin1String(ExamplesText);
+}

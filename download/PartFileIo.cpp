@@ -1,0 +1,30 @@
+#include "PartFileIo.h"
+
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+std::FILE *openPartFile(const std::filesystem::path &path, const char *mode)
+{
+#ifdef _WIN32
+    const std::string narrowMode(mode);
+    return _wfopen(path.c_str(), std::wstring(narrowMode.begin(), narrowMode.end()).c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+bool flushToDevice(std::FILE *file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fdatasync(fileno(file)) == 0;
+#endif
+}

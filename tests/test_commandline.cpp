@@ -1,0 +1,291 @@
+// The command line of the real program, run with no display against the
+// download-page replica, as a script or a server would run it.
+#include "TestMain.h"
+
+#include "AppSandbox.h"
+#include "ReplicaServer.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <csignal>
+
+namespace {
+
+constexpr int RunTimeoutMs = 60000;
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString sha256Of(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    return file.open(QIODevice::ReadOnly) && hash.addData(&file) ? QString::fromLatin1(hash.result().toHex().toUpper())
+                                                                 : QString();
+}
+
+// The value the run said the file matches.
+QString matchedSha256(const QString &err)
+{
+    return QRegularExpression(QStringLiteral("matches the value Microsoft publishes:\n([0-9A-F]{64})"))
+        .match(err)
+        .captured(1);
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private:
+    ReplicaServer m_replica;
+    AppSandbox m_sandbox;
+
+    QString downloadsDir() const { return QDir(m_sandbox.root()).filePath(QStringLiteral("downloads")); }
+
+    std::unique_ptr<QProcess> launch(const QStringList &arguments, AppSandbox *sandbox = nullptr)
+    {
+        return (sandbox ? *sandbox : m_sandbox)
+            .start(QStringLiteral(TRAVONIX_APP_PATH), QString(), QProcess::SeparateChannels,
+                   arguments + QStringList{QStringLiteral("--delay-percent"), QStringLiteral("10")});
+    }
+
+    Run run(const QStringList &arguments, AppSandbox *sandbox = nullptr)
+    {
+        auto process = launch(arguments, sandbox);
+        if (!process->waitForFinished(RunTimeoutMs))
+            process->kill();
+        return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+                QString::fromUtf8(process->readAllStandardOutput()),
+                QString::fromUtf8(process->readAllStandardError())};
+    }
+
+    // Scripts run without a display: the program picks its platform itself.
+    void runHeadless(AppSandbox &sandbox) const
+    {
+        QProcessEnvironment &environment = sandbox.environment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("TRAVONIX_ORIGIN"), m_replica.origin());
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    }
+
+    bool setSwitches(const QStringList &switches)
+    {
+        if (!m_replica.reset())
+            return false;
+        for (const QString &line : switches) {
+            if (m_replica.command(line) != QLatin1String("OK ") + line)
+                return false;
+        }
+        return true;
+    }
+
+    QStringList leftBeside(const QString &file) const
+    {
+        return QDir(QFileInfo(file).absolutePath()).entryList({QStringLiteral("*.part*")}, QDir::Files);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_replica.start());
+        QVERIFY(QDir().mkpath(downloadsDir()));
+        runHeadless(m_sandbox);
+    }
+
+    // Answered at once, without the page.
+    void answersWithoutThePage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: travonix \\[options\\].*--url.*Exit codes:"
+                                << "^$";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "^Travonix \\d+\\.\\d+\\.\\d+\\.\\d+\n$"
+                                   << "^$";
+        QTest::newRow("--list") << QStringList{"--list"} << 0
+                                << "^win10 +Windows 10\nwin11 +Windows 11\nwin11arm +Windows 11 ARM64\n$" << "^$";
+        QTest::newRow("unknown option") << QStringList{"--url", "--produkt", "win11"} << 1 << "^$"
+                                        << "Unknown option 'produkt'.*--help";
+        QTest::newRow("no product") << QStringList{"--url"} << 1 << "^$" << "--product: win10, win11 or win11arm";
+        QTest::newRow("two at once") << QStringList{"--url", "--download", "--product", "win11"} << 1 << "^$"
+                                     << "one of --list, --url and --download";
+    }
+    void answersWithoutThePage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+        QVERIFY2(QRegularExpression(out, dotAll).match(result.out).hasMatch(), qPrintable(result.out));
+        QVERIFY2(QRegularExpression(err, dotAll).match(result.err).hasMatch(), qPrintable(result.err));
+    }
+
+    // Choices against the page: the link alone on stdout, or why not.
+    void pageRuns_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString link = QStringLiteral("^http://127\\.0\\.0\\.1:\\d+/dbazure/%1\\?t=[^\n]+\n$");
+        QTest::newRow("win11") << QStringList() << QStringList{"--url", "--product", "win11"} << 0
+                               << link.arg("Win11_25H2_English_x64\\.iso") << "^$";
+        QTest::newRow("win11arm") << QStringList() << QStringList{"--url", "--product", "WIN11ARM"} << 0
+                                  << link.arg("Win11_25H2_English_Arm64_v2\\.iso") << "^$";
+        QTest::newRow("win10") << QStringList() << QStringList{"--url", "--product", "win10"} << 0
+                               << link.arg("Win10_22H2_English_x64v1\\.iso") << "^$";
+        QTest::newRow("win10 x86 German")
+            << QStringList() << QStringList{"--url", "--product", "win10", "--language", "german", "--arch", "x86"}
+            << 0 << link.arg("Win10_22H2_German_x32v1\\.iso") << "^$";
+        QTest::newRow("localized name, edition by id")
+            << QStringList{"editions 2"}
+            << QStringList{"--url", "--product", "win11", "--edition", "3321", "--language", "english international"}
+            << 0 << link.arg("Win11_25H2_EnglishInternational_x64(_v2)?\\.iso") << "^$";
+        QTest::newRow("unknown language")
+            << QStringList() << QStringList{"--url", "--product", "win11", "--language", "klingon"} << 1 << "^$"
+            << "Unknown language \"klingon\". Choose one of:\n.*  English \\| English \\(United States\\)\n.*  German\n";
+        QTest::newRow("unknown architecture")
+            << QStringList() << QStringList{"--url", "--product", "win11", "--arch", "x86"} << 1 << "^$"
+            << "Unknown architecture \"x86\". Choose one of:\n  x64$";
+        QTest::newRow("editions and languages")
+            << QStringList() << QStringList{"--list", "--product", "win10"} << 0
+            << "^Editions:\n  2618  Windows 10 \\(multi-edition ISO\\)\nLanguages of Windows 10 \\(multi-edition "
+               "ISO\\):\n  Arabic .*\n  English +English \\(United States\\)\n.*  Ukrainian +Ukrainian\n$"
+            << "^$";
+        QTest::newRow("refusal") << QStringList{"refuse 1"} << QStringList{"--url", "--product", "win11"} << 2 << "^$"
+                                 << "Microsoft refused the request.*Message code: 715-123130\nSession ID: "
+                                    "[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}";
+        QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
+                                      << 3 << "^$" << "languages";
+    }
+    void pageRuns()
+    {
+        QFETCH(QStringList, switches);
+        QVERIFY(setSwitches(switches));
+        answersWithoutThePage();
+    }
+
+    void jsonForScripts()
+    {
+        QVERIFY(setSwitches({}));
+        const Run products = run({QStringLiteral("--list"), QStringLiteral("--json")});
+        const QJsonArray list = QJsonDocument::fromJson(products.out.toUtf8())[QLatin1String("products")].toArray();
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.at(2)[QLatin1String("key")].toString(), QStringLiteral("win11arm"));
+
+        const Run lists = run({"--list", "--json", "--product", "win11"});
+        const QJsonObject page = QJsonDocument::fromJson(lists.out.toUtf8()).object();
+        QCOMPARE(page[QLatin1String("editions")].toArray().at(0)[QLatin1String("id")].toString(), QStringLiteral("3321"));
+        QVERIFY(page[QLatin1String("languages")].toArray().size() > 30);
+
+        const Run link = run({"--url", "--json", "--product", "win10", "--arch", "x86", "--language", "German"});
+        QCOMPARE(link.exitCode, 0);
+        const QJsonObject answer = QJsonDocument::fromJson(link.out.toUtf8()).object();
+        QCOMPARE(answer[QLatin1String("architecture")].toString(), QStringLiteral("x86"));
+        QVERIFY(answer[QLatin1String("url")].toString().contains(QLatin1String("Win10_22H2_German_x32v1.iso?")));
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{64}$"))
+                    .match(answer[QLatin1String("sha256")].toString())
+                    .hasMatch());
+    }
+
+    // Ctrl+C keeps the part, and so does a kill that leaves no time to tidy
+    // up; the same command continues it, with a fresh link, to a verified file.
+    void interruptedDownloadContinuesNextRun_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("Ctrl+C") << int(SIGINT) << "Interrupted.\n.*win11_[0-9a-f]{8}\\.part is kept";
+        QTest::newRow("SIGKILL") << int(SIGKILL) << "^Downloading ";
+    }
+    void interruptedDownloadContinuesNextRun()
+    {
+        QFETCH(int, signal);
+        QFETCH(QString, said);
+        const QString destination = QDir(downloadsDir()).filePath(QStringLiteral("win11.iso"));
+        const QStringList arguments{"--download", "--product", "win11", "--output", destination};
+        QVERIFY(setSwitches({QStringLiteral("isorate 200000")}));
+        auto first = launch(arguments);
+        const auto partSize = [&] {
+            const QStringList parts = leftBeside(destination).filter(QRegularExpression(QStringLiteral("\\.part$")));
+            return parts.isEmpty() ? 0 : QFileInfo(QDir(downloadsDir()).filePath(parts.first())).size();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(partSize() > 250000, RunTimeoutMs);
+        ::kill(pid_t(first->processId()), signal);
+        QVERIFY(first->waitForFinished(RunTimeoutMs));
+        if (signal == SIGINT)
+            QCOMPARE(first->exitCode(), 5);
+        else
+            QCOMPARE(first->exitStatus(), QProcess::CrashExit);
+        const QString err = QString::fromUtf8(first->readAllStandardError());
+        QVERIFY2(QRegularExpression(said, QRegularExpression::DotMatchesEverythingOption).match(err).hasMatch(),
+                 qPrintable(err));
+        QVERIFY(!QFile::exists(destination));
+        const qint64 kept = partSize();
+
+        QVERIFY(setSwitches({}));
+        const Run second = run(arguments);
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.err.contains(QRegularExpression(QStringLiteral("Continuing win11_[0-9a-f]{8}\\.part from "))),
+                 qPrintable(second.err));
+        QVERIFY(kept >= 250000 && kept < 1048576);
+        QCOMPARE(sha256Of(destination), matchedSha256(second.err));
+        QCOMPARE(leftBeside(destination), QStringList());
+        QVERIFY(QFile::remove(destination));
+    }
+
+    void downloadIsVerifiedAndNotRepeated()
+    {
+        QVERIFY(setSwitches({}));
+        const QStringList arguments{"--download", "--product", "win10", "--language", "French", "--quiet"};
+        const Run first = run(arguments + QStringList{"--output", QStringLiteral("downloads/fr.iso")});
+        QCOMPARE(first.exitCode, 0);
+        QCOMPARE(first.err, QString());
+        const QString destination = QDir(downloadsDir()).filePath(QStringLiteral("fr.iso"));
+        QCOMPARE(QFileInfo(destination).size(), qint64(1048576));
+
+        const Run again = run({"--download", "--product", "win10", "--language", "French", "--output", destination});
+        QCOMPARE(again.exitCode, 0);
+        QVERIFY2(again.err.contains(QLatin1String("nothing to download")), qPrintable(again.err));
+        QCOMPARE(m_replica.command(QStringLiteral("tamper on")), QStringLiteral("OK tamper on"));
+        const Run tampered = run(arguments + QStringList{"--output", QStringLiteral("downloads/bad.iso")});
+        QCOMPARE(tampered.exitCode, 4);
+        QVERIFY2(tampered.err.contains(QLatin1String("does not match")), qPrintable(tampered.err));
+        QVERIFY(QFile::exists(QDir(downloadsDir()).filePath(QStringLiteral("bad.iso.unverified"))));
+    }
+
+    // The single-instance rule is the window's: a script runs beside it.
+    void runsBesideAnOpenWindow()
+    {
+        QVERIFY(setSwitches({}));
+        AppSandbox sandbox;
+        runHeadless(sandbox);
+        sandbox.environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        auto window = sandbox.start();
+        QVERIFY(sandbox.waitUntilServing(*window));
+        sandbox.environment().remove(QStringLiteral("QT_QPA_PLATFORM"));
+        const Run link = run({"--url", "--product", "win11"}, &sandbox);
+        QCOMPARE(link.exitCode, 0);
+        QCOMPARE(link.out.count(QLatin1Char('\n')), 1);
+        QCOMPARE(window->state(), QProcess::Running);
+        const QString log = sandbox.logText();
+        QCOMPARE(count(log, QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 2);
+        QCOMPARE(count(log, QStringLiteral("^main \\d+ End\\.\\.\\.$")), 1);
+        QVERIFY(stopPolitely(*window));
+    }
+};
+
+TRAVONIX_TEST_MAIN(TestCommandLine)
+#include "test_commandline.moc"
