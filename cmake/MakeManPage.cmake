@@ -35,6 +35,25 @@ if(NOT result EQUAL 0 OR NOT EXISTS ${page})
                         "print and exit 0 without a display within 30 s; help2man said:\n${errors}")
 endif()
 
+# help2man fills the examples into one paragraph unless each line starts
+# with "$ "; keep them one command to a line.
+file(READ ${page} text)
+string(FIND "${text}" ".SH EXAMPLES\n.IP\n" start)
+if(start GREATER -1)
+    string(SUBSTRING "${text}" 0 ${start} before)
+    string(SUBSTRING "${text}" ${start} -1 examples)
+    string(REPLACE ".SH EXAMPLES\n.IP\n" ".SH EXAMPLES\n.PP\n.nf\n" examples "${examples}")
+    string(FIND "${examples}" "\n.SH " end)
+    if(end GREATER -1)
+        math(EXPR end "${end} + 1")
+        string(SUBSTRING "${examples}" ${end} -1 after)
+        string(SUBSTRING "${examples}" 0 ${end} examples)
+    else()
+        set(after "")
+    endif()
+    file(WRITE ${page} "${before}${examples}.fi\n${after}")
+endif()
+
 get_filename_component(output_dir ${OUTPUT} DIRECTORY)
 file(MAKE_DIRECTORY ${output_dir})
 # -n: no name or time stamp in the archive, so the same page packs the same.

@@ -83,7 +83,7 @@ root=$scratch/fs
 mounts=()
 cleanup() {
   local status=$?
-  [ -z "${replica_pid:-}" ] || kill "$replica_pid" 2>/dev/null || true
+  [ -z "${replica_work:-}" ] || stop_replica
   local i
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
     umount -R "${mounts[i]}" 2>/dev/null || umount -lR "${mounts[i]}" 2>/dev/null || true
@@ -161,3 +161,24 @@ done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon named $icon"
 
 echo "check-package: --version, --help, desktop entry and icons fine after $((SECONDS - started)) s"
+
+# A whole request against the replica on this machine's loopback, which the
+# chroot shares: the web engine, libcurl, the SHA-256 check and the log
+# library (found through the RUNPATH) as installed.
+# shellcheck source=replica.sh
+. "$repo/scripts/replica.sh"
+start_replica
+trap cleanup EXIT
+url=$(run_app --url --product win11 --origin "$replica_origin" 2>"$root/tmp/url.err") ||
+  fail "travonix --url exited with $?: $(cat "$root/tmp/url.err")"
+case $url in
+  "$replica_origin"/dbazure/*.iso\?*) ;;
+  *) fail "travonix --url printed \"$url\", not a link to the replica's ISO" ;;
+esac
+mkdir -p "$root/tmp/download"
+run_app --download --quiet --product win11 --origin "$replica_origin" --output /tmp/download/Win11.iso \
+  2>"$root/tmp/download.err" || fail "travonix --download exited with $?: $(cat "$root/tmp/download.err")"
+[ -s "$root/tmp/download/Win11.iso" ] || fail "travonix --download left no ISO"
+[ -s "$root/root/.local/state/travonix/travonix.log" ] || fail "the installed program wrote no log: libLog.so not found"
+
+echo "check-package: passed in $((SECONDS - started)) s"
