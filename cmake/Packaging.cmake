@@ -142,7 +142,9 @@ if(BUILD_TESTING)
     # The package as scripts/package.sh makes it (in a tree of its own, for
     # /usr), installed with apt-get into a throwaway Debian 12 and run there.
     # Root only; the first run makes the Debian root and fills apt's cache.
+    # Alone, because the package build takes every core.
     add_test(NAME debian_package COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package.sh --make-package)
-    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
+    set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 LABELS package
+        RUN_SERIAL ON
         ENVIRONMENT "TRAVONIX_PACKAGE_BUILD_DIR=${CMAKE_BINARY_DIR}/package/build;TRAVONIX_DIST_DIR=${CMAKE_BINARY_DIR}/package/dist")
 endif()
