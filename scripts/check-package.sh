@@ -130,17 +130,27 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root 
 
 echo "check-package: installing $(basename "$deb") with apt-get"
 cp "$deb" "$root/tmp/"
-if [ -z "$(find "$cache/lists.stamp" -mmin -1440 2>/dev/null)" ]; then
-  in_root apt-get update -q >"$root/tmp/apt.log" 2>&1 || { cat "$root/tmp/apt.log"; fail "apt-get update"; }
+update_lists() {
+  in_root apt-get update -q >>"$root/tmp/apt.log" 2>&1 || { cat "$root/tmp/apt.log"; fail "apt-get update"; }
   touch "$cache/lists.stamp"
-fi
+}
 # Without recommended packages: what the package depends on must be enough.
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-  "/tmp/$(basename "$deb")" >>"$root/tmp/apt.log" 2>&1 || { tail -n 40 "$root/tmp/apt.log"; fail "apt-get install"; }
+install_package() {
+  in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "/tmp/$(basename "$deb")" >>"$root/tmp/apt.log" 2>&1
+}
+if [ -z "$(find "$cache/lists.stamp" -mmin -1440 2>/dev/null)" ]; then
+  update_lists
+  install_package || { tail -n 40 "$root/tmp/apt.log"; fail "apt-get install"; }
+elif ! install_package; then
+  # Lists of less than a day may still name a version the mirror has replaced.
+  update_lists
+  install_package || { tail -n 40 "$root/tmp/apt.log"; fail "apt-get install"; }
+fi
 echo "check-package: installed in $((SECONDS - started)) s"
 
 run_app() { # run_app <arguments...>: the installed program, off any display, bounded
-  in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime timeout --kill-after=5 30 travonix "$@"
+  in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime timeout --kill-after=5 60 travonix "$@"
 }
 mkdir -p -m 700 "$root/tmp/runtime"
 
