@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -128,6 +129,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     if (m_isDownloading)
         return;
     qCDebug(lcDownload) << "DownloadManager: startDownload called with url:" << url;
+    // A cancelled part may still be on its way out.
+    m_writer.waitForBackgroundClose();
     if (!allowedSchemes().contains(QUrl(url).scheme())) {
         Q_EMIT downloadError(QStringLiteral("Only %1 links can be downloaded, and this one is not: %2")
                                  .arg(allowedSchemes().join(QLatin1String(" or ")), url));
@@ -168,9 +171,27 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
 void DownloadManager::cancelDownload()
 {
     m_cancelled = true;
-    m_writer.abandon();
     m_speedTimer.stop();
+    if (m_isDownloading && !m_concluding) {
+        dropPart();
+        return;
+    }
+    m_writer.abandon();
     finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
+}
+
+// What still waits for the disk is dropped, and the part is closed and
+// removed on the writer's side: a slow device never holds the event loop up.
+void DownloadManager::dropPart()
+{
+    m_writer.abandon();
+    releaseTransfer();
+    const QString part = std::exchange(m_tempFilePath, QString());
+    m_writer.closeInBackground([part](bool) {
+        QFile::remove(part);
+        removePartRecord(part);
+    });
+    endTransfer();
 }
 
 void DownloadManager::stopDownload()
@@ -562,9 +583,14 @@ void DownloadManager::releaseTransfer()
 
 void DownloadManager::resetTransfer()
 {
+    closePartFile();
+    endTransfer();
+}
+
+void DownloadManager::endTransfer()
+{
     m_speedTimer.stop();
     m_isDownloading = false;
-    closePartFile();
     releaseTransfer();
     // An empty part holds nothing to resume; a part that is gone (finished,
     // cancelled) needs no record.

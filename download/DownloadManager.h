@@ -86,6 +86,8 @@ private:
     void handleCurlError(CURLcode code);
     QString writeFailureMessage() const;
     void resetTransfer();
+    void endTransfer();
+    void dropPart();
     void releaseTransfer();
     bool closePartFile();
     void resumeTransfer();

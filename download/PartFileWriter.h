@@ -31,7 +31,8 @@ public:
     // The queue's size, and a cap on the writing speed (0: none), from the
     // next open on.
     void setLimits(qint64 queueBytes, qint64 bytesPerSecond);
-    bool isOpen() const { return m_file != nullptr; }
+    // A file being closed in the background counts as closed already.
+    bool isOpen() const { return !m_closer.joinable() && m_file != nullptr; }
     // False, taking nothing, while the queue is full; call again after
     // `roomAgain`.
     bool enqueue(const char *data, size_t size);

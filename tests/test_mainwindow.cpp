@@ -789,7 +789,7 @@ private Q_SLOTS:
         QCOMPARE(download->text(), QStringLiteral("Download"));
         QCOMPARE(w.progress->value(), 0);
         QVERIFY(w.architecture->isEnabled() && w.version->isEnabled());
-        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+        QTRY_VERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
