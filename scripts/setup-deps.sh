@@ -9,6 +9,8 @@ packages=(
   libcurl4-openssl-dev libcjson-dev libssl-dev
   python3 nginx-light openssl mingw-w64 g++-mingw-w64-x86-64-posix wine64
   xdg-utils
+  icoutils librsvg2-bin help2man desktop-file-utils appstream
+  dpkg-dev file lintian debootstrap
 )
 
 missing=()
