@@ -125,6 +125,8 @@ void applyIdentity()
     QCoreApplication::setApplicationName(QString::fromLatin1(AppIdentity::Name));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(AppIdentity::Version));
     QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::Organisation));
+    // Lets a Wayland compositor match the window to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("travonix"));
     const bool besideWorkingDirectory = QFileInfo::exists(QString::fromLatin1(AppIdentity::IconPath));
     QApplication::setWindowIcon(
         QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath : AppIdentity::EmbeddedIconPath)));
