@@ -152,6 +152,12 @@ std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QStrin
     return parseList<LanguageInfo>(text, "languages", problem, languageEntry);
 }
 
+std::optional<QString> parsePageError(const QString &text)
+{
+    const Json root = parseJson(text, nullptr);
+    return stringMember(root.get(), "pageError");
+}
+
 QList<PublishedHash> parsePublishedHashes(const QString &text)
 {
     return parseList<PublishedHash>(text, "hashes", nullptr, publishedHashEntry).value_or(QList<PublishedHash>());

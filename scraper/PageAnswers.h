@@ -18,6 +18,10 @@ std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QStrin
 std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,
                                                    const QString &language, QString *problem = nullptr);
 
+// The text of the error dialog the page showed, from an answer's
+// "pageError" member; no value when the page showed none.
+std::optional<QString> parsePageError(const QString &text);
+
 // The page's "Verify your download" table from a link answer's "hashes"
 // member; empty for anything else.
 QList<PublishedHash> parsePublishedHashes(const QString &text);

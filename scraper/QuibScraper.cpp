@@ -346,6 +346,11 @@ void QuibScraper::parseLanguages(const QString &text)
         return;
     }
     if (languages->isEmpty()) {
+        // Asking again would not change what the page said (a refusal among others).
+        if (const std::optional<QString> shown = PageAnswers::parsePageError(text)) {
+            failAndIdle(shown->isEmpty() ? QStringLiteral("No languages found on the page") : *shown);
+            return;
+        }
         ++m_languageRetryCount;
         qCDebug(lcScraper) << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of"
                            << ScraperLimits::LanguageReads;

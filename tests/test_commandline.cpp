@@ -168,6 +168,9 @@ private Q_SLOTS:
         QTest::newRow("refusal") << QStringList{"refuse 1"} << QStringList{"--url", "--product", "win11"} << 2 << "^$"
                                  << "Microsoft refused the request.*Message code: 715-123130\nSession ID: "
                                     "[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}";
+        QTest::newRow("refusal of the language list")
+            << QStringList{"refuse-languages 1"} << QStringList{"--list", "--product", "win10"} << 2 << "^$"
+            << "Microsoft refused the request.*Message code: 715-123130";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$" << "languages";
     }

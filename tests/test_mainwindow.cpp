@@ -598,11 +598,21 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
     }
 
-    // Microsoft's refusal gets a box of its own, and the page is not asked again.
+    // Microsoft's refusal gets a box of its own, and the page is not asked
+    // again: of the links, or already of the edition's languages.
+    void pageRefusalIsExplained_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<int>("linkRequests");
+        QTest::newRow("links refused") << QStringList{"refuse 1", "refusaltype 8"} << 1;
+        QTest::newRow("languages refused") << QStringList{"refuse-languages 1"} << 0;
+    }
     void pageRefusalIsExplained()
     {
+        QFETCH(QStringList, switches);
+        QFETCH(int, linkRequests);
         ReplicaServer replica;
-        QVERIFY(serveReplica(replica, {QStringLiteral("refuse 1"), QStringLiteral("refusaltype 8")}));
+        QVERIFY(serveReplica(replica, switches));
         MainWindow window(testParts(ScraperTimings()));
         window.show();
         Widgets w(window);
@@ -618,8 +628,8 @@ private Q_SLOTS:
         QCOMPARE(closer.copied, QStringLiteral("Message code: 715-123130\nSession ID: ") + refusal->sessionId);
         QVERIFY(closer.stayedOpen);
         QTest::qWait(3000);
-        QCOMPARE(replica.count(QStringLiteral("links")), 1);
-        QVERIFY(statusOf(window).startsWith(QLatin1String("Error: We are unable")));
+        QCOMPARE(replica.count(QStringLiteral("links")), linkRequests);
+        QVERIFY2(statusOf(window).startsWith(QLatin1String("Error: We are unable")), qPrintable(statusOf(window)));
         QCOMPARE(w.architecture->count(), 0);
         QVERIFY(w.version->isEnabled() && w.edition->isEnabled());
     }

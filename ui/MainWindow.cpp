@@ -400,14 +400,16 @@ void MainWindow::askScraper(const std::function<void(QuibScraper *)> &request)
     if (!scraper)
         return;
     showWaitDialog(QStringLiteral("Loading, please wait..."));
+    m_pageFailed = false;
     request(scraper);
 }
 
 void MainWindow::onScraperStateChanged(ScraperState state)
 {
     const QString text = waitText(state);
-    // While a fresh link is fetched, the status line keeps saying why.
-    if (m_afterFreshLink == AfterFreshLink::Nothing)
+    // While a fresh link is fetched, the status line keeps saying why, and
+    // after a failure what failed.
+    if (m_afterFreshLink == AfterFreshLink::Nothing && !m_pageFailed)
         updateStatus(text);
     if (!m_waitDialog || !m_waitDialog->isVisible()) {
         qCDebug(lcUi) << "MainWindow: Wait dialog not visible, status:" << text;
@@ -425,6 +427,7 @@ void MainWindow::onScraperError(QString error)
         return;
     hideWaitDialog();
     m_afterFreshLink = AfterFreshLink::Nothing;
+    m_pageFailed = true;
     qCDebug(lcUi) << "MainWindow::onScraperError:" << error;
     updateStatus(QStringLiteral("Error: %1").arg(error));
     setControlsEnabled(true);

@@ -127,6 +127,8 @@ private:
     QString m_freshLinkArchitecture;
     QString m_downloadPath;
     bool m_linkRenewed = false;
+    // The page work failed; its error stays in the status line until the next request.
+    bool m_pageFailed = false;
     bool m_isFilling = false;
     QDialog *m_waitDialog = nullptr;
     QLabel *m_waitLabel = nullptr;

@@ -50,3 +50,13 @@ function quibProbeProgressDialog() {
   }
   return probe;
 }
+
+// The text of the page's error dialog while it is shown (Microsoft's
+// refusal among others), or null when it is not.
+function quibShownErrorMessage() {
+  var box = document.querySelector(
+    '[data-condition="GetProductDownloadLinksBySku.Errors"][data-conditionassertion="true"]');
+  if (!box || window.getComputedStyle(box).display === 'none') return null;
+  var message = document.getElementById('errorModalMessage');
+  return message ? message.textContent : '';
+}

@@ -32,6 +32,9 @@ window.quibQtExtractLanguages = function () {
       return { code: entry.value, name: entry.label };
     });
   }
+  // The edition's request may have been refused: the page then says so.
+  var shownError = quibShownErrorMessage();
+  if (shownError !== null) answer.pageError = shownError;
   return JSON.stringify(answer);
 };
 

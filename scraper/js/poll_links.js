@@ -29,13 +29,10 @@ function readDialog() {
 }
 
 function readDownloadError() {
-  var box = document.querySelector(
-    '[data-condition="GetProductDownloadLinksBySku.Errors"][data-conditionassertion="true"]');
-  if (box && window.getComputedStyle(box).display !== 'none') {
-    var message = document.getElementById('errorModalMessage');
-    result.downloadError = true;
-    result.downloadErrorMessage = message ? message.textContent : '';
-  }
+  var message = quibShownErrorMessage();
+  if (message === null) return;
+  result.downloadError = true;
+  result.downloadErrorMessage = message;
 }
 
 function readSelectedLanguage() {
