@@ -24,12 +24,15 @@ constexpr qint64 RedrawEveryMs = 200;
 
 QString progressText(qint64 received, qint64 total, double bytesPerSecond)
 {
+    // Speed and time left once the first second has told them.
+    const QString speed = bytesPerSecond > 0 ? QLatin1Char(' ') + speedText(bytesPerSecond) : QString();
     if (total <= 0)
-        return QStringLiteral("%1 %2").arg(formatSize(received), speedText(bytesPerSecond));
-    return QStringLiteral("%1% %2 / %3 %4 %5 left")
-        .arg(received * 100 / total)
-        .arg(formatSize(received), formatSize(total), speedText(bytesPerSecond),
-             formatTimeLeft(total - received, bytesPerSecond));
+        return formatSize(received) + speed;
+    const QString left = bytesPerSecond > 0
+        ? QStringLiteral(" %1 left").arg(formatTimeLeft(total - received, bytesPerSecond))
+        : QString();
+    return QStringLiteral("%1% %2 / %3").arg(received * 100 / total).arg(formatSize(received), formatSize(total))
+        + speed + left;
 }
 
 ProgressReport::ProgressReport(Style style)
