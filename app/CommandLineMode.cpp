@@ -1,16 +1,18 @@
 #include "CommandLineMode.h"
 
+#include "Startup.h"
 #include "cli/CommandLineRun.h"
 #include "cli/Output.h"
 #include "common/AppIdentity.h"
 #include "download/DownloadManager.h"
+#include "flow/LanguageMatch.h"
 #include "platform/Platform.h"
-#include "platform/SystemServices.h"
 #include "scraper/QuibScraper.h"
-#include "scraper/UserAgents.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -31,12 +33,6 @@ ScraperTimings scaledTimings(int percent)
         *delay = *delay * percent / 100;
     timings.afterVersionSelectionMs = qMax(timings.afterVersionSelectionMs, EditionConfirmedAfterMs);
     return timings;
-}
-
-QString systemLocale()
-{
-    const std::string locale = platform::SystemServices::instance().localeName();
-    return locale.empty() ? QStringLiteral("en-US") : QString::fromStdString(locale);
 }
 
 } // namespace
@@ -84,15 +80,12 @@ void useOffscreenWithoutDisplay()
 int runCommandLine(const Options &options)
 {
     platform::quitEventLoopOnTerminationRequest();
-    DownloadManager engine;
-    EngineSettings settings;
-    settings.userAgent = desktopUserAgent();
-    engine.setSettings(settings);
+    const std::unique_ptr<DownloadManager> engine(newProductEngine());
     auto *scraper = new QuibScraper;
     scraper->setTimings(scaledTimings(options.delayPercent));
     int exitCode = ExitCode::Interrupted;
     {
-        CommandLineRun run(options, scraper, &engine, systemLocale());
+        CommandLineRun run(options, scraper, engine.get(), systemLocaleName());
         QObject::connect(&run, &CommandLineRun::ended, qApp, [](int code) { QCoreApplication::exit(code); });
         QTimer::singleShot(0, &run, &CommandLineRun::start);
         QCoreApplication::exec();

@@ -94,13 +94,18 @@ int runWindow(QApplication &app, InstanceGuard &guard)
 
 } // namespace
 
-MainWindowParts productParts()
+DownloadManager *newProductEngine()
 {
     auto *engine = new DownloadManager;
     EngineSettings settings;
     settings.userAgent = desktopUserAgent();
     engine->setSettings(settings);
-    return {engine, [](QObject *parent) { return new QuibScraper(parent); },
+    return engine;
+}
+
+MainWindowParts productParts()
+{
+    return {newProductEngine(), [](QObject *parent) { return new QuibScraper(parent); },
             [] {
                 AppVersionNumbers numbers;
                 ReadAppVersion(numbers);

@@ -7,6 +7,11 @@
 class ILog;
 struct MainWindowParts;
 
+class DownloadManager;
+
+// A download engine set up as the product runs it.
+DownloadManager *newProductEngine();
+
 // The engine, scraper and version reader the product's window works with.
 MainWindowParts productParts();
 

@@ -5,8 +5,8 @@
 #include "download/DownloadManager.h"
 #include "download/Sha256.h"
 #include "flow/DigestVerdict.h"
+#include "flow/EngineSetup.h"
 #include "flow/SizeFormat.h"
-#include "scraper/ProductTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,13 +68,7 @@ bool CommandLineDownload::alreadyThere()
 
 void CommandLineDownload::begin()
 {
-    EngineSettings settings = m_engine->settings();
-    settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
-    m_engine->setSettings(settings);
-    QStringList published;
-    for (const PublishedHash &row : qAsConst(m_option.publishedHashes))
-        published << row.sha256;
-    m_engine->setPublishedSha256(published);
+    prepareEngineFor(*m_engine, m_option);
     const QFileInfo part = partFile();
     if (part.exists())
         m_report.note(QStringLiteral("Continuing %1 from %2").arg(part.fileName(), formatSize(part.size())));

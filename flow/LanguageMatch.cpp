@@ -1,5 +1,6 @@
 #include "LanguageMatch.h"
 #include "FlowLog.h"
+#include "platform/SystemServices.h"
 
 #include <QDebug>
 
@@ -51,4 +52,10 @@ int findLanguageIndex(const QList<LanguageInfo> &languages, const QString &local
     }
     qCDebug(lcFlow) << "MainWindow: No match found, returning 0";
     return 0;
+}
+
+QString systemLocaleName()
+{
+    const std::string locale = platform::SystemServices::instance().localeName();
+    return locale.empty() ? QStringLiteral("en-US") : QString::fromStdString(locale);
 }

@@ -8,3 +8,6 @@
 // such as "en-US": the first whose language names the locale's language,
 // else the first English one, else the first row.
 int findLanguageIndex(const QList<LanguageInfo> &languages, const QString &localeName);
+
+// The system locale's name ("de-DE"), or "en-US" when the system cannot tell.
+QString systemLocaleName();

@@ -10,6 +10,7 @@
 #include "download/DownloadManager.h"
 #include "download/SpeedMeter.h"
 #include "flow/DigestVerdict.h"
+#include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
 #include "flow/LinkExpiry.h"
 #include "flow/PageFailure.h"
@@ -509,8 +510,7 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
         setControlsEnabled(true);
         return;
     }
-    const std::string systemLocale = platform::SystemServices::instance().localeName();
-    const QString localeName = systemLocale.empty() ? QStringLiteral("en-US") : QString::fromStdString(systemLocale);
+    const QString localeName = systemLocaleName();
     qCDebug(lcUi) << "MainWindow: System locale:" << localeName;
     const int index = findLanguageIndex(languages, localeName);
     qCDebug(lcUi) << "MainWindow: Auto-selected language index:" << index << "=" << languages.at(index).name;
@@ -671,14 +671,8 @@ void MainWindow::beginDownload(const QString &path)
     m_progressBar->setValue(0);
     qCDebug(lcUi) << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
     updateStatus(QStringLiteral("Starting download..."));
-    EngineSettings settings = m_downloadManager->settings();
-    settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
-    m_downloadManager->setSettings(settings);
     m_downloadingOption = selectedOption();
-    QStringList published;
-    for (const PublishedHash &row : qAsConst(m_downloadingOption.publishedHashes))
-        published << row.sha256;
-    m_downloadManager->setPublishedSha256(published);
+    prepareEngineFor(*m_downloadManager, m_downloadingOption);
     m_downloadManager->startDownload(m_selectedDownloadUrl, path);
 }
 
