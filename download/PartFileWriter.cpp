@@ -1,6 +1,7 @@
 #include "PartFileWriter.h"
 
 #include "PartFileIo.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -74,9 +75,10 @@ bool PartFileWriter::open(const QString &path, bool append, bool hashing)
     m_sinceSync = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_durable = m_syncAsked = m_length;
-        m_partToCheck = append && m_hashing ? m_length : 0;
-        m_checking = m_partToCheck > 0;
+        m_durable = m_syncAsked = m_written = m_length;
+        m_hashed = 0;
+        m_partLength = m_hashing ? m_length : 0;
+        m_checking = m_partLength > 0;
     }
     m_changed.notify_all();
     return true;
@@ -89,18 +91,26 @@ bool PartFileWriter::open(const QString &path, bool append, bool hashing)
 bool PartFileWriter::enqueue(const char *data, size_t size)
 {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         if (m_queuedBytes + size > m_queueLimit && m_queuedBytes > 0) {
             m_full = true;
+            // A queue smaller than a block is full before the block is:
+            // the writer gets what there is, or no room would come.
+            lock.unlock();
+            handOverBlock();
             return false;
         }
         m_queuedBytes += size;
+        if (m_filling.capacity() == 0 && !m_spareBlocks.empty()) {
+            m_filling = std::move(m_spareBlocks.back());
+            m_spareBlocks.pop_back();
+        }
     }
-    if (m_filling.isEmpty()) {
-        m_filling.reserve(int(BlockBytes));
+    if (m_filling.empty()) {
+        m_filling.reserve(BlockBytes);
         m_fillingSince.start();
     }
-    m_filling.append(data, int(size));
+    m_filling.insert(m_filling.end(), data, data + size);
     if (size_t(m_filling.size()) >= BlockBytes || m_fillingSince.hasExpired(BlockAgeMs))
         handOverBlock();
     return true;
@@ -108,13 +118,13 @@ bool PartFileWriter::enqueue(const char *data, size_t size)
 
 void PartFileWriter::handOverBlock()
 {
-    if (m_filling.isEmpty())
+    if (m_filling.empty())
         return;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_queue.push_back(std::move(m_filling));
     }
-    m_filling = QByteArray();
+    m_filling = Block();
     m_changed.notify_all();
 }
 
@@ -123,8 +133,7 @@ bool PartFileWriter::drain()
     handOverBlock();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] {
-        return m_queue.empty() && m_hashQueue.empty() && !m_busy && !m_hashBusy && m_partToCheck == 0
-            && !m_syncing && m_syncAsked <= m_durable;
+        return m_queue.empty() && !m_busy && !hashWaiting() && !m_hashBusy && !m_syncing && m_syncAsked <= m_durable;
     });
     return m_error == 0;
 }
@@ -136,7 +145,8 @@ bool PartFileWriter::truncate()
     m_length = m_sinceSync = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_durable = m_syncAsked = 0;
+        m_durable = m_syncAsked = m_written = m_hashed = m_partLength = 0;
+        m_checking = false;
     }
     if (m_file)
         std::fclose(m_file);
@@ -150,14 +160,15 @@ void PartFileWriter::abandon()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_abandoned = true;
-    m_queuedBytes -= size_t(m_filling.size());
-    m_filling = QByteArray();
-    for (const auto *queue : {&m_queue, &m_hashQueue}) {
-        for (const QByteArray &chunk : *queue)
-            m_queuedBytes -= size_t(chunk.size());
-    }
+    m_queuedBytes -= m_filling.size();
+    m_filling = Block();
+    for (const Block &chunk : m_queue)
+        m_queuedBytes -= chunk.size();
+    for (const WrittenBlock &written : m_hashQueue)
+        m_queuedBytes -= written.bytes.size();
     m_queue.clear();
     m_hashQueue.clear();
+    m_hashQueueBytes = 0;
     m_changed.notify_all();
 }
 
@@ -193,8 +204,10 @@ bool PartFileWriter::closeNow()
     return ok;
 }
 
-// Writes the queued chunks; the hashing thread takes them from there, so
-// that writing and hashing overlap.
+// Writes the queued blocks and hands them on to the hashing thread; when it
+// has fallen behind, a block is given back at once and the hashing reads
+// those bytes back from the file later. The transfer never waits for the
+// hashing, which works at a lower priority than everything else here.
 void PartFileWriter::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -202,56 +215,97 @@ void PartFileWriter::run()
         m_changed.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
         if (m_queue.empty())
             return;
-        QByteArray chunk = std::move(m_queue.front());
+        Block chunk = std::move(m_queue.front());
         m_queue.pop_front();
         m_busy = true;
         lock.unlock();
+        const qint64 offset = m_length;
         write(chunk);
         lock.lock();
         m_busy = false;
-        if (m_hashing && m_error == 0)
-            m_hashQueue.push_back(std::move(chunk));
-        else
-            release(lock, size_t(chunk.size()));
+        m_written = m_length;
+        // Written blocks wait for a hashing that is behind up to an eighth
+        // of the queue (4 MiB); beyond that it reads them back instead.
+        if (m_hashing && m_error == 0 && m_hashQueueBytes + chunk.size() <= m_queueLimit / 8) {
+            m_hashQueueBytes += chunk.size();
+            m_hashQueue.push_back({offset, std::move(chunk)});
+        } else {
+            release(lock, std::move(chunk));
+        }
         m_changed.notify_all();
     }
 }
 
-// Hashes the part's earlier bytes first, then every chunk once written.
+// Hashing follows the file from its first byte: a block in memory where it
+// has one, the file's own bytes for the rest (a part being continued, or
+// blocks written while the hashing was behind).
 void PartFileWriter::runHashing()
 {
+    platform::lowerCurrentThreadPriority();
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || m_partToCheck > 0 || !m_hashQueue.empty(); });
-        if (m_partToCheck > 0) {
-            const qint64 size = m_partToCheck;
-            lock.unlock();
-            hashPart(size);
-            lock.lock();
-            m_partToCheck = 0;
-            m_checking = false;
-            m_changed.notify_all();
-            continue;
-        }
-        if (m_hashQueue.empty())
+        m_changed.wait(lock, [this] { return m_stopping || hashWaiting(); });
+        if (!hashWaiting())
             return;
-        QByteArray chunk = std::move(m_hashQueue.front());
-        m_hashQueue.pop_front();
-        m_hashBusy = true;
-        lock.unlock();
-        m_hash.update(chunk.constData(), size_t(chunk.size()));
-        lock.lock();
-        m_hashBusy = false;
-        release(lock, size_t(chunk.size()));
+        const qint64 memoryFrom = m_hashQueue.empty() ? m_written : m_hashQueue.front().offset;
+        if (m_hashed < memoryFrom && m_error == 0)
+            hashFromFile(lock, memoryFrom);
+        else
+            hashFirstBlock(lock);
         m_changed.notify_all();
     }
 }
 
-// Bytes that are written and hashed leave the queue; a full queue that has
-// room again lets the transfer go on.
-void PartFileWriter::release(std::unique_lock<std::mutex> &lock, size_t size)
+bool PartFileWriter::hashWaiting() const
 {
-    m_queuedBytes -= size;
+    return !m_hashQueue.empty() || (m_hashing && m_hashed < m_written && m_error == 0 && !m_abandoned);
+}
+
+void PartFileWriter::hashFirstBlock(std::unique_lock<std::mutex> &lock)
+{
+    WrittenBlock written = std::move(m_hashQueue.front());
+    m_hashQueue.pop_front();
+    m_hashQueueBytes -= written.bytes.size();
+    if (written.offset == m_hashed && m_error == 0) {
+        m_hashBusy = true;
+        lock.unlock();
+        m_hash.update(written.bytes.data(), written.bytes.size());
+        lock.lock();
+        m_hashBusy = false;
+        m_hashed += qint64(written.bytes.size());
+    }
+    release(lock, std::move(written.bytes));
+}
+
+// The bytes from where the hashing is up to `end`, read back from the file.
+void PartFileWriter::hashFromFile(std::unique_lock<std::mutex> &lock, qint64 end)
+{
+    const qint64 from = m_hashed;
+    m_hashBusy = true;
+    lock.unlock();
+    const bool read = m_hash.addFile(m_path, from, end - from, [this, from](qint64 done) {
+        m_checked = from + done;
+        return !m_abandoned;
+    });
+    lock.lock();
+    m_hashBusy = false;
+    if (read)
+        m_hashed = end;
+    else if (!m_abandoned && m_error == 0)
+        m_error = EIO;
+    m_checking = m_hashed < m_partLength && m_error == 0 && !m_abandoned;
+}
+
+// Bytes that are written and hashed leave the queue, and their block waits
+// to be filled again; a full queue that has room again lets the transfer go
+// on.
+void PartFileWriter::release(std::unique_lock<std::mutex> &lock, Block &&block)
+{
+    m_queuedBytes -= block.size();
+    if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
+        block.clear();
+        m_spareBlocks.push_back(std::move(block));
+    }
     if (!m_full || m_queuedBytes > m_queueLimit / 2)
         return;
     m_full = false;
@@ -261,18 +315,20 @@ void PartFileWriter::release(std::unique_lock<std::mutex> &lock, size_t size)
 }
 
 // After a failure the rest is dropped: the part keeps what is whole.
-void PartFileWriter::write(const QByteArray &chunk)
+// With hashing on, what is written goes to the system at once, so that the
+// hashing may read it back.
+void PartFileWriter::write(const Block &chunk)
 {
     if (m_error != 0)
         return;
-    if (std::fwrite(chunk.constData(), 1, size_t(chunk.size()), m_file) != size_t(chunk.size())) {
+    if (std::fwrite(chunk.data(), 1, chunk.size(), m_file) != chunk.size() || (m_hashing && std::fflush(m_file) != 0)) {
         m_error = errno ? errno : EIO;
         return;
     }
     if (m_bytesPerSecond > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(chunk.size() * 1000000LL / m_bytesPerSecond));
-    m_length += chunk.size();
-    m_sinceSync += chunk.size();
+        std::this_thread::sleep_for(std::chrono::microseconds(qint64(chunk.size()) * 1000000LL / m_bytesPerSecond));
+    m_length += qint64(chunk.size());
+    m_sinceSync += qint64(chunk.size());
     if (m_sinceSync >= SyncEveryBytes)
         askForSync();
 }
@@ -327,16 +383,4 @@ bool PartFileWriter::syncToDisk()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_durable = m_syncAsked = m_length;
     return true;
-}
-
-// The bytes already in the part, read back once so that the digest at the
-// end covers the whole file.
-void PartFileWriter::hashPart(qint64 size)
-{
-    const bool read = m_hash.addFile(m_path, size, [this](qint64 done) {
-        m_checked = done;
-        return !m_abandoned;
-    });
-    if (!read && !m_abandoned)
-        m_error = EIO;
 }

@@ -1,13 +1,12 @@
 // Writes the received bytes to the ".part" file on a thread of its own, so
 // that a disk busy flushing never holds up the event loop. The queue is
 // bounded: when it is full the transfer pauses until the disk catches up.
-// The same thread keeps the SHA-256 of the whole file: a part that is
-// appended to is read and hashed from its start first.
+// Another thread keeps the SHA-256 of the whole file, from its first byte:
+// a part that is appended to is read back and hashed first.
 #pragma once
 
 #include "Sha256.h"
 
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -18,6 +17,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 class PartFileWriter final {
 public:
@@ -62,14 +62,22 @@ public:
     qint64 durableLength() const { return m_durable; }
 
 private:
+    using Block = std::vector<char>;
+    struct WrittenBlock {
+        qint64 offset;
+        Block bytes;
+    };
+
     bool closeNow();
     void run();
     void runHashing();
-    void release(std::unique_lock<std::mutex> &lock, size_t size);
+    bool hashWaiting() const;
+    void hashFirstBlock(std::unique_lock<std::mutex> &lock);
+    void hashFromFile(std::unique_lock<std::mutex> &lock, qint64 end);
+    void release(std::unique_lock<std::mutex> &lock, Block &&block);
     void handOverBlock();
     bool drain();
-    void hashPart(qint64 size);
-    void write(const QByteArray &chunk);
+    void write(const Block &chunk);
     void askForSync();
     void runSyncing();
     bool syncToDisk();
@@ -80,10 +88,15 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     // Filled by the transfer's thread, handed to the writer when full.
-    QByteArray m_filling;
+    Block m_filling;
     QElapsedTimer m_fillingSince;
-    std::deque<QByteArray> m_queue;
-    std::deque<QByteArray> m_hashQueue;
+    std::deque<Block> m_queue;
+    std::deque<WrittenBlock> m_hashQueue;
+    size_t m_hashQueueBytes = 0;
+    // Blocks written and hashed, kept to be filled again: the transfer's
+    // thread then writes into memory it has touched before instead of
+    // taking fresh pages from the system for every mebibyte.
+    std::vector<Block> m_spareBlocks;
     size_t m_queuedBytes = 0;
     bool m_busy = false;
     bool m_hashBusy = false;
@@ -95,7 +108,11 @@ private:
     std::atomic<int> m_error{0};
     Sha256 m_hash;
     QString m_sha256;
-    qint64 m_partToCheck = 0;
+    // Bytes in the file (in the system's cache at least), and how many of
+    // them the hashing has taken in; the part's own length when opened.
+    qint64 m_written = 0;
+    qint64 m_hashed = 0;
+    qint64 m_partLength = 0;
     size_t m_queueLimit = 32 * 1024 * 1024;
     qint64 m_bytesPerSecond = 0;
     qint64 m_length = 0;

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <vector>
+#include <algorithm>
 
 #include <openssl/evp.h>
 
@@ -38,20 +38,22 @@ QString Sha256::finish()
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex().toUpper());
 }
 
-bool Sha256::addFile(const QString &path, qint64 length, const std::function<bool(qint64 done)> &goOn)
+bool Sha256::addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
 {
     constexpr qint64 PieceBytes = 8 * 1024 * 1024;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !file.seek(offset))
         return false;
-    const qint64 wanted = length < 0 ? file.size() : length;
-    std::vector<char> piece(std::size_t(qMin(PieceBytes, qMax<qint64>(wanted, 1))));
+    const qint64 wanted = length < 0 ? file.size() - offset : length;
+    // Kept from one call to the next: reading back often, a little at a
+    // time, then takes no fresh memory.
+    m_piece.resize(std::max(m_piece.size(), std::size_t(qMin(PieceBytes, qMax<qint64>(wanted, 1)))));
     qint64 done = 0;
     while (done < wanted) {
-        const qint64 read = file.read(piece.data(), qMin(qint64(piece.size()), wanted - done));
+        const qint64 read = file.read(m_piece.data(), qMin(qint64(m_piece.size()), wanted - done));
         if (read <= 0)
             return false;
-        update(piece.data(), std::size_t(read));
+        update(m_piece.data(), std::size_t(read));
         done += read;
         if (!goOn(done))
             return false;
@@ -63,5 +65,5 @@ QString sha256OfFile(const QString &path, const std::function<bool(qint64 done, 
 {
     const qint64 total = QFileInfo(path).size();
     Sha256 hash;
-    return hash.addFile(path, -1, [&](qint64 done) { return goOn(done, total); }) ? hash.finish() : QString();
+    return hash.addFile(path, 0, -1, [&](qint64 done) { return goOn(done, total); }) ? hash.finish() : QString();
 }

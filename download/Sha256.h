@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 struct evp_md_ctx_st;
 
@@ -18,17 +19,18 @@ public:
 
     void reset();
     void update(const char *data, std::size_t size);
-    // Adds the first `length` bytes of the file at `path` (all of it when
-    // negative), read in large pieces. `goOn` hears how many are in after
-    // each piece and may stop by returning false. False when the file is
-    // shorter, cannot be read, or the reading was stopped.
-    bool addFile(const QString &path, qint64 length, const std::function<bool(qint64 done)> &goOn);
+    // Adds `length` bytes of the file at `path` from `offset` on (all the
+    // rest when negative), read in large pieces. `goOn` hears how many are
+    // in after each piece and may stop by returning false. False when the
+    // file is shorter, cannot be read, or the reading was stopped.
+    bool addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn);
     // The digest of everything since the last reset, as 64 upper-case hex
     // digits; the stream starts again afterwards.
     QString finish();
 
 private:
     evp_md_ctx_st *m_context;
+    std::vector<char> m_piece;
 };
 
 // The SHA-256 of the file at `path`, read in large pieces. `goOn` hears how

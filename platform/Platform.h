@@ -64,6 +64,10 @@ std::wstring errorText(std::uint32_t code);
 // the reason in lastError().
 bool replaceFile(const wchar_t *from, const wchar_t *to);
 
+// Lets the calling thread run after the threads of normal priority when the
+// processor is busy: for work that may fall behind without harm.
+void lowerCurrentThreadPriority();
+
 // Loads a shared library by its base name ("Log" becomes Log.dll or
 // libLog.so), searching the executable's directory first. Returns null on
 // failure. Libraries are never unloaded.

@@ -148,14 +148,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("https");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("http") << false << QStringLiteral("fresh/new folder");
-        QTest::newRow("https with the test CA") << true << QStringLiteral("fresh/new folder");
-        QTest::newRow("a folder outside ASCII") << true << QStringLiteral("Pr\u00fcfung_\u65e5\u672c");
+        QTest::addColumn<qint64>("queueBytes");
+        const qint64 standardQueue = EngineSettings().writeQueueBytes;
+        QTest::newRow("http") << false << QStringLiteral("fresh/new folder") << standardQueue;
+        QTest::newRow("https with the test CA") << true << QStringLiteral("fresh/new folder") << standardQueue;
+        QTest::newRow("a folder outside ASCII") << true << QStringLiteral("Pr\u00fcfung_\u65e5\u672c") << standardQueue;
+        // Blocks bigger than the hashing may keep: it reads each back.
+        QTest::newRow("hashing behind the writing") << true << QStringLiteral("behind") << qint64(64 * 1024);
     }
     void freshDownload()
     {
         QFETCH(bool, https);
         QFETCH(QString, folder);
+        QFETCH(qint64, queueBytes);
+        m_probe->configure([queueBytes](EngineSettings &settings) { settings.writeQueueBytes = queueBytes; });
         const QString origin = https ? m_nginx.httpsOrigin() : m_nginx.httpOrigin();
         const QString destination = m_out.filePath(folder + QStringLiteral("/Win11.iso"));
         if (https)

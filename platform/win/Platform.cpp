@@ -161,6 +161,11 @@ bool replaceFile(const wchar_t *from, const wchar_t *to)
     return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
+void lowerCurrentThreadPriority()
+{
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+}
+
 void *loadLibrary(const char *baseName)
 {
     if (!baseName || !*baseName)

@@ -437,6 +437,21 @@ const ErrorCase ErrorCases[] = {{"file not found", ERROR_FILE_NOT_FOUND, nullptr
                                 {"sharing violation", ERROR_SHARING_VIOLATION, nullptr},
                                 {"a code without a message", 0x20001234, L"Unknown error 536875572"}};
 
+struct PriorityCase {
+    const char *name;
+};
+
+// The calling thread, and only it, goes below normal.
+std::string checkLowerPriority(const PriorityCase &)
+{
+    platform::lowerCurrentThreadPriority();
+    const int priority = GetThreadPriority(GetCurrentThread());
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+    return priority == THREAD_PRIORITY_BELOW_NORMAL ? std::string() : "priority is " + std::to_string(priority);
+}
+
+const PriorityCase PriorityCases[] = {{"below normal"}};
+
 } // namespace
 
 std::string wine_test::describe(const std::wstring &text)
@@ -460,5 +475,6 @@ int main(int argc, char **argv)
     tables.push_back(tableOf("part file", partFolders, checkPartFile));
     tables.push_back(tableOf("move into place", MoveCases, checkMove));
     tables.push_back(tableOf("error text", ErrorCases, checkErrorText));
+    tables.push_back(tableOf("thread priority", PriorityCases, checkLowerPriority));
     return runTables(tables);
 }
