@@ -267,12 +267,18 @@ private Q_SLOTS:
     void aFreshLinkContinuesThePart_data()
     {
         QTest::addColumn<bool>("oldName");
-        QTest::newRow("part of another link") << false;
-        QTest::newRow("part under the old name") << true;
+        QTest::addColumn<qint64>("queueBytes");
+        const qint64 standardQueue = EngineSettings().writeQueueBytes;
+        QTest::newRow("part of another link") << false << standardQueue;
+        QTest::newRow("part under the old name") << true << standardQueue;
+        // The part and every new block are hashed from the file.
+        QTest::newRow("hashing behind the writing") << false << qint64(64 * 1024);
     }
     void aFreshLinkContinuesThePart()
     {
         QFETCH(bool, oldName);
+        QFETCH(qint64, queueBytes);
+        m_probe->configure([queueBytes](EngineSettings &settings) { settings.writeQueueBytes = queueBytes; });
         const QString first = fileUrl() + QStringLiteral("&t=first");
         const QString fresh = fileUrl() + QStringLiteral("&t=fresh");
         const QString destination = m_out.filePath(QStringLiteral("fresh.iso"));
@@ -289,6 +295,7 @@ private Q_SLOTS:
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
         QCOMPARE(readAll(destination), whole);
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(whole));
         QCOMPARE(QDir(m_out.path()).entryList({QStringLiteral("fresh_*")}), QStringList());
     }
 
