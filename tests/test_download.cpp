@@ -5,6 +5,7 @@
 #include "DownloadServers.h"
 #include "download/DownloadManager.h"
 #include "download/PartRecord.h"
+#include "download/Sha256.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -176,6 +177,38 @@ private Q_SLOTS:
         QCOMPARE(readAll(destination), m_served);
         QVERIFY(
             !QFile::exists(DownloadManager::makeTempFilePath(origin + QStringLiteral("/Win11_test.iso"), destination)));
+    }
+
+    // Two ranges of the served file read into one digest, as the hashing
+    // reads back a part and then what it fell behind on.
+    void fileRangesAddUp_data()
+    {
+        QTest::addColumn<qint64>("firstOffset");
+        QTest::addColumn<qint64>("firstLength");
+        QTest::addColumn<qint64>("secondOffset");
+        QTest::addColumn<qint64>("secondLength");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("the start, then the rest")
+            << qint64(0) << qint64(1000000) << qint64(1000000) << qint64(-1) << true;
+        QTest::newRow("a long range, then a short one") << qint64(0) << BodySize << qint64(17) << qint64(5) << true;
+        QTest::newRow("a range past the end") << qint64(0) << qint64(10) << BodySize - 10 << qint64(20) << false;
+    }
+    void fileRangesAddUp()
+    {
+        QFETCH(qint64, firstOffset);
+        QFETCH(qint64, firstLength);
+        QFETCH(qint64, secondOffset);
+        QFETCH(qint64, secondLength);
+        QFETCH(bool, read);
+        const QString path = m_root.filePath(QStringLiteral("Win11_test.iso"));
+        Sha256 hash;
+        const auto goOn = [](qint64) { return true; };
+        QVERIFY(hash.addFile(path, firstOffset, firstLength, goOn));
+        QCOMPARE(hash.addFile(path, secondOffset, secondLength, goOn), read);
+        if (read)
+            QCOMPARE(hash.finish(),
+                     sha256Of(m_served.mid(int(firstOffset), int(firstLength))
+                              + m_served.mid(int(secondOffset), int(secondLength))));
     }
 
     // Bytes that match no published SHA-256 never take the destination's place.
