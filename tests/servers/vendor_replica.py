@@ -83,6 +83,7 @@ LANGUAGES = (
     Language("Turkish", "Turkish", "Turkish", "Turkish"),
     Language("Ukrainian", "Ukrainian", "Ukrainian", "Ukrainian"),
 )
+LANGUAGES_BY_NAME = {language.language: language for language in LANGUAGES}
 
 # Extra list entries whose names are awkward to carry through scripts and
 # markup (`hostile on`).  The file token names the entry, so the links show
@@ -306,16 +307,22 @@ def iso_file_name(edition, language, arch):
     return name[:-len(".iso")] + edition.file_suffix + ".iso"
 
 
-def _all_iso_names():
-    names = set()
+IsoFile = collections.namedtuple("IsoFile", "edition language arch")
+
+
+def _all_iso_files():
+    files = {}
     for edition in EDITIONS.values():
         for _, language in offered_languages(edition, hostile=True):
             for arch in edition.product.arches:
-                names.add(iso_file_name(edition, language, arch))
-    return frozenset(names)
+                name = iso_file_name(edition, language, arch)
+                assert name not in files, "ISO file names must be distinct"
+                files[name] = IsoFile(edition, language, arch)
+    return files
 
 
-ISO_NAMES = _all_iso_names()
+# Every file the connector can hand out, by name: what it is a file of.
+ISO_FILES = _all_iso_files()
 
 # Served ISO files are small stand-ins: ISO_SIZE bytes of lines of ISO_LINE
 # bytes, each starting with its own offset, so that a wrong range shows.
@@ -533,13 +540,14 @@ PAGE_SCRIPT = r"""
   }
 
   function controlOf(response) {
-    var control = { validationMs: 0, stuck: false, after: "none" };
+    var control = { validationMs: 0, stuck: false, after: "none", bareIds: false };
     var given = null;
     try { given = JSON.parse(response.headers.get(CONFIG.controlHeader) || "null"); } catch (e) { given = null; }
     if (given && typeof given === "object") {
       if (typeof given.validationMs === "number") control.validationMs = given.validationMs;
       if (given.stuck === true) control.stuck = true;
       if (typeof given.after === "string") control.after = given.after;
+      if (given.bareIds === true) control.bareIds = true;
     }
     return control;
   }
@@ -560,8 +568,8 @@ PAGE_SCRIPT = r"""
     show(errorDialog);
   }
 
-  // One background request: dialog, fetch, then apply(data) or the error
-  // dialog; afterwards(control) runs once the answer has been applied.
+  // One background request: dialog, fetch, then apply(data, control) or the
+  // error dialog; afterwards(control) runs once the answer has been applied.
   function request(endpoint, editionId, sku, apply, afterwards) {
     var url = CONFIG.connector + endpoint +
       "?profile=" + encodeURIComponent(CONFIG.profile) +
@@ -577,7 +585,7 @@ PAGE_SCRIPT = r"""
       .then(function (data) {
         var errors = errorsOf(data);
         if (errors.length) { showError(errors); return; }
-        apply(data);
+        apply(data, control);
         applied = true;
       })
       .catch(function () { showError([{}]); })
@@ -587,11 +595,11 @@ PAGE_SCRIPT = r"""
       });
   }
 
-  function applySkus(data) {
+  function applySkus(data, control) {
     while (languages.options.length > 1) languages.remove(1);
     (data.Skus || []).forEach(function (s) {
       var o = document.createElement("option");
-      o.value = JSON.stringify({ id: s.Id, language: s.Language });
+      o.value = control.bareIds ? s.Id : JSON.stringify({ id: s.Id, language: s.Language });
       o.textContent = s.LocalizedLanguage;
       languages.appendChild(o);
     });
@@ -677,13 +685,23 @@ PAGE_SCRIPT = r"""
     languages.addEventListener("change", function () { languages.selectedIndex = -1; });
   }
 
+  // The SKU id an option stands for, whichever way its value was written
+  // (the list may have been filled under either setting); null for the
+  // placeholder or no choice.
+  function chosenSku() {
+    var value = languages.value;
+    if (/^[0-9]+$/.test(value)) return value;
+    var choice = null;
+    try { choice = JSON.parse(value); } catch (e) { choice = null; }
+    return choice && choice.id ? choice.id : null;
+  }
+
   function confirmLanguage() {
     var mark = byId("pk-language-validation");
-    var choice = null;
-    try { choice = JSON.parse(languages.value); } catch (e) { choice = null; }
-    if (!choice || !choice.id) { mark.classList.add("has-error"); return; }
+    var sku = chosenSku();
+    if (!sku) { mark.classList.add("has-error"); return; }
     mark.classList.remove("has-error");
-    request(CONFIG.linksEndpoint, "undefined", choice.id, applyLinks, afterLinks(choice.id));
+    request(CONFIG.linksEndpoint, "undefined", sku, applyLinks, afterLinks(sku));
   }
 
   byId("submit-sku").addEventListener("click", function (ev) {
@@ -1061,7 +1079,7 @@ class HeldRequest:
 ConnectorSettings = collections.namedtuple(
     "ConnectorSettings",
     "validation_ms stuck_dialog languages_mode hostile languagedelay_ms linksdelay_ms "
-    "refusal_type link_lifetime_s")
+    "refusal_type link_lifetime_s bare_ids link_language")
 
 
 class SessionRecord:
@@ -1107,6 +1125,9 @@ class Switches:
         self.thirdparty = "off"
         self.verify = "on"
         self.tamper = "off"
+        self.bare_ids = "off"
+        self.link_language = None     # Language whose links every link answer carries
+        self.iso_body_language = None  # Language whose bytes every ISO file carries
         self.refusal_type = 9
         self.link_lifetime_s = LINK_LIFETIME_S
         self.iso_rate = 0
@@ -1168,7 +1189,8 @@ class Switches:
         with self.lock:
             return ConnectorSettings(self.validation_ms, self.stuck_dialog, self.languages_mode,
                                      self.hostile == "on", self.languagedelay_ms,
-                                     self.linksdelay_ms, self.refusal_type, self.link_lifetime_s)
+                                     self.linksdelay_ms, self.refusal_type, self.link_lifetime_s,
+                                     self.bare_ids == "on", self.link_language)
 
     def remember_session(self, session_id, edition_id):
         key = session_id.lower()
@@ -1279,6 +1301,12 @@ class Controller:
         "thirdparty": ("thirdparty", ("on", "off")),
         "verify": ("verify", ("on", "off")),
         "tamper": ("tamper", ("on", "off")),
+        "bareids": ("bare_ids", ("on", "off")),
+    }
+    # verb -> Switches attribute holding a Language or None
+    LANGUAGE_CHOICES = {
+        "linklanguage": "link_language",
+        "isobody": "iso_body_language",
     }
     BARE = ("release", "reset", "hits", "counts", "quit")
 
@@ -1303,6 +1331,8 @@ class Controller:
             elif verb in self.CHOICES:
                 attribute, allowed = self.CHOICES[verb]
                 self._set(attribute, self._choice(verb, args, allowed))
+            elif verb in self.LANGUAGE_CHOICES:
+                self._set(self.LANGUAGE_CHOICES[verb], self._language(verb, args))
             elif verb == "aftersubmit":
                 self._aftersubmit(self._choice(verb, args, ("none", "reload", "moved")))
             elif verb == "editions":
@@ -1337,6 +1367,16 @@ class Controller:
         if len(args) != 1 or args[0].lower() not in allowed:
             raise CommandError("%s needs one of %s" % (verb, "|".join(allowed)))
         return args[0].lower()
+
+    @staticmethod
+    def _language(verb, args):
+        """A percent-encoded connector language name -> Language; off -> None."""
+        if len(args) == 1 and args[0].lower() == "off":
+            return None
+        language = LANGUAGES_BY_NAME.get(unquote(args[0])) if len(args) == 1 else None
+        if language is None:
+            raise CommandError("%s needs a percent-encoded language name or off" % verb)
+        return language
 
     def _aftersubmit(self, mode):
         with self.switches.lock:
@@ -1436,7 +1476,7 @@ class ReplicaHandler(QuietHandler):
             self._send(200, b"not an ISO\n", "application/octet-stream", send_body=send_body)
             return
         if parts.path.startswith(ISO_PATH_PREFIX) \
-                and parts.path[len(ISO_PATH_PREFIX):] in ISO_NAMES:
+                and parts.path[len(ISO_PATH_PREFIX):] in ISO_FILES:
             self._iso(parts.path[len(ISO_PATH_PREFIX):], parts, send_body)
             return
         self._send(404, render_not_found().encode("utf-8"), "text/html; charset=utf-8",
@@ -1522,7 +1562,8 @@ class ReplicaHandler(QuietHandler):
     def _language_list(self, params, settings):
         sw = self.server.switches
         control = {"validationMs": settings.validation_ms,
-                   "stuck": settings.stuck_dialog in ("edition", "both")}
+                   "stuck": settings.stuck_dialog in ("edition", "both"),
+                   "bareIds": settings.bare_ids}
         session = params.get("sessionid", "")
         if sw.take("refuse_languages_left"):
             return {"ValidationContainer": {"Errors": refusal_errors(settings.refusal_type)},
@@ -1559,7 +1600,9 @@ class ReplicaHandler(QuietHandler):
                 "ErrorSettings.SessionMismatch", "Session does not match the request.")}}, control
         if sw.take("nolinks_left"):
             return no_links_answer(), control
-        answer = links_answer(edition, language, self.server.iso_base,
+        # `linklanguage`: the links of another language than the one confirmed,
+        # remembered under the SKU asked for, so the thankyou page shows them too.
+        answer = links_answer(edition, settings.link_language or language, self.server.iso_base,
                               lifetime_s=settings.link_lifetime_s)
         sw.remember_links(session, sku, answer)
         control["after"] = sw.take_after_submit()
@@ -1575,13 +1618,21 @@ class ReplicaHandler(QuietHandler):
                     '<Message>%s</Message></Error>\n' % escape_text(problem))
             self._send(403, body.encode("utf-8"), "application/xml", send_body=send_body)
             return
-        body = iso_body(name)
-        size = len(body)
         with self.server.switches.lock:
             rate = self.server.switches.iso_rate
-            if self.server.switches.tamper == "on":
-                # One byte changed: the file no longer matches its row.
-                body = b"X" + body[1:]
+            tamper = self.server.switches.tamper == "on"
+            body_language = self.server.switches.iso_body_language
+        if body_language is not None:
+            # Another language's bytes under this name: the file matches that
+            # language's row, not its own.
+            served = ISO_FILES[name]
+            body = iso_body(iso_file_name(served.edition, body_language, served.arch))
+        else:
+            body = iso_body(name)
+        size = len(body)
+        if tamper:
+            # One byte changed: the file no longer matches its row.
+            body = b"X" + body[1:]
         wanted = parse_range(self.headers.get("Range"), size)
         headers = [("Accept-Ranges", "bytes")]
         if wanted == "unsatisfiable":
