@@ -20,7 +20,16 @@ ChoiceMatch findRow(const QList<Row> &rows, const QString &wanted, const QString
             return {i, QString()};
         offered << QStringLiteral("  ") + rowNames.join(QLatin1String(" | "));
     }
-    return {-1, QStringLiteral("Unknown %1 \"%2\". Choose one of:\n%3").arg(what, wanted, offered.join(QLatin1Char('\n')))};
+    return {-1,
+            QStringLiteral("Unknown %1 \"%2\". Choose one of:\n%3").arg(what, wanted, offered.join(QLatin1Char('\n')))};
+}
+
+QStringList languageNames(const LanguageInfo &language)
+{
+    QStringList names{language.language, language.name};
+    names.removeAll(QString());
+    names.removeDuplicates();
+    return names;
 }
 
 } // namespace
@@ -34,7 +43,8 @@ QString matchProductKey(const QString &wanted, QString *problem)
             return product.productKey;
         offered << QStringLiteral("  %1 | %2").arg(product.productKey, product.displayName);
     }
-    *problem = QStringLiteral("Unknown product \"%1\". Choose one of:\n%2").arg(wanted, offered.join(QLatin1Char('\n')));
+    *problem =
+        QStringLiteral("Unknown product \"%1\". Choose one of:\n%2").arg(wanted, offered.join(QLatin1Char('\n')));
     return QString();
 }
 
@@ -51,11 +61,18 @@ ChoiceMatch matchLanguage(const QList<LanguageInfo> &languages, const QString &w
 {
     if (wanted.isEmpty())
         return {findLanguageIndex(languages, localeName), QString()};
-    return findRow<LanguageInfo>(languages, wanted, QStringLiteral("language"), [](const LanguageInfo &language) {
-        QStringList names{language.language, language.name};
-        names.removeDuplicates();
-        return names;
-    });
+    const QList<int> rows = rowsForLanguageName(languages, wanted);
+    if (rows.size() == 1)
+        return {rows.first(), QString()};
+    QStringList offered;
+    for (int i = 0; i < languages.size(); ++i) {
+        if (rows.isEmpty() || rows.contains(i))
+            offered << QStringLiteral("  ") + languageNames(languages.at(i)).join(QLatin1String(" | "));
+    }
+    const QString problem = rows.isEmpty() ? QStringLiteral("Unknown language \"%1\". Choose one of:\n%2")
+                                           : QStringLiteral("The language \"%1\" could be any of these; give one "
+                                                            "in full:\n%2");
+    return {-1, problem.arg(wanted, offered.join(QLatin1Char('\n')))};
 }
 
 ChoiceMatch matchArchitecture(const QList<DownloadOption> &options, const QString &wanted)

@@ -30,7 +30,8 @@ struct OptionSet {
     QCommandLineOption edition{QStringLiteral("edition"),
                                QStringLiteral("Edition id or name (default: the page's last)."), QStringLiteral("EDITION")};
     QCommandLineOption language{QStringLiteral("language"),
-                                QStringLiteral("Language or its localized name, in any case (default: the system's)."),
+                                QStringLiteral("Language, its localized name or a locale such as pt-BR (default: "
+                                               "the system's)."),
                                 QStringLiteral("NAME")};
     QCommandLineOption arch{QStringLiteral("arch"), QStringLiteral("x86, x64 or arm64 (default: the first offered)."),
                             QStringLiteral("ARCH")};

@@ -18,7 +18,7 @@ PageChoice::PageChoice(QuibScraper *scraper, Choices choices, QString localeName
     connect(scraper, &QuibScraper::versionsExtracted, this, &PageChoice::onEditions);
     connect(scraper, &QuibScraper::languagesExtracted, this, &PageChoice::onLanguages);
     connect(scraper, &QuibScraper::downloadLinksExtracted, this, &PageChoice::onLinks);
-    connect(scraper, &QuibScraper::error, this, &PageChoice::onPageError);
+    connect(scraper, &QuibScraper::failed, this, &PageChoice::onPageError);
 }
 
 void PageChoice::start(bool untilLanguages)
@@ -44,9 +44,10 @@ void PageChoice::onEditions(const QList<ProductVersion> &editions)
     if (m_done)
         return;
     if (editions.isEmpty()) {
-        fail(ExitCode::Failed, QStringLiteral("The page offered no editions of %1. It may ask for a manual check "
-                                              "(CAPTCHA); try again later.")
-                                   .arg(productTable().value(m_choices.product).displayName));
+        fail(ExitCode::Failed,
+             QStringLiteral("The page offered no editions of %1. It may ask for a manual check "
+                            "(CAPTCHA); try again later.")
+                 .arg(productTable().value(m_choices.product).displayName));
         return;
     }
     const ChoiceMatch match = matchEdition(editions, m_choices.edition);
@@ -64,8 +65,8 @@ void PageChoice::onLanguages(const QList<LanguageInfo> &languages)
     if (m_done)
         return;
     if (languages.isEmpty()) {
-        fail(ExitCode::Failed, QStringLiteral("The page offered no languages for %1; try again later.")
-                                   .arg(edition().name.simplified()));
+        fail(ExitCode::Failed,
+             QStringLiteral("The page offered no languages for %1; try again later.").arg(edition().name.simplified()));
         return;
     }
     m_lists.languages = languages;
@@ -106,16 +107,17 @@ void PageChoice::onLinks(const QList<DownloadOption> &options)
     Q_EMIT linkChosen(options.at(match.row));
 }
 
-void PageChoice::onPageError(const QString &message)
+void PageChoice::onPageError(const ScraperFailure &failure)
 {
     if (m_done)
         return;
-    if (const std::optional<Refusal> refusal = readRefusal(message)) {
+    if (const std::optional<Refusal> refusal = refusalOf(failure)) {
         fail(ExitCode::Refused,
-             QStringLiteral("Microsoft refused the request: %1\n\n%2").arg(message, refusalAdvice(*refusal)));
+             QStringLiteral("Microsoft refused the request: %1\n\n%2").arg(failure.message, refusalAdvice(*refusal)));
         return;
     }
-    fail(ExitCode::Failed, QStringLiteral("%1: %2").arg(explainPageFailure(message).title, message));
+    const PageFailure explained = explainPageFailure(failure);
+    fail(ExitCode::Failed, QStringLiteral("%1 %2\n(%3)").arg(explained.summary, explained.advice, failure.message));
 }
 
 void PageChoice::fail(int exitCode, const QString &message)

@@ -33,7 +33,7 @@ private:
     void onEditions(const QList<ProductVersion> &editions);
     void onLanguages(const QList<LanguageInfo> &languages);
     void onLinks(const QList<DownloadOption> &options);
-    void onPageError(const QString &message);
+    void onPageError(const ScraperFailure &failure);
     void selectLanguage();
     void fail(int exitCode, const QString &message);
 

@@ -20,9 +20,28 @@ bool matchesAnotherRow(const DownloadOption &option, const QString &sha256)
         && PublishedHashes::rowWithValue(option.publishedHashes, sha256).has_value();
 }
 
+QStringList acceptedSha256(const DownloadOption &option)
+{
+    if (option.publishedHashes.isEmpty())
+        return {};
+    QStringList accepted{option.publishedSha256};
+    for (const PublishedHash &row : option.publishedHashes) {
+        if (row.languageName.isEmpty() || row.languageName == option.language)
+            accepted << row.sha256;
+    }
+    accepted.removeDuplicates();
+    return accepted;
+}
+
 QString unverifiedText(const DownloadOption &option, const QString &sha256, const QString &destination,
                        const QString &keptPath)
 {
+    const auto row = PublishedHashes::rowWithValue(option.publishedHashes, sha256);
+    if (row && !row->languageName.isEmpty() && row->languageName != option.language)
+        return QStringLiteral("The downloaded file is the %1 one, not the %2 one you chose: its SHA-256 matches the "
+                              "value Microsoft publishes for \"%3\". It was not saved as %4, which is as it was."
+                              "\n\nDownloaded: %5\n\nThe downloaded bytes are kept in %6.")
+            .arg(row->languageName, option.language, row->label, destination, sha256, keptPath);
     const QString published = option.publishedSha256.isEmpty()
         ? QStringLiteral("(none listed for this language and architecture)")
         : option.publishedSha256;

@@ -1,5 +1,6 @@
 #include "EngineSetup.h"
 
+#include "DigestVerdict.h"
 #include "download/DownloadManager.h"
 #include "scraper/ProductTable.h"
 
@@ -8,8 +9,5 @@ void prepareEngineFor(DownloadManager &engine, const DownloadOption &option)
     EngineSettings settings = engine.settings();
     settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
     engine.setSettings(settings);
-    QStringList published;
-    for (const PublishedHash &row : option.publishedHashes)
-        published << row.sha256;
-    engine.setPublishedSha256(published);
+    engine.setPublishedSha256(acceptedSha256(option));
 }

@@ -3,55 +3,160 @@
 #include "platform/SystemServices.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 namespace {
 
-struct LocaleWord {
-    const char *prefix;
-    const char *word;
+struct LocaleLanguage {
+    const char *locale; // a language, or a language and its script or region
+    const char *language; // as the page names it, brackets aside
 };
 
-// Tested in this order.
-constexpr LocaleWord LocaleWords[] = {
-    {"zh", "chinese"}, {"en", "english"},  {"fr", "french"},     {"de", "german"},     {"es", "spanish"},
-    {"it", "italian"}, {"ja", "japanese"}, {"ko", "korean"},     {"pt", "portuguese"}, {"ru", "russian"},
-    {"ar", "arabic"},  {"tr", "turkish"},  {"vi", "vietnamese"}, {"th", "thai"},       {"pl", "polish"},
-    {"nl", "dutch"},   {"sv", "swedish"},  {"da", "danish"},     {"fi", "finnish"},    {"no", "norwegian"},
-    {"cs", "czech"},   {"el", "greek"},    {"he", "hebrew"},     {"hu", "hungarian"},  {"id", "indonesian"},
-    {"ms", "malay"},   {"ro", "romanian"}, {"sk", "slovak"},     {"uk", "ukrainian"},
+// Tried from the first row: where a language has several, the locales with
+// a script or region come before the bare language.
+constexpr LocaleLanguage LocaleLanguages[] = {
+    {"pt-br", "Brazilian Portuguese"},
+    {"pt", "Portuguese"},
+    {"fr-ca", "French Canadian"},
+    {"fr", "French"},
+    {"es-mx", "Spanish Mexico"},
+    {"es", "Spanish"},
+    {"en-us", "English"},
+    {"en", "English United Kingdom"},
+    {"zh-tw", "Chinese Traditional"},
+    {"zh-hk", "Chinese Traditional"},
+    {"zh-mo", "Chinese Traditional"},
+    {"zh-hant", "Chinese Traditional"},
+    {"zh", "Chinese Simplified"},
+    {"sr", "Serbian Latin"},
+    {"nb", "Norwegian"},
+    {"nn", "Norwegian"},
+    {"no", "Norwegian"},
+    {"ar", "Arabic"},
+    {"bg", "Bulgarian"},
+    {"hr", "Croatian"},
+    {"cs", "Czech"},
+    {"da", "Danish"},
+    {"nl", "Dutch"},
+    {"et", "Estonian"},
+    {"fi", "Finnish"},
+    {"de", "German"},
+    {"el", "Greek"},
+    {"he", "Hebrew"},
+    {"hu", "Hungarian"},
+    {"id", "Indonesian"},
+    {"it", "Italian"},
+    {"ja", "Japanese"},
+    {"ko", "Korean"},
+    {"lv", "Latvian"},
+    {"lt", "Lithuanian"},
+    {"ms", "Malay"},
+    {"pl", "Polish"},
+    {"ro", "Romanian"},
+    {"ru", "Russian"},
+    {"sk", "Slovak"},
+    {"sl", "Slovenian"},
+    {"sv", "Swedish"},
+    {"th", "Thai"},
+    {"tr", "Turkish"},
+    {"uk", "Ukrainian"},
+    {"vi", "Vietnamese"},
 };
 
-const char *wordForPrefix(const QString &prefix)
+// Letter case, spacing and brackets aside: "Chinese (Simplified)" and
+// "chinese simplified" are one name.
+QString normalised(QString text)
 {
-    for (const LocaleWord &entry : LocaleWords) {
-        if (prefix == QLatin1String(entry.prefix))
-            return entry.word;
+    text.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
+    return text.simplified().toLower();
+}
+
+// "pt_BR.UTF-8" and "PT-br" read as "pt-br".
+QString localeTag(QString localeName)
+{
+    localeName = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    return localeName.replace(QLatin1Char('_'), QLatin1Char('-')).toLower();
+}
+
+bool startsWithTag(const QString &tag, const QString &prefix)
+{
+    return tag == prefix || tag.startsWith(prefix + QLatin1Char('-'));
+}
+
+// The rows whose language, or else whose name, normalises to `name`.
+QList<int> rowsNamed(const QList<LanguageInfo> &languages, const QString &name)
+{
+    const QString wanted = normalised(name);
+    for (const auto field : {&LanguageInfo::language, &LanguageInfo::name}) {
+        QList<int> rows;
+        for (int i = 0; i < languages.size(); ++i) {
+            if (normalised(languages.at(i).*field) == wanted)
+                rows << i;
+        }
+        if (!rows.isEmpty())
+            return rows;
     }
-    return nullptr;
+    return {};
+}
+
+// The row of the locale's language: the first table row whose locale the
+// tag begins with decides, "en-AU" taking "en" and "sr-Latn-RS" "sr".
+// "en-US" is the one English locale of the United States; any other English
+// one gets English International first, as the page names it.
+QList<int> rowsForLocale(const QList<LanguageInfo> &languages, const QString &localeName)
+{
+    const QString tag = localeTag(localeName);
+    for (const LocaleLanguage &entry : LocaleLanguages) {
+        if (!startsWithTag(tag, QLatin1String(entry.locale)))
+            continue;
+        QList<int> rows = rowsNamed(languages, QLatin1String(entry.language));
+        if (rows.isEmpty() && startsWithTag(tag, QStringLiteral("en")))
+            rows = rowsNamed(languages, QStringLiteral("English"));
+        return rows;
+    }
+    return {};
+}
+
+bool looksLikeLocale(const QString &text)
+{
+    static const QRegularExpression locale(QStringLiteral("^[A-Za-z]{2,3}([-_][A-Za-z0-9]{2,8})*$"));
+    return locale.match(text).hasMatch();
+}
+
+QList<int> rowsContaining(const QList<LanguageInfo> &languages, const QString &wanted)
+{
+    const QString part = normalised(wanted);
+    QList<int> rows;
+    for (int i = 0; i < languages.size(); ++i) {
+        if (normalised(languages.at(i).language).contains(part) || normalised(languages.at(i).name).contains(part))
+            rows << i;
+    }
+    return rows;
 }
 
 } // namespace
 
 int findLanguageIndex(const QList<LanguageInfo> &languages, const QString &localeName)
 {
-    const QString prefix = localeName.left(2).toLower();
-    qCDebug(lcFlow) << "MainWindow: Matching for locale prefix:" << prefix;
-    if (const char *word = wordForPrefix(prefix)) {
-        for (int i = 0; i < languages.size(); ++i) {
-            const QString language = languages.at(i).language.toLower();
-            qCDebug(lcFlow) << "MainWindow: lang:" << language;
-            if (language.contains(QLatin1String(word)))
-                return i;
-        }
+    qCDebug(lcFlow) << "MainWindow: Matching for locale:" << localeName;
+    QList<int> rows = rowsForLocale(languages, localeName);
+    if (rows.isEmpty())
+        rows = rowsNamed(languages, QStringLiteral("English"));
+    for (int i = 0; i < languages.size() && rows.isEmpty(); ++i) {
+        if (languages.at(i).name.toLower().contains(QLatin1String("english")))
+            rows << i;
     }
-    for (int i = 0; i < languages.size(); ++i) {
-        if (languages.at(i).name.toLower().contains(QLatin1String("english"))) {
-            qCDebug(lcFlow) << "MainWindow: Fallback to English";
-            return i;
-        }
-    }
-    qCDebug(lcFlow) << "MainWindow: No match found, returning 0";
-    return 0;
+    return rows.isEmpty() ? 0 : rows.first();
+}
+
+QList<int> rowsForLanguageName(const QList<LanguageInfo> &languages, const QString &wanted)
+{
+    if (wanted.trimmed().isEmpty())
+        return {};
+    QList<int> rows = rowsNamed(languages, wanted);
+    if (rows.isEmpty() && looksLikeLocale(wanted.trimmed()))
+        rows = rowsForLocale(languages, wanted.trimmed());
+    return rows.isEmpty() ? rowsContaining(languages, wanted) : rows;
 }
 
 QString systemLocaleName()

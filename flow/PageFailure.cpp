@@ -1,52 +1,59 @@
 #include "PageFailure.h"
 
-#include <QRegularExpression>
-
 namespace {
 
-struct FailureRow {
-    const char *messageStart;
-    const char *title;
-    const char *advice;
-};
+const QString ChooseVersionAgain = QStringLiteral("Check the internet connection, then choose the version again.");
+const QString ChooseLanguageLater = QStringLiteral("Choose the language again in a while.");
 
-// The scraper's messages, by how they start; the last row takes any other
-// (the page's own error text among them).
-const FailureRow FailureRows[] = {
-    {"Page load timeout", "Page Not Loaded",
-     "The download page did not load in time. Check the internet connection, then choose the version again."},
-    {"Failed to load page", "Page Not Loaded",
-     "The download page could not be loaded. Check the internet connection, then choose the version again."},
-    {"No versions found", "No Editions Offered",
-     "The download page offered no editions. Choose the version again in a while."},
-    {"No languages found", "No Languages Offered",
-     "The download page offered no languages for this edition. Choose the edition again in a while."},
-    {"No download links found", "No Download Links",
-     "The download page gave no download links for this choice. Choose the language again in a while."},
-    {"", "Page Reported a Problem",
-     "The download page could not give a link for this choice. Choose the language again in a while."},
-};
+PageFailure languageFailure(const ScraperFailure &failure)
+{
+    if (failure.kind == FailureKind::LanguageNotOffered)
+        return {QStringLiteral("Language Not Offered"),
+                QStringLiteral("The download page does not offer %1.").arg(failure.wantedLanguage),
+                QStringLiteral("Choose one of the languages it lists.")};
+    return {
+        QStringLiteral("Wrong Language Offered"),
+        QStringLiteral("The page offered links for %1, not %2.").arg(failure.offeredLanguage, failure.wantedLanguage),
+        QStringLiteral("Nothing was downloaded. ") + ChooseLanguageLater};
+}
 
 } // namespace
 
-PageFailure explainPageFailure(const QString &message)
+PageFailure explainPageFailure(const ScraperFailure &failure)
 {
-    for (const FailureRow &row : FailureRows) {
-        if (message.startsWith(QLatin1String(row.messageStart)))
-            return {QString::fromLatin1(row.title), QString::fromLatin1(row.advice)};
+    switch (failure.kind) {
+    case FailureKind::LoadFailed:
+        return {QStringLiteral("Page Not Loaded"), QStringLiteral("The download page could not be loaded."),
+                ChooseVersionAgain};
+    case FailureKind::Timeout:
+        return {QStringLiteral("Page Not Answering"), QStringLiteral("The download page did not answer in time."),
+                ChooseVersionAgain};
+    case FailureKind::NoEditions:
+        return {QStringLiteral("No Editions Offered"), QStringLiteral("The download page offered no editions."),
+                QStringLiteral("Choose the version again in a while.")};
+    case FailureKind::NoLanguages:
+        return {QStringLiteral("No Languages Offered"),
+                QStringLiteral("The download page offered no languages for this edition."),
+                QStringLiteral("Choose the edition again in a while.")};
+    case FailureKind::NoLinks:
+        return {QStringLiteral("No Download Links"),
+                QStringLiteral("The download page gave no download links for this choice."), ChooseLanguageLater};
+    case FailureKind::LanguageNotOffered:
+    case FailureKind::LanguageMismatch:
+        return languageFailure(failure);
+    case FailureKind::Refused:
+    case FailureKind::PageError:
+        break;
     }
-    return {};
+    return {QStringLiteral("Page Reported a Problem"),
+            QStringLiteral("The download page could not give a link for this choice."), ChooseLanguageLater};
 }
 
-std::optional<Refusal> readRefusal(const QString &message)
+std::optional<Refusal> refusalOf(const ScraperFailure &failure)
 {
-    static const QRegularExpression code(QStringLiteral("message code ([0-9]{3}-[0-9]{6})"));
-    static const QRegularExpression session(
-        QStringLiteral("[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}"));
-    const QRegularExpressionMatch codeMatch = code.match(message);
-    if (!codeMatch.hasMatch())
+    if (failure.kind != FailureKind::Refused)
         return std::nullopt;
-    return Refusal{codeMatch.captured(1), session.match(message, codeMatch.capturedEnd()).captured()};
+    return Refusal{failure.refusalCode, failure.sessionId};
 }
 
 QString refusalAdvice(const Refusal &refusal)

@@ -1,6 +1,8 @@
 // What the user is told when the page work failed: what went wrong and what
-// to do, with the scraper's message as the detail.
+// to do, by the kind of failure the scraper reported.
 #pragma once
+
+#include "scraper/ScraperTypes.h"
 
 #include <QString>
 
@@ -8,21 +10,22 @@
 
 struct PageFailure {
     QString title;
+    // What went wrong, in one sentence, and what to do about it.
+    QString summary;
     QString advice;
 };
 
-PageFailure explainPageFailure(const QString &message);
+PageFailure explainPageFailure(const ScraperFailure &failure);
 
 // Microsoft's refusal of the request (a block of the caller's address, often
-// for about a day): the page's message carries its message code, followed by
-// the session id.
+// for about a day), with the message code and session id the page gave.
 struct Refusal {
     QString code;
     QString sessionId;
 };
 
-// The refusal in the page's message, or no value for any other failure.
-std::optional<Refusal> readRefusal(const QString &message);
+// The refusal a failure is, or no value for any other failure.
+std::optional<Refusal> refusalOf(const ScraperFailure &failure);
 
 // What the refusal box says beside the page's own text.
 QString refusalAdvice(const Refusal &refusal);

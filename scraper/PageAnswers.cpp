@@ -90,14 +90,16 @@ std::optional<LanguageInfo> languageEntry(const cJSON *entry)
     const auto name = stringMember(entry, "name");
     if (!code || !name || code->isEmpty())
         return std::nullopt;
-    // The page stores each option's value as JSON text of its own.
+    // The page stores each option's value as JSON text of its own; a value
+    // that is no JSON object is the id itself, unless it is a broken one.
     const Json inner = parseJson(*code, nullptr);
-    if (!inner)
+    if (!inner && code->startsWith(QLatin1Char('{')))
         return std::nullopt;
-    const QString id = textMember(inner.get(), "id");
+    const bool object = cJSON_IsObject(inner.get());
+    const QString id = object ? textMember(inner.get(), "id") : *code;
     if (name->isEmpty() || id.isEmpty() || id == QLatin1String("null"))
         return std::nullopt;
-    return LanguageInfo{id, *name, textMember(inner.get(), "language"), true};
+    return LanguageInfo{id, *name, object ? textMember(inner.get(), "language") : QString(), true};
 }
 
 // A row of the page's "Verify your download" table: a label and 64 hex digits.
@@ -108,7 +110,7 @@ std::optional<PublishedHash> publishedHashEntry(const cJSON *entry)
     const QString value = textMember(entry, "sha256");
     if (label.isEmpty() || !sha256.match(value).hasMatch())
         return std::nullopt;
-    return PublishedHash{label, value.toUpper()};
+    return PublishedHash{label, value.toUpper(), QString()};
 }
 
 template <typename Record, typename MakeRecord>
@@ -150,6 +152,33 @@ std::optional<QList<ProductVersion>> parseVersionList(const QString &text, QStri
 std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QString *problem)
 {
     return parseList<LanguageInfo>(text, "languages", problem, languageEntry);
+}
+
+QStringList parseLinkLanguages(const QString &text)
+{
+    QStringList languages = parseList<QString>(text, "links", nullptr, [](const cJSON *entry) {
+                                return stringMember(entry, "language");
+                            }).value_or(QStringList());
+    languages.removeAll(QString());
+    languages.removeDuplicates();
+    return languages;
+}
+
+QString parseSelectedLanguageId(const QString &text)
+{
+    const Json root = parseJson(text, nullptr);
+    return textMember(root.get(), "selectedLanguageId");
+}
+
+std::optional<Refusal> parseRefusal(const QString &pageText)
+{
+    static const QRegularExpression code(QStringLiteral("message code ([0-9]{3}-[0-9]{6})"));
+    static const QRegularExpression session(
+        QStringLiteral("[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}"));
+    const QRegularExpressionMatch codeMatch = code.match(pageText);
+    if (!codeMatch.hasMatch())
+        return std::nullopt;
+    return Refusal{codeMatch.captured(1), session.match(pageText, codeMatch.capturedEnd()).captured()};
 }
 
 std::optional<QString> parsePageError(const QString &text)

@@ -5,6 +5,7 @@
 #include "ScraperTypes.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,9 +19,24 @@ std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QStrin
 std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,
                                                    const QString &language, QString *problem = nullptr);
 
+// The page's own languages of the links in a link answer ("English",
+// "Brazilian Portuguese"), where the page names them, each once.
+QStringList parseLinkLanguages(const QString &text);
+// The id of the language the page's list had selected when the links were
+// read; empty when none.
+QString parseSelectedLanguageId(const QString &text);
+
 // The text of the error dialog the page showed, from an answer's
 // "pageError" member; no value when the page showed none.
 std::optional<QString> parsePageError(const QString &text);
+
+// Microsoft's refusal in the text of the page's error dialog: its message
+// code ("715-123130") and the session id that follows it.
+struct Refusal {
+    QString code;
+    QString sessionId;
+};
+std::optional<Refusal> parseRefusal(const QString &pageText);
 
 // The page's "Verify your download" table from a link answer's "hashes"
 // member; empty for anything else.

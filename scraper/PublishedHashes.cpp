@@ -1,13 +1,14 @@
 #include "PublishedHashes.h"
 
-#include <QRegularExpression>
-
 namespace PublishedHashes {
 
 namespace {
 
-QString normalised(const QString &text)
+// Letter case, spacing and brackets aside: "Spanish (Mexico)" reads as the
+// label "Spanish Mexico".
+QString normalised(QString text)
 {
+    text.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
     return text.simplified().toLower();
 }
 
@@ -21,6 +22,13 @@ QStringList architectureWords(const QString &architecture)
     return {QStringLiteral("64-bit"), QStringLiteral("x64")};
 }
 
+const QStringList &everyArchitectureWord()
+{
+    static const QStringList words{QStringLiteral("32-bit"), QStringLiteral("x86"), QStringLiteral("64-bit"),
+                                   QStringLiteral("x64"), QStringLiteral("arm64")};
+    return words;
+}
+
 // The label without its architecture word, when it ends in one of `words`.
 std::optional<QString> languagePart(const QString &label, const QStringList &words)
 {
@@ -32,12 +40,12 @@ std::optional<QString> languagePart(const QString &label, const QStringList &wor
     return std::nullopt;
 }
 
+// Only whole names count: "Spanish" is not a form of "Spanish (Mexico)".
 QStringList languageForms(const QString &languageName, const QString &language)
 {
-    static const QRegularExpression parenthesised(QStringLiteral("\\s*\\([^)]*\\)"));
-    QString bare = languageName;
-    bare.remove(parenthesised);
-    return {normalised(languageName), normalised(language), normalised(bare)};
+    QStringList forms{normalised(languageName), normalised(language)};
+    forms.removeAll(QString());
+    return forms;
 }
 
 } // namespace
@@ -52,6 +60,20 @@ std::optional<PublishedHash> rowFor(const QList<PublishedHash> &table, const QSt
             return row;
     }
     return std::nullopt;
+}
+
+QList<PublishedHash> withListedLanguages(QList<PublishedHash> table, const QList<LanguageInfo> &listed)
+{
+    for (PublishedHash &row : table) {
+        const std::optional<QString> part = languagePart(row.label, everyArchitectureWord());
+        for (const LanguageInfo &language : listed) {
+            if (part && languageForms(language.name, language.language).contains(*part)) {
+                row.languageName = language.name;
+                break;
+            }
+        }
+    }
+    return table;
 }
 
 std::optional<PublishedHash> rowWithValue(const QList<PublishedHash> &table, const QString &sha256)

@@ -15,6 +15,11 @@ namespace PublishedHashes {
 std::optional<PublishedHash> rowFor(const QList<PublishedHash> &table, const QString &languageName,
                                     const QString &language, const QString &architecture);
 
+// The table with each row's listed language filled in, where its label
+// names one of `listed` (by its name or language, letter case and
+// brackets aside).
+QList<PublishedHash> withListedLanguages(QList<PublishedHash> table, const QList<LanguageInfo> &listed);
+
 // The row whose value is `sha256`, in any letter case.
 std::optional<PublishedHash> rowWithValue(const QList<PublishedHash> &table, const QString &sha256);
 

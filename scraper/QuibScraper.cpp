@@ -4,7 +4,6 @@
 #include "PageLocales.h"
 #include "PageScripts.h"
 #include "ProductTable.h"
-#include "PublishedHashes.h"
 #include "ScraperLimits.h"
 #include "ScraperLog.h"
 #include "ScraperPage.h"
@@ -18,7 +17,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -28,6 +27,27 @@ constexpr int PhoneHeight = 915;
 int stateValue(ScraperState state)
 {
     return static_cast<int>(state);
+}
+
+// Longer than the slowest way the steps can end a request: every load
+// attempt timing out, both reloads of the link search, every validation
+// wait, language read and poll used up, each script taking a second.
+int deadlineFor(const ScraperTimings &t)
+{
+    if (t.requestDeadlineMs > 0)
+        return t.requestDeadlineMs;
+    using namespace ScraperLimits;
+    constexpr qint64 ScriptRoundTripMs = 1000;
+    const qint64 loads = qint64(1 + LinkReloads) * LoadAttempts * (t.pageLoadTimeoutMs + qint64(t.loadRetryDelayMs));
+    const qint64 validationWait = (ValidationChecks + 1) * (t.validationRecheckMs + ScriptRoundTripMs);
+    const qint64 polls =
+        (PollAttempts + LinkReloads * PollAttemptsAfterReload) * (t.pollIntervalMs + ScriptRoundTripMs);
+    const qint64 steps = qint64(t.afterInjectionMs) + t.afterVersionSelectionMs + t.afterLanguageSelectionMs
+        + LanguageReads * (t.languageRetryDelayMs + ScriptRoundTripMs) + t.linkExtractionDelayMs
+        + LinkReloads
+            * (qint64(t.reloadDelayMs) + t.resubmitDelayMs + t.reselectLanguageDelayMs + t.pollAfterReselectionMs);
+    return int(
+        qMin<qint64>(loads + (2 + LinkReloads) * validationWait + polls + steps, std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -83,6 +103,8 @@ void QuibScraper::setupWebView()
     m_loadTimer.setSingleShot(true);
     m_loadTimer.setInterval(m_timings.pageLoadTimeoutMs);
     connect(&m_loadTimer, &QTimer::timeout, this, &QuibScraper::onTimeout);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &QuibScraper::onDeadline);
 }
 
 void QuibScraper::detectLocale()
@@ -99,15 +121,36 @@ void QuibScraper::setState(ScraperState state)
     Q_EMIT stateChanged(state);
 }
 
-void QuibScraper::failAndIdle(const QString &message)
+void QuibScraper::reportFailure(const ScraperFailure &failure)
 {
-    Q_EMIT error(message);
+    delivered(m_awaited);
+    Q_EMIT failed(failure);
+    Q_EMIT error(failure.message);
+}
+
+void QuibScraper::failAndIdle(const ScraperFailure &failure)
+{
+    reportFailure(failure);
     setState(ScraperState::Idle);
+}
+
+// What the page's error dialog said: Microsoft's refusal, or a problem of
+// some other kind, in the page's own words.
+ScraperFailure QuibScraper::pageFailure(const QString &pageText) const
+{
+    ScraperFailure failure;
+    failure.message = pageText;
+    if (const std::optional<PageAnswers::Refusal> refusal = PageAnswers::parseRefusal(pageText)) {
+        failure.kind = FailureKind::Refused;
+        failure.refusalCode = refusal->code;
+        failure.sessionId = refusal->sessionId;
+    }
+    return failure;
 }
 
 void QuibScraper::loadProductPage(const QString &productKey)
 {
-    beginRequest();
+    beginRequest(Result::Editions);
     m_productKey = productKey;
     m_selectedVersion.clear();
     m_versions.clear();
@@ -122,9 +165,12 @@ void QuibScraper::loadProductPage(const QString &productKey)
 
 // What belongs to one request starts afresh with it; nothing of the last
 // request's waits, counts or guards carries over.
-void QuibScraper::beginRequest()
+void QuibScraper::beginRequest(Result awaited)
 {
     ++m_request;
+    m_awaited = awaited;
+    m_chosenLanguage = LanguageInfo();
+    m_deadline.start(deadlineFor(m_timings));
     m_selectedLanguage.clear();
     m_waitingForReload = false;
     m_isPolling = false;
@@ -135,6 +181,28 @@ void QuibScraper::beginRequest()
     m_linkReloadCount = 0;
     m_versionValidationAttempts = 0;
     m_languageValidationAttempts = 0;
+}
+
+// The request's own result has come (or its failure): a later one, such as
+// the editions of a page reloaded while links are sought, does not end it.
+void QuibScraper::delivered(Result result)
+{
+    if (result != m_awaited)
+        return;
+    m_awaited = Result::None;
+    m_deadline.stop();
+}
+
+// Whatever step the request hangs in, it ends now: no step of it runs again.
+void QuibScraper::onDeadline()
+{
+    qCDebug(lcScraper) << "QuibScraper: Request deadline passed";
+    ++m_request;
+    m_isPolling = false;
+    m_waitingForReload = false;
+    m_loadTimer.stop();
+    m_webView->stop();
+    failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Request deadline passed")));
 }
 
 // The next step of the current request, unless another request has begun by then.
@@ -166,7 +234,7 @@ void QuibScraper::onUrlChanged(const QUrl &url)
 
 void QuibScraper::onTimeout()
 {
-    failAndIdle(QStringLiteral("Page load timeout"));
+    failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Page load timeout")));
 }
 
 void QuibScraper::onRetryLoad()
@@ -183,13 +251,19 @@ void QuibScraper::onLoadFinished(bool success)
     qCDebug(lcScraper) << "QuibScraper: Current URL:" << m_webView->url();
     qCDebug(lcScraper) << "QuibScraper: waitingForReload=" << m_waitingForReload;
 
+    if (!success && m_awaited == Result::None) {
+        qCDebug(lcScraper) << "QuibScraper: Load failed, and no request waits for it";
+        return;
+    }
     if (!success) {
         qCDebug(lcScraper) << "QuibScraper: Load failed";
         if (++m_loadRetryCount < ScraperLimits::LoadAttempts) {
             qCDebug(lcScraper) << "QuibScraper: Retrying..." << m_loadRetryCount;
             after(m_timings.loadRetryDelayMs, &QuibScraper::onRetryLoad);
         } else {
-            failAndIdle(QStringLiteral("Failed to load page after %1 retries").arg(ScraperLimits::LoadAttempts));
+            failAndIdle(scraperFailure(
+                FailureKind::LoadFailed,
+                QStringLiteral("Failed to load page after %1 retries").arg(ScraperLimits::LoadAttempts)));
         }
         return;
     }
@@ -266,19 +340,25 @@ void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel
 // has been left since reads as empty, as if the page were gone. An answer
 // that arrives after the scraper is gone (the page calls back while it is
 // torn down) is dropped.
-void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult)
+void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult, PageLeft pageLeft)
 {
     if (!m_webView)
         return;
     QPointer<QuibScraper> self(this);
     const quint64 request = m_request;
     const quint64 pageLoad = m_pageLoad;
-    m_webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                     [self, onResult, request, pageLoad](const QVariant &result) {
-                                         if (!self || request != self->m_request)
-                                             return;
-                                         onResult(pageLoad == self->m_pageLoad ? result.toString() : QString());
-                                     });
+    const auto answer = [self, onResult, request, pageLoad, pageLeft](const QVariant &result) {
+        if (!self || request != self->m_request)
+            return;
+        if (pageLoad != self->m_pageLoad) {
+            if (pageLeft == PageLeft::AnswerEmpty)
+                onResult(QString());
+            return;
+        }
+        const QString text = result.toString();
+        onResult(self->m_answerFilter ? self->m_answerFilter(text) : text);
+    };
+    m_webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, answer);
 }
 
 void QuibScraper::runScript(const QString &script)
@@ -294,135 +374,4 @@ void QuibScraper::injectJavaScript()
         qCDebug(lcScraper) << "QuibScraper: Helper functions defined:" << result;
         readEditions();
     });
-}
-
-void QuibScraper::readEditions()
-{
-    runScript(PageScripts::script(QStringLiteral("read_editions")), [this](const QString &result) {
-        qCDebug(lcScraper) << "QuibScraper: JavaScript result:" << result;
-        parseVersions(result);
-    });
-}
-
-void QuibScraper::parseVersions(const QString &text)
-{
-    qCDebug(lcScraper) << "QuibScraper: Parsing versions:" << text;
-    QString problem;
-    const auto versions = PageAnswers::parseVersionList(text, &problem);
-    if (!versions) {
-        qCDebug(lcScraper) << "QuibScraper: Failed to parse versions JSON:" << problem;
-        return;
-    }
-    m_versions = *versions;
-    for (const ProductVersion &version : qAsConst(m_versions))
-        qCDebug(lcScraper) << "QuibScraper: Found version:" << version.id << "-" << version.name;
-    if (m_versions.isEmpty()) {
-        qCDebug(lcScraper) << "QuibScraper: No valid versions found";
-        failAndIdle(QStringLiteral("No versions found on the page"));
-        return;
-    }
-    qCDebug(lcScraper) << "QuibScraper: Total versions found:" << m_versions.size();
-    setState(ScraperState::Idle);
-    Q_EMIT versionsExtracted(m_versions);
-}
-
-void QuibScraper::doExtractLanguages()
-{
-    qCDebug(lcScraper) << "QuibScraper: Running language extraction (retry" << m_languageRetryCount << ")...";
-    runScript(PageScripts::extractLanguagesCall(), [this](const QString &result) {
-        qCDebug(lcScraper) << "QuibScraper: Language extraction result:" << result;
-        parseLanguages(result);
-    });
-    qCDebug(lcScraper) << "QuibScraper: Language extraction scheduled";
-}
-
-void QuibScraper::parseLanguages(const QString &text)
-{
-    qCDebug(lcScraper) << "QuibScraper: Parsing languages:" << text;
-    QString problem;
-    const auto languages = PageAnswers::parseLanguageList(text, &problem);
-    if (!languages) {
-        qCDebug(lcScraper) << "QuibScraper: Failed to parse JSON:" << problem;
-        return;
-    }
-    if (languages->isEmpty()) {
-        // Asking again would not change what the page said (a refusal among others).
-        if (const std::optional<QString> shown = PageAnswers::parsePageError(text)) {
-            failAndIdle(shown->isEmpty() ? QStringLiteral("No languages found on the page") : *shown);
-            return;
-        }
-        ++m_languageRetryCount;
-        qCDebug(lcScraper) << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of"
-                           << ScraperLimits::LanguageReads;
-        if (m_languageRetryCount >= ScraperLimits::LanguageReads) {
-            failAndIdle(QStringLiteral("No languages found on the page"));
-            return;
-        }
-        setState(ScraperState::ExtractingLanguages);
-        after(m_timings.languageRetryDelayMs, &QuibScraper::doExtractLanguages);
-        return;
-    }
-    m_languages = *languages;
-    for (const LanguageInfo &language : qAsConst(m_languages))
-        qCDebug(lcScraper) << "QuibScraper: Found language:" << language.name << "id:" << language.id
-                           << "lang:" << language.language;
-    qCDebug(lcScraper) << "QuibScraper: Total languages found:" << m_languages.size();
-    m_languageRetryCount = 0;
-    setState(ScraperState::Idle);
-    Q_EMIT languagesExtracted(m_languages);
-}
-
-// The answer counts as in once it arrives, readable or not.
-void QuibScraper::doExtractLinks()
-{
-    if (m_linksExtracted) {
-        qCDebug(lcScraper) << "QuibScraper: Links already extracted, skipping duplicate extraction";
-        return;
-    }
-    qCDebug(lcScraper) << "QuibScraper: Running link extraction...";
-    runScript(PageScripts::extractLinksCall(), [this](const QString &result) {
-        qCDebug(lcScraper) << "QuibScraper: Link extraction result:" << result;
-        m_linksExtracted = true;
-        parseLinks(result);
-    });
-    qCDebug(lcScraper) << "QuibScraper: Link extraction scheduled";
-}
-
-// The page's table and this option's row of it, found by the language as
-// the page lists it and its language name.
-void QuibScraper::attachPublishedHash(DownloadOption &option, const QList<PublishedHash> &table) const
-{
-    const auto listed = std::find_if(m_languages.cbegin(), m_languages.cend(),
-                                     [&option](const LanguageInfo &info) { return info.name == option.language; });
-    const QString language = listed == m_languages.cend() ? QString() : listed->language;
-    option.publishedHashes = table;
-    if (const auto row = PublishedHashes::rowFor(table, option.language, language, option.architecture))
-        option.publishedSha256 = row->sha256;
-}
-
-void QuibScraper::parseLinks(const QString &text)
-{
-    qCDebug(lcScraper) << "QuibScraper: Parsing links:" << text;
-    QString problem;
-    const auto parsed = PageAnswers::parseLinkList(text, m_selectedVersion, m_selectedLanguage, &problem);
-    if (!parsed) {
-        qCDebug(lcScraper) << "QuibScraper: Failed to parse links JSON or no links array:" << problem;
-        return;
-    }
-    const QList<PublishedHash> table = PageAnswers::parsePublishedHashes(text);
-    QList<DownloadOption> options;
-    for (DownloadOption option : *parsed) {
-        const bool trusted = isTrustedDownloadLink(option.url);
-        attachPublishedHash(option, table);
-        qCDebug(lcScraper) << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")
-                           << option.url << "(" << option.architecture << ")";
-        if (trusted)
-            options << option;
-    }
-    if (options.isEmpty()) {
-        failAndIdle(QStringLiteral("No download links found"));
-        return;
-    }
-    setState(ScraperState::Idle);
-    Q_EMIT downloadLinksExtracted(options);
 }

@@ -11,6 +11,7 @@
 #include <QWebEnginePage>
 
 #include <functional>
+#include <optional>
 
 class QWebEngineView;
 
@@ -33,12 +34,21 @@ public:
     // Test seam: the delays and limits; the defaults are the product's.
     void setTimings(const ScraperTimings &timings);
     const ScraperTimings &timings() const { return m_timings; }
+    // Keeps the list that `selectLanguage` chooses from and reports it. The
+    // page's language read ends here; a test that answers for the page may
+    // call it too.
+    void reportLanguages(const QList<LanguageInfo> &languages);
+    // Test seam: every script's answer passes through `filter` first, so a
+    // test can make the page answer what no script of ours would.
+    void setAnswerFilter(std::function<QString(const QString &)> filter) { m_answerFilter = std::move(filter); }
 
 Q_SIGNALS:
     void versionsExtracted(QList<ProductVersion> versions);
     void languagesExtracted(QList<LanguageInfo> languages);
     void downloadLinksExtracted(QList<DownloadOption> options);
     void error(QString errorMessage);
+    // Every failure, with its kind, just before `error` reports its message.
+    void failed(ScraperFailure failure);
     void stateChanged(ScraperState newState);
 
 private Q_SLOTS:
@@ -67,17 +77,28 @@ private:
     void setupWebView();
     void detectLocale();
     void setState(ScraperState state);
-    void failAndIdle(const QString &message);
-    void beginRequest();
+    void reportFailure(const ScraperFailure &failure);
+    void failAndIdle(const ScraperFailure &failure);
+    ScraperFailure pageFailure(const QString &pageText) const;
+    enum class Result { None, Editions, Languages, Links };
+    void beginRequest(Result awaited);
+    void delivered(Result result);
+    void onDeadline();
     void after(int delayMs, void (QuibScraper::*step)());
     void resumeAfterLoad();
-    void runScript(const QString &script, std::function<void(const QString &)> onResult);
+    // What an answer asked on a page that has been left since is worth:
+    // an empty text, or nothing at all (a fresh page asks again).
+    enum class PageLeft { AnswerEmpty, Drop };
+    void runScript(const QString &script, std::function<void(const QString &)> onResult,
+                   PageLeft pageLeft = PageLeft::AnswerEmpty);
     void runScript(const QString &script);
     void injectJavaScript();
+    void readList(const QString &script, void (QuibScraper::*parse)(const QString &));
     void readEditions();
     void parseVersions(const QString &text);
     void parseLanguages(const QString &text);
     void parseLinks(const QString &text);
+    std::optional<QList<DownloadOption>> offeredOptions(const QString &text);
     void attachPublishedHash(DownloadOption &option, const QList<PublishedHash> &table) const;
     void checkProgressModalAndProceed(const std::function<void(bool)> &callback);
     void recheckValidation(int &attempts, const QString &subject, void (QuibScraper::*recheck)(),
@@ -94,6 +115,7 @@ private:
     QString m_productKey;
     QString m_selectedVersion;
     QString m_selectedLanguage;
+    LanguageInfo m_chosenLanguage;
     QList<ProductVersion> m_versions;
     QList<LanguageInfo> m_languages;
     bool m_waitingForReload = false;
@@ -106,6 +128,9 @@ private:
     int m_versionValidationAttempts = 0;
     int m_languageValidationAttempts = 0;
     QTimer m_loadTimer;
+    QTimer m_deadline;
+    Result m_awaited = Result::None;
+    std::function<QString(const QString &)> m_answerFilter;
     ScraperTimings m_timings;
     // Every request of the window supersedes the one before: a delayed step
     // acts only while its request is current, and a script's answer counts

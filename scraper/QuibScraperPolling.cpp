@@ -78,7 +78,7 @@ void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
         return;
     }
     qCDebug(lcScraper) << "QuibScraper: Max link reload attempts reached (2), giving up";
-    Q_EMIT error(giveUpMessage);
+    reportFailure(scraperFailure(FailureKind::NoLinks, giveUpMessage));
 }
 
 void QuibScraper::handlePollResult(const QString &text)
@@ -97,8 +97,8 @@ void QuibScraper::handlePollResult(const QString &text)
     case PollRow::DownloadError:
         qCDebug(lcScraper) << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
         m_isPolling = false;
-        Q_EMIT error(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
-                                                            : result->downloadErrorMessage);
+        reportFailure(pageFailure(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
+                                                                         : result->downloadErrorMessage));
         break;
     case PollRow::LinksFound:
         qCDebug(lcScraper).noquote() << "QuibScraper: Download links detected!"
@@ -170,7 +170,7 @@ void QuibScraper::actOnMissingContainer(const PollResult &result)
     if (m_pollCount >= ScraperLimits::PollsWithoutContainer) {
         qCDebug(lcScraper) << "QuibScraper: Max polls reached (10), stopping polling";
         m_isPolling = false;
-        Q_EMIT error(noLinksMessage());
+        reportFailure(scraperFailure(FailureKind::NoLinks, noLinksMessage()));
         return;
     }
     qCDebug(lcScraper) << "QuibScraper: Continuing poll...";
@@ -208,7 +208,7 @@ void QuibScraper::doSelectLanguageAfterReload()
     if (!m_isPolling)
         return;
     qCDebug(lcScraper) << "QuibScraper: Now selecting language after page reload...";
-    runScript(PageScripts::selectLanguageCall(m_selectedLanguage), [this](const QString &result) {
+    runScript(PageScripts::selectLanguageCall(m_chosenLanguage.id), [this](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Retry language selection result:" << result;
         after(m_timings.pollAfterReselectionMs, &QuibScraper::startPollingForLinks);
     });

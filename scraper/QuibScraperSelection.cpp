@@ -1,5 +1,6 @@
 // Choosing an edition and a language in the page, and waiting out the
 // page's validation dialog after each choice.
+#include "LanguageRows.h"
 #include "PageAnswers.h"
 #include "PageScripts.h"
 #include "QuibScraper.h"
@@ -10,7 +11,7 @@
 
 void QuibScraper::selectVersion(const QString &versionId)
 {
-    beginRequest();
+    beginRequest(Result::Languages);
     m_selectedVersion = versionId;
     qCDebug(lcScraper) << "QuibScraper: Selecting version:" << versionId;
     setState(ScraperState::SelectingVersion);
@@ -75,15 +76,27 @@ void QuibScraper::recheckValidation(int &attempts, const QString &subject, void 
     });
 }
 
+// The name stands for exactly one row of the list last read, and the page
+// is told that row's own id: a name that another contains never stands in.
 void QuibScraper::selectLanguage(const QString &language)
 {
-    beginRequest();
+    beginRequest(Result::Links);
+    const std::optional<LanguageInfo> row = LanguageRows::named(m_languages, language);
+    if (!row) {
+        qCDebug(lcScraper) << "QuibScraper: Language not in the list:" << language;
+        ScraperFailure failure = scraperFailure(FailureKind::LanguageNotOffered,
+                                                QStringLiteral("Language not offered by the page: %1").arg(language));
+        failure.wantedLanguage = language;
+        failAndIdle(failure);
+        return;
+    }
+    m_chosenLanguage = *row;
     m_selectedLanguage = language;
     m_isPolling = true;
     m_waitingForReload = true;
     qCDebug(lcScraper) << "QuibScraper: Selecting language:" << language;
     setState(ScraperState::SubmittingSelection);
-    runScript(PageScripts::selectLanguageCall(language), [this, language](const QString &result) {
+    runScript(PageScripts::selectLanguageCall(m_chosenLanguage.id), [this, language](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Language selection result:" << result;
         qCDebug(lcScraper) << "QuibScraper: Starting poll for download links for" << language << "...";
         after(m_timings.afterLanguageSelectionMs, &QuibScraper::startPollingForLinks);

@@ -17,4 +17,7 @@ struct ScraperTimings {
     int reloadDelayMs = 1000;
     int reselectLanguageDelayMs = 3000;
     int pollAfterReselectionMs = 5000;
+    // How long one request may take in all before it ends as timed out;
+    // 0: longer than the delays and attempt limits above can take.
+    int requestDeadlineMs = 0;
 };

@@ -22,10 +22,14 @@ struct LanguageInfo {
 struct PublishedHash {
     QString label; // as the page writes it, e.g. "English 64-bit"
     QString sha256; // 64 upper-case hex digits
+    // The name of the listed language the label stands for; empty when it
+    // names none of them.
+    QString languageName;
 };
 
 struct DownloadOption {
     QString versionId;
+    // The language the page gave these links for, by its name in the list.
     QString language;
     QString architecture;
     QString url;
@@ -46,7 +50,43 @@ enum class ScraperState {
     ExtractingLinks = 7,
 };
 
+// Why a request of the scraper ended without its result. Each comes with
+// the scraper's own message; what the user is told is decided above.
+enum class FailureKind {
+    LoadFailed,
+    Timeout,
+    NoEditions,
+    NoLanguages,
+    LanguageNotOffered,
+    NoLinks,
+    Refused,
+    PageError,
+    LanguageMismatch,
+};
+
+struct ScraperFailure {
+    FailureKind kind = FailureKind::PageError;
+    QString message;
+    // Refused: Microsoft's message code ("715-123130") and the session id.
+    QString refusalCode;
+    QString sessionId;
+    // LanguageMismatch and LanguageNotOffered: the language asked for, and
+    // the one the page gave links for.
+    QString wantedLanguage;
+    QString offeredLanguage;
+};
+
+inline ScraperFailure scraperFailure(FailureKind kind, const QString &message)
+{
+    ScraperFailure failure;
+    failure.kind = kind;
+    failure.message = message;
+    return failure;
+}
+
 Q_DECLARE_METATYPE(ScraperState)
+Q_DECLARE_METATYPE(FailureKind)
+Q_DECLARE_METATYPE(ScraperFailure)
 Q_DECLARE_METATYPE(ProductVersion)
 Q_DECLARE_METATYPE(LanguageInfo)
 Q_DECLARE_METATYPE(DownloadOption)

@@ -18,6 +18,7 @@ struct ScraperProbe {
         auto *s = scraper.get();
         states = std::make_unique<QSignalSpy>(s, &QuibScraper::stateChanged);
         errors = std::make_unique<QSignalSpy>(s, &QuibScraper::error);
+        failures = std::make_unique<QSignalSpy>(s, &QuibScraper::failed);
         versions = std::make_unique<QSignalSpy>(s, &QuibScraper::versionsExtracted);
         languages = std::make_unique<QSignalSpy>(s, &QuibScraper::languagesExtracted);
         links = std::make_unique<QSignalSpy>(s, &QuibScraper::downloadLinksExtracted);
@@ -37,6 +38,7 @@ struct ScraperProbe {
             list << arguments.at(0).toString();
         return list;
     }
+    ScraperFailure lastFailure() const { return failures->last().at(0).value<ScraperFailure>(); }
     QList<ProductVersion> lastVersions() const { return versions->last().at(0).value<QList<ProductVersion>>(); }
     QList<LanguageInfo> lastLanguages() const { return languages->last().at(0).value<QList<LanguageInfo>>(); }
     QList<DownloadOption> lastLinks() const { return links->last().at(0).value<QList<DownloadOption>>(); }
@@ -44,6 +46,7 @@ struct ScraperProbe {
     std::unique_ptr<QuibScraper> scraper;
     std::unique_ptr<QSignalSpy> states;
     std::unique_ptr<QSignalSpy> errors;
+    std::unique_ptr<QSignalSpy> failures;
     std::unique_ptr<QSignalSpy> versions;
     std::unique_ptr<QSignalSpy> languages;
     std::unique_ptr<QSignalSpy> links;
@@ -55,6 +58,7 @@ inline void registerScraperTypes()
     qRegisterMetaType<QList<ProductVersion>>();
     qRegisterMetaType<QList<LanguageInfo>>();
     qRegisterMetaType<QList<DownloadOption>>();
+    qRegisterMetaType<ScraperFailure>();
 }
 
 // The replica up with these switches set, and the scraper's download site

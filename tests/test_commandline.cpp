@@ -112,10 +112,12 @@ private Q_SLOTS:
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "^Travonix \\d+\\.\\d+\\.\\d+\\.\\d+\n$"
                                    << "^$";
         QTest::newRow("--list") << QStringList{"--list"} << 0
-                                << "^win10 +Windows 10\nwin11 +Windows 11\nwin11arm +Windows 11 ARM64\n$" << "^$";
+                                << "^win10 +Windows 10\nwin11 +Windows 11\nwin11arm +Windows 11 ARM64\n$"
+                                << "^$";
         QTest::newRow("unknown option") << QStringList{"--url", "--produkt", "win11"} << 1 << "^$"
                                         << "Unknown option 'produkt'.*--help";
-        QTest::newRow("no product") << QStringList{"--url"} << 1 << "^$" << "--product: win10, win11 or win11arm";
+        QTest::newRow("no product") << QStringList{"--url"} << 1 << "^$"
+                                    << "--product: win10, win11 or win11arm";
         QTest::newRow("two at once") << QStringList{"--url", "--download", "--product", "win11"} << 1 << "^$"
                                      << "one of --list, --url and --download";
     }
@@ -148,15 +150,34 @@ private Q_SLOTS:
         QTest::newRow("win10") << QStringList() << QStringList{"--url", "--product", "win10"} << 0
                                << link.arg("Win10_22H2_English_x64v1\\.iso") << "^$";
         QTest::newRow("win10 x86 German")
-            << QStringList() << QStringList{"--url", "--product", "win10", "--language", "german", "--arch", "x86"}
-            << 0 << link.arg("Win10_22H2_German_x32v1\\.iso") << "^$";
+            << QStringList() << QStringList{"--url", "--product", "win10", "--language", "german", "--arch", "x86"} << 0
+            << link.arg("Win10_22H2_German_x32v1\\.iso") << "^$";
         QTest::newRow("localized name, edition by id")
             << QStringList{"editions 2"}
             << QStringList{"--url", "--product", "win11", "--edition", "3321", "--language", "english international"}
             << 0 << link.arg("Win11_25H2_EnglishInternational_x64(_v2)?\\.iso") << "^$";
+        QTest::newRow("Portuguese, not Brazilian")
+            << QStringList() << QStringList{"--url", "--product", "win11", "--language", "Portuguese"} << 0
+            << link.arg("Win11_25H2_Portuguese_x64\\.iso") << "^$";
+        QTest::newRow("French Canadian, not French")
+            << QStringList() << QStringList{"--url", "--product", "win11", "--language", "French Canadian"} << 0
+            << link.arg("Win11_25H2_FrenchCanadian_x64\\.iso") << "^$";
+        QTest::newRow("Spanish (Mexico), not Spanish")
+            << QStringList() << QStringList{"--url", "--product", "win11", "--language", "Spanish (Mexico)"} << 0
+            << link.arg("Win11_25H2_Spanish_Mexico_x64\\.iso") << "^$";
+        QTest::newRow("a locale") << QStringList() << QStringList{"--url", "--product", "win11", "--language", "pt-BR"}
+                                  << 0 << link.arg("Win11_25H2_BrazilianPortuguese_x64\\.iso") << "^$";
+        QTest::newRow("part of two names")
+            << QStringList() << QStringList{"--url", "--product", "win11", "--language", "portug"} << 1 << "^$"
+            << "\"portug\" could be any of these.*\n  Brazilian Portuguese\n  Portuguese\n.*$";
+        QTest::newRow("links of another language")
+            << QStringList{"linklanguage Brazilian%20Portuguese"}
+            << QStringList{"--url", "--product", "win11", "--language", "Portuguese"} << 3 << "^$"
+            << "The page offered links for Brazilian Portuguese, not Portuguese\\.";
         QTest::newRow("unknown language")
             << QStringList() << QStringList{"--url", "--product", "win11", "--language", "klingon"} << 1 << "^$"
-            << "Unknown language \"klingon\". Choose one of:\n.*  English \\| English \\(United States\\)\n.*  German\n";
+            << "Unknown language \"klingon\". Choose one of:\n.*  English \\| English \\(United States\\)\n.*  "
+               "German\n";
         QTest::newRow("unknown architecture")
             << QStringList() << QStringList{"--url", "--product", "win11", "--arch", "x86"} << 1 << "^$"
             << "Unknown architecture \"x86\". Choose one of:\n  x64$";
@@ -172,7 +193,8 @@ private Q_SLOTS:
             << QStringList{"refuse-languages 1"} << QStringList{"--list", "--product", "win10"} << 2 << "^$"
             << "Microsoft refused the request.*Message code: 715-123130";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
-                                      << 3 << "^$" << "languages";
+                                      << 3 << "^$"
+                                      << "languages";
     }
     void pageRuns()
     {
@@ -191,13 +213,15 @@ private Q_SLOTS:
 
         const Run lists = run({"--list", "--json", "--product", "win11"});
         const QJsonObject page = QJsonDocument::fromJson(lists.out.toUtf8()).object();
-        QCOMPARE(page[QLatin1String("editions")].toArray().at(0)[QLatin1String("id")].toString(), QStringLiteral("3321"));
+        QCOMPARE(page[QLatin1String("editions")].toArray().at(0)[QLatin1String("id")].toString(),
+                 QStringLiteral("3321"));
         QVERIFY(page[QLatin1String("languages")].toArray().size() > 30);
 
         const Run link = run({"--url", "--json", "--product", "win10", "--arch", "x86", "--language", "German"});
         QCOMPARE(link.exitCode, 0);
         const QJsonObject answer = QJsonDocument::fromJson(link.out.toUtf8()).object();
         QCOMPARE(answer[QLatin1String("architecture")].toString(), QStringLiteral("x86"));
+        QCOMPARE(answer[QLatin1String("language")].toString(), QStringLiteral("German"));
         QVERIFY(answer[QLatin1String("url")].toString().contains(QLatin1String("Win10_22H2_German_x32v1.iso?")));
         QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{64}$"))
                     .match(answer[QLatin1String("sha256")].toString())
@@ -267,6 +291,14 @@ private Q_SLOTS:
         QCOMPARE(tampered.exitCode, 4);
         QVERIFY2(tampered.err.contains(QLatin1String("does not match")), qPrintable(tampered.err));
         QVERIFY(QFile::exists(QDir(downloadsDir()).filePath(QStringLiteral("bad.iso.unverified"))));
+
+        // Another language's file under the chosen name, whole and as published.
+        QVERIFY(setSwitches({QStringLiteral("isobody German")}));
+        const Run german = run(arguments + QStringList{"--output", QStringLiteral("downloads/german.iso")});
+        QCOMPARE(german.exitCode, 4);
+        QVERIFY2(german.err.contains(QLatin1String("the German one, not the French one")), qPrintable(german.err));
+        QVERIFY(!QFile::exists(QDir(downloadsDir()).filePath(QStringLiteral("german.iso"))));
+        QVERIFY(QFile::exists(QDir(downloadsDir()).filePath(QStringLiteral("german.iso.unverified"))));
     }
 
     // The single-instance rule is the window's: a script runs beside it.

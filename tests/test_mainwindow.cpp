@@ -51,9 +51,52 @@ QList<LanguageInfo> languageList(const QStringList &rows)
 {
     QList<LanguageInfo> languages;
     for (const QString &row : rows)
-        languages << LanguageInfo{QStringLiteral("id"), row.section(QLatin1Char('|'), 0, 0),
+        languages << LanguageInfo{QString::number(languages.size()), row.section(QLatin1Char('|'), 0, 0),
                                   row.section(QLatin1Char('|'), 1, 1), true};
     return languages;
+}
+
+// The replica's language list, as the page orders it: "name|language".
+QStringList replicaLanguageRows()
+{
+    return {"Arabic|Arabic",
+            "Brazilian Portuguese|Brazilian Portuguese",
+            "Bulgarian|Bulgarian",
+            "Chinese Simplified|Chinese (Simplified)",
+            "Chinese Traditional|Chinese (Traditional)",
+            "Croatian|Croatian",
+            "Czech|Czech",
+            "Danish|Danish",
+            "Dutch|Dutch",
+            "English (United States)|English",
+            "English International|English (United Kingdom)",
+            "Estonian|Estonian",
+            "Finnish|Finnish",
+            "French|French",
+            "French Canadian|French Canadian",
+            "German|German",
+            "Greek|Greek",
+            "Hebrew|Hebrew",
+            "Hungarian|Hungarian",
+            "Italian|Italian",
+            "Japanese|Japanese",
+            "Korean|Korean",
+            "Latvian|Latvian",
+            "Lithuanian|Lithuanian",
+            "Norwegian|Norwegian",
+            "Polish|Polish",
+            "Portuguese|Portuguese",
+            "Romanian|Romanian",
+            "Russian|Russian",
+            "Serbian Latin|Serbian Latin",
+            "Slovak|Slovak",
+            "Slovenian|Slovenian",
+            "Spanish|Spanish",
+            "Spanish (Mexico)|Spanish (Mexico)",
+            "Swedish|Swedish",
+            "Thai|Thai",
+            "Turkish|Turkish",
+            "Ukrainian|Ukrainian"};
 }
 
 struct Widgets {
@@ -241,7 +284,7 @@ void offerLinks(MainWindow &window, QList<DownloadOption> options)
     QuibScraper *scraper = scraperOf(window);
     const QList<ProductVersion> editions{{QStringLiteral("1"), QStringLiteral("Windows 11"), true}};
     Q_EMIT scraper->versionsExtracted(editions);
-    Q_EMIT scraper->languagesExtracted(languageList({"English (United States)|English", "German|German"}));
+    scraper->reportLanguages(languageList({"English (United States)|English", "German|German"}));
     for (DownloadOption &option : options) {
         option.versionId = editions.first().id;
         option.language = QStringLiteral("English (United States)");
@@ -271,28 +314,80 @@ private Q_SLOTS:
         QVERIFY(setSiteOrigin(m_deadOrigin));
     }
 
-    void languageForLocale_data()
+    // The page's 38 languages in the page's order: every language, every
+    // localized name and every locale names exactly its own row, also where
+    // one name contains another ("Portuguese", "Brazilian Portuguese").
+    void languageRows_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("isLocale");
+        QTest::addColumn<QStringList>("expected"); // languages of the rows it stands for
+        for (const QString &row : replicaLanguageRows()) {
+            const QString language = row.section(QLatin1Char('|'), 1, 1);
+            QTest::addRow("language %s", qPrintable(language)) << language << false << QStringList{language};
+            QTest::addRow("name %s", qPrintable(row.section(QLatin1Char('|'), 0, 0)))
+                << row.section(QLatin1Char('|'), 0, 0) << false << QStringList{language};
+        }
+        const QList<QPair<const char *, const char *>> locales{{"pt-PT", "Portuguese"},
+                                                               {"pt-BR", "Brazilian Portuguese"},
+                                                               {"fr-CA", "French Canadian"},
+                                                               {"fr-FR", "French"},
+                                                               {"es-MX", "Spanish (Mexico)"},
+                                                               {"es-ES", "Spanish"},
+                                                               {"en-GB", "English (United Kingdom)"},
+                                                               {"en-US", "English"},
+                                                               {"zh-TW", "Chinese (Traditional)"},
+                                                               {"zh-HK", "Chinese (Traditional)"},
+                                                               {"zh-CN", "Chinese (Simplified)"},
+                                                               {"sr-Latn-RS", "Serbian Latin"},
+                                                               {"nb-NO", "Norwegian"},
+                                                               {"nn-NO", "Norwegian"},
+                                                               {"pt_BR.UTF-8", "Brazilian Portuguese"},
+                                                               {"DE-de", "German"}};
+        for (const auto &[locale, language] : locales)
+            QTest::addRow("locale %s", locale) << locale << true << QStringList{language};
+        QTest::newRow("any case") << "PORTUGUESE" << false << QStringList{"Portuguese"};
+        QTest::newRow("brackets aside") << "spanish mexico" << false << QStringList{"Spanish (Mexico)"};
+        QTest::newRow("part of one name") << "canad" << false << QStringList{"French Canadian"};
+        QTest::newRow("part of two names") << "portug" << false << QStringList{"Brazilian Portuguese", "Portuguese"};
+        QTest::newRow("no such language") << "klingon" << false << QStringList{};
+        QTest::newRow("unknown locale: English") << "xx-XX" << true << QStringList{"English"};
+    }
+    void languageRows()
+    {
+        QFETCH(QString, query);
+        QFETCH(bool, isLocale);
+        QFETCH(QStringList, expected);
+        const QList<LanguageInfo> languages = languageList(replicaLanguageRows());
+        const auto languagesOf = [&languages](const QList<int> &rows) {
+            QStringList named;
+            for (int row : rows)
+                named << languages.at(row).language;
+            return named;
+        };
+        const QStringList byName = languagesOf(rowsForLanguageName(languages, query));
+        if (!isLocale) {
+            QCOMPARE(byName, expected);
+            return;
+        }
+        QCOMPARE(languagesOf({findLanguageIndex(languages, query)}), expected);
+        // Typed on the command line, a locale names the same row.
+        QVERIFY(byName.isEmpty() || byName == expected);
+    }
+
+    void fallbackWithoutTheLocalesLanguage_data()
     {
         QTest::addColumn<QStringList>("languages"); // "name|language"
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("row");
-        const QStringList list{"Arabic|Arabic",
-                               "English International|English (United Kingdom)",
-                               "English (United States)|English",
-                               "Chinese (Traditional)|Chinese (Traditional)",
-                               "Brazilian Portuguese|Brazilian Portuguese",
-                               "Norsk|Norwegian",
-                               "Deutsch|"};
-        QTest::newRow("en-US: first English") << list << "en-US" << 1;
-        QTest::newRow("zh-TW: any Chinese") << list << "zh-TW" << 3;
-        QTest::newRow("pt-BR") << list << "pt-BR" << 4;
-        QTest::newRow("nb-NO: prefix not in table, English fallback") << list << "nb-NO" << 1;
-        QTest::newRow("de-DE: empty language never matches") << list << "de-DE" << 1;
-        QTest::newRow("upper-case locale") << list << "AR-SA" << 0;
-        QTest::newRow("no English at all") << QStringList{"Deutsch|German", "Suomi|Finnish"} << "nb-NO" << 0;
+        QTest::newRow("English") << QStringList{"Deutsch|German", "English International|English (United Kingdom)",
+                                                "English (United States)|English"}
+                                 << "ja-JP" << 2;
         QTest::newRow("English only by name") << QStringList{"Deutsch|German", "English (US)|"} << "ja-JP" << 1;
+        QTest::newRow("no English at all") << QStringList{"Deutsch|German", "Suomi|Finnish"} << "nb-NO" << 0;
+        QTest::newRow("empty language never matches") << QStringList{"Deutsch|", "Suomi|Finnish"} << "de-DE" << 0;
     }
-    void languageForLocale()
+    void fallbackWithoutTheLocalesLanguage()
     {
         QFETCH(QStringList, languages);
         QFETCH(QString, locale);
@@ -342,15 +437,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<QString>("language");
-        QTest::newRow("en-US") << QByteArray("en-US") << "English (United States)";
-        QTest::newRow("zh-TW: any Chinese") << QByteArray("zh-TW") << "Chinese Simplified";
-        QTest::newRow("pt-BR") << QByteArray("pt-BR") << "Brazilian Portuguese";
-        QTest::newRow("nb-NO: English fallback") << QByteArray("nb-NO") << "English (United States)";
+        QTest::addColumn<QString>("file");
+        QTest::newRow("pt_PT") << QByteArray("pt_PT") << "Portuguese"
+                               << "Win11_25H2_Portuguese_x64.iso";
+        QTest::newRow("fr_CA") << QByteArray("fr_CA") << "French Canadian"
+                               << "Win11_25H2_FrenchCanadian_x64.iso";
+        QTest::newRow("es_MX") << QByteArray("es_MX") << "Spanish (Mexico)"
+                               << "Win11_25H2_Spanish_Mexico_x64.iso";
+        QTest::newRow("zh-TW") << QByteArray("zh-TW") << "Chinese Traditional"
+                               << "Win11_25H2_Chinese_Traditional_x64.iso";
     }
     void userFlowEndsInTheSameFile()
     {
         QFETCH(QByteArray, locale);
         QFETCH(QString, language);
+        QFETCH(QString, file);
         QTemporaryDir root;
         NginxServer nginx;
         QVERIFY(nginx.start(root.path()));
@@ -375,6 +476,7 @@ private Q_SLOTS:
 
         // The ISO the link names, as nginx will serve it.
         const QString fileName = QUrl(w.link->text()).fileName();
+        QCOMPARE(fileName, file);
         QVERIFY(QDir(root.path()).mkpath(QStringLiteral("isos")));
         const QByteArray served = FaultServer::body(0, 3 * 1024 * 1024 + 7);
         QFile iso(root.filePath(QStringLiteral("isos/") + fileName));
@@ -432,6 +534,21 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
         QCOMPARE(replica.count(QStringLiteral("thirdparty")), 0);
         QCOMPARE(replica.count(QStringLiteral("links")), choices);
+
+        // Links for another language than the one chosen are never offered.
+        QCOMPARE(replica.command(QStringLiteral("linklanguage Brazilian%20Portuguese")),
+                 QStringLiteral("OK linklanguage Brazilian%20Portuguese"));
+        ModalCloser mismatch;
+        mismatch.arm();
+        w.language->setCurrentIndex(w.language->findText(QStringLiteral("Portuguese")));
+        QTRY_COMPARE_WITH_TIMEOUT(mismatch.title, QStringLiteral("Wrong Language Offered"), 30000);
+        QVERIFY2(mismatch.text.startsWith(QLatin1String("The page offered links for Brazilian Portuguese, not "
+                                                        "Portuguese.")),
+                 qPrintable(mismatch.text));
+        QCOMPARE(w.architecture->count(), 0);
+        QVERIFY(w.link->text().isEmpty());
+        QVERIFY(!w.buttons.value(QStringLiteral("Download"))->isEnabled());
+        QVERIFY(w.language->isEnabled());
     }
 
     // Each download is checked against the SHA-256 the page publishes: a
@@ -483,6 +600,17 @@ private Q_SLOTS:
         const QString refused = download(QStringLiteral("older.iso"), QStringLiteral("Download Not Verified"));
         QVERIFY2(refused.contains(QStringLiteral("Published: ") + published), qPrintable(refused));
         QVERIFY(QRegularExpression(QStringLiteral("Downloaded: [0-9A-F]{64}")).match(refused).hasMatch());
+        QVERIFY(older.open(QIODevice::ReadOnly) && older.readAll() == "an older download");
+        QCOMPARE(QFileInfo(older.fileName() + QStringLiteral(".unverified")).size(), qint64(1024 * 1024));
+        older.close();
+
+        // Another language's file under the chosen name is not the file chosen.
+        QCOMPARE(replica.command(QStringLiteral("tamper off")), QStringLiteral("OK tamper off"));
+        QCOMPARE(replica.command(QStringLiteral("isobody Brazilian%20Portuguese")),
+                 QStringLiteral("OK isobody Brazilian%20Portuguese"));
+        const QString other = download(QStringLiteral("older.iso"), QStringLiteral("Download Not Verified"));
+        QVERIFY2(other.contains(QLatin1String("Brazilian Portuguese")) && other.contains(QLatin1String("English")),
+                 qPrintable(other));
         QVERIFY(older.open(QIODevice::ReadOnly) && older.readAll() == "an older download");
         QCOMPARE(QFileInfo(older.fileName() + QStringLiteral(".unverified")).size(), qint64(1024 * 1024));
     }
@@ -621,11 +749,12 @@ private Q_SLOTS:
         QVERIFY(closer.closes(QStringLiteral("Microsoft Refused the Request"), 40000));
         QVERIFY2(closer.text.startsWith(QLatin1String("We are unable to complete your request at this time.")),
                  qPrintable(closer.text));
-        const auto refusal = readRefusal(closer.text);
-        QVERIFY(refusal && refusal->code == QLatin1String("715-123130") && !refusal->sessionId.isEmpty());
-        QVERIFY(closer.text.endsWith(refusal->sessionId + QLatin1Char('.')));
+        const QString copiedStart = QStringLiteral("Message code: 715-123130\nSession ID: ");
+        QVERIFY2(closer.copied.startsWith(copiedStart), qPrintable(closer.copied));
+        const QString sessionId = closer.copied.mid(copiedStart.size());
+        QCOMPARE(sessionId.size(), 36);
+        QVERIFY(closer.text.endsWith(sessionId + QLatin1Char('.')));
         QVERIFY(closer.informative.contains(QLatin1String("about 24 hours")));
-        QCOMPARE(closer.copied, QStringLiteral("Message code: 715-123130\nSession ID: ") + refusal->sessionId);
         QVERIFY(closer.stayedOpen);
         QTest::qWait(3000);
         QCOMPARE(replica.count(QStringLiteral("links")), linkRequests);
@@ -637,30 +766,49 @@ private Q_SLOTS:
     // Every other page failure says what failed and what to do.
     void pageFailuresAreExplained_data()
     {
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<ScraperFailure>("failure");
         QTest::addColumn<QString>("title");
-        QTest::newRow("time-out") << "Page load timeout"
-                                  << "Page Not Loaded";
-        QTest::newRow("no links") << "No download links found after multiple attempts"
-                                  << "No Download Links";
-        QTest::newRow("no languages") << "No languages found on the page"
-                                      << "No Languages Offered";
-        QTest::newRow("the page's own error") << "Something went wrong."
-                                              << "Page Reported a Problem";
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("load time-out") << scraperFailure(FailureKind::Timeout, QStringLiteral("Page load timeout"))
+                                       << "Page Not Answering"
+                                       << "The download page did not answer in time.";
+        QTest::newRow("deadline") << scraperFailure(FailureKind::Timeout, QStringLiteral("Request deadline passed"))
+                                  << "Page Not Answering"
+                                  << "The download page did not answer in time.";
+        QTest::newRow("no links") << scraperFailure(FailureKind::NoLinks,
+                                                    QStringLiteral("No download links found after multiple attempts"))
+                                  << "No Download Links"
+                                  << "The download page gave no download links for this choice.";
+        QTest::newRow("no languages") << scraperFailure(FailureKind::NoLanguages,
+                                                        QStringLiteral("No languages found on the page"))
+                                      << "No Languages Offered"
+                                      << "The download page offered no languages for this edition.";
+        QTest::newRow("unreadable answer")
+            << scraperFailure(FailureKind::PageError, QStringLiteral("Unreadable link list from the page"))
+            << "Page Reported a Problem"
+            << "The download page could not give a link for this choice.";
+        ScraperFailure mismatch = scraperFailure(FailureKind::LanguageMismatch, QStringLiteral("Links for another"));
+        mismatch.wantedLanguage = QStringLiteral("Portuguese");
+        mismatch.offeredLanguage = QStringLiteral("Brazilian Portuguese");
+        QTest::newRow("another language's links") << mismatch << "Wrong Language Offered"
+                                                  << "The page offered links for Brazilian Portuguese, not Portuguese.";
     }
     void pageFailuresAreExplained()
     {
-        QFETCH(QString, message);
+        QFETCH(ScraperFailure, failure);
         QFETCH(QString, title);
+        QFETCH(QString, summary);
         MainWindow window(testParts());
         window.show();
         ModalCloser closer;
         closer.arm();
-        Q_EMIT scraperOf(window)->error(message);
+        Q_EMIT scraperOf(window)->failed(failure);
         QCOMPARE(closer.title, title);
-        QVERIFY2(closer.text.endsWith(QLatin1String("\n\nDetail: ") + message), qPrintable(closer.text));
+        QVERIFY2(closer.text.startsWith(summary), qPrintable(closer.text));
+        QVERIFY2(closer.text.endsWith(QLatin1String("\n\nDetail: ") + failure.message), qPrintable(closer.text));
         QVERIFY(!waitDialogOf(window)->isVisible());
-        QCOMPARE(statusOf(window), QStringLiteral("Error: ") + message);
+        QVERIFY(Widgets(window).version->isEnabled());
+        QCOMPARE(statusOf(window), QStringLiteral("Error: ") + failure.message);
     }
 
     void closingDuringADownloadLeavesNoPart()

@@ -1,6 +1,7 @@
 // Reading what the page scripts answer: lists, links, the validation probe,
 // poll results, console lines, and the text put into page scripts. Also
 // built with AddressSanitizer and UndefinedBehaviorSanitizer.
+#include "scraper/LanguageRows.h"
 #include "scraper/PageAnswers.h"
 #include "scraper/PageScripts.h"
 #include "scraper/PublishedHashes.h"
@@ -117,9 +118,9 @@ private Q_SLOTS:
                                        << QStringList{};
         QTest::newRow("no language member")
             << answer({languageEntry(R"j({"id":"5"})j", "Deutsch")}) << QStringList{"5|Deutsch|"};
-        QTest::newRow("code not JSON") << answer(
-            {languageEntry("1123", "English"), languageEntry(R"j({"id":"6"})j", "Six")})
-                                       << QStringList{"6|Six|"};
+        QTest::newRow("bare ids") << answer({languageEntry("1123", "English"), languageEntry("sku-7", "Seven"),
+                                             languageEntry(R"j({"id":"6"})j", "Six")})
+                                  << QStringList{"1123|English|", "sku-7|Seven|", "6|Six|"};
         QTest::newRow("empty code or name")
             << answer({languageEntry("", "English"), languageEntry(R"j({"id":"7"})j", "")}) << QStringList{};
         QTest::newRow("inner id not a string")
@@ -173,6 +174,57 @@ private Q_SLOTS:
             QCOMPARE(options->first().versionId, QStringLiteral("3321"));
             QCOMPARE(options->first().language, QStringLiteral("English"));
         }
+    }
+
+    // Which listed language the page gave its links for, against the row
+    // chosen: from the links' own language, else the list's selected row.
+    void offeredLanguage_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("the chosen one") << "Portuguese"
+                                        << R"j({"links":[{"url":"a.iso","language":"Portuguese"}]})j"
+                                        << "Portuguese";
+        QTest::newRow("another listed one") << "Portuguese"
+                                            << R"j({"links":[{"url":"a.iso","language":"Brazilian Portuguese"}]})j"
+                                            << "Brazilian Portuguese";
+        QTest::newRow("one of two links another")
+            << "Portuguese"
+            << R"j({"links":[{"url":"a.iso","language":"Portuguese"},{"url":"b.iso","language":"Thai"}]})j"
+            << "Thai";
+        QTest::newRow("a language outside the list") << "Portuguese"
+                                                     << R"j({"links":[{"url":"a.iso","language":"Klingon"}]})j"
+                                                     << "Klingon";
+        QTest::newRow("outside the list, chosen row without a language")
+            << "Deutsch"
+            << R"j({"links":[{"url":"a.iso","language":"German"}]})j"
+            << "Deutsch";
+        QTest::newRow("the list's selected row") << "Portuguese"
+                                                 << R"j({"links":[{"url":"a.iso"}],"selectedLanguageId":"2"})j"
+                                                 << "Brazilian Portuguese";
+        QTest::newRow("links' language before the selection")
+            << "Portuguese"
+            << R"j({"links":[{"url":"a.iso","language":"Portuguese"}],"selectedLanguageId":"2"})j"
+            << "Portuguese";
+        QTest::newRow("nothing said") << "Portuguese"
+                                      << R"j({"links":[{"url":"a.iso"}],"selectedLanguageId":""})j"
+                                      << "Portuguese";
+    }
+    void offeredLanguage()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, answer);
+        QFETCH(QString, offered);
+        const QList<LanguageInfo> listed{{QStringLiteral("1"), QStringLiteral("Portuguese"),
+                                          QStringLiteral("Portuguese"), true},
+                                         {QStringLiteral("2"), QStringLiteral("Brazilian Portuguese"),
+                                          QStringLiteral("Brazilian Portuguese"), true},
+                                         {QStringLiteral("3"), QStringLiteral("Thai"), QStringLiteral("Thai"), true},
+                                         {QStringLiteral("4"), QStringLiteral("Deutsch"), QString(), true}};
+        const LanguageInfo row = *LanguageRows::named(listed, chosen);
+        QCOMPARE(LanguageRows::offeredName(listed, row, parseLinkLanguages(answer), parseSelectedLanguageId(answer)),
+                 offered);
     }
 
     void architecture_data()
@@ -399,6 +451,14 @@ private Q_SLOTS:
                                 << "Chinese (Simplified)"
                                 << "x86"
                                 << "Chinese Simplified 32-bit";
+        QTest::newRow("Spanish (Mexico), not Spanish") << "Spanish (Mexico)"
+                                                       << "Spanish (Mexico)"
+                                                       << "x64"
+                                                       << "Spanish Mexico 64-bit";
+        QTest::newRow("Spanish, not Spanish Mexico") << "Spanish"
+                                                     << "Spanish"
+                                                     << "x64"
+                                                     << "Spanish 64-bit";
         QTest::newRow("Arm64, extra spaces") << "English (United States)"
                                              << "English"
                                              << "arm64"
@@ -427,9 +487,10 @@ private Q_SLOTS:
             QStringLiteral(
                 R"j({"hashes":[{"label":"English 64-bit","sha256":"%1"},{"label":"English International 64-bit","sha256":"%1"},
                 {"label":"Chinese Simplified 32-bit","sha256":"%1"},{"label":" English  Arm64 ","sha256":"%1"},
-                {"label":"german 64-bit","sha256":"%1"},{"label":"Short 64-bit","sha256":"abc"}]})j")
+                {"label":"german 64-bit","sha256":"%1"},{"label":"Spanish 64-bit","sha256":"%1"},
+                {"label":"Spanish Mexico 64-bit","sha256":"%1"},{"label":"Short 64-bit","sha256":"abc"}]})j")
                 .arg(lower));
-        QCOMPARE(table.size(), 5);
+        QCOMPARE(table.size(), 7);
         QCOMPARE(table.first().sha256, lower.toUpper());
         const auto found = PublishedHashes::rowFor(table, languageName, language, architecture);
         QCOMPARE(found ? found->label : QString(), QString(row).simplified());

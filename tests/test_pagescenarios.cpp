@@ -7,6 +7,8 @@
 #include "LogCapture.h"
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
+#include "cli/Options.h"
+#include "cli/PageChoice.h"
 #include "scraper/ProductTable.h"
 
 #include <QWebEngineView>
@@ -300,26 +302,46 @@ private Q_SLOTS:
         QVERIFY(m_probe->errors->isEmpty());
     }
 
-    void hostileLanguageNamesSelectTheRightOption_data()
+    // The page is told the chosen row's own id: awkward names, and names
+    // that contain one another, each get their own file.
+    void languagesSelectTheirOwnRow_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("marker");
+        QTest::addColumn<QString>("idForm");
         QTest::newRow("quote") << "O'Brien English"
-                               << "Hostile1";
+                               << "Hostile1"
+                               << "json";
         QTest::newRow("backslash") << "Back\\slash English"
-                                   << "Hostile2";
+                                   << "Hostile2"
+                                   << "json";
         QTest::newRow("line break") << "Line\nBreak English"
-                                    << "Hostile3";
+                                    << "Hostile3"
+                                    << "json";
         QTest::newRow("script end") << "</script><script>window.quibQtPwned=1</script> English"
-                                    << "Hostile4";
+                                    << "Hostile4"
+                                    << "json";
         QTest::newRow("double quote") << "Quote \" English"
-                                      << "Hostile5";
+                                      << "Hostile5"
+                                      << "json";
+        QTest::newRow("Portuguese, not Brazilian") << "Portuguese"
+                                                   << "_Portuguese_"
+                                                   << "json";
+        QTest::newRow("French Canadian, not French") << "French Canadian"
+                                                     << "_FrenchCanadian_"
+                                                     << "json";
+        QTest::newRow("Spanish (Mexico), bare ids") << "Spanish (Mexico)"
+                                                    << "_Spanish_Mexico_"
+                                                    << "bare";
     }
-    void hostileLanguageNamesSelectTheRightOption()
+    void languagesSelectTheirOwnRow()
     {
         QFETCH(QString, name);
         QFETCH(QString, marker);
+        QFETCH(QString, idForm);
         send(QStringLiteral("hostile on"));
+        if (idForm == QLatin1String("bare"))
+            send(QStringLiteral("bareids on"));
         QVERIFY(reachLanguages(QStringLiteral("win11")));
         QString shown = name;
         shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -340,6 +362,84 @@ private Q_SLOTS:
                                              });
         QTRY_VERIFY(answered);
         QCOMPARE(pwned.toBool(), true);
+    }
+
+    // What the page does is checked against what was asked: a name the
+    // list lacks, or links for another language, end the request.
+    void wrongLanguageEndsTheRequest_data()
+    {
+        QTest::addColumn<QString>("linkLanguage");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<int>("linkRequests");
+        QTest::newRow("links of another language") << "Brazilian%20Portuguese"
+                                                   << "Portuguese" << FailureKind::LanguageMismatch << 1;
+        QTest::newRow("a name the list lacks") << "off"
+                                               << "Portugiesisch" << FailureKind::LanguageNotOffered << 0;
+    }
+    void wrongLanguageEndsTheRequest()
+    {
+        QFETCH(QString, linkLanguage);
+        QFETCH(QString, name);
+        QFETCH(FailureKind, kind);
+        QFETCH(int, linkRequests);
+        send(QStringLiteral("linklanguage ") + linkLanguage);
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        m_probe->scraper->selectLanguage(name);
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->failures->size(), 1, StepTimeoutMs);
+        QCOMPARE(m_probe->lastFailure().kind, kind);
+        QCOMPARE(m_probe->lastFailure().wantedLanguage, name);
+        QCOMPARE(m_probe->scraper->state(), ScraperState::Idle);
+        QTest::qWait(500);
+        QCOMPARE(m_probe->links->size(), 0);
+        QCOMPARE(m_replica.count(QStringLiteral("links")), linkRequests);
+    }
+
+    // An answer no script of ours gives ends the request at once, and a
+    // request that hangs ends at its deadline: never silence.
+    void noRequestWaitsForever_data()
+    {
+        QTest::addColumn<QString>("unreadable"); // the member of the answer that is spoiled
+        QTest::addColumn<QString>("hang");
+        QTest::addColumn<FailureKind>("kind");
+        QTest::newRow("edition list") << "versions"
+                                      << "" << FailureKind::PageError;
+        QTest::newRow("language list") << "languages"
+                                       << "" << FailureKind::PageError;
+        QTest::newRow("link list") << "links"
+                                   << "" << FailureKind::PageError;
+        QTest::newRow("page never answers") << ""
+                                            << "hang 5" << FailureKind::Timeout;
+    }
+    void noRequestWaitsForever()
+    {
+        QFETCH(QString, unreadable);
+        QFETCH(QString, hang);
+        QFETCH(FailureKind, kind);
+        ScraperTimings timings = shrunkTimings();
+        timings.requestDeadlineMs = 3000;
+        m_probe->scraper->setTimings(timings);
+        const QString spoiled = QStringLiteral("\"%1\":").arg(unreadable);
+        m_probe->scraper->setAnswerFilter([spoiled](const QString &answer) {
+            return answer.contains(spoiled) ? answer.left(answer.size() / 2) : answer;
+        });
+        if (!hang.isEmpty())
+            send(hang);
+        // The command line's page work, from the page to the link.
+        PageChoice choice(m_probe->scraper.get(), Choices{QStringLiteral("win11"), {}, {}, {}},
+                          QStringLiteral("en-US"));
+        QSignalSpy ended(&choice, &PageChoice::failed);
+        choice.start(false);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, StepTimeoutMs);
+        QCOMPARE(ended.first().at(0).toInt(), ExitCode::Failed);
+        if (kind == FailureKind::Timeout)
+            QVERIFY(
+                ended.first().at(1).toString().startsWith(QLatin1String("The download page did not answer in time")));
+        QCOMPARE(m_probe->lastFailure().kind, kind);
+        QCOMPARE(m_probe->scraper->state(), ScraperState::Idle);
+        QTest::qWait(1000);
+        QCOMPARE(m_probe->failures->size(), 1);
+        QCOMPARE(m_probe->errors->size(), 1);
     }
 
 private:

@@ -325,7 +325,7 @@ QuibScraper *MainWindow::ensureScraper()
     connect(scraper, &QuibScraper::versionsExtracted, this, &MainWindow::onEditionsExtracted);
     connect(scraper, &QuibScraper::languagesExtracted, this, &MainWindow::onLanguagesExtracted);
     connect(scraper, &QuibScraper::downloadLinksExtracted, this, &MainWindow::onDownloadLinksExtracted);
-    connect(scraper, &QuibScraper::error, this, &MainWindow::onScraperError);
+    connect(scraper, &QuibScraper::failed, this, &MainWindow::onScraperError);
     m_scraper = scraper;
     return m_scraper;
 }
@@ -422,23 +422,23 @@ void MainWindow::onScraperStateChanged(ScraperState state)
     QCoreApplication::processEvents();
 }
 
-void MainWindow::onScraperError(QString error)
+void MainWindow::onScraperError(ScraperFailure failure)
 {
     if (ignoredWhileDownloading("page error"))
         return;
     hideWaitDialog();
     m_afterFreshLink = AfterFreshLink::Nothing;
     m_pageFailed = true;
-    qCDebug(lcUi) << "MainWindow::onScraperError:" << error;
-    updateStatus(QStringLiteral("Error: %1").arg(error));
+    qCDebug(lcUi) << "MainWindow::onScraperError:" << failure.message;
+    updateStatus(QStringLiteral("Error: %1").arg(failure.message));
     setControlsEnabled(true);
-    if (const std::optional<Refusal> refusal = readRefusal(error)) {
-        showRefusalBox(this, error, *refusal);
+    if (const std::optional<Refusal> refusal = refusalOf(failure)) {
+        showRefusalBox(this, failure.message, *refusal);
         return;
     }
-    const PageFailure failure = explainPageFailure(error);
-    showResultBox(this, failure.title, QMessageBox::Warning,
-                  QStringLiteral("%1\n\nDetail: %2").arg(failure.advice, error));
+    const PageFailure explained = explainPageFailure(failure);
+    showResultBox(this, explained.title, QMessageBox::Warning,
+                  QStringLiteral("%1 %2\n\nDetail: %3").arg(explained.summary, explained.advice, failure.message));
 }
 
 void MainWindow::onAboutClicked()

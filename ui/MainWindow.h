@@ -53,7 +53,7 @@ private Q_SLOTS:
     void onEditionsExtracted(QList<ProductVersion> versions);
     void onLanguagesExtracted(QList<LanguageInfo> languages);
     void onDownloadLinksExtracted(QList<DownloadOption> options);
-    void onScraperError(QString error);
+    void onScraperError(ScraperFailure failure);
     void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
     void onDownloadFinished(QString filePath);
     void onDownloadError(QString error);

@@ -67,29 +67,46 @@ function quibForgetOfferedLinks() {
   for (var j = 0; j < inputs.length; ++j) inputs[j].remove();
 }
 
-window.quibQtSelectLanguage = function (langCode) {
+// An option's SKU id: its value is JSON text with an "id", or the bare id.
+function quibOptionId(option) {
+  var value = quibValue(option);
+  if (value === 'null') return '';
+  try {
+    var parsed = JSON.parse(value);
+    if (parsed && typeof parsed === 'object') return typeof parsed.id === 'string' ? parsed.id : '';
+  } catch (e) {
+    // Not JSON: the value is the id itself.
+  }
+  return value;
+}
+
+// The option chosen is the one whose id the scraper read from this list;
+// names are never compared, so no language can stand in for another.
+window.quibQtSelectLanguage = function (skuId) {
   var list = document.getElementById('product-languages');
   if (!list) return 'ERROR:langSel_not_found';
   var options = list.querySelectorAll('option');
   if (options.length <= 1) return 'ERROR:no_options';
-  var wanted = String(langCode).toLowerCase();
-  var chosen = 1;
-  for (var i = 1; i < options.length; ++i) {
-    var text = quibText(options[i]).toLowerCase();
-    if (text.indexOf(wanted) !== -1 || wanted.indexOf(text) !== -1) {
-      chosen = i;
-      break;
-    }
+  var chosen = -1;
+  for (var i = 0; i < options.length && chosen < 0; ++i) {
+    if (quibOptionId(options[i]) === String(skuId)) chosen = i;
   }
+  if (chosen < 0) return 'ERROR:option_not_found';
   quibForgetOfferedLinks();
   list.selectedIndex = chosen;
-  var value = quibValue(options[chosen]);
-  var label = quibText(options[chosen]);
   list.dispatchEvent(new Event('change', { bubbles: true }));
   list.dispatchEvent(new Event('input', { bubbles: true }));
   quibConfirmLater(list, function () { quibSubmitLanguage(list); }, 1500);
-  return 'OK:selected=' + chosen + ',value=' + value + ',text=' + label;
+  return 'OK:selected=' + chosen + ',value=' + quibValue(options[chosen]) + ',text=' + quibText(options[chosen]);
 };
+
+// The id of the language the list has selected now, or '' when none.
+function quibSelectedLanguageId() {
+  var list = document.getElementById('product-languages');
+  if (!list || list.selectedIndex < 0) return '';
+  var option = list.options[list.selectedIndex];
+  return option ? quibOptionId(option) : '';
+}
 
 // Hidden inputs hold HTML-escaped JSON. A textarea decodes character
 // references without building elements, so nothing in the value can load or
@@ -113,30 +130,50 @@ function quibPublishedHashes() {
   return hashes;
 }
 
+// The page's record of each offered file, by its address: the language the
+// file is for comes only from here.
+function quibHiddenLinkEntries() {
+  var entries = [];
+  var inputs = document.querySelectorAll('input.product-download-hidden');
+  for (var i = 0; i < inputs.length; ++i) {
+    var value = inputs[i].value || inputs[i].getAttribute('value') || '';
+    if (!value) continue;
+    try {
+      var entry = JSON.parse(quibDecodeEntities(value));
+      var uri = entry && typeof entry.Uri === 'string' ? entry.Uri : '';
+      if (uri.indexOf('.iso') === -1) continue;
+      entries.push({
+        url: uri,
+        text: typeof entry.Name === 'string' ? entry.Name : '',
+        language: typeof entry.Language === 'string' ? entry.Language : ''
+      });
+    } catch (e) {
+      // A malformed entry is skipped; the others still count.
+    }
+  }
+  return entries;
+}
+
 window.quibQtExtractLinks = function () {
-  var answer = { links: [], url: window.location.href, hashes: quibPublishedHashes() };
+  var answer = {
+    links: [], url: window.location.href, hashes: quibPublishedHashes(), selectedLanguageId: quibSelectedLanguageId()
+  };
+  var hidden = quibHiddenLinkEntries();
+  var languageOf = Object.create(null);
+  for (var h = 0; h < hidden.length; ++h) languageOf[hidden[h].url] = hidden[h].language;
   var taken = {};
   var anchors = document.querySelectorAll(quibLinkSelector);
   for (var i = 0; i < anchors.length; ++i) {
     var href = anchors[i].href || anchors[i].getAttribute('href') || '';
     if (href.indexOf('.iso') !== -1 && !taken[href]) {
       taken[href] = true;
-      answer.links.push({ url: href, text: quibText(anchors[i]) });
+      answer.links.push({ url: href, text: quibText(anchors[i]), language: languageOf[href] || '' });
     }
   }
-  var inputs = document.querySelectorAll('input.product-download-hidden');
-  for (var j = 0; j < inputs.length; ++j) {
-    var value = inputs[j].value || inputs[j].getAttribute('value') || '';
-    if (!value) continue;
-    try {
-      var entry = JSON.parse(quibDecodeEntities(value));
-      var uri = entry && typeof entry.Uri === 'string' ? entry.Uri : '';
-      if (uri.indexOf('.iso') !== -1 && !taken[uri]) {
-        taken[uri] = true;
-        answer.links.push({ url: uri, text: typeof entry.Name === 'string' ? entry.Name : '' });
-      }
-    } catch (e) {
-      // A malformed entry is skipped; the others still count.
+  for (var j = 0; j < hidden.length; ++j) {
+    if (!taken[hidden[j].url]) {
+      taken[hidden[j].url] = true;
+      answer.links.push(hidden[j]);
     }
   }
   return JSON.stringify(answer);
