@@ -17,13 +17,11 @@ CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport
     , m_engine(engine)
     , m_report(style)
 {
-    connect(engine, &DownloadManager::progress, this, [this](qint64 received, qint64 total) {
-        m_report.update(received, total, m_engine->currentSpeed());
+    connect(engine, &DownloadManager::progress, this,
+            [this](qint64 received, qint64 total) { m_report.update(received, total, m_engine->currentSpeed()); });
+    connect(engine, &DownloadManager::checkingPart, this, [this](qint64 checked, qint64 total) {
+        m_report.checking(QStringLiteral("the part already downloaded"), checked, total);
     });
-    connect(engine, &DownloadManager::checkingPart, this,
-            [this](qint64 checked, qint64 total) {
-                m_report.checking(QStringLiteral("the part already downloaded"), checked, total);
-            });
     connect(engine, &DownloadManager::finished, this, &CommandLineDownload::onFinished);
     connect(engine, &DownloadManager::unverified, this, &CommandLineDownload::onUnverified);
     connect(engine, &DownloadManager::linkExpired, this, &CommandLineDownload::onLinkExpired);

@@ -28,7 +28,8 @@ struct OptionSet {
     QCommandLineOption product{QStringLiteral("product"), QStringLiteral("win10, win11 or win11arm."),
                                QStringLiteral("KEY")};
     QCommandLineOption edition{QStringLiteral("edition"),
-                               QStringLiteral("Edition id or name (default: the page's last)."), QStringLiteral("EDITION")};
+                               QStringLiteral("Edition id or name (default: the page's last)."),
+                               QStringLiteral("EDITION")};
     QCommandLineOption language{QStringLiteral("language"),
                                 QStringLiteral("Language, its localized name or a locale such as pt-BR (default: "
                                                "the system's)."),

@@ -264,7 +264,8 @@ void DownloadManager::configure(CURL *easy)
     // The rest of the part only if the file is still the one it came from;
     // otherwise the server sends the whole file and the part starts over.
     if (m_resumeOffset > 0 && !m_record.ifRange().isEmpty()) {
-        m_requestHeaders = curl_slist_append(nullptr, ("If-Range: " + m_record.ifRange()).toLatin1().constData());
+        m_requestHeaders =
+            curl_slist_append(nullptr, (QStringLiteral("If-Range: ") + m_record.ifRange()).toLatin1().constData());
         curl_easy_setopt(easy, CURLOPT_HTTPHEADER, m_requestHeaders);
     }
     // Not in the product's option list of old, but needed to judge each answer.

@@ -179,9 +179,11 @@ fs::path logDirectory()
     const wchar_t *local = _wgetenv(L"LOCALAPPDATA");
     return fs::path(local ? local : L".") / program;
 #else
-    if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+    // Read while the log opens at start, before other threads run: nothing
+    // can change the environment meanwhile.
+    if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state == '/') // NOLINT(concurrency-mt-unsafe)
         return fs::path(state) / program;
-    const char *home = std::getenv("HOME");
+    const char *home = std::getenv("HOME"); // NOLINT(concurrency-mt-unsafe)
     return fs::path(home && *home ? home : "/tmp") / ".local" / "state" / program;
 #endif
 }

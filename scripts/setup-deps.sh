@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtwebengine5-dev
   libcurl4-openssl-dev libcjson-dev libssl-dev
   python3 nginx-light openssl mingw-w64 g++-mingw-w64-x86-64-posix wine64
-  xdg-utils
+  xdg-utils xvfb x11-utils clang-format clang-tidy
   icoutils librsvg2-bin help2man desktop-file-utils appstream
   dpkg-dev file lintian debootstrap
 )

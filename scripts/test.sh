@@ -4,7 +4,8 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/setup-deps.sh"
-"$repo/scripts/build.sh"
+# A warning fails the test run.
+TRAVONIX_WERROR=ON "$repo/scripts/build.sh"
 cd "${TRAVONIX_BUILD_DIR:-$repo/build}"
 # The Debian package check builds a package tree of its own and takes about
 # two minutes more: `scripts/test.sh -L package` runs it (README, Installing).

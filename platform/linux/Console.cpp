@@ -3,8 +3,6 @@
 
 namespace platform {
 
-void attachParentConsole()
-{
-}
+void attachParentConsole() { }
 
 } // namespace platform

@@ -129,7 +129,10 @@ std::uint32_t lastError()
 
 std::wstring errorText(std::uint32_t code)
 {
-    return QString::fromLocal8Bit(std::strerror(static_cast<int>(code))).toStdWString();
+    // strerror's buffer is shared by every thread; the GNU strerror_r fills
+    // ours, or hands back a text of its own that never changes.
+    char buffer[256] = {};
+    return QString::fromLocal8Bit(strerror_r(static_cast<int>(code), buffer, sizeof buffer)).toStdWString();
 }
 
 bool replaceFile(const wchar_t *from, const wchar_t *to)
