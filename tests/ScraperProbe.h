@@ -6,6 +6,7 @@
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 
 #include <memory>
@@ -22,6 +23,12 @@ struct ScraperProbe {
         versions = std::make_unique<QSignalSpy>(s, &QuibScraper::versionsExtracted);
         languages = std::make_unique<QSignalSpy>(s, &QuibScraper::languagesExtracted);
         links = std::make_unique<QSignalSpy>(s, &QuibScraper::downloadLinksExtracted);
+        clock.start();
+        const auto stamp = [this](QList<qint64> &times) { return [this, &times] { times << clock.elapsed(); }; };
+        QObject::connect(s, &QuibScraper::stateChanged, s, stamp(stateTimes));
+        QObject::connect(s, &QuibScraper::failed, s, stamp(failureTimes));
+        QObject::connect(s, &QuibScraper::languagesExtracted, s, stamp(languageTimes));
+        QObject::connect(s, &QuibScraper::downloadLinksExtracted, s, stamp(linkTimes));
     }
 
     QList<ScraperState> stateList() const
@@ -42,7 +49,25 @@ struct ScraperProbe {
     QList<ProductVersion> lastVersions() const { return versions->last().at(0).value<QList<ProductVersion>>(); }
     QList<LanguageInfo> lastLanguages() const { return languages->last().at(0).value<QList<LanguageInfo>>(); }
     QList<DownloadOption> lastLinks() const { return links->last().at(0).value<QList<DownloadOption>>(); }
+    // When the scraper entered `state` for the nth time (0: the first); -1 if it did not.
+    qint64 enteredAt(ScraperState state, int nth = 0) const
+    {
+        const QList<ScraperState> list = stateList();
+        for (int i = 0; i < list.size(); ++i) {
+            if (list.at(i) == state && nth-- == 0)
+                return stateTimes.at(i);
+        }
+        return -1;
+    }
 
+    // When each signal of the scraper came, in ms since the probe was made,
+    // so a test can tell how long it waited between two steps. Declared
+    // before the scraper, so they outlive anything it signals as it goes.
+    QElapsedTimer clock;
+    QList<qint64> stateTimes;
+    QList<qint64> failureTimes;
+    QList<qint64> languageTimes;
+    QList<qint64> linkTimes;
     std::unique_ptr<QuibScraper> scraper;
     std::unique_ptr<QSignalSpy> states;
     std::unique_ptr<QSignalSpy> errors;
