@@ -39,6 +39,11 @@ void QuibScraper::parseVersions(const QString &text)
         qCDebug(lcScraper) << "QuibScraper: Found version:" << version.id << "-" << version.name;
     if (m_versions.isEmpty()) {
         qCDebug(lcScraper) << "QuibScraper: No valid versions found";
+        // Once the language is confirmed the page may go on to a page of its
+        // own, without editions, where the links are then read: only a
+        // request for the editions fails for the lack of them.
+        if (m_awaited != Result::Editions)
+            return;
         failAndIdle(scraperFailure(FailureKind::NoEditions, QStringLiteral("No versions found on the page")));
         return;
     }

@@ -331,7 +331,10 @@ private Q_SLOTS:
         m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
         QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
         QVERIFY(m_probe->lastLinks().first().url.contains(QLatin1String(".iso")));
-        // Links never show on the first page here: they were read where it went.
+        // Links never show on the first page here: they were read where it
+        // went, and that page having no editions failed nothing.
+        QVERIFY(m_probe->errors->isEmpty());
+        QCOMPARE(m_probe->scraper->state(), ScraperState::Idle);
         const QStringList requests = m_replica.pageRequests();
         QCOMPARE(requests.size(), 2);
         QVERIFY2(requests.last().contains(QLatin1String("/software-download/thankyou?")), qPrintable(requests.last()));
@@ -438,29 +441,40 @@ private Q_SLOTS:
     // request that hangs ends at its deadline: never silence.
     void noRequestWaitsForever_data()
     {
-        QTest::addColumn<QString>("unreadable"); // the member of the answer that is spoiled
+        QTest::addColumn<QString>("spoiled"); // the member of the answer that is spoiled
+        QTest::addColumn<QString>("answer"); // what the page answers instead; empty: the first half
         QTest::addColumn<QString>("hang");
         QTest::addColumn<FailureKind>("kind");
         QTest::newRow("edition list") << "versions"
+                                      << ""
                                       << "" << FailureKind::PageError;
+        QTest::newRow("no editions") << "versions"
+                                     << "{\"versions\":[]}"
+                                     << "" << FailureKind::NoEditions;
         QTest::newRow("language list") << "languages"
+                                       << ""
                                        << "" << FailureKind::PageError;
         QTest::newRow("link list") << "links"
+                                   << ""
                                    << "" << FailureKind::PageError;
         QTest::newRow("page never answers") << ""
+                                            << ""
                                             << "hang 5" << FailureKind::Timeout;
     }
     void noRequestWaitsForever()
     {
-        QFETCH(QString, unreadable);
+        QFETCH(QString, spoiled);
+        QFETCH(QString, answer);
         QFETCH(QString, hang);
         QFETCH(FailureKind, kind);
         ScraperTimings timings = shrunkTimings();
         timings.requestDeadlineMs = 3000;
         m_probe->scraper->setTimings(timings);
-        const QString spoiled = QStringLiteral("\"%1\":").arg(unreadable);
-        m_probe->scraper->setAnswerFilter([spoiled](const QString &answer) {
-            return answer.contains(spoiled) ? answer.left(answer.size() / 2) : answer;
+        const QString member = QStringLiteral("\"%1\":").arg(spoiled);
+        m_probe->scraper->setAnswerFilter([member, answer](const QString &given) {
+            if (!given.contains(member))
+                return given;
+            return answer.isEmpty() ? given.left(given.size() / 2) : answer;
         });
         if (!hang.isEmpty())
             send(hang);
