@@ -1,8 +1,10 @@
 // How the fuzz targets read their input and report a broken promise.
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +32,23 @@ inline QStringList pieces(const std::uint8_t *data, std::size_t size)
             pieces.last() += character;
     }
     return pieces;
+}
+
+// The bytes as a file named `name` plus a number no earlier input had, in a
+// folder of the run's own. Qt keeps files it has read, settings among them,
+// and takes one back unread when its size and time have not changed.
+inline QString freshFile(const std::uint8_t *data, std::size_t size, const QString &name)
+{
+    static QTemporaryDir folder;
+    static unsigned long long count = 0;
+    const QString path = folder.filePath(name.arg(++count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) != qint64(size)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::abort();
+    }
+    return path;
 }
 
 } // namespace FuzzInput
