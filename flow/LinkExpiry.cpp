@@ -4,11 +4,16 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <limits>
+
 std::optional<QDateTime> linkExpiry(const QString &link)
 {
     bool isNumber = false;
     const qint64 seconds = QUrlQuery(QUrl(link)).queryItemValue(QStringLiteral("P1")).toLongLong(&isNumber);
-    if (!isNumber || seconds <= 0)
+    // QDateTime counts milliseconds in 64 bits: a larger number would wrap
+    // into some other date, one that may already have passed.
+    constexpr qint64 latestSeconds = std::numeric_limits<qint64>::max() / 1000;
+    if (!isNumber || seconds <= 0 || seconds > latestSeconds)
         return std::nullopt;
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }

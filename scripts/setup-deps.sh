@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  # libFuzzer: clang, and its runtime (only a recommendation of clang's)
+  clang libclang-rt-dev
   qtbase5-dev qtwebengine5-dev
   libcurl4-openssl-dev libcjson-dev libssl-dev
   python3 nginx-light openssl mingw-w64 g++-mingw-w64-x86-64-posix wine64

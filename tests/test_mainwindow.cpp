@@ -441,6 +441,33 @@ private Q_SLOTS:
         QVERIFY(downloadStatusLine(100, 100 + bytesLeft, speed).endsWith(QLatin1String("ETA: ") + text));
     }
 
+    void expiryFromP1_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<qint64>("seconds"); // 0: no expiry
+        const auto link = [](const char *query) {
+            return QStringLiteral("https://software.download.prss.microsoft.com/dbazure/Win11_25H2_English_x64.iso")
+                + QLatin1String(query);
+        };
+        QTest::newRow("page link") << link("?t=2c8c2b1f&P1=1765324800&P2=601&P3=2&P4=q1Zx%2bKJ3") << qint64(1765324800);
+        QTest::newRow("first item") << link("?P1=1700000000") << qint64(1700000000);
+        QTest::newRow("none") << link("?t=fake") << qint64(0);
+        QTest::newRow("not a number") << link("?P1=soon") << qint64(0);
+        QTest::newRow("zero") << link("?P1=0") << qint64(0);
+        QTest::newRow("negative") << link("?P1=-1") << qint64(0);
+        QTest::newRow("latest a date holds") << link("?P1=9223372036854775") << qint64(9223372036854775);
+        QTest::newRow("past any date") << link("?P1=9223372036854776") << qint64(0);
+        QTest::newRow("largest number") << link("?P1=9223372036854775807") << qint64(0);
+    }
+    void expiryFromP1()
+    {
+        QFETCH(QString, link);
+        QFETCH(qint64, seconds);
+        const std::optional<QDateTime> expiry = linkExpiry(link);
+        QCOMPARE(expiry ? expiry->toSecsSinceEpoch() : 0, seconds);
+        QCOMPARE(linkValidityText(link).isEmpty(), !expiry);
+    }
+
     // The whole road as a user takes it, with the ISO served by nginx.
     void userFlowEndsInTheSameFile_data()
     {
