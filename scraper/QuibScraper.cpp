@@ -121,9 +121,13 @@ void QuibScraper::setState(ScraperState state)
     Q_EMIT stateChanged(state);
 }
 
+// A failure ends its request: no later load of the page takes up the
+// language or the link search again.
 void QuibScraper::reportFailure(const ScraperFailure &failure)
 {
     delivered(m_awaited);
+    m_isPolling = false;
+    m_waitingForReload = false;
     Q_EMIT failed(failure);
     Q_EMIT error(failure.message);
 }
