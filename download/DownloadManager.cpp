@@ -259,8 +259,13 @@ void DownloadManager::configure(CURL *easy)
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);
-    if (m_resumeOffset > 0)
-        curl_easy_setopt(easy, CURLOPT_RESUME_FROM_LARGE, curl_off_t(m_resumeOffset));
+    // The range is asked for by hand, not with libcurl's resume: that one
+    // takes a whole answer as long as the part for "already downloaded" and
+    // ends without a byte of it, while the part still holds other bytes.
+    if (m_resumeOffset > 0) {
+        const QByteArray range = QByteArray::number(m_resumeOffset) + '-';
+        curl_easy_setopt(easy, CURLOPT_RANGE, range.constData());
+    }
     // The rest of the part only if the file is still the one it came from;
     // otherwise the server sends the whole file and the part starts over.
     if (m_resumeOffset > 0 && !m_record.ifRange().isEmpty()) {
@@ -424,7 +429,7 @@ void DownloadManager::conclude(const Conclusion &conclusion, bool written)
         QFile::remove(m_tempFilePath);
     } else if (!fileIntact) {
         Q_EMIT downloadError(writeFailureMessage());
-    } else if (use == AnswerUse::StartOver || (status < 400 && rangeRefused(conclusion.curlResult))) {
+    } else if (use == AnswerUse::StartOver || wholeFileNeverArrived(use, conclusion.curlResult)) {
         if (restartFromZero())
             return;
     } else if (use == AnswerUse::AlreadyComplete) {
@@ -443,11 +448,12 @@ void DownloadManager::conclude(const Conclusion &conclusion, bool written)
     resetTransfer();
 }
 
-// libcurl itself ends a resumed transfer that the server answers with the
-// whole file; that file is still wanted, from its start.
-bool DownloadManager::rangeRefused(CURLcode curlResult) const
+// A whole file answered to a request for the rest always starts from byte
+// zero; if none of its bytes came, the part still holds the old ones and is
+// not the file, whatever its length.
+bool DownloadManager::wholeFileNeverArrived(AnswerUse use, CURLcode curlResult) const
 {
-    return curlResult == CURLE_RANGE_ERROR && m_resumeOffset > 0;
+    return use == AnswerUse::WriteFromStart && m_resumeOffset > 0 && curlResult == CURLE_OK;
 }
 
 // Only a file that is really at its destination counts as finished, and

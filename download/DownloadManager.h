@@ -82,7 +82,7 @@ private:
     void completeDownload();
     bool moveInto(const QString &path);
     bool restartFromZero();
-    bool rangeRefused(CURLcode curlResult) const;
+    bool wholeFileNeverArrived(AnswerUse use, CURLcode curlResult) const;
     void handleCurlError(CURLcode code);
     QString writeFailureMessage() const;
     void resetTransfer();

@@ -388,29 +388,48 @@ private Q_SLOTS:
         QVERIFY2(longestWaitMs < 50, qPrintable(QString::number(longestWaitMs)));
     }
 
+    // A whole answer starts the part over from byte zero, whatever its
+    // length: no byte of the old part may end up in the file.
     void answersToAResumeThatCannotBeAppended_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<qint64>("partSize");
-        QTest::newRow("range ignored (200)") << "ignorerange" << qint64(5000);
-        QTest::newRow("range from the wrong place") << "badrange 100" << qint64(5000);
-        QTest::newRow("416 with an incomplete part") << "416" << qint64(5000);
-        QTest::newRow("416 with a part longer than the file") << "416" << BodySize + 10;
+        QTest::addColumn<QString>("recordedEtag"); // empty: no record
+        QTest::addColumn<int>("requests");
+        const QString changed = QStringLiteral("\"an older file\"");
+        QTest::newRow("range ignored (200)") << "ignorerange" << qint64(5000) << QString() << 1;
+        QTest::newRow("range ignored, a part of the whole length") << "ignorerange" << BodySize << QString() << 1;
+        QTest::newRow("changed file under If-Range, a part of the whole length")
+            << QString() << BodySize << changed << 1;
+        QTest::newRow("changed file under If-Range, a part of half the length")
+            << QString() << BodySize / 2 << changed << 1;
+        QTest::newRow("range from the wrong place") << "badrange 100" << qint64(5000) << QString() << 2;
+        QTest::newRow("416 with an incomplete part") << "416" << qint64(5000) << QString() << 2;
+        QTest::newRow("416 with a part longer than the file") << "416" << BodySize + 10 << QString() << 2;
     }
     void answersToAResumeThatCannotBeAppended()
     {
         QFETCH(QString, fault);
         QFETCH(qint64, partSize);
+        QFETCH(QString, recordedEtag);
+        QFETCH(int, requests);
         const QString url = fileUrl();
         const QString destination = m_out.filePath(QStringLiteral("restart.iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
         QFile::remove(destination);
         // A part whose bytes are right would hide a wrong append: make them wrong.
-        writeFile(DownloadManager::makeTempFilePath(url, destination), QByteArray(int(partSize), 'x'));
-        command(fault);
+        writeFile(part, QByteArray(int(partSize), 'x'));
+        if (!recordedEtag.isEmpty())
+            QVERIFY(writePartRecord(part, PartRecord{BodySize, recordedEtag, QString(), partSize}));
+        if (!fault.isEmpty())
+            command(fault);
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_probe->finished.size(), 1);
         QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(expectedBody(BodySize)));
+        QCOMPARE(m_faults.requests().size(), requests);
     }
 
     void completePartAnswered416IsFinished()
