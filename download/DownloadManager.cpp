@@ -48,10 +48,9 @@ DownloadManager::DownloadManager(QObject *parent)
 
 DownloadManager::~DownloadManager()
 {
+    cancelDownload();
     // A close still under way reports back to this object: let it end first.
     m_writer.waitForBackgroundClose();
-    m_concluding = false;
-    cancelDownload();
 }
 
 namespace {
@@ -142,6 +141,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_currentSpeed = 0.0;
     m_isDownloading = true;
     m_cancelled = false;
+    ++m_attempt;
     m_startedOver = false;
     m_writeErrno = 0;
     m_lastSpeedTime = nowMs();
@@ -172,12 +172,36 @@ void DownloadManager::cancelDownload()
 {
     m_cancelled = true;
     m_speedTimer.stop();
-    if (m_isDownloading && !m_concluding) {
+    if (m_concluding) {
+        dropConclusion();
+        return;
+    }
+    if (m_isDownloading) {
         dropPart();
         return;
     }
     m_writer.abandon();
     finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
+}
+
+// A cancel while the part is being closed: whatever the transfer came to is
+// not reported, and the part goes on whichever side gets to it first. The
+// engine is free for the next start at once.
+void DownloadManager::dropConclusion()
+{
+    ++m_attempt;
+    m_concluding = false;
+    m_writer.abandon();
+    const QString part = std::exchange(m_tempFilePath, QString());
+    if (m_closeFate->exchange(CloseFate::Cancelled) == CloseFate::Reported)
+        removePart(part);
+    endTransfer();
+}
+
+void DownloadManager::removePart(const QString &part)
+{
+    QFile::remove(part);
+    removePartRecord(part);
 }
 
 // What still waits for the disk is dropped, and the part is closed and
@@ -187,10 +211,7 @@ void DownloadManager::dropPart()
     m_writer.abandon();
     releaseTransfer();
     const QString part = std::exchange(m_tempFilePath, QString());
-    m_writer.closeInBackground([part](bool) {
-        QFile::remove(part);
-        removePartRecord(part);
-    });
+    m_writer.closeInBackground([part](bool) { removePart(part); });
     endTransfer();
 }
 
@@ -198,8 +219,14 @@ void DownloadManager::stopDownload()
 {
     if (!m_isDownloading)
         return;
-    m_writer.waitForBackgroundClose();
-    m_concluding = false;
+    // The digest of a part that stays is never used: nothing waits for it.
+    m_writer.stopHashing();
+    if (std::exchange(m_concluding, false)) {
+        // The close under way keeps the part; what it comes to is not reported.
+        ++m_attempt;
+        endTransfer();
+        return;
+    }
     resetTransfer();
 }
 
@@ -401,10 +428,19 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
         return;
     }
     m_concluding = true;
-    m_writer.closeInBackground([this, conclusion](bool written) {
+    const auto fate = std::make_shared<std::atomic<CloseFate>>(CloseFate::Pending);
+    m_closeFate = fate;
+    m_writer.closeInBackground([this, conclusion, fate, attempt = m_attempt, part = m_tempFilePath](bool written) {
+        CloseFate pending = CloseFate::Pending;
+        if (!fate->compare_exchange_strong(pending, CloseFate::Reported)) {
+            removePart(part);
+            return;
+        }
         QMetaObject::invokeMethod(
             this,
-            [this, conclusion, written] {
+            [this, conclusion, written, attempt] {
+                if (attempt != m_attempt)
+                    return;
                 m_concluding = false;
                 m_writer.waitForBackgroundClose();
                 if (!written && m_writeErrno == 0)

@@ -13,6 +13,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <atomic>
+#include <memory>
+
 class DownloadManager final : public QObject {
     Q_OBJECT
 public:
@@ -88,6 +91,8 @@ private:
     void resetTransfer();
     void endTransfer();
     void dropPart();
+    void dropConclusion();
+    static void removePart(const QString &part);
     void releaseTransfer();
     bool closePartFile();
     void resumeTransfer();
@@ -102,6 +107,13 @@ private:
     bool m_isDownloading = false;
     bool m_cancelled = false;
     bool m_concluding = false;
+    // Each start, and each cancel or stop of a close under way, begins a new
+    // attempt; what an earlier one comes to is not reported.
+    quint64 m_attempt = 0;
+    // Whether a close in the background reports to the engine or, once
+    // cancelled, removes the part itself: decided by whoever comes first.
+    enum class CloseFate { Pending, Reported, Cancelled };
+    std::shared_ptr<std::atomic<CloseFate>> m_closeFate;
     CURL *m_easyCurl = nullptr;
     CurlMultiDriver m_driver;
     qint64 m_bytesReceived = 0;

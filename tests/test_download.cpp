@@ -563,6 +563,87 @@ private Q_SLOTS:
         QVERIFY(m_probe->errors.isEmpty());
     }
 
+    // A large part is being read back for its digest: stopping keeps it,
+    // cancelling removes it, and neither waits for the reading.
+    void stoppingLeavesTheHashingBehind_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("stop") << false;
+        QTest::newRow("cancel") << true;
+    }
+    void stoppingLeavesTheHashingBehind()
+    {
+        QFETCH(bool, cancel);
+        constexpr qint64 PartBytes = 1536LL * 1024 * 1024;
+        const QString url = m_faults.fileUrl(QStringLiteral("huge.iso"), PartBytes + BodySize);
+        const QString destination = m_out.filePath(QStringLiteral("huge.iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        // Sparse: as long to read back as any part, without filling the disk.
+        QFile sparse(part);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(PartBytes));
+        sparse.close();
+        command(QStringLiteral("drip 100000"));
+        m_probe->engine.startDownload(url, destination);
+        QTRY_VERIFY(!m_faults.requests().isEmpty());
+        QElapsedTimer stopping;
+        stopping.start();
+        if (cancel)
+            m_probe->engine.cancelDownload();
+        else
+            m_probe->engine.stopDownload();
+        const qint64 elapsedMs = stopping.elapsed();
+        QVERIFY2(elapsedMs < 100, qPrintable(QString::number(elapsedMs)));
+        QVERIFY(!m_probe->engine.isDownloading());
+        if (cancel)
+            QTRY_VERIFY(!QFile::exists(part));
+        else
+            QVERIFY(QFileInfo(part).size() >= PartBytes);
+        QVERIFY(m_probe->errors.isEmpty() && m_probe->finished.isEmpty());
+        QFile::remove(part);
+    }
+
+    // A cancel while the part is still being written out after the transfer
+    // ended: nothing is reported, the part goes, and a new start runs.
+    void cancelWhileClosingThenStartAgain_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("transfer complete") << QString();
+        QTest::newRow("transfer stalled") << QStringLiteral("stall 3000000");
+    }
+    void cancelWhileClosingThenStartAgain()
+    {
+        QFETCH(QString, fault);
+        m_probe->configure([](EngineSettings &settings) {
+            settings.stallLimitMs = 300;
+            settings.diskBytesPerSecond = 512 * 1024;
+        });
+        if (!fault.isEmpty())
+            command(fault);
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("closing.iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        m_probe->engine.startDownload(url, destination);
+        // Two blocks on the disk: the transfer has ended (or stalled) long
+        // before, and the rest is still being written.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(part).size() > 2 * 1024 * 1024, 10000);
+        QVERIFY(m_probe->engine.isDownloading());
+        m_probe->engine.cancelDownload();
+        QVERIFY(!m_probe->engine.isDownloading());
+        command(QStringLiteral("reset"));
+        m_probe->configure([](EngineSettings &settings) {
+            settings.stallLimitMs = EngineSettings().stallLimitMs;
+            settings.diskBytesPerSecond = 0;
+        });
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->engine.isDownloading());
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_probe->finished.size(), 1);
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QCOMPARE(m_faults.requests().size(), 1);
+        QCOMPARE(m_faults.requests().first().range, QString());
+    }
+
     void failedMoveKeepsDestinationAndPart()
     {
         const QString url = m_nginx.httpOrigin() + QStringLiteral("/Win11_test.iso");
