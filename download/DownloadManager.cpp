@@ -7,7 +7,6 @@
 #include "platform/Platform.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -23,11 +22,6 @@ namespace {
 constexpr int SpeedIntervalMs = 1000;
 constexpr long ReceiveBufferBytes = 512 * 1024;
 
-qint64 nowMs()
-{
-    return QDateTime::currentMSecsSinceEpoch();
-}
-
 } // namespace
 
 DownloadManager::DownloadManager(QObject *parent)
@@ -37,6 +31,7 @@ DownloadManager::DownloadManager(QObject *parent)
             this, [this] { resumeTransfer(); }, Qt::QueuedConnection);
     })
 {
+    m_clock.start();
     m_speedTimer.setInterval(SpeedIntervalMs);
     connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::calculateSpeed);
     connect(&m_driver, &CurlMultiDriver::worked, this, &DownloadManager::onTransferWorked);
@@ -144,7 +139,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     ++m_attempt;
     m_startedOver = false;
     m_writeErrno = 0;
-    m_lastSpeedTime = nowMs();
+    m_lastSampleTime = clockMs();
+    m_sinceDataMs = 0;
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
@@ -423,6 +419,13 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
     // Without any answer there is nothing to judge; the transfer's code tells why.
     const Conclusion conclusion{curlResult, errorMessage, status, status != 0 ? answerUse() : AnswerUse::Refuse};
     releaseTransfer();
+    // Only a file that may be complete needs its digest: anything else
+    // closes without waiting for the hashing.
+    const bool mayBeComplete = errorMessage.isEmpty() && curlResult == CURLE_OK
+        && (conclusion.use == AnswerUse::Append || conclusion.use == AnswerUse::WriteFromStart
+            || conclusion.use == AnswerUse::AlreadyComplete);
+    if (!mayBeComplete)
+        m_writer.stopHashing();
     if (m_cancelled && errorMessage.isEmpty()) {
         conclude(conclusion, closePartFile());
         return;
@@ -566,43 +569,51 @@ QString DownloadManager::writeFailureMessage() const
         .arg(m_tempFilePath, QString::fromLocal8Bit(std::strerror(m_writeErrno)));
 }
 
+// The part being read back for its digest changes only what is shown: the
+// transfer goes on meanwhile, and is watched and recorded as ever.
 void DownloadManager::calculateSpeed()
 {
     if (!m_isDownloading || m_cancelled)
         return;
-    const qint64 now = nowMs();
-    // Reading back the part holds the transfer up; that is no stall.
-    if (m_writer.isCheckingPart()) {
-        m_lastSpeedTime = now;
-        Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
-        return;
-    }
+    const qint64 now = clockMs();
+    m_sinceDataMs += countedGap(m_lastSampleTime, now, SpeedIntervalMs);
+    m_lastSampleTime = now;
     recordPart();
-    // Nor is a transfer that waits for a slow disk: the network brought
-    // bytes faster than they could be written.
+    const bool checking = m_writer.isCheckingPart();
+    const auto report = [this, checking] {
+        if (checking)
+            Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
+        else
+            Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+    };
+    // A transfer that waits for a slow disk is no stall: the network
+    // brought bytes faster than they could be written.
     if (m_paused && m_tempBytes == 0) {
-        m_lastSpeedTime = now;
-        Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+        m_sinceDataMs = 0;
+        report();
         return;
     }
-    qint64 elapsed = now - m_lastSpeedTime;
-    qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
-    if (stallDetected(elapsed, m_tempBytes, m_settings.stallLimitMs)) {
+    qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << m_sinceDataMs << "tempBytes:" << m_tempBytes;
+    if (stallDetected(m_sinceDataMs, m_tempBytes, m_settings.stallLimitMs)) {
         qCDebug(lcDownload) << "DownloadManager: 15 seconds no progress, cancelling";
         m_cancelled = true;
         finishDownload(CURLE_OPERATION_TIMEDOUT, QStringLiteral("Network disconnected or timeout"));
         return;
     }
     if (m_tempBytes > 0) {
-        elapsed = elapsed <= 0 ? 1 : elapsed;
-        const double speed = double(m_tempBytes) / double(elapsed) * 1000.0;
-        m_lastSpeedTime = now;
+        const double speed = double(m_tempBytes) / double(qMax<qint64>(m_sinceDataMs, 1)) * 1000.0;
+        m_sinceDataMs = 0;
         m_tempBytes = 0;
         m_currentSpeed = speed;
         Q_EMIT speedChanged(speed);
         Q_EMIT statusChanged(QStringLiteral("Downloading at %1").arg(speedText(m_currentSpeed)));
     }
-    Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+    report();
+}
+
+qint64 DownloadManager::clockMs() const
+{
+    return m_settings.clockMs ? m_settings.clockMs() : m_clock.elapsed();
 }
 
 bool DownloadManager::closePartFile()

@@ -8,6 +8,7 @@
 #include "PartRecord.h"
 #include "TransferAnswer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,7 @@ private Q_SLOTS:
 
 private:
     QStringList allowedSchemes() const;
+    qint64 clockMs() const;
     void adoptOldPart(const QString &url);
     qint64 resumableLength();
     void recordPart();
@@ -123,7 +125,11 @@ private:
     qint64 m_resumeOffset = 0;
     double m_currentSpeed = 0.0;
     QTimer m_speedTimer;
-    qint64 m_lastSpeedTime = 0;
+    // Durations come from a clock that only goes forward (or the settings'
+    // stand-in), counted from sample to sample.
+    QElapsedTimer m_clock;
+    qint64 m_lastSampleTime = 0;
+    qint64 m_sinceDataMs = 0;
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -318,9 +319,11 @@ void PartFileWriter::hashFromFile(std::unique_lock<std::mutex> &lock, const std:
     const QString path = m_path;
     m_hashBusy = true;
     lock.unlock();
-    const bool read = hash->addFile(path, from, end - from, [this, from, round](qint64 done) {
+    qint64 before = 0;
+    const bool read = hash->addFile(path, from, end - from, [this, from, round, &before](qint64 done) {
         if (round != m_hashRound)
             return false;
+        keepToDiskSpeed(done - std::exchange(before, done));
         m_checked = from + done;
         return true;
     });
@@ -364,12 +367,17 @@ void PartFileWriter::write(const Block &chunk)
         m_error = errno ? errno : EIO;
         return;
     }
-    if (m_bytesPerSecond > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(qint64(chunk.size()) * 1000000LL / m_bytesPerSecond));
+    keepToDiskSpeed(qint64(chunk.size()));
     m_length += qint64(chunk.size());
     m_sinceSync += qint64(chunk.size());
     if (m_sinceSync >= SyncEveryBytes)
         askForSync();
+}
+
+void PartFileWriter::keepToDiskSpeed(qint64 bytes) const
+{
+    if (m_bytesPerSecond > 0 && bytes > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(bytes * 1000000LL / m_bytesPerSecond));
 }
 
 // The bytes so far go to the device on the syncing thread, while writing

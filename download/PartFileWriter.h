@@ -86,6 +86,7 @@ private:
     bool drain();
     void stopHashingLocked(std::unique_lock<std::mutex> &lock);
     void write(const Block &chunk);
+    void keepToDiskSpeed(qint64 bytes) const;
     void askForSync();
     void runSyncing();
     bool syncToDisk();

@@ -513,6 +513,90 @@ private Q_SLOTS:
         QCOMPARE(readAll(destination), expectedBody(BodySize));
     }
 
+    // The engine's clock steps (a clock set by hand, a machine waking up):
+    // forward it is no stall, and back it hides no real one.
+    void clockStepsAreNoStalls_data()
+    {
+        QTest::addColumn<qint64>("step");
+        QTest::addColumn<bool>("stalled");
+        QTest::newRow("an hour forward") << qint64(3600000) << false;
+        QTest::newRow("an hour back, then the network stalls") << qint64(-3600000) << true;
+    }
+    void clockStepsAreNoStalls()
+    {
+        QFETCH(qint64, step);
+        QFETCH(bool, stalled);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 offset = 0;
+        m_probe->configure([&](EngineSettings &settings) {
+            settings.stallLimitMs = 2500;
+            settings.clockMs = [&] { return clock.elapsed() + offset; };
+        });
+        const QString destination = m_out.filePath(QStringLiteral("clock.iso"));
+        command(QStringLiteral("stall 200000"));
+        m_probe->engine.startDownload(fileUrl(), destination);
+        QTRY_VERIFY(!m_probe->progress.isEmpty());
+        offset += step;
+        const int seen = m_probe->progress.size();
+        QTRY_VERIFY(m_probe->progress.size() >= seen + 2 || !m_probe->engine.isDownloading());
+        if (stalled) {
+            QVERIFY(m_probe->waitForEnd(6000));
+            QCOMPARE(m_probe->error(), QStringLiteral("Network disconnected or timeout"));
+        } else {
+            QVERIFY(m_probe->errors.isEmpty() && m_probe->engine.isDownloading());
+            m_probe->engine.cancelDownload();
+        }
+    }
+
+    // A part being read back (slowly here) holds nothing up: a stall is
+    // still noticed, and the speed is that of the network.
+    void whileThePartIsChecked_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("stalls");
+        QTest::newRow("a stall") << QStringLiteral("stall 100000") << true;
+        QTest::newRow("a slow network") << QStringLiteral("drip 250000") << false;
+    }
+    void whileThePartIsChecked()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, stalls);
+        constexpr qint64 PartBytes = 48 * 1024 * 1024;
+        constexpr qint64 DiskSpeed = 8 * 1024 * 1024;
+        m_probe->configure([](EngineSettings &settings) {
+            settings.stallLimitMs = 500;
+            settings.diskBytesPerSecond = DiskSpeed;
+        });
+        const QString url = m_faults.fileUrl(QStringLiteral("checked.iso"), PartBytes + 2 * 1000 * 1000);
+        const QString destination = m_out.filePath(QStringLiteral("checked.iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        QFile sparse(part);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(PartBytes));
+        sparse.close();
+        QSignalSpy checking(&m_probe->engine, &DownloadManager::checkingPart);
+        QSignalSpy speeds(&m_probe->engine, &DownloadManager::speedChanged);
+        command(fault);
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QVERIFY(!checking.isEmpty());
+        if (stalls) {
+            QCOMPARE(m_probe->error(), QStringLiteral("Network disconnected or timeout"));
+            // The reading back alone takes six seconds.
+            QVERIFY2(sinceStart.elapsed() < PartBytes * 1000 / DiskSpeed - 1000,
+                     qPrintable(QString::number(sinceStart.elapsed())));
+        } else {
+            QCOMPARE(m_probe->error(), QString());
+            QVERIFY(!speeds.isEmpty());
+            for (const auto &speed : speeds)
+                QVERIFY2(speed.at(0).toDouble() < 3 * 250000, qPrintable(speed.at(0).toString()));
+        }
+        QFile::remove(part);
+        QFile::remove(destination);
+    }
+
     // While the transfer runs, the record says what is on the device: the
     // part is flushed to it every 64 MiB, writing going on meanwhile.
     void recordFollowsWhatIsOnTheDevice()

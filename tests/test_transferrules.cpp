@@ -71,6 +71,25 @@ private Q_SLOTS:
         QCOMPARE(stallDetected(sinceData, newBytes, 15000), stalled);
     }
 
+    // Time between two once-a-second samples, as the watchdog counts it.
+    void countedGaps_data()
+    {
+        QTest::addColumn<qint64>("previous");
+        QTest::addColumn<qint64>("now");
+        QTest::addColumn<qint64>("counted");
+        QTest::newRow("on time") << qint64(5000) << qint64(6000) << qint64(1000);
+        QTest::newRow("a late sample") << qint64(5000) << qint64(6900) << qint64(1900);
+        QTest::newRow("clock stepped forward an hour") << qint64(5000) << qint64(3605000) << qint64(2000);
+        QTest::newRow("clock stepped back") << qint64(3605000) << qint64(5000) << qint64(0);
+    }
+    void countedGaps()
+    {
+        QFETCH(qint64, previous);
+        QFETCH(qint64, now);
+        QFETCH(qint64, counted);
+        QCOMPARE(countedGap(previous, now, 1000), counted);
+    }
+
     void errorMessages_data()
     {
         QTest::addColumn<int>("code");
