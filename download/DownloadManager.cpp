@@ -43,7 +43,8 @@ DownloadManager::DownloadManager(QObject *parent)
 
 DownloadManager::~DownloadManager()
 {
-    cancelDownload();
+    if (m_isDownloading)
+        cancelDownload();
     // A close still under way reports back to this object: let it end first.
     m_writer.waitForBackgroundClose();
 }
@@ -73,6 +74,7 @@ QString DownloadManager::makeTempFilePath(const QString &url, const QString &sav
 // the same one. A part without a record is continued as it is.
 qint64 DownloadManager::resumableLength()
 {
+    m_records.waitForWrites();
     m_record = readPartRecord(m_tempFilePath).value_or(PartRecord());
     const qint64 size = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
     if (m_record.length <= 0)
@@ -88,19 +90,35 @@ qint64 DownloadManager::resumableLength()
 // The record beside the part follows what is known to be on disk.
 void DownloadManager::recordPart()
 {
-    const qint64 durable = m_writer.durableLength();
-    if (durable <= 0 || durable == m_record.length)
-        return;
-    m_record.length = durable;
     m_record.total = m_bytesTotal;
-    writePartRecord(m_tempFilePath, m_record);
+    saveRecord(m_tempFilePath, m_record, m_writer.durableLength());
+}
+
+void DownloadManager::saveRecord(const QString &part, PartRecord &record, qint64 durable)
+{
+    if (durable <= 0 || durable == record.length)
+        return;
+    record.length = durable;
+    m_records.save(part, record);
+}
+
+// A part that stays: an empty one holds nothing to resume and goes, any
+// other is recorded for as much of it as is on the device. Any thread.
+void DownloadManager::keepPart(const QString &part, PartRecord &record, qint64 durable)
+{
+    if (QFileInfo(part).size() == 0) {
+        QFile::remove(part);
+        m_records.forget(part);
+        return;
+    }
+    saveRecord(part, record, durable);
 }
 
 // The part starts over: what the record says is no longer true of it. The
 // answer's own ETag and date stay, for the record of the new part.
 void DownloadManager::forgetPartRecord()
 {
-    removePartRecord(m_tempFilePath);
+    m_records.forget(m_tempFilePath);
     m_record.length = 0;
 }
 
@@ -189,6 +207,7 @@ void DownloadManager::dropConclusion()
     m_concluding = false;
     m_writer.abandon();
     const QString part = std::exchange(m_tempFilePath, QString());
+    m_records.forget(part);
     if (m_closeFate->exchange(CloseFate::Cancelled) == CloseFate::Reported)
         removePart(part);
     endTransfer();
@@ -207,23 +226,28 @@ void DownloadManager::dropPart()
     m_writer.abandon();
     releaseTransfer();
     const QString part = std::exchange(m_tempFilePath, QString());
+    m_records.forget(part);
     m_writer.closeInBackground([part](bool) { removePart(part); });
     endTransfer();
 }
 
+// The part stays, closed and flushed to the device on the writer's side,
+// and its record then says all of it is there. The digest of a part that
+// stays is never used: nothing waits for the hashing either.
 void DownloadManager::stopDownload()
 {
     if (!m_isDownloading)
         return;
-    // The digest of a part that stays is never used: nothing waits for it.
     m_writer.stopHashing();
-    if (std::exchange(m_concluding, false)) {
-        // The close under way keeps the part; what it comes to is not reported.
-        ++m_attempt;
-        endTransfer();
-        return;
+    ++m_attempt;
+    // A close already under way keeps the part; what it comes to is not reported.
+    if (!std::exchange(m_concluding, false)) {
+        releaseTransfer();
+        m_record.total = m_bytesTotal;
+        m_writer.closeInBackground([this, part = std::exchange(m_tempFilePath, QString()), record = m_record](
+                                       bool) mutable { keepPart(part, record, m_writer.durableLength()); });
     }
-    resetTransfer();
+    endTransfer();
 }
 
 bool DownloadManager::openPartFile()
@@ -645,14 +669,12 @@ void DownloadManager::endTransfer()
     m_speedTimer.stop();
     m_isDownloading = false;
     releaseTransfer();
-    // An empty part holds nothing to resume; a part that is gone (finished,
-    // cancelled) needs no record.
-    if (!m_tempFilePath.isEmpty() && QFileInfo(m_tempFilePath).size() == 0)
-        QFile::remove(m_tempFilePath);
+    // A part that is gone (finished, cancelled) needs no record.
+    m_record.total = m_bytesTotal;
     if (QFileInfo::exists(m_tempFilePath))
-        recordPart();
+        keepPart(m_tempFilePath, m_record, m_writer.durableLength());
     else if (!m_tempFilePath.isEmpty())
-        removePartRecord(m_tempFilePath);
+        m_records.forget(m_tempFilePath);
     m_bytesReceived = m_bytesTotal = m_tempBytes = m_resumeOffset = 0;
     m_currentSpeed = 0.0;
 }

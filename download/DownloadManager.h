@@ -71,6 +71,8 @@ private:
     void adoptOldPart(const QString &url);
     qint64 resumableLength();
     void recordPart();
+    void keepPart(const QString &part, PartRecord &record, qint64 durable);
+    void saveRecord(const QString &part, PartRecord &record, qint64 durable);
     void forgetPartRecord();
     bool openPartFile();
     bool beginTransfer();
@@ -133,6 +135,8 @@ private:
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;
+    // Before the writer: a close in the background records the part it kept.
+    PartRecordKeeper m_records;
     PartFileWriter m_writer;
     bool m_paused = false;
     EngineSettings m_settings;
