@@ -252,7 +252,7 @@ void DownloadManager::stopDownload()
 
 bool DownloadManager::openPartFile()
 {
-    m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond);
+    m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond, m_settings.deviceRoomBytes);
     return m_writer.open(m_tempFilePath, m_resumeOffset > 0, m_settings.computeSha256);
 }
 

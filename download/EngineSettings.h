@@ -30,6 +30,9 @@ struct EngineSettings {
     // the part is written and read back (0: as fast as the disk goes).
     qint64 writeQueueBytes = 32 * 1024 * 1024;
     qint64 diskBytesPerSecond = 0;
+    // For tests that stand in for a full disk: the part cannot grow past
+    // this many bytes, a write beyond fails as on a full device (-1: none).
+    qint64 deviceRoomBytes = -1;
     // The file's SHA-256 is computed while it downloads; off only to measure
     // what that costs (bench/download_bench.sh).
     bool computeSha256 = true;

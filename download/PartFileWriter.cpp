@@ -51,10 +51,11 @@ PartFileWriter::~PartFileWriter()
     m_syncThread.join();
 }
 
-void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond)
+void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom)
 {
     m_queueLimit = size_t(qMax<qint64>(queueBytes, 1));
     m_bytesPerSecond = bytesPerSecond;
+    m_deviceRoom = deviceRoom;
 }
 
 bool PartFileWriter::open(const QString &path, bool append, bool hashing)
@@ -363,14 +364,19 @@ void PartFileWriter::write(const Block &chunk)
 {
     if (m_error != 0)
         return;
-    if (std::fwrite(chunk.data(), 1, chunk.size(), m_file) != chunk.size() || (m_hashing && std::fflush(m_file) != 0)) {
+    // A device standing in for a full one takes what fits, as a real one does.
+    const size_t size =
+        m_deviceRoom < 0 ? chunk.size() : size_t(qBound<qint64>(0, m_deviceRoom - m_length, qint64(chunk.size())));
+    if (std::fwrite(chunk.data(), 1, size, m_file) != size || (m_hashing && std::fflush(m_file) != 0)) {
         m_error = errno ? errno : EIO;
         return;
     }
-    keepToDiskSpeed(qint64(chunk.size()));
-    m_length += qint64(chunk.size());
-    m_sinceSync += qint64(chunk.size());
-    if (m_sinceSync >= SyncEveryBytes)
+    keepToDiskSpeed(qint64(size));
+    m_length += qint64(size);
+    m_sinceSync += qint64(size);
+    if (size < chunk.size())
+        m_error = ENOSPC;
+    else if (m_sinceSync >= SyncEveryBytes)
         askForSync();
 }
 

@@ -30,9 +30,10 @@ public:
 
     // With `hashing` off the digest stays empty and a part is not read back.
     bool open(const QString &path, bool append, bool hashing = true);
-    // The queue's size, and a cap on the writing speed (0: none), from the
+    // The queue's size, a cap on the disk's speed (0: none) and, standing in
+    // for a full device, how long the file may grow (-1: no limit), from the
     // next open on.
-    void setLimits(qint64 queueBytes, qint64 bytesPerSecond);
+    void setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom = -1);
     // A file being closed in the background counts as closed already.
     bool isOpen() const { return !m_closer.joinable() && m_file != nullptr; }
     // False, taking nothing, while the queue is full; call again after
@@ -128,6 +129,7 @@ private:
     qint64 m_partLength = 0;
     size_t m_queueLimit = 32 * 1024 * 1024;
     qint64 m_bytesPerSecond = 0;
+    qint64 m_deviceRoom = -1;
     qint64 m_length = 0;
     qint64 m_sinceSync = 0;
     std::atomic<qint64> m_durable{0};
