@@ -2,11 +2,11 @@
 
 #include "CurlMessages.h"
 #include "DownloadLog.h"
+#include "PartFile.h"
 #include "PartRecord.h"
 #include "SpeedMeter.h"
 #include "platform/Platform.h"
 
-#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -49,42 +49,9 @@ DownloadManager::~DownloadManager()
     m_writer.waitForBackgroundClose();
 }
 
-namespace {
-
-QString partPathFor(const QString &identity, const QString &savePath)
-{
-    const QByteArray digest = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
-    const QFileInfo destination(savePath);
-    return destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName() + QLatin1Char('_')
-        + QString::fromLatin1(digest) + QStringLiteral(".part");
-}
-
-} // namespace
-
-// Named from the link without its query: every link the page hands out for
-// the same file carries a new token, and all of them continue the same part.
 QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
 {
-    return partPathFor(QUrl(url).adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString(), savePath);
-}
-
-// How much of the part to continue from. With a record beside it, only the
-// bytes known to be on disk count (a tail written after them may be torn by
-// a power cut), and the rest is asked for only if the server's file is still
-// the same one. A part without a record is continued as it is.
-qint64 DownloadManager::resumableLength()
-{
-    m_records.waitForWrites();
-    m_record = readPartRecord(m_tempFilePath).value_or(PartRecord());
-    const qint64 size = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
-    if (m_record.length <= 0)
-        return size;
-    if (size < m_record.length || !QFile::resize(m_tempFilePath, m_record.length)) {
-        QFile::remove(m_tempFilePath);
-        m_record = PartRecord();
-        return 0;
-    }
-    return m_record.length;
+    return partfile::pathFor(url, savePath);
 }
 
 // The record beside the part follows what is known to be on disk.
@@ -122,14 +89,6 @@ void DownloadManager::forgetPartRecord()
     m_record.length = 0;
 }
 
-// A part named the old way, from the whole link, is taken over.
-void DownloadManager::adoptOldPart(const QString &url)
-{
-    const QString old = partPathFor(url, m_savePath);
-    if (old != m_tempFilePath && QFileInfo::exists(old) && !QFileInfo::exists(m_tempFilePath))
-        QFile::rename(old, m_tempFilePath);
-}
-
 QStringList DownloadManager::allowedSchemes() const
 {
     return m_settings.plainHttpAllowed ? QStringList{QStringLiteral("https"), QStringLiteral("http")}
@@ -163,8 +122,11 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
     QDir().mkpath(QFileInfo(savePath).absolutePath());
-    adoptOldPart(url);
-    m_resumeOffset = resumableLength();
+    partfile::adoptOldName(url, savePath);
+    m_records.waitForWrites();
+    const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
+    m_record = resumable.record;
+    m_resumeOffset = resumable.length;
     // Bytes of the file so far: a resumed part counts from the start.
     m_bytesReceived = m_resumeOffset;
     if (!openPartFile()) {

@@ -68,8 +68,6 @@ private Q_SLOTS:
 private:
     QStringList allowedSchemes() const;
     qint64 clockMs() const;
-    void adoptOldPart(const QString &url);
-    qint64 resumableLength();
     void recordPart();
     void keepPart(const QString &part, PartRecord &record, qint64 durable);
     void saveRecord(const QString &part, PartRecord &record, qint64 durable);
