@@ -71,6 +71,13 @@ void writeFile(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
+// As long to read back as any file of its size, without filling the disk.
+bool writeSparse(const QString &path, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
 QString sha256Of(const QByteArray &bytes)
 {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toUpper());
@@ -600,9 +607,7 @@ private Q_SLOTS:
         const QString url = m_faults.fileUrl(name + QStringLiteral(".iso"), PartBytes + 2 * 1000 * 1000);
         const QString destination = m_out.filePath(name + QStringLiteral(".iso"));
         const QString part = DownloadManager::makeTempFilePath(url, destination);
-        QFile sparse(part);
-        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(PartBytes));
-        sparse.close();
+        QVERIFY(writeSparse(part, PartBytes));
         QSignalSpy checking(&m_probe->engine, &DownloadManager::checkingPart);
         QSignalSpy speeds(&m_probe->engine, &DownloadManager::speedChanged);
         command(fault);
@@ -696,10 +701,7 @@ private Q_SLOTS:
         const QString url = m_faults.fileUrl(QStringLiteral("huge.iso"), PartBytes + BodySize);
         const QString destination = m_out.filePath(QStringLiteral("huge.iso"));
         const QString part = DownloadManager::makeTempFilePath(url, destination);
-        // Sparse: as long to read back as any part, without filling the disk.
-        QFile sparse(part);
-        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(PartBytes));
-        sparse.close();
+        QVERIFY(writeSparse(part, PartBytes));
         command(QStringLiteral("drip 100000"));
         const int syncs = g_mainThreadSyncs;
         m_probe->engine.startDownload(url, destination);

@@ -59,6 +59,9 @@ void checkExistingFile(QWidget *parent, const QString &path, const QString &publ
     QObject::connect(checking, &QProgressDialog::canceled, [progress] { progress->stop = true; });
     auto *tick = new QTimer(checking);
     QObject::connect(tick, &QTimer::timeout, checking, [checking, progress] {
+        // A cancelled dialog stays hidden: a value would show it again.
+        if (progress->stop)
+            return;
         const qint64 total = progress->total;
         checking->setValue(total > 0 ? int(progress->done * 100 / total) : 0);
     });
