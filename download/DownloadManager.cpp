@@ -2,12 +2,11 @@
 
 #include "CurlMessages.h"
 #include "DownloadLog.h"
+#include "PartFile.h"
 #include "PartRecord.h"
 #include "SpeedMeter.h"
 #include "platform/Platform.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -23,11 +22,6 @@ namespace {
 constexpr int SpeedIntervalMs = 1000;
 constexpr long ReceiveBufferBytes = 512 * 1024;
 
-qint64 nowMs()
-{
-    return QDateTime::currentMSecsSinceEpoch();
-}
-
 } // namespace
 
 DownloadManager::DownloadManager(QObject *parent)
@@ -37,6 +31,7 @@ DownloadManager::DownloadManager(QObject *parent)
             this, [this] { resumeTransfer(); }, Qt::QueuedConnection);
     })
 {
+    m_clock.start();
     m_speedTimer.setInterval(SpeedIntervalMs);
     connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::calculateSpeed);
     connect(&m_driver, &CurlMultiDriver::worked, this, &DownloadManager::onTransferWorked);
@@ -48,74 +43,50 @@ DownloadManager::DownloadManager(QObject *parent)
 
 DownloadManager::~DownloadManager()
 {
+    if (m_isDownloading)
+        cancelDownload();
     // A close still under way reports back to this object: let it end first.
     m_writer.waitForBackgroundClose();
-    m_concluding = false;
-    cancelDownload();
 }
 
-namespace {
-
-QString partPathFor(const QString &identity, const QString &savePath)
-{
-    const QByteArray digest = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Md5).toHex().left(8);
-    const QFileInfo destination(savePath);
-    return destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName() + QLatin1Char('_')
-        + QString::fromLatin1(digest) + QStringLiteral(".part");
-}
-
-} // namespace
-
-// Named from the link without its query: every link the page hands out for
-// the same file carries a new token, and all of them continue the same part.
 QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
 {
-    return partPathFor(QUrl(url).adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString(), savePath);
-}
-
-// How much of the part to continue from. With a record beside it, only the
-// bytes known to be on disk count (a tail written after them may be torn by
-// a power cut), and the rest is asked for only if the server's file is still
-// the same one. A part without a record is continued as it is.
-qint64 DownloadManager::resumableLength()
-{
-    m_record = readPartRecord(m_tempFilePath).value_or(PartRecord());
-    const qint64 size = QFileInfo::exists(m_tempFilePath) ? QFileInfo(m_tempFilePath).size() : 0;
-    if (m_record.length <= 0)
-        return size;
-    if (size < m_record.length || !QFile::resize(m_tempFilePath, m_record.length)) {
-        QFile::remove(m_tempFilePath);
-        m_record = PartRecord();
-        return 0;
-    }
-    return m_record.length;
+    return partfile::pathFor(url, savePath);
 }
 
 // The record beside the part follows what is known to be on disk.
 void DownloadManager::recordPart()
 {
-    const qint64 durable = m_writer.durableLength();
-    if (durable <= 0 || durable == m_record.length)
-        return;
-    m_record.length = durable;
     m_record.total = m_bytesTotal;
-    writePartRecord(m_tempFilePath, m_record);
+    saveRecord(m_tempFilePath, m_record, m_writer.durableLength());
+}
+
+void DownloadManager::saveRecord(const QString &part, PartRecord &record, qint64 durable)
+{
+    if (durable <= 0 || durable == record.length)
+        return;
+    record.length = durable;
+    m_records.save(part, record);
+}
+
+// A part that stays: an empty one holds nothing to resume and goes, any
+// other is recorded for as much of it as is on the device. Any thread.
+void DownloadManager::keepPart(const QString &part, PartRecord &record, qint64 durable)
+{
+    if (QFileInfo(part).size() == 0) {
+        QFile::remove(part);
+        m_records.forget(part);
+        return;
+    }
+    saveRecord(part, record, durable);
 }
 
 // The part starts over: what the record says is no longer true of it. The
 // answer's own ETag and date stay, for the record of the new part.
 void DownloadManager::forgetPartRecord()
 {
-    removePartRecord(m_tempFilePath);
+    m_records.forget(m_tempFilePath);
     m_record.length = 0;
-}
-
-// A part named the old way, from the whole link, is taken over.
-void DownloadManager::adoptOldPart(const QString &url)
-{
-    const QString old = partPathFor(url, m_savePath);
-    if (old != m_tempFilePath && QFileInfo::exists(old) && !QFileInfo::exists(m_tempFilePath))
-        QFile::rename(old, m_tempFilePath);
 }
 
 QStringList DownloadManager::allowedSchemes() const
@@ -142,15 +113,20 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_currentSpeed = 0.0;
     m_isDownloading = true;
     m_cancelled = false;
+    ++m_attempt;
     m_startedOver = false;
     m_writeErrno = 0;
-    m_lastSpeedTime = nowMs();
+    m_lastSampleTime = clockMs();
+    m_sinceDataMs = 0;
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
     QDir().mkpath(QFileInfo(savePath).absolutePath());
-    adoptOldPart(url);
-    m_resumeOffset = resumableLength();
+    partfile::adoptOldName(url, savePath);
+    m_records.waitForWrites();
+    const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
+    m_record = resumable.record;
+    m_resumeOffset = resumable.length;
     // Bytes of the file so far: a resumed part counts from the start.
     m_bytesReceived = m_resumeOffset;
     if (!openPartFile()) {
@@ -172,12 +148,37 @@ void DownloadManager::cancelDownload()
 {
     m_cancelled = true;
     m_speedTimer.stop();
-    if (m_isDownloading && !m_concluding) {
+    if (m_concluding) {
+        dropConclusion();
+        return;
+    }
+    if (m_isDownloading) {
         dropPart();
         return;
     }
     m_writer.abandon();
     finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
+}
+
+// A cancel while the part is being closed: whatever the transfer came to is
+// not reported, and the part goes on whichever side gets to it first. The
+// engine is free for the next start at once.
+void DownloadManager::dropConclusion()
+{
+    ++m_attempt;
+    m_concluding = false;
+    m_writer.abandon();
+    const QString part = std::exchange(m_tempFilePath, QString());
+    m_records.forget(part);
+    if (m_closeFate->exchange(CloseFate::Cancelled) == CloseFate::Reported)
+        removePart(part);
+    endTransfer();
+}
+
+void DownloadManager::removePart(const QString &part)
+{
+    QFile::remove(part);
+    removePartRecord(part);
 }
 
 // What still waits for the disk is dropped, and the part is closed and
@@ -187,25 +188,33 @@ void DownloadManager::dropPart()
     m_writer.abandon();
     releaseTransfer();
     const QString part = std::exchange(m_tempFilePath, QString());
-    m_writer.closeInBackground([part](bool) {
-        QFile::remove(part);
-        removePartRecord(part);
-    });
+    m_records.forget(part);
+    m_writer.closeInBackground([part](bool) { removePart(part); });
     endTransfer();
 }
 
+// The part stays, closed and flushed to the device on the writer's side,
+// and its record then says all of it is there. The digest of a part that
+// stays is never used: nothing waits for the hashing either.
 void DownloadManager::stopDownload()
 {
     if (!m_isDownloading)
         return;
-    m_writer.waitForBackgroundClose();
-    m_concluding = false;
-    resetTransfer();
+    m_writer.stopHashing();
+    ++m_attempt;
+    // A close already under way keeps the part; what it comes to is not reported.
+    if (!std::exchange(m_concluding, false)) {
+        releaseTransfer();
+        m_record.total = m_bytesTotal;
+        m_writer.closeInBackground([this, part = std::exchange(m_tempFilePath, QString()), record = m_record](
+                                       bool) mutable { keepPart(part, record, m_writer.durableLength()); });
+    }
+    endTransfer();
 }
 
 bool DownloadManager::openPartFile()
 {
-    m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond);
+    m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond, m_settings.deviceRoomBytes);
     return m_writer.open(m_tempFilePath, m_resumeOffset > 0, m_settings.computeSha256);
 }
 
@@ -259,8 +268,13 @@ void DownloadManager::configure(CURL *easy)
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);
-    if (m_resumeOffset > 0)
-        curl_easy_setopt(easy, CURLOPT_RESUME_FROM_LARGE, curl_off_t(m_resumeOffset));
+    // The range is asked for by hand, not with libcurl's resume: that one
+    // takes a whole answer as long as the part for "already downloaded" and
+    // ends without a byte of it, while the part still holds other bytes.
+    if (m_resumeOffset > 0) {
+        const QByteArray range = QByteArray::number(m_resumeOffset) + '-';
+        curl_easy_setopt(easy, CURLOPT_RANGE, range.constData());
+    }
     // The rest of the part only if the file is still the one it came from;
     // otherwise the server sends the whole file and the part starts over.
     if (m_resumeOffset > 0 && !m_record.ifRange().isEmpty()) {
@@ -392,15 +406,31 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
     // Without any answer there is nothing to judge; the transfer's code tells why.
     const Conclusion conclusion{curlResult, errorMessage, status, status != 0 ? answerUse() : AnswerUse::Refuse};
     releaseTransfer();
+    // Only a file that may be complete needs its digest: anything else
+    // closes without waiting for the hashing.
+    const bool mayBeComplete = errorMessage.isEmpty() && curlResult == CURLE_OK
+        && (conclusion.use == AnswerUse::Append || conclusion.use == AnswerUse::WriteFromStart
+            || conclusion.use == AnswerUse::AlreadyComplete);
+    if (!mayBeComplete)
+        m_writer.stopHashing();
     if (m_cancelled && errorMessage.isEmpty()) {
         conclude(conclusion, closePartFile());
         return;
     }
     m_concluding = true;
-    m_writer.closeInBackground([this, conclusion](bool written) {
+    const auto fate = std::make_shared<std::atomic<CloseFate>>(CloseFate::Pending);
+    m_closeFate = fate;
+    m_writer.closeInBackground([this, conclusion, fate, attempt = m_attempt, part = m_tempFilePath](bool written) {
+        CloseFate pending = CloseFate::Pending;
+        if (!fate->compare_exchange_strong(pending, CloseFate::Reported)) {
+            removePart(part);
+            return;
+        }
         QMetaObject::invokeMethod(
             this,
-            [this, conclusion, written] {
+            [this, conclusion, written, attempt] {
+                if (attempt != m_attempt)
+                    return;
                 m_concluding = false;
                 m_writer.waitForBackgroundClose();
                 if (!written && m_writeErrno == 0)
@@ -425,7 +455,7 @@ void DownloadManager::conclude(const Conclusion &conclusion, bool written)
         QFile::remove(m_tempFilePath);
     } else if (!fileIntact) {
         Q_EMIT downloadError(writeFailureMessage());
-    } else if (use == AnswerUse::StartOver || (status < 400 && rangeRefused(conclusion.curlResult))) {
+    } else if (use == AnswerUse::StartOver || wholeFileNeverArrived(use, conclusion.curlResult)) {
         if (restartFromZero())
             return;
     } else if (use == AnswerUse::AlreadyComplete) {
@@ -444,11 +474,12 @@ void DownloadManager::conclude(const Conclusion &conclusion, bool written)
     resetTransfer();
 }
 
-// libcurl itself ends a resumed transfer that the server answers with the
-// whole file; that file is still wanted, from its start.
-bool DownloadManager::rangeRefused(CURLcode curlResult) const
+// A whole file answered to a request for the rest always starts from byte
+// zero; if none of its bytes came, the part still holds the old ones and is
+// not the file, whatever its length.
+bool DownloadManager::wholeFileNeverArrived(AnswerUse use, CURLcode curlResult) const
 {
-    return curlResult == CURLE_RANGE_ERROR && m_resumeOffset > 0;
+    return use == AnswerUse::WriteFromStart && m_resumeOffset > 0 && curlResult == CURLE_OK;
 }
 
 // Only a file that is really at its destination counts as finished, and
@@ -525,43 +556,51 @@ QString DownloadManager::writeFailureMessage() const
         .arg(m_tempFilePath, QString::fromLocal8Bit(std::strerror(m_writeErrno)));
 }
 
+// The part being read back for its digest changes only what is shown: the
+// transfer goes on meanwhile, and is watched and recorded as ever.
 void DownloadManager::calculateSpeed()
 {
     if (!m_isDownloading || m_cancelled)
         return;
-    const qint64 now = nowMs();
-    // Reading back the part holds the transfer up; that is no stall.
-    if (m_writer.isCheckingPart()) {
-        m_lastSpeedTime = now;
-        Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
-        return;
-    }
+    const qint64 now = clockMs();
+    m_sinceDataMs += countedGap(m_lastSampleTime, now, SpeedIntervalMs);
+    m_lastSampleTime = now;
     recordPart();
-    // Nor is a transfer that waits for a slow disk: the network brought
-    // bytes faster than they could be written.
+    const bool checking = m_writer.isCheckingPart();
+    const auto report = [this, checking] {
+        if (checking)
+            Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
+        else
+            Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+    };
+    // A transfer that waits for a slow disk is no stall: the network
+    // brought bytes faster than they could be written.
     if (m_paused && m_tempBytes == 0) {
-        m_lastSpeedTime = now;
-        Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+        m_sinceDataMs = 0;
+        report();
         return;
     }
-    qint64 elapsed = now - m_lastSpeedTime;
-    qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << elapsed << "tempBytes:" << m_tempBytes;
-    if (stallDetected(elapsed, m_tempBytes, m_settings.stallLimitMs)) {
+    qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << m_sinceDataMs << "tempBytes:" << m_tempBytes;
+    if (stallDetected(m_sinceDataMs, m_tempBytes, m_settings.stallLimitMs)) {
         qCDebug(lcDownload) << "DownloadManager: 15 seconds no progress, cancelling";
         m_cancelled = true;
         finishDownload(CURLE_OPERATION_TIMEDOUT, QStringLiteral("Network disconnected or timeout"));
         return;
     }
     if (m_tempBytes > 0) {
-        elapsed = elapsed <= 0 ? 1 : elapsed;
-        const double speed = double(m_tempBytes) / double(elapsed) * 1000.0;
-        m_lastSpeedTime = now;
+        const double speed = double(m_tempBytes) / double(qMax<qint64>(m_sinceDataMs, 1)) * 1000.0;
+        m_sinceDataMs = 0;
         m_tempBytes = 0;
         m_currentSpeed = speed;
         Q_EMIT speedChanged(speed);
         Q_EMIT statusChanged(QStringLiteral("Downloading at %1").arg(speedText(m_currentSpeed)));
     }
-    Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+    report();
+}
+
+qint64 DownloadManager::clockMs() const
+{
+    return m_settings.clockMs ? m_settings.clockMs() : m_clock.elapsed();
 }
 
 bool DownloadManager::closePartFile()
@@ -593,14 +632,12 @@ void DownloadManager::endTransfer()
     m_speedTimer.stop();
     m_isDownloading = false;
     releaseTransfer();
-    // An empty part holds nothing to resume; a part that is gone (finished,
-    // cancelled) needs no record.
-    if (!m_tempFilePath.isEmpty() && QFileInfo(m_tempFilePath).size() == 0)
-        QFile::remove(m_tempFilePath);
+    // A part that is gone (finished, cancelled) needs no record.
+    m_record.total = m_bytesTotal;
     if (QFileInfo::exists(m_tempFilePath))
-        recordPart();
+        keepPart(m_tempFilePath, m_record, m_writer.durableLength());
     else if (!m_tempFilePath.isEmpty())
-        removePartRecord(m_tempFilePath);
+        m_records.forget(m_tempFilePath);
     m_bytesReceived = m_bytesTotal = m_tempBytes = m_resumeOffset = 0;
     m_currentSpeed = 0.0;
 }

@@ -8,10 +8,14 @@
 #include "PartRecord.h"
 #include "TransferAnswer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 class DownloadManager final : public QObject {
     Q_OBJECT
@@ -63,9 +67,10 @@ private Q_SLOTS:
 
 private:
     QStringList allowedSchemes() const;
-    void adoptOldPart(const QString &url);
-    qint64 resumableLength();
+    qint64 clockMs() const;
     void recordPart();
+    void keepPart(const QString &part, PartRecord &record, qint64 durable);
+    void saveRecord(const QString &part, PartRecord &record, qint64 durable);
     void forgetPartRecord();
     bool openPartFile();
     bool beginTransfer();
@@ -82,12 +87,14 @@ private:
     void completeDownload();
     bool moveInto(const QString &path);
     bool restartFromZero();
-    bool rangeRefused(CURLcode curlResult) const;
+    bool wholeFileNeverArrived(AnswerUse use, CURLcode curlResult) const;
     void handleCurlError(CURLcode code);
     QString writeFailureMessage() const;
     void resetTransfer();
     void endTransfer();
     void dropPart();
+    void dropConclusion();
+    static void removePart(const QString &part);
     void releaseTransfer();
     bool closePartFile();
     void resumeTransfer();
@@ -102,6 +109,13 @@ private:
     bool m_isDownloading = false;
     bool m_cancelled = false;
     bool m_concluding = false;
+    // Each start, and each cancel or stop of a close under way, begins a new
+    // attempt; what an earlier one comes to is not reported.
+    quint64 m_attempt = 0;
+    // Whether a close in the background reports to the engine or, once
+    // cancelled, removes the part itself: decided by whoever comes first.
+    enum class CloseFate { Pending, Reported, Cancelled };
+    std::shared_ptr<std::atomic<CloseFate>> m_closeFate;
     CURL *m_easyCurl = nullptr;
     CurlMultiDriver m_driver;
     qint64 m_bytesReceived = 0;
@@ -111,10 +125,16 @@ private:
     qint64 m_resumeOffset = 0;
     double m_currentSpeed = 0.0;
     QTimer m_speedTimer;
-    qint64 m_lastSpeedTime = 0;
+    // Durations come from a clock that only goes forward (or the settings'
+    // stand-in), counted from sample to sample.
+    QElapsedTimer m_clock;
+    qint64 m_lastSampleTime = 0;
+    qint64 m_sinceDataMs = 0;
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;
+    // Before the writer: a close in the background records the part it kept.
+    PartRecordKeeper m_records;
     PartFileWriter m_writer;
     bool m_paused = false;
     EngineSettings m_settings;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 struct EngineSettings {
     // The browser identity sent with every request; libcurl's own when empty.
     QString userAgent;
@@ -16,15 +18,21 @@ struct EngineSettings {
     QString dnsOverHttpsUrl;
     // A transfer that brings no byte for this long is given up.
     qint64 stallLimitMs = 15000;
+    // Milliseconds from a clock that never steps (tests step it on purpose);
+    // the system's monotonic clock when empty.
+    std::function<qint64()> clockMs;
     // Files come over https only, redirects included. A site that is itself
     // plain http (a local mirror, a test site) may allow http as well; a
     // transfer that starts on https still never continues on http.
     bool plainHttpAllowed = false;
     // How many received bytes may wait for the disk before the transfer
     // pauses, and, for tests that stand in for a slow disk, a cap on how fast
-    // the part is written (0: as fast as the disk goes).
+    // the part is written and read back (0: as fast as the disk goes).
     qint64 writeQueueBytes = 32 * 1024 * 1024;
     qint64 diskBytesPerSecond = 0;
+    // For tests that stand in for a full disk: the part cannot grow past
+    // this many bytes, a write beyond fails as on a full device (-1: none).
+    qint64 deviceRoomBytes = -1;
     // The file's SHA-256 is computed while it downloads; off only to measure
     // what that costs (bench/download_bench.sh).
     bool computeSha256 = true;

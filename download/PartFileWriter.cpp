@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -50,31 +51,36 @@ PartFileWriter::~PartFileWriter()
     m_syncThread.join();
 }
 
-void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond)
+void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom)
 {
     m_queueLimit = size_t(qMax<qint64>(queueBytes, 1));
     m_bytesPerSecond = bytesPerSecond;
+    m_deviceRoom = deviceRoom;
 }
 
 bool PartFileWriter::open(const QString &path, bool append, bool hashing)
 {
     waitForBackgroundClose();
     close();
-    m_hashing = hashing;
-    m_path = path;
-    m_error = 0;
-    m_abandoned = false;
-    m_checked = 0;
-    m_sha256.clear();
-    m_hash.reset();
-    m_file = openPartFile(nativePath(path), append ? "ab" : "wb");
-    if (!m_file)
+    std::FILE *file = openPartFile(nativePath(path), append ? "ab" : "wb");
+    if (!file)
         return false;
-    std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
-    m_length = append ? QFileInfo(path).size() : 0;
-    m_sinceSync = 0;
+    std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        // The hashing thread reads these between its pieces.
+        std::unique_lock<std::mutex> lock(m_mutex);
+        stopHashingLocked(lock);
+        m_file = file;
+        m_hashing = hashing;
+        m_hashStopped = !hashing;
+        m_hash = std::make_shared<Sha256>();
+        m_path = path;
+        m_error = 0;
+        m_abandoned = false;
+        m_checked = 0;
+        m_sha256.clear();
+        m_length = append ? QFileInfo(path).size() : 0;
+        m_sinceSync = 0;
         m_durable = m_syncAsked = m_written = m_length;
         m_hashed = 0;
         m_partLength = m_hashing ? m_length : 0;
@@ -128,45 +134,65 @@ void PartFileWriter::handOverBlock()
     m_changed.notify_all();
 }
 
+// Runs on whichever thread closes; the block being filled was handed over
+// on the transfer's own thread before.
 bool PartFileWriter::drain()
 {
-    handOverBlock();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] {
-        return m_queue.empty() && !m_busy && !hashWaiting() && !m_hashBusy && !m_syncing && m_syncAsked <= m_durable;
+        const bool hashed = m_hashStopped || (!hashWaiting() && !m_hashBusy);
+        return m_queue.empty() && !m_busy && hashed && !m_syncing && m_syncAsked <= m_durable;
     });
     return m_error == 0;
 }
 
 bool PartFileWriter::truncate()
 {
-    drain();
-    m_hash.reset();
-    m_length = m_sinceSync = 0;
+    handOverBlock();
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_durable = m_syncAsked = m_written = m_hashed = m_partLength = 0;
-        m_checking = false;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        stopHashingLocked(lock);
     }
+    drain();
     if (m_file)
         std::fclose(m_file);
-    m_file = openPartFile(nativePath(m_path), "wb");
-    if (m_file)
-        std::setvbuf(m_file, nullptr, _IOFBF, FileBufferBytes);
+    std::FILE *file = openPartFile(nativePath(m_path), "wb");
+    if (file)
+        std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_file = file;
+    m_hash = std::make_shared<Sha256>();
+    m_hashStopped = !m_hashing;
+    m_length = m_sinceSync = 0;
+    m_durable = m_syncAsked = m_written = m_hashed = m_partLength = 0;
     return m_file != nullptr;
 }
 
 void PartFileWriter::abandon()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_abandoned = true;
     m_queuedBytes -= m_filling.size();
     m_filling = Block();
     for (const Block &chunk : m_queue)
         m_queuedBytes -= chunk.size();
+    m_queue.clear();
+    stopHashingLocked(lock);
+}
+
+void PartFileWriter::stopHashing()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    stopHashingLocked(lock);
+}
+
+void PartFileWriter::stopHashingLocked(std::unique_lock<std::mutex> &)
+{
+    ++m_hashRound;
+    m_hashStopped = true;
+    m_checking = false;
     for (const WrittenBlock &written : m_hashQueue)
         m_queuedBytes -= written.bytes.size();
-    m_queue.clear();
     m_hashQueue.clear();
     m_hashQueueBytes = 0;
     m_changed.notify_all();
@@ -175,6 +201,7 @@ void PartFileWriter::abandon()
 bool PartFileWriter::close()
 {
     waitForBackgroundClose();
+    handOverBlock();
     return closeNow();
 }
 
@@ -199,8 +226,10 @@ bool PartFileWriter::closeNow()
     if (!m_abandoned && !syncToDisk() && m_error == 0)
         m_error = errno ? errno : EIO;
     ok = std::fclose(m_file) == 0 && ok && m_error == 0;
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_file = nullptr;
-    m_sha256 = m_hashing ? m_hash.finish() : QString();
+    // The hashing has taken in every byte, unless it was stopped.
+    m_sha256 = m_hashStopped ? QString() : m_hash->finish();
     return ok;
 }
 
@@ -226,7 +255,7 @@ void PartFileWriter::run()
         m_written = m_length;
         // Written blocks wait for a hashing that is behind up to an eighth
         // of the queue (4 MiB); beyond that it reads them back instead.
-        if (m_hashing && m_error == 0 && m_hashQueueBytes + chunk.size() <= m_queueLimit / 8) {
+        if (!m_hashStopped && m_error == 0 && m_hashQueueBytes + chunk.size() <= m_queueLimit / 8) {
             m_hashQueueBytes += chunk.size();
             m_hashQueue.push_back({offset, std::move(chunk)});
         } else {
@@ -247,21 +276,24 @@ void PartFileWriter::runHashing()
         m_changed.wait(lock, [this] { return m_stopping || hashWaiting(); });
         if (!hashWaiting())
             return;
+        const std::shared_ptr<Sha256> hash = m_hash;
+        const quint64 round = m_hashRound;
         const qint64 memoryFrom = m_hashQueue.empty() ? m_written : m_hashQueue.front().offset;
         if (m_hashed < memoryFrom && m_error == 0)
-            hashFromFile(lock, memoryFrom);
+            hashFromFile(lock, hash, round, memoryFrom);
         else
-            hashFirstBlock(lock);
+            hashFirstBlock(lock, hash, round);
         m_changed.notify_all();
     }
 }
 
 bool PartFileWriter::hashWaiting() const
 {
-    return !m_hashQueue.empty() || (m_hashing && m_hashed < m_written && m_error == 0 && !m_abandoned);
+    return !m_hashStopped && (!m_hashQueue.empty() || (m_hashed < m_written && m_error == 0 && !m_abandoned));
 }
 
-void PartFileWriter::hashFirstBlock(std::unique_lock<std::mutex> &lock)
+void PartFileWriter::hashFirstBlock(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Sha256> &hash,
+                                    quint64 round)
 {
     WrittenBlock written = std::move(m_hashQueue.front());
     m_hashQueue.pop_front();
@@ -269,31 +301,42 @@ void PartFileWriter::hashFirstBlock(std::unique_lock<std::mutex> &lock)
     if (written.offset == m_hashed && m_error == 0) {
         m_hashBusy = true;
         lock.unlock();
-        m_hash.update(written.bytes.data(), written.bytes.size());
+        hash->update(written.bytes.data(), written.bytes.size());
         lock.lock();
         m_hashBusy = false;
-        m_hashed += qint64(written.bytes.size());
+        if (round == m_hashRound)
+            m_hashed += qint64(written.bytes.size());
     }
     release(lock, std::move(written.bytes));
 }
 
 // The bytes from where the hashing is up to `end`, read back from the file.
-void PartFileWriter::hashFromFile(std::unique_lock<std::mutex> &lock, qint64 end)
+// Stopped hashing leaves within one piece, and what it took in counts for
+// nothing.
+void PartFileWriter::hashFromFile(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Sha256> &hash,
+                                  quint64 round, qint64 end)
 {
     const qint64 from = m_hashed;
+    const QString path = m_path;
     m_hashBusy = true;
     lock.unlock();
-    const bool read = m_hash.addFile(m_path, from, end - from, [this, from](qint64 done) {
+    qint64 before = 0;
+    const bool read = hash->addFile(path, from, end - from, [this, from, round, &before](qint64 done) {
+        if (round != m_hashRound)
+            return false;
+        keepToDiskSpeed(done - std::exchange(before, done));
         m_checked = from + done;
-        return !m_abandoned;
+        return true;
     });
     lock.lock();
     m_hashBusy = false;
+    if (round != m_hashRound)
+        return;
     if (read)
         m_hashed = end;
-    else if (!m_abandoned && m_error == 0)
+    else if (m_error == 0)
         m_error = EIO;
-    m_checking = m_hashed < m_partLength && m_error == 0 && !m_abandoned;
+    m_checking = m_hashed < m_partLength && m_error == 0;
 }
 
 // Bytes that are written and hashed leave the queue, and their block waits
@@ -321,16 +364,26 @@ void PartFileWriter::write(const Block &chunk)
 {
     if (m_error != 0)
         return;
-    if (std::fwrite(chunk.data(), 1, chunk.size(), m_file) != chunk.size() || (m_hashing && std::fflush(m_file) != 0)) {
+    // A device standing in for a full one takes what fits, as a real one does.
+    const size_t size =
+        m_deviceRoom < 0 ? chunk.size() : size_t(qBound<qint64>(0, m_deviceRoom - m_length, qint64(chunk.size())));
+    if (std::fwrite(chunk.data(), 1, size, m_file) != size || (m_hashing && std::fflush(m_file) != 0)) {
         m_error = errno ? errno : EIO;
         return;
     }
-    if (m_bytesPerSecond > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(qint64(chunk.size()) * 1000000LL / m_bytesPerSecond));
-    m_length += qint64(chunk.size());
-    m_sinceSync += qint64(chunk.size());
-    if (m_sinceSync >= SyncEveryBytes)
+    keepToDiskSpeed(qint64(size));
+    m_length += qint64(size);
+    m_sinceSync += qint64(size);
+    if (size < chunk.size())
+        m_error = ENOSPC;
+    else if (m_sinceSync >= SyncEveryBytes)
         askForSync();
+}
+
+void PartFileWriter::keepToDiskSpeed(qint64 bytes) const
+{
+    if (m_bytesPerSecond > 0 && bytes > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(bytes * 1000000LL / m_bytesPerSecond));
 }
 
 // The bytes so far go to the device on the syncing thread, while writing

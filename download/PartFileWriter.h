@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -29,15 +30,17 @@ public:
 
     // With `hashing` off the digest stays empty and a part is not read back.
     bool open(const QString &path, bool append, bool hashing = true);
-    // The queue's size, and a cap on the writing speed (0: none), from the
+    // The queue's size, a cap on the disk's speed (0: none) and, standing in
+    // for a full device, how long the file may grow (-1: no limit), from the
     // next open on.
-    void setLimits(qint64 queueBytes, qint64 bytesPerSecond);
+    void setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom = -1);
     // A file being closed in the background counts as closed already.
     bool isOpen() const { return !m_closer.joinable() && m_file != nullptr; }
     // False, taking nothing, while the queue is full; call again after
     // `roomAgain`.
     bool enqueue(const char *data, size_t size);
-    // Waits for every queued byte, then empties the file.
+    // Waits for every queued byte, then empties the file; the hashing of the
+    // old bytes is left behind.
     bool truncate();
     // Waits for every queued byte and closes the file; false if any write,
     // the flush or the close failed.
@@ -57,6 +60,10 @@ public:
     // The file is given up: what still waits for the disk is dropped,
     // hashing stops, and closing does not wait for the device.
     void abandon();
+    // The file's digest is not wanted: closing no longer waits for the
+    // hashing, which stops within one piece on its own, and the digest
+    // stays empty.
+    void stopHashing();
     // How much of the file is known to be on the disk itself: the data is
     // flushed to the device every 64 MiB and when the file is closed.
     qint64 durableLength() const { return m_durable; }
@@ -72,12 +79,15 @@ private:
     void run();
     void runHashing();
     bool hashWaiting() const;
-    void hashFirstBlock(std::unique_lock<std::mutex> &lock);
-    void hashFromFile(std::unique_lock<std::mutex> &lock, qint64 end);
+    void hashFirstBlock(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Sha256> &hash, quint64 round);
+    void hashFromFile(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Sha256> &hash, quint64 round,
+                      qint64 end);
     void release(std::unique_lock<std::mutex> &lock, Block &&block);
     void handOverBlock();
     bool drain();
+    void stopHashingLocked(std::unique_lock<std::mutex> &lock);
     void write(const Block &chunk);
+    void keepToDiskSpeed(qint64 bytes) const;
     void askForSync();
     void runSyncing();
     bool syncToDisk();
@@ -106,7 +116,11 @@ private:
     bool m_full = false;
     bool m_stopping = false;
     std::atomic<int> m_error{0};
-    Sha256 m_hash;
+    // One digest per file: a hashing that is stopped keeps its own, so
+    // that it may finish its piece while the next file is being hashed.
+    std::shared_ptr<Sha256> m_hash;
+    std::atomic<quint64> m_hashRound{0};
+    bool m_hashStopped = false;
     QString m_sha256;
     // Bytes in the file (in the system's cache at least), and how many of
     // them the hashing has taken in; the part's own length when opened.
@@ -115,6 +129,7 @@ private:
     qint64 m_partLength = 0;
     size_t m_queueLimit = 32 * 1024 * 1024;
     qint64 m_bytesPerSecond = 0;
+    qint64 m_deviceRoom = -1;
     qint64 m_length = 0;
     qint64 m_sinceSync = 0;
     std::atomic<qint64> m_durable{0};

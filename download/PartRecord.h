@@ -6,7 +6,11 @@
 
 #include <QString>
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 struct PartRecord {
     qint64 total = 0;
@@ -23,3 +27,39 @@ std::optional<PartRecord> readPartRecord(const QString &partPath);
 // Written whole or not at all.
 bool writePartRecord(const QString &partPath, const PartRecord &record);
 void removePartRecord(const QString &partPath);
+
+// Writes records on a thread of its own, one after the other: a record is
+// flushed to the device, which on a disk busy with the part may take
+// seconds, and the transfer's thread never waits for that. Only the newest
+// record of a part is written; a record forgotten meanwhile stays gone.
+class PartRecordKeeper final {
+public:
+    PartRecordKeeper();
+    ~PartRecordKeeper();
+    PartRecordKeeper(const PartRecordKeeper &) = delete;
+    PartRecordKeeper &operator=(const PartRecordKeeper &) = delete;
+
+    // Any thread.
+    void save(const QString &partPath, const PartRecord &record);
+    // Removes the record at once; a write of it under way is undone.
+    void forget(const QString &partPath);
+    // Returns once every record asked for is written.
+    void waitForWrites();
+
+private:
+    struct Pending {
+        QString partPath;
+        PartRecord record;
+    };
+    void run();
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Pending> m_pending;
+    bool m_stopping = false;
+    // The part whose record is being written, and whether it was forgotten
+    // meanwhile: that write is then undone.
+    QString m_writing;
+    bool m_writingForgotten = false;
+    std::thread m_thread;
+};

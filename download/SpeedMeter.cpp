@@ -11,6 +11,11 @@ QString speedText(double bytesPerSecond)
     return QString::number(bytesPerSecond, 'f', 2) + QStringLiteral(" B/s");
 }
 
+qint64 countedGap(qint64 previousMs, qint64 nowMs, qint64 intervalMs)
+{
+    return qBound<qint64>(0, nowMs - previousMs, 2 * intervalMs);
+}
+
 bool stallDetected(qint64 msSinceLastData, qint64 bytesSinceLastSample, qint64 limitMs)
 {
     return msSinceLastData > limitMs && bytesSinceLastSample == 0;

@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QIcon>
@@ -619,6 +620,22 @@ private Q_SLOTS:
         QVERIFY(statusOf(window).startsWith(QLatin1String("Kept the verified file already there")));
         QVERIFY(!QFile::exists(
             DownloadManager::makeTempFilePath(w.link->text(), target.filePath(QStringLiteral("whole.iso")))));
+
+        // A large file already there that is not the published one: the
+        // window goes on while it is read, and the download replaces it.
+        const QString large = target.filePath(QStringLiteral("large.iso"));
+        QFile sparse(large);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(1024LL * 1024 * 1024));
+        sparse.close();
+        answerSaveDialog(large);
+        ModalCloser replaced;
+        replaced.expect(QStringLiteral("Download Complete"));
+        QElapsedTimer clicking;
+        clicking.start();
+        w.buttons.value(QStringLiteral("Download"))->click();
+        QVERIFY2(clicking.elapsed() < 1000, qPrintable(QString::number(clicking.elapsed())));
+        QVERIFY(replaced.closed(60000));
+        QCOMPARE(QFileInfo(large).size(), qint64(1024 * 1024));
 
         QFile source(target.filePath(QStringLiteral("whole.iso")));
         QVERIFY(source.open(QIODevice::ReadOnly));

@@ -2,9 +2,13 @@
 // texts, and how each server answer may touch the part file.
 #include "download/CurlMessages.h"
 #include "download/DownloadManager.h"
+#include "download/PartFile.h"
 #include "download/SpeedMeter.h"
 #include "download/TransferAnswer.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(AnswerUse)
@@ -32,6 +36,46 @@ private Q_SLOTS:
                 == first);
         QCOMPARE(DownloadManager::makeTempFilePath(QStringLiteral("abc"), QStringLiteral("/x/archive.tar.gz")),
                  QStringLiteral("/x/archive.tar_90015098.part"));
+    }
+
+    // What a part on disk, with or without its record, lets a transfer
+    // continue from, and what is left of it.
+    void resumablePart_data()
+    {
+        QTest::addColumn<qint64>("partSize"); // -1: no part
+        QTest::addColumn<qint64>("recorded"); // 0: no record
+        QTest::addColumn<qint64>("resumable");
+        QTest::addColumn<qint64>("sizeAfter"); // -1: gone
+        const auto row = [](const char *name, qint64 partSize, qint64 recorded, qint64 resumable, qint64 after) {
+            QTest::newRow(name) << partSize << recorded << resumable << after;
+        };
+        row("no part", -1, 0, 0, -1);
+        row("a part without a record", 5000, 0, 5000, 5000);
+        row("a part as long as its record", 1000, 1000, 1000, 1000);
+        row("a torn tail is cut off", 1200, 1000, 1000, 1000);
+        row("shorter than its record", 800, 1000, 0, -1);
+        row("a record without a part", -1, 1000, 0, -1);
+    }
+    void resumablePart()
+    {
+        QFETCH(qint64, partSize);
+        QFETCH(qint64, recorded);
+        QFETCH(qint64, resumable);
+        QFETCH(qint64, sizeAfter);
+        QTemporaryDir dir;
+        const QString part =
+            partfile::pathFor(QStringLiteral("https://h/a.iso?t=1"), dir.filePath(QStringLiteral("a.iso")));
+        QFile file(part);
+        if (partSize >= 0)
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(partSize));
+        file.close();
+        if (recorded > 0)
+            QVERIFY(writePartRecord(part, PartRecord{2000, QStringLiteral("\"e\""), QString(), recorded}));
+        const partfile::Resumable found = partfile::resumable(part);
+        QCOMPARE(found.length, resumable);
+        QCOMPARE(QFileInfo::exists(part) ? QFileInfo(part).size() : -1, sizeAfter);
+        QCOMPARE(QFile::exists(partRecordPath(part)), recorded > 0 && resumable > 0);
+        QCOMPARE(found.record.ifRange(), resumable > 0 && recorded > 0 ? QStringLiteral("\"e\"") : QString());
     }
 
     void speedTexts_data()
@@ -69,6 +113,25 @@ private Q_SLOTS:
         QFETCH(qint64, newBytes);
         QFETCH(bool, stalled);
         QCOMPARE(stallDetected(sinceData, newBytes, 15000), stalled);
+    }
+
+    // Time between two once-a-second samples, as the watchdog counts it.
+    void countedGaps_data()
+    {
+        QTest::addColumn<qint64>("previous");
+        QTest::addColumn<qint64>("now");
+        QTest::addColumn<qint64>("counted");
+        QTest::newRow("on time") << qint64(5000) << qint64(6000) << qint64(1000);
+        QTest::newRow("a late sample") << qint64(5000) << qint64(6900) << qint64(1900);
+        QTest::newRow("clock stepped forward an hour") << qint64(5000) << qint64(3605000) << qint64(2000);
+        QTest::newRow("clock stepped back") << qint64(3605000) << qint64(5000) << qint64(0);
+    }
+    void countedGaps()
+    {
+        QFETCH(qint64, previous);
+        QFETCH(qint64, now);
+        QFETCH(qint64, counted);
+        QCOMPARE(countedGap(previous, now, 1000), counted);
     }
 
     void errorMessages_data()

@@ -4,9 +4,15 @@
 #include "download/Sha256.h"
 
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -29,24 +35,57 @@ bool userKeeps(QWidget *parent, const QString &path, const QString &sha256)
 
 } // namespace
 
-ExistingFile checkExistingFile(QWidget *parent, const QString &path, const QString &publishedSha256)
+void checkExistingFile(QWidget *parent, const QString &path, const QString &publishedSha256,
+                       std::function<void(ExistingFile)> then)
 {
-    if (publishedSha256.isEmpty() || !QFileInfo(path).isFile())
-        return ExistingFile::Download;
-    QProgressDialog checking(QStringLiteral("Checking the file already there\u2026"), QStringLiteral("Cancel"), 0, 100,
-                             parent);
-    checking.setWindowTitle(QStringLiteral("Checking"));
-    checking.setWindowModality(Qt::WindowModal);
-    checking.setMinimumDuration(ShowAfterMs);
-    const QString sha256 = sha256OfFile(path, [&checking](qint64 done, qint64 total) {
-        checking.setValue(total > 0 ? int(done * 100 / total) : 0);
-        return !checking.wasCanceled();
+    if (publishedSha256.isEmpty() || !QFileInfo(path).isFile()) {
+        then(ExistingFile::Download);
+        return;
+    }
+    // Shown after half a second, so a small file is checked without a flash.
+    auto *checking = new QProgressDialog(QStringLiteral("Checking the file already there\u2026"),
+                                         QStringLiteral("Cancel"), 0, 100, parent);
+    checking->setWindowTitle(QStringLiteral("Checking"));
+    checking->setWindowModality(Qt::WindowModal);
+    checking->setMinimumDuration(ShowAfterMs);
+    // What the worker shares with the window: nothing but these.
+    struct Progress {
+        std::atomic<qint64> done{0};
+        std::atomic<qint64> total{0};
+        std::atomic<bool> stop{false};
+    };
+    const auto progress = std::make_shared<Progress>();
+    QObject::connect(checking, &QObject::destroyed, [progress] { progress->stop = true; });
+    QObject::connect(checking, &QProgressDialog::canceled, [progress] { progress->stop = true; });
+    auto *tick = new QTimer(checking);
+    QObject::connect(tick, &QTimer::timeout, checking, [checking, progress] {
+        // A cancelled dialog stays hidden: a value would show it again.
+        if (progress->stop)
+            return;
+        const qint64 total = progress->total;
+        checking->setValue(total > 0 ? int(progress->done * 100 / total) : 0);
     });
-    const bool cancelled = checking.wasCanceled();
-    checking.reset();
-    if (cancelled)
-        return ExistingFile::CheckCancelled;
-    if (sha256.compare(publishedSha256, Qt::CaseInsensitive) != 0)
-        return ExistingFile::Download;
-    return userKeeps(parent, path, sha256) ? ExistingFile::Keep : ExistingFile::Download;
+    tick->start(100);
+    // The watcher belongs to the dialog: a window that is gone hears nothing.
+    auto *watcher = new QFutureWatcher<QString>(checking);
+    QObject::connect(watcher, &QFutureWatcher<QString>::finished, checking,
+                     [parent, checking, watcher, path, publishedSha256, then = std::move(then)] {
+                         const QString sha256 = watcher->result();
+                         const bool cancelled = checking->wasCanceled();
+                         checking->hide();
+                         checking->deleteLater();
+                         if (cancelled)
+                             then(ExistingFile::CheckCancelled);
+                         else if (sha256.compare(publishedSha256, Qt::CaseInsensitive) != 0)
+                             then(ExistingFile::Download);
+                         else
+                             then(userKeeps(parent, path, sha256) ? ExistingFile::Keep : ExistingFile::Download);
+                     });
+    watcher->setFuture(QtConcurrent::run([path, progress] {
+        return sha256OfFile(path, [&progress](qint64 done, qint64 total) {
+            progress->done = done;
+            progress->total = total;
+            return !progress->stop;
+        });
+    }));
 }

@@ -648,18 +648,25 @@ void MainWindow::startDownloadFlow()
                                                       QStringLiteral("ISO Files (*.iso)"));
     if (path.isEmpty())
         return;
-    switch (checkExistingFile(this, path, selectedOption().publishedSha256)) {
-    case ExistingFile::Keep:
-        updateStatus(QStringLiteral("Kept the verified file already there: %1").arg(QFileInfo(path).fileName()));
+    // One check at a time: the window stays usable while a large file is read.
+    if (m_checkingExisting)
         return;
-    case ExistingFile::CheckCancelled:
-        updateStatus(QStringLiteral("Check cancelled"));
-        return;
-    case ExistingFile::Download:
-        break;
-    }
-    m_linkRenewed = false;
-    beginDownload(path);
+    m_checkingExisting = true;
+    checkExistingFile(this, path, selectedOption().publishedSha256, [this, path](ExistingFile existing) {
+        m_checkingExisting = false;
+        switch (existing) {
+        case ExistingFile::Keep:
+            updateStatus(QStringLiteral("Kept the verified file already there: %1").arg(QFileInfo(path).fileName()));
+            return;
+        case ExistingFile::CheckCancelled:
+            updateStatus(QStringLiteral("Check cancelled"));
+            return;
+        case ExistingFile::Download:
+            break;
+        }
+        m_linkRenewed = false;
+        beginDownload(path);
+    });
 }
 
 void MainWindow::beginDownload(const QString &path)

@@ -127,6 +127,7 @@ private:
     QString m_freshLinkArchitecture;
     QString m_downloadPath;
     bool m_linkRenewed = false;
+    bool m_checkingExisting = false;
     // The page work failed; its error stays in the status line until the next request.
     bool m_pageFailed = false;
     bool m_isFilling = false;

@@ -15,10 +15,16 @@ namespace {
 
 int g_signalPipe[2] = {-1, -1};
 
-void onTerminationSignal(int)
+// The first request lets the program end in order (a download keeps its
+// part and record); a second one ends it at once, as the system would.
+void onTerminationSignal(int signal)
 {
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+    struct sigaction standard = {};
+    standard.sa_handler = SIG_DFL;
+    sigemptyset(&standard.sa_mask);
+    sigaction(signal, &standard, nullptr);
 }
 
 } // namespace

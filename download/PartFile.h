@@ -1,0 +1,32 @@
+// The ".part" file beside a destination, before a transfer touches it: its
+// name, the take-over of one named the old way, and how much of it a
+// transfer may continue from. Plain file operations, no network.
+#pragma once
+
+#include "PartRecord.h"
+
+#include <QString>
+
+namespace partfile {
+
+// Named from the link without its query: every link the page hands out for
+// the same file carries a new token, and all of them continue the same part.
+QString pathFor(const QString &url, const QString &savePath);
+
+// A part named the old way, from the whole link, is taken over where the
+// new name has none.
+void adoptOldName(const QString &url, const QString &savePath);
+
+struct Resumable {
+    qint64 length = 0;
+    PartRecord record;
+};
+
+// How much of the part to continue from. With a record beside it, only the
+// bytes known to be on disk count (a tail written after them may be torn by
+// a power cut, and is cut off), and the rest is asked for only if the
+// server's file is still the same one; a part shorter than its record goes.
+// A part without a record is continued as it is.
+Resumable resumable(const QString &partPath);
+
+} // namespace partfile
