@@ -14,13 +14,12 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace {
 
 constexpr int SpeedIntervalMs = 1000;
-constexpr long ReceiveBufferBytes = 512 * 1024;
+constexpr long ReceiveBufferBytes = 512L * 1024;
 
 } // namespace
 
@@ -441,6 +440,8 @@ void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMe
     });
 }
 
+// A part that was already whole ends complete before its answer's status
+// (a 416) is looked at.
 void DownloadManager::conclude(const Conclusion &conclusion, bool written)
 {
     const bool fileIntact = written && m_writeErrno == 0;
@@ -458,7 +459,7 @@ void DownloadManager::conclude(const Conclusion &conclusion, bool written)
     } else if (use == AnswerUse::StartOver || wholeFileNeverArrived(use, conclusion.curlResult)) {
         if (restartFromZero())
             return;
-    } else if (use == AnswerUse::AlreadyComplete) {
+    } else if (use == AnswerUse::AlreadyComplete) { // NOLINT(bugprone-branch-clone): before the 416
         completeDownload();
     } else if (status == 403 || status == 410) {
         // What the file server answers to an expired link, also to a resume.
@@ -553,7 +554,7 @@ QString DownloadManager::writeFailureMessage() const
                               "continue where it stopped.")
             .arg(m_savePath);
     return QStringLiteral("Cannot write to %1: %2")
-        .arg(m_tempFilePath, QString::fromLocal8Bit(std::strerror(m_writeErrno)));
+        .arg(m_tempFilePath, QString::fromStdWString(platform::errorText(std::uint32_t(m_writeErrno))));
 }
 
 // The part being read back for its digest changes only what is shown: the

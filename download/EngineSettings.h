@@ -28,7 +28,7 @@ struct EngineSettings {
     // How many received bytes may wait for the disk before the transfer
     // pauses, and, for tests that stand in for a slow disk, a cap on how fast
     // the part is written and read back (0: as fast as the disk goes).
-    qint64 writeQueueBytes = 32 * 1024 * 1024;
+    qint64 writeQueueBytes = qint64(32) * 1024 * 1024;
     qint64 diskBytesPerSecond = 0;
     // For tests that stand in for a full disk: the part cannot grow past
     // this many bytes, a write beyond fails as on a full device (-1: none).

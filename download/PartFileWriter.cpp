@@ -22,9 +22,9 @@ std::filesystem::path nativePath(const QString &path)
 #endif
 }
 
-constexpr qint64 SyncEveryBytes = 64 * 1024 * 1024;
-constexpr size_t FileBufferBytes = 1024 * 1024;
-constexpr size_t BlockBytes = 1024 * 1024;
+constexpr qint64 SyncEveryBytes = qint64(64) * 1024 * 1024;
+constexpr size_t FileBufferBytes = size_t(1024) * 1024;
+constexpr size_t BlockBytes = size_t(1024) * 1024;
 constexpr qint64 BlockAgeMs = 200;
 
 } // namespace

@@ -127,7 +127,7 @@ private:
     qint64 m_written = 0;
     qint64 m_hashed = 0;
     qint64 m_partLength = 0;
-    size_t m_queueLimit = 32 * 1024 * 1024;
+    size_t m_queueLimit = size_t(32) * 1024 * 1024;
     qint64 m_bytesPerSecond = 0;
     qint64 m_deviceRoom = -1;
     qint64 m_length = 0;

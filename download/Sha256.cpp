@@ -40,7 +40,7 @@ QString Sha256::finish()
 
 bool Sha256::addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
 {
-    constexpr qint64 PieceBytes = 8 * 1024 * 1024;
+    constexpr qint64 PieceBytes = qint64(8) * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !file.seek(offset))
         return false;

@@ -19,6 +19,9 @@ std::optional<ContentRange> parseContentRange(const QByteArray &value)
     }
     if (match.captured(3) != QLatin1String("*"))
         range.total = match.captured(3).toLongLong();
+    // Bytes past the file's end are no part of it.
+    if (range.total >= 0 && range.end >= range.total)
+        return std::nullopt;
     return range;
 }
 

@@ -167,6 +167,7 @@ private Q_SLOTS:
         QTest::newRow("upper case") << QByteArray("Bytes 5-6/7") << true << qint64(5) << qint64(7);
         QTest::newRow("end before start") << QByteArray("bytes 9-1/10") << false << qint64(0) << qint64(0);
         QTest::newRow("other unit") << QByteArray("items 0-1/2") << false << qint64(0) << qint64(0);
+        QTest::newRow("end past the total") << QByteArray("bytes 0-10/10") << false << qint64(0) << qint64(0);
         QTest::newRow("garbage") << QByteArray("bytes=0-") << false << qint64(0) << qint64(0);
         QTest::newRow("absurd length") << QByteArray("bytes 0-1/99999999999999999999999") << false << qint64(0)
                                        << qint64(0);
