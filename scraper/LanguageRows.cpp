@@ -20,7 +20,11 @@ std::optional<QString> otherLanguage(const QList<LanguageInfo> &listed, const La
 {
     if (linkLanguage == chosen.language)
         return std::nullopt;
-    const auto row = firstRow(listed, [&](const LanguageInfo &info) { return info.language == linkLanguage; });
+    // Rows read from bare ids know no language of their own: their name
+    // stands for it.
+    auto row = firstRow(listed, [&](const LanguageInfo &info) { return info.language == linkLanguage; });
+    if (!row)
+        row = firstRow(listed, [&](const LanguageInfo &info) { return info.name == linkLanguage; });
     if (row)
         return row->id == chosen.id ? std::nullopt : std::optional<QString>(row->name);
     // A language outside the list contradicts only a choice that names its own.

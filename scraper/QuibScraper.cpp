@@ -309,6 +309,9 @@ void QuibScraper::resumeAfterLoad()
 void QuibScraper::onJavaScriptInjected()
 {
     qCDebug(lcScraper) << "QuibScraper: JavaScript injection complete";
+    // A request that has ended takes up no step again on a later load.
+    if (m_awaited == Result::None)
+        return;
     // The editions of a fresh page come from the read that follows the
     // injection itself.
     switch (m_state) {

@@ -31,6 +31,9 @@ void QuibScraper::parseVersions(const QString &text)
     const auto versions = PageAnswers::parseVersionList(text, &problem);
     if (!versions) {
         qCDebug(lcScraper) << "QuibScraper: Failed to parse versions JSON:" << problem;
+        // Only a request for the editions ends for want of them.
+        if (m_awaited != Result::Editions)
+            return;
         failAndIdle(scraperFailure(FailureKind::PageError, QStringLiteral("Unreadable edition list from the page")));
         return;
     }

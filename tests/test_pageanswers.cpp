@@ -200,6 +200,10 @@ private Q_SLOTS:
             << "Deutsch"
             << R"j({"links":[{"url":"a.iso","language":"German"}]})j"
             << "Deutsch";
+        QTest::newRow("rows without a language, known by name")
+            << "Suomi"
+            << R"j({"links":[{"url":"a.iso","language":"Deutsch"}]})j"
+            << "Deutsch";
         QTest::newRow("the list's selected row") << "Portuguese"
                                                  << R"j({"links":[{"url":"a.iso"}],"selectedLanguageId":"2"})j"
                                                  << "Brazilian Portuguese";
@@ -221,7 +225,8 @@ private Q_SLOTS:
                                          {QStringLiteral("2"), QStringLiteral("Brazilian Portuguese"),
                                           QStringLiteral("Brazilian Portuguese"), true},
                                          {QStringLiteral("3"), QStringLiteral("Thai"), QStringLiteral("Thai"), true},
-                                         {QStringLiteral("4"), QStringLiteral("Deutsch"), QString(), true}};
+                                         {QStringLiteral("4"), QStringLiteral("Deutsch"), QString(), true},
+                                         {QStringLiteral("5"), QStringLiteral("Suomi"), QString(), true}};
         const LanguageInfo row = *LanguageRows::named(listed, chosen);
         QCOMPARE(LanguageRows::offeredName(listed, row, parseLinkLanguages(answer), parseSelectedLanguageId(answer)),
                  offered);
