@@ -1,6 +1,7 @@
 #include "LanguageMatch.h"
 #include "FlowLog.h"
 #include "platform/SystemServices.h"
+#include "scraper/LanguageRows.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -63,14 +64,6 @@ constexpr LocaleLanguage LocaleLanguages[] = {
     {"vi", "Vietnamese"},
 };
 
-// Letter case, spacing and brackets aside: "Chinese (Simplified)" and
-// "chinese simplified" are one name.
-QString normalised(QString text)
-{
-    text.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
-    return text.simplified().toLower();
-}
-
 // "pt_BR.UTF-8" and "PT-br" read as "pt-br".
 QString localeTag(QString localeName)
 {
@@ -86,11 +79,11 @@ bool startsWithTag(const QString &tag, const QString &prefix)
 // The rows whose language, or else whose name, normalises to `name`.
 QList<int> rowsNamed(const QList<LanguageInfo> &languages, const QString &name)
 {
-    const QString wanted = normalised(name);
+    const QString wanted = LanguageRows::comparable(name);
     for (const auto field : {&LanguageInfo::language, &LanguageInfo::name}) {
         QList<int> rows;
         for (int i = 0; i < languages.size(); ++i) {
-            if (normalised(languages.at(i).*field) == wanted)
+            if (LanguageRows::comparable(languages.at(i).*field) == wanted)
                 rows << i;
         }
         if (!rows.isEmpty())
@@ -125,10 +118,11 @@ bool looksLikeLocale(const QString &text)
 
 QList<int> rowsContaining(const QList<LanguageInfo> &languages, const QString &wanted)
 {
-    const QString part = normalised(wanted);
+    const QString part = LanguageRows::comparable(wanted);
     QList<int> rows;
     for (int i = 0; i < languages.size(); ++i) {
-        if (normalised(languages.at(i).language).contains(part) || normalised(languages.at(i).name).contains(part))
+        if (LanguageRows::comparable(languages.at(i).language).contains(part)
+            || LanguageRows::comparable(languages.at(i).name).contains(part))
             rows << i;
     }
     return rows;

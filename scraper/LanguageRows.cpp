@@ -33,6 +33,12 @@ std::optional<QString> otherLanguage(const QList<LanguageInfo> &listed, const La
 
 } // namespace
 
+QString comparable(QString name)
+{
+    name.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
+    return name.simplified().toLower();
+}
+
 std::optional<LanguageInfo> named(const QList<LanguageInfo> &listed, const QString &name)
 {
     return firstRow(listed, [&name](const LanguageInfo &info) { return info.name == name; });

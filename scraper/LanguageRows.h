@@ -10,6 +10,11 @@
 
 namespace LanguageRows {
 
+// A language's name as names are compared: letter case, spacing and
+// brackets aside, so "Chinese (Simplified)", "chinese simplified" and the
+// table label "Spanish Mexico" for "Spanish (Mexico)" each match their own.
+QString comparable(QString name);
+
 // The row whose name is exactly `name`; no near match ever stands in.
 std::optional<LanguageInfo> named(const QList<LanguageInfo> &listed, const QString &name);
 

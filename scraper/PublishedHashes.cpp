@@ -1,16 +1,10 @@
 #include "PublishedHashes.h"
 
+#include "LanguageRows.h"
+
 namespace PublishedHashes {
 
 namespace {
-
-// Letter case, spacing and brackets aside: "Spanish (Mexico)" reads as the
-// label "Spanish Mexico".
-QString normalised(QString text)
-{
-    text.replace(QLatin1Char('('), QLatin1Char(' ')).replace(QLatin1Char(')'), QLatin1Char(' '));
-    return text.simplified().toLower();
-}
 
 // The label's words for an architecture, as the page writes them.
 QStringList architectureWords(const QString &architecture)
@@ -32,7 +26,7 @@ const QStringList &everyArchitectureWord()
 // The label without its architecture word, when it ends in one of `words`.
 std::optional<QString> languagePart(const QString &label, const QStringList &words)
 {
-    const QString text = normalised(label);
+    const QString text = LanguageRows::comparable(label);
     for (const QString &word : words) {
         if (text.endsWith(QLatin1Char(' ') + word))
             return text.left(text.size() - word.size() - 1);
@@ -43,7 +37,7 @@ std::optional<QString> languagePart(const QString &label, const QStringList &wor
 // Only whole names count: "Spanish" is not a form of "Spanish (Mexico)".
 QStringList languageForms(const QString &languageName, const QString &language)
 {
-    QStringList forms{normalised(languageName), normalised(language)};
+    QStringList forms{LanguageRows::comparable(languageName), LanguageRows::comparable(language)};
     forms.removeAll(QString());
     return forms;
 }
