@@ -36,4 +36,7 @@ struct EngineSettings {
     // The file's SHA-256 is computed while it downloads; off only to measure
     // what that costs (bench/download_bench.sh).
     bool computeSha256 = true;
+    // The most connections one file may use at once (1: one stream). Small
+    // files use fewer.
+    int connections = 1;
 };
