@@ -5,6 +5,7 @@
 #include "download/DownloadManager.h"
 #include "download/Sha256.h"
 #include "flow/DigestVerdict.h"
+#include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
 #include "flow/SizeFormat.h"
 
@@ -25,7 +26,8 @@ CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport
     connect(engine, &DownloadManager::finished, this, &CommandLineDownload::onFinished);
     connect(engine, &DownloadManager::unverified, this, &CommandLineDownload::onUnverified);
     connect(engine, &DownloadManager::linkExpired, this, &CommandLineDownload::onLinkExpired);
-    connect(engine, &DownloadManager::downloadError, this, &CommandLineDownload::onError);
+    connect(engine, &DownloadManager::failed, this,
+            [this](const DownloadResult &result) { onError(downloadFailureText(result)); });
 }
 
 QString CommandLineDownload::destinationFor(const QString &url, const QString &output)

@@ -24,3 +24,27 @@ QString curlErrorMessage(CURLcode code)
         return QStringLiteral("Download error: %1").arg(QString::fromUtf8(curl_easy_strerror(code)));
     }
 }
+
+QString engineErrorText(const DownloadResult &result)
+{
+    switch (result.outcome) {
+    case DownloadOutcome::CannotCreatePart:
+        return QStringLiteral("Cannot create file: %1").arg(result.path);
+    case DownloadOutcome::CurlInitFailed:
+        return QStringLiteral("Failed to initialize CURL");
+    case DownloadOutcome::HttpError:
+        return QStringLiteral("HTTP error: %1").arg(result.httpStatus);
+    case DownloadOutcome::Stalled:
+        return QStringLiteral("Network disconnected or timeout");
+    case DownloadOutcome::TransferFailed:
+        if (!result.detail.isEmpty())
+            return QStringLiteral("Download failed: %1").arg(result.detail);
+        return curlErrorMessage(CURLcode(result.curlCode));
+    case DownloadOutcome::SchemeRefused:
+        return curlErrorMessage(CURLE_UNSUPPORTED_PROTOCOL);
+    case DownloadOutcome::WrongPart:
+        return curlErrorMessage(CURLE_RANGE_ERROR);
+    default:
+        return curlErrorMessage(CURLE_WRITE_ERROR);
+    }
+}

@@ -1,8 +1,15 @@
+// The engine's own fixed words for a failed download: libcurl's codes, and
+// the texts its error signal carries.
 #pragma once
+
+#include "DownloadResult.h"
 
 #include <QString>
 
 #include <curl/curl.h>
 
-// The message the user sees for a transfer that libcurl ended with `code`.
+// The message for a transfer that libcurl ended with `code`.
 QString curlErrorMessage(CURLcode code);
+
+// The text of the engine's error signal for a failed download.
+QString engineErrorText(const DownloadResult &result);

@@ -11,7 +11,7 @@ CurlMultiDriver::CurlMultiDriver(QObject *parent)
 
 CurlMultiDriver::~CurlMultiDriver()
 {
-    release(nullptr);
+    release();
 }
 
 bool CurlMultiDriver::add(CURL *easy)
@@ -28,13 +28,17 @@ bool CurlMultiDriver::add(CURL *easy)
     return curl_multi_add_handle(m_multi, easy) == CURLM_OK;
 }
 
-void CurlMultiDriver::release(CURL *easy)
+void CurlMultiDriver::remove(CURL *easy)
+{
+    if (m_multi && easy)
+        curl_multi_remove_handle(m_multi, easy);
+}
+
+void CurlMultiDriver::release()
 {
     m_timeout.stop();
     if (!m_multi)
         return;
-    if (easy)
-        curl_multi_remove_handle(m_multi, easy);
     curl_multi_cleanup(m_multi);
     m_multi = nullptr;
     const auto sockets = m_watches.keys();
@@ -42,18 +46,18 @@ void CurlMultiDriver::release(CURL *easy)
         unwatch(socket);
 }
 
-std::optional<CURLcode> CurlMultiDriver::takeFinished()
+std::vector<std::pair<CURL *, CURLcode>> CurlMultiDriver::takeFinished()
 {
-    std::optional<CURLcode> result;
+    std::vector<std::pair<CURL *, CURLcode>> finished;
     int left = 0;
     while (m_multi) {
         CURLMsg *message = curl_multi_info_read(m_multi, &left);
         if (!message)
             break;
         if (message->msg == CURLMSG_DONE)
-            result = message->data.result;
+            finished.emplace_back(message->easy_handle, message->data.result);
     }
-    return result;
+    return finished;
 }
 
 int CurlMultiDriver::onSocket(CURL *, curl_socket_t socket, int what, void *driver, void *)

@@ -10,7 +10,8 @@
 
 #include <curl/curl.h>
 
-#include <optional>
+#include <utility>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -22,12 +23,15 @@ public:
 
     // Creates the multi handle when needed and lets it run `easy`.
     bool add(CURL *easy);
-    // Takes `easy` out and drops the multi handle with its socket watches.
-    void release(CURL *easy);
+    // Takes `easy` out; the multi handle keeps its connections for the next.
+    void remove(CURL *easy);
+    // Drops the multi handle with its connections and socket watches; every
+    // easy handle must be out.
+    void release();
     bool isActive() const { return m_multi != nullptr; }
 
-    // The result of the transfer that libcurl reports finished, if any.
-    std::optional<CURLcode> takeFinished();
+    // The transfers that libcurl reports finished, with their results.
+    std::vector<std::pair<CURL *, CURLcode>> takeFinished();
 
 Q_SIGNALS:
     // libcurl has just worked: data may have moved or a transfer ended.

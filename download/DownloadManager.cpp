@@ -3,23 +3,38 @@
 #include "CurlMessages.h"
 #include "DownloadLog.h"
 #include "PartFile.h"
-#include "PartRecord.h"
 #include "SpeedMeter.h"
 #include "platform/Platform.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cerrno>
+#include <limits>
 #include <utility>
 
 namespace {
 
 constexpr int SpeedIntervalMs = 1000;
-constexpr long ReceiveBufferBytes = 512L * 1024;
+// Work goes out in pieces of this size; a running range is split only into
+// halves of at least the second size; a file gets one connection for every
+// few mebibytes it has.
+constexpr qint64 PieceBytes = qint64(4) * 1024 * 1024;
+constexpr qint64 MinSplitBytes = qint64(64) * 1024;
+constexpr qint64 BytesPerConnection = qint64(4) * 1024 * 1024;
+constexpr int MostConnections = 16;
+constexpr qint64 Whole = std::numeric_limits<qint64>::max();
+
+DownloadResult resultOf(DownloadOutcome outcome, const QString &path = QString())
+{
+    DownloadResult result;
+    result.outcome = outcome;
+    result.path = path;
+    return result;
+}
 
 } // namespace
 
@@ -27,16 +42,26 @@ DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent)
     , m_writer([this] {
         QMetaObject::invokeMethod(
-            this, [this] { resumeTransfer(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                for (auto &entry : m_lanes)
+                    entry.second.transfer->resume();
+            },
+            Qt::QueuedConnection);
     })
 {
+    qRegisterMetaType<DownloadResult>();
     m_clock.start();
     m_speedTimer.setInterval(SpeedIntervalMs);
-    connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::calculateSpeed);
+    connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::sample);
     connect(&m_driver, &CurlMultiDriver::worked, this, &DownloadManager::onTransferWorked);
     connect(&m_driver, &CurlMultiDriver::failed, this, [this](const QString &reason) {
-        finishDownload(CURLE_ABORTED_BY_CALLBACK, QStringLiteral("Download failed: %1").arg(reason));
+        DownloadResult result = resultOf(DownloadOutcome::TransferFailed);
+        result.curlCode = CURLE_ABORTED_BY_CALLBACK;
+        result.detail = reason;
+        fail(result);
     });
+    connect(&m_closing, &QFutureWatcher<void>::finished, this, &DownloadManager::onClosed);
     curl_global_init(CURL_GLOBAL_ALL);
 }
 
@@ -44,48 +69,12 @@ DownloadManager::~DownloadManager()
 {
     if (m_isDownloading)
         cancelDownload();
-    // A close still under way reports back to this object: let it end first.
-    m_writer.waitForBackgroundClose();
+    settleClose();
 }
 
 QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
 {
     return partfile::pathFor(url, savePath);
-}
-
-// The record beside the part follows what is known to be on disk.
-void DownloadManager::recordPart()
-{
-    m_record.total = m_bytesTotal;
-    saveRecord(m_tempFilePath, m_record, m_writer.durableLength());
-}
-
-void DownloadManager::saveRecord(const QString &part, PartRecord &record, qint64 durable)
-{
-    if (durable <= 0 || durable == record.length)
-        return;
-    record.length = durable;
-    m_records.save(part, record);
-}
-
-// A part that stays: an empty one holds nothing to resume and goes, any
-// other is recorded for as much of it as is on the device. Any thread.
-void DownloadManager::keepPart(const QString &part, PartRecord &record, qint64 durable)
-{
-    if (QFileInfo(part).size() == 0) {
-        QFile::remove(part);
-        m_records.forget(part);
-        return;
-    }
-    saveRecord(part, record, durable);
-}
-
-// The part starts over: what the record says is no longer true of it. The
-// answer's own ETag and date stay, for the record of the new part.
-void DownloadManager::forgetPartRecord()
-{
-    m_records.forget(m_tempFilePath);
-    m_record.length = 0;
 }
 
 QStringList DownloadManager::allowedSchemes() const
@@ -94,405 +83,485 @@ QStringList DownloadManager::allowedSchemes() const
                                        : QStringList{QStringLiteral("https")};
 }
 
+qint64 DownloadManager::clockMs() const
+{
+    return m_settings.clockMs ? m_settings.clockMs() : m_clock.elapsed();
+}
+
 void DownloadManager::startDownload(const QString &url, const QString &savePath)
 {
     if (m_isDownloading)
         return;
     qCDebug(lcDownload) << "DownloadManager: startDownload called with url:" << url;
-    // A cancelled part may still be on its way out.
-    m_writer.waitForBackgroundClose();
+    // A part of an earlier attempt may still be on its way out.
+    settleClose();
+    m_sha256.clear();
     if (!allowedSchemes().contains(QUrl(url).scheme())) {
-        Q_EMIT downloadError(QStringLiteral("Only %1 links can be downloaded, and this one is not: %2")
-                                 .arg(allowedSchemes().join(QLatin1String(" or ")), url));
+        m_savePath = savePath;
+        DownloadResult refused = resultOf(DownloadOutcome::SchemeRefused, url);
+        refused.detail = allowedSchemes().join(QLatin1String(" or "));
+        report(refused);
         return;
     }
-    m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
-    m_totalReported = false;
-    m_sha256.clear();
-    m_currentSpeed = 0.0;
-    m_isDownloading = true;
-    m_cancelled = false;
-    ++m_attempt;
-    m_startedOver = false;
-    m_writeErrno = 0;
-    m_lastSampleTime = clockMs();
-    m_sinceDataMs = 0;
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
+    m_startedOver = false;
+    m_currentSpeed = 0.0;
+    m_totalReported = false;
+    m_sinceDataMs = 0;
+    m_lastSampleTime = clockMs();
     QDir().mkpath(QFileInfo(savePath).absolutePath());
     partfile::adoptOldName(url, savePath);
     m_records.waitForWrites();
     const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
     m_record = resumable.record;
-    m_resumeOffset = resumable.length;
-    // Bytes of the file so far: a resumed part counts from the start.
-    m_bytesReceived = m_resumeOffset;
-    if (!openPartFile()) {
-        Q_EMIT downloadError(QStringLiteral("Cannot create file: %1").arg(m_tempFilePath));
-        resetTransfer();
+    m_held = resumable.held;
+    m_total = m_record.total > 0 && !m_record.held().isEmpty() ? m_record.total : 0;
+    if (!openPart()) {
+        report(resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath));
         return;
     }
-    if (!beginTransfer()) {
-        Q_EMIT downloadError(QStringLiteral("Failed to initialize CURL"));
-        resetTransfer();
+    m_isDownloading = true;
+    beginLanes();
+    if (!m_isDownloading)
         return;
-    }
-    qCDebug(lcDownload) << "DownloadManager: Starting timers, isDownloading:" << m_isDownloading;
     m_speedTimer.start();
     Q_EMIT statusChanged(QStringLiteral("Downloading..."));
 }
 
-void DownloadManager::cancelDownload()
-{
-    m_cancelled = true;
-    m_speedTimer.stop();
-    if (m_concluding) {
-        dropConclusion();
-        return;
-    }
-    if (m_isDownloading) {
-        dropPart();
-        return;
-    }
-    m_writer.abandon();
-    finishDownload(CURLE_ABORTED_BY_CALLBACK, QString());
-}
-
-// A cancel while the part is being closed: whatever the transfer came to is
-// not reported, and the part goes on whichever side gets to it first. The
-// engine is free for the next start at once.
-void DownloadManager::dropConclusion()
-{
-    ++m_attempt;
-    m_concluding = false;
-    m_writer.abandon();
-    const QString part = std::exchange(m_tempFilePath, QString());
-    m_records.forget(part);
-    if (m_closeFate->exchange(CloseFate::Cancelled) == CloseFate::Reported)
-        removePart(part);
-    endTransfer();
-}
-
-void DownloadManager::removePart(const QString &part)
-{
-    QFile::remove(part);
-    removePartRecord(part);
-}
-
-// What still waits for the disk is dropped, and the part is closed and
-// removed on the writer's side: a slow device never holds the event loop up.
-void DownloadManager::dropPart()
-{
-    m_writer.abandon();
-    releaseTransfer();
-    const QString part = std::exchange(m_tempFilePath, QString());
-    m_records.forget(part);
-    m_writer.closeInBackground([part](bool) { removePart(part); });
-    endTransfer();
-}
-
-// The part stays, closed and flushed to the device on the writer's side,
-// and its record then says all of it is there. The digest of a part that
-// stays is never used: nothing waits for the hashing either.
-void DownloadManager::stopDownload()
-{
-    if (!m_isDownloading)
-        return;
-    m_writer.stopHashing();
-    ++m_attempt;
-    // A close already under way keeps the part; what it comes to is not reported.
-    if (!std::exchange(m_concluding, false)) {
-        releaseTransfer();
-        m_record.total = m_bytesTotal;
-        m_writer.closeInBackground([this, part = std::exchange(m_tempFilePath, QString()), record = m_record](
-                                       bool) mutable { keepPart(part, record, m_writer.durableLength()); });
-    }
-    endTransfer();
-}
-
-bool DownloadManager::openPartFile()
+bool DownloadManager::openPart()
 {
     m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond, m_settings.deviceRoomBytes);
-    return m_writer.open(m_tempFilePath, m_resumeOffset > 0, m_settings.computeSha256);
+    if (m_total <= 0)
+        m_held = m_held.before(m_held.prefixEnd());
+    m_bytesBefore = m_receivedAtSample = m_held.bytes();
+    m_partLength = m_settings.computeSha256 ? m_held.prefixEnd() : 0;
+    return m_writer.open(m_tempFilePath, m_held, m_settings.computeSha256);
 }
 
-// The disk has caught up with a transfer that waited for it.
-void DownloadManager::resumeTransfer()
+// How many connections the file gets: one for every few mebibytes, up to
+// what the settings allow.
+int DownloadManager::laneTarget() const
 {
-    if (!m_paused || !m_easyCurl)
-        return;
-    m_paused = false;
-    curl_easy_pause(m_easyCurl, CURLPAUSE_CONT);
-}
-
-bool DownloadManager::beginTransfer()
-{
-    m_contentRange.reset();
-    m_answerUse.reset();
-    m_paused = false;
-    m_easyCurl = curl_easy_init();
-    if (!m_easyCurl)
-        return false;
-    configure(m_easyCurl);
-    return m_driver.add(m_easyCurl);
-}
-
-void DownloadManager::configure(CURL *easy)
-{
-    curl_easy_setopt(easy, CURLOPT_URL, m_url.toUtf8().constData());
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &DownloadManager::writeCallback);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-    const QByteArray protocols = allowedSchemes().join(QLatin1Char(',')).toLatin1();
-    const bool secure = QUrl(m_url).scheme() == QLatin1String("https");
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, protocols.constData());
-    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : protocols.constData());
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
-    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &DownloadManager::progressCallback);
-    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
-    if (!m_settings.userAgent.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_USERAGENT, m_settings.userAgent.toUtf8().constData());
-    // The file is fetched only from a server that proves who it is.
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!m_settings.caBundlePath.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_settings.caBundlePath).constData());
-#ifdef Q_OS_WIN
-    curl_easy_setopt(easy, CURLOPT_SSL_OPTIONS, long(CURLSSLOPT_NATIVE_CA));
-#endif
-    if (!m_settings.dnsOverHttpsUrl.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_DOH_URL, m_settings.dnsOverHttpsUrl.toUtf8().constData());
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, 30L);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, 30L);
-    // The range is asked for by hand, not with libcurl's resume: that one
-    // takes a whole answer as long as the part for "already downloaded" and
-    // ends without a byte of it, while the part still holds other bytes.
-    if (m_resumeOffset > 0) {
-        const QByteArray range = QByteArray::number(m_resumeOffset) + '-';
-        curl_easy_setopt(easy, CURLOPT_RANGE, range.constData());
-    }
-    // The rest of the part only if the file is still the one it came from;
-    // otherwise the server sends the whole file and the part starts over.
-    if (m_resumeOffset > 0 && !m_record.ifRange().isEmpty()) {
-        m_requestHeaders =
-            curl_slist_append(nullptr, (QStringLiteral("If-Range: ") + m_record.ifRange()).toLatin1().constData());
-        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, m_requestHeaders);
-    }
-    // Not in the product's option list of old, but needed to judge each answer.
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &DownloadManager::headerCallback);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, ReceiveBufferBytes);
-}
-
-size_t DownloadManager::headerCallback(char *data, size_t size, size_t count, void *manager)
-{
-    auto *self = static_cast<DownloadManager *>(manager);
-    const QByteArray line(data, int(size * count));
-    const QByteArray lower = line.toLower();
-    if (line.startsWith("HTTP/")) {
-        // A new answer (after a redirect, for instance) is judged afresh.
-        self->m_contentRange.reset();
-        self->m_answerUse.reset();
-        self->m_record.etag.clear();
-        self->m_record.lastModified.clear();
-    } else if (lower.startsWith("content-range:")) {
-        self->m_contentRange = parseContentRange(line.mid(14).trimmed());
-    } else if (lower.startsWith("etag:")) {
-        self->m_record.etag = QString::fromLatin1(line.mid(5).trimmed());
-    } else if (lower.startsWith("last-modified:")) {
-        self->m_record.lastModified = QString::fromLatin1(line.mid(14).trimmed());
-    }
-    return size * count;
-}
-
-AnswerUse DownloadManager::answerUse()
-{
-    if (!m_answerUse) {
-        long status = 0;
-        curl_easy_getinfo(m_easyCurl, CURLINFO_RESPONSE_CODE, &status);
-        m_answerUse = judgeAnswer(status, m_contentRange, m_resumeOffset);
-    }
-    return *m_answerUse;
-}
-
-// A whole file sent in answer to a request for the rest starts the part over.
-bool DownloadManager::applyAnswer(AnswerUse use)
-{
-    if (use != AnswerUse::WriteFromStart || m_resumeOffset == 0)
-        return true;
-    m_resumeOffset = 0;
-    m_bytesReceived = 0;
-    forgetPartRecord();
-    return m_writer.truncate();
-}
-
-size_t DownloadManager::writeCallback(char *data, size_t size, size_t count, void *manager)
-{
-    auto *self = static_cast<DownloadManager *>(manager);
-    if (!self || self->m_cancelled || !self->m_writer.isOpen())
-        return 0;
-    const size_t bytes = size * count;
-    const AnswerUse use = self->answerUse();
-    if (use == AnswerUse::Refuse)
-        return bytes; // an error page is not the file
-    if (use == AnswerUse::StartOver || use == AnswerUse::AlreadyComplete || !self->applyAnswer(use))
-        return 0;
-    if (self->m_writer.error() != 0) {
-        self->m_writeErrno = self->m_writer.error();
-        return 0;
-    }
-    if (!self->m_writer.enqueue(data, bytes)) {
-        self->m_paused = true;
-        return CURL_WRITEFUNC_PAUSE;
-    }
-    self->m_bytesReceived += qint64(bytes);
-    self->m_tempBytes += qint64(bytes);
-    return bytes;
-}
-
-int DownloadManager::progressCallback(void *manager, curl_off_t downloadTotal, curl_off_t, curl_off_t, curl_off_t)
-{
-    auto *self = static_cast<DownloadManager *>(manager);
-    if (!self)
-        return 0;
-    if (self->m_cancelled)
+    const int allowed = qBound(1, m_settings.connections, MostConnections);
+    if (m_total <= 0)
         return 1;
-    const bool fileBytes = self->m_answerUse == AnswerUse::Append || self->m_answerUse == AnswerUse::WriteFromStart;
-    // Totals count the part's bytes too, so a resumed transfer ends only
-    // when the whole file is there.
-    if (fileBytes && downloadTotal > 0)
-        self->m_bytesTotal = self->m_resumeOffset + qint64(downloadTotal);
-    return 0;
+    return int(
+        qBound<qint64>(1, (m_total - m_held.bytes()) / BytesPerConnection, qint64(std::min(allowed, m_laneBudget))));
+}
+
+// With the file's length known the plan hands the work out; before that,
+// the first request asks from where the part ends and its answer tells.
+void DownloadManager::beginLanes()
+{
+    m_plan.reset();
+    m_laneBudget = qBound(1, m_settings.connections, MostConnections);
+    if (m_total > 0)
+        planFor(m_total);
+    // A part whole by its record is whole only if the server's file is still
+    // that one: its last byte is asked for again, under If-Range.
+    if (m_plan && m_plan->isDone())
+        m_plan.emplace(std::vector<ByteRange>{{m_total - 1, m_total}}, Whole, MinSplitBytes);
+    if (!m_plan) {
+        const std::optional<ByteRange> probe = probeRange();
+        launch(0, requestFor(*probe));
+        return;
+    }
+    for (int lane = 0; lane < laneTarget() && m_isDownloading; ++lane)
+        startLane(lane);
+}
+
+// One connection asks for the rest; several ask for a first piece.
+std::optional<ByteRange> DownloadManager::probeRange() const
+{
+    const qint64 from = m_held.prefixEnd();
+    if (m_settings.connections <= 1)
+        return ByteRange{from, -1};
+    return ByteRange{from, from + PieceBytes};
+}
+
+void DownloadManager::planFor(qint64 total)
+{
+    m_total = total;
+    const qint64 piece = m_settings.connections <= 1 ? Whole : PieceBytes;
+    m_plan.emplace(m_held.gapsBefore(total), piece, MinSplitBytes);
+}
+
+TransferRequest DownloadManager::requestFor(ByteRange range) const
+{
+    TransferRequest request;
+    request.url = m_url;
+    request.schemes = allowedSchemes();
+    request.range = range;
+    if (m_total > 0 && range.to >= m_total && m_settings.connections <= 1)
+        request.range.to = -1;
+    // A plain request for a file fetched whole; otherwise the range is asked
+    // for only if the file is still the one the part came from.
+    request.sendRange = !(range.from == 0 && request.range.to < 0);
+    request.ifRange = m_record.ifRange();
+    return request;
+}
+
+bool DownloadManager::startLane(int lane)
+{
+    advancePlan();
+    const std::optional<ByteRange> range = m_plan ? m_plan->take(lane) : std::nullopt;
+    return range && launch(lane, requestFor(*range));
+}
+
+bool DownloadManager::launch(int lane, const TransferRequest &request)
+{
+    auto transfer = std::make_unique<RangeTransfer>(
+        request, m_settings, m_writer, [this, lane](RangeTransfer &answered) { return checkAnswer(lane, answered); },
+        [this, lane] { return limitOf(lane); });
+    if (!transfer->handle() || !m_driver.add(transfer->handle())) {
+        fail(resultOf(DownloadOutcome::CurlInitFailed));
+        return false;
+    }
+    m_lanes[lane] = Lane{std::move(transfer), 0, 0};
+    return true;
+}
+
+qint64 DownloadManager::limitOf(int lane) const
+{
+    const std::optional<ByteRange> range = m_plan ? m_plan->rangeOf(lane) : std::nullopt;
+    return range ? range->to : -1;
+}
+
+// Asked from libcurl's write callback once an answer's first byte is in:
+// no signal here, only whether the bytes may be written.
+bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
+{
+    switch (transfer.answer()) {
+    case AnswerKind::Range:
+        if (m_record.ifRange().isEmpty()) {
+            m_record.etag = transfer.etag();
+            m_record.lastModified = transfer.lastModified();
+        }
+        if (!m_plan && transfer.fileTotal() > 0) {
+            planFor(transfer.fileTotal());
+            m_plan->take(lane);
+        }
+        return true;
+    case AnswerKind::WholeFile:
+        return takeWholeFile(lane, transfer);
+    case AnswerKind::Error:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A whole file in answer to a range: the server will not split, or the file
+// changed. Either way it is written from byte zero over one connection, and
+// nothing of the old part stays.
+bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
+{
+    for (auto &entry : m_lanes) {
+        if (entry.first != lane)
+            entry.second.transfer->dismiss();
+    }
+    if (!m_writer.startOver())
+        return false;
+    m_records.forget(m_tempFilePath);
+    m_held = ByteRanges();
+    m_record.setHeld(m_held);
+    m_record.etag = transfer.etag();
+    m_record.lastModified = transfer.lastModified();
+    m_bytesBefore = m_receivedAtSample = m_partLength = 0;
+    m_laneBudget = 1;
+    m_total = transfer.fileTotal();
+    m_plan.reset();
+    if (m_total > 0) {
+        m_plan.emplace(std::vector<ByteRange>{{0, m_total}}, Whole, MinSplitBytes);
+        m_plan->take(lane);
+    }
+    return true;
 }
 
 void DownloadManager::onTransferWorked()
 {
-    if (!m_isDownloading || m_cancelled)
+    if (!m_isDownloading)
         return;
     // The size of the whole file is known: a resumed part shows at once.
-    if (m_bytesTotal > 0 && !m_totalReported) {
+    if (m_total > 0 && !m_totalReported) {
         m_totalReported = true;
-        Q_EMIT progress(m_bytesReceived, m_bytesTotal);
+        Q_EMIT progress(receivedBytes(), m_total);
     }
-    if (const std::optional<CURLcode> done = m_driver.takeFinished()) {
-        qCDebug(lcDownload) << "DownloadManager: transfer done, calling finishDownload with res:" << *done;
-        finishDownload(*done, QString());
-    } else if (m_bytesTotal > 0 && m_bytesReceived >= m_bytesTotal) {
-        qCDebug(lcDownload) << "DownloadManager: bytes reached total, forcing completion";
-        finishDownload(CURLE_OK, QString());
+    advancePlan();
+    for (const auto &[easy, code] : m_driver.takeFinished()) {
+        if (!m_isDownloading)
+            return;
+        endLane(easy, code);
+    }
+    // A server that keeps the connection open after the last byte: the
+    // range is done when its bytes are in.
+    std::vector<int> done;
+    for (const auto &entry : m_lanes) {
+        if (entry.second.transfer->reachedEnd())
+            done.push_back(entry.first);
+    }
+    for (const int lane : done) {
+        if (m_isDownloading && m_lanes.count(lane))
+            endLane(m_lanes.at(lane).transfer->handle(), CURLE_OK);
+    }
+    if (m_isDownloading) {
+        for (int lane = 0; m_plan && m_plan->hasFree() && int(m_lanes.size()) < laneTarget(); ++lane) {
+            if (!m_lanes.count(lane) && !startLane(lane))
+                break;
+        }
+        emitBusy();
+        maybeComplete();
     }
 }
 
-// The transfer is over: the part is closed and flushed to the device on the
-// writer's side (a slow disk never holds the event loop up), and what the
-// answer means is decided once that is done. A cancel closes at once, as
-// what still waited for the disk is dropped.
-void DownloadManager::finishDownload(CURLcode curlResult, const QString &errorMessage)
+void DownloadManager::advancePlan()
 {
-    m_speedTimer.stop();
-    if (m_concluding)
+    if (!m_plan)
         return;
-    if (!m_writer.isOpen() && !m_easyCurl) {
-        resetTransfer();
+    for (const auto &entry : m_lanes)
+        m_plan->advance(entry.first, entry.second.transfer->position());
+}
+
+qint64 DownloadManager::receivedBytes() const
+{
+    qint64 received = m_bytesBefore;
+    for (const auto &entry : m_lanes)
+        received += entry.second.transfer->bytes();
+    return received;
+}
+
+void DownloadManager::endLane(CURL *easy, CURLcode code)
+{
+    auto it = m_lanes.begin();
+    while (it != m_lanes.end() && it->second.transfer->handle() != easy)
+        ++it;
+    if (it == m_lanes.end())
+        return;
+    const int lane = it->first;
+    RangeTransfer &transfer = *it->second.transfer;
+    transfer.handOver();
+    const TransferEnd end = transfer.finish(code);
+    dropLane(lane);
+    if (!end.dismissed)
+        judgeEnd(lane, end);
+}
+
+// What one connection's end means for the download.
+void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
+{
+    if (m_writer.error() != 0) {
+        DownloadResult result = resultOf(DownloadOutcome::WriteFailed, m_savePath);
+        result.systemError = quint32(m_writer.error());
+        fail(result);
         return;
     }
-    long status = 0;
-    if (m_easyCurl)
-        curl_easy_getinfo(m_easyCurl, CURLINFO_RESPONSE_CODE, &status);
-    // Without any answer there is nothing to judge; the transfer's code tells why.
-    const Conclusion conclusion{curlResult, errorMessage, status, status != 0 ? answerUse() : AnswerUse::Refuse};
-    releaseTransfer();
-    // Only a file that may be complete needs its digest: anything else
-    // closes without waiting for the hashing.
-    const bool mayBeComplete = errorMessage.isEmpty() && curlResult == CURLE_OK
-        && (conclusion.use == AnswerUse::Append || conclusion.use == AnswerUse::WriteFromStart
-            || conclusion.use == AnswerUse::AlreadyComplete);
-    if (!mayBeComplete)
-        m_writer.stopHashing();
-    if (m_cancelled && errorMessage.isEmpty()) {
-        conclude(conclusion, closePartFile());
-        return;
-    }
-    m_concluding = true;
-    const auto fate = std::make_shared<std::atomic<CloseFate>>(CloseFate::Pending);
-    m_closeFate = fate;
-    m_writer.closeInBackground([this, conclusion, fate, attempt = m_attempt, part = m_tempFilePath](bool written) {
-        CloseFate pending = CloseFate::Pending;
-        if (!fate->compare_exchange_strong(pending, CloseFate::Reported)) {
-            removePart(part);
+    switch (end.answer) {
+    case AnswerKind::Range:
+    case AnswerKind::WholeFile:
+        if (end.reachedEnd || (end.curlCode == CURLE_OK && !m_plan)) {
+            // A file of no stated length ends where its answer does.
+            if (!m_plan) {
+                m_total = receivedBytes();
+                m_plan.emplace(std::vector<ByteRange>(), Whole, MinSplitBytes);
+            }
+            if (m_lanes.size() < size_t(laneTarget()))
+                startLane(lane);
             return;
         }
-        QMetaObject::invokeMethod(
-            this,
-            [this, conclusion, written, attempt] {
-                if (attempt != m_attempt)
-                    return;
-                m_concluding = false;
-                m_writer.waitForBackgroundClose();
-                if (!written && m_writeErrno == 0)
-                    m_writeErrno = m_writer.error() ? m_writer.error() : EIO;
-                conclude(conclusion, written);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-// A part that was already whole ends complete before its answer's status
-// (a 416) is looked at.
-void DownloadManager::conclude(const Conclusion &conclusion, bool written)
-{
-    const bool fileIntact = written && m_writeErrno == 0;
-    const AnswerUse use = conclusion.use;
-    const long status = conclusion.status;
-    qCDebug(lcDownload) << "DownloadManager: finishDownload, errorMessage:" << conclusion.errorMessage
-                        << "curlResult:" << conclusion.curlResult << "cancelled:" << m_cancelled;
-    if (!conclusion.errorMessage.isEmpty()) {
-        qCDebug(lcDownload) << "DownloadManager: emitting downloadError:" << conclusion.errorMessage;
-        Q_EMIT downloadError(conclusion.errorMessage);
-    } else if (m_cancelled) {
-        QFile::remove(m_tempFilePath);
-    } else if (!fileIntact) {
-        Q_EMIT downloadError(writeFailureMessage());
-    } else if (use == AnswerUse::StartOver || wholeFileNeverArrived(use, conclusion.curlResult)) {
-        if (restartFromZero())
+        break;
+    case AnswerKind::Error:
+        judgeError(lane, end);
+        return;
+    case AnswerKind::Unsatisfiable:
+        // A part that was already whole ends complete.
+        if (!m_plan && m_held.prefixEnd() > 0 && m_held.prefixEnd() == end.fileTotal) {
+            planFor(m_held.prefixEnd());
             return;
-    } else if (use == AnswerUse::AlreadyComplete) { // NOLINT(bugprone-branch-clone): before the 416
-        completeDownload();
-    } else if (status == 403 || status == 410) {
-        // What the file server answers to an expired link, also to a resume.
-        Q_EMIT linkExpired();
-    } else if (conclusion.curlResult != CURLE_OK) {
-        handleCurlError(conclusion.curlResult);
+        }
+        restartFromZero();
         return;
-    } else if (use == AnswerUse::Refuse) {
-        Q_EMIT downloadError(QStringLiteral("HTTP error: %1").arg(status));
-    } else {
-        completeDownload();
+    case AnswerKind::WrongRange:
+        if (retire(lane))
+            return;
+        restartFromZero();
+        return;
+    case AnswerKind::Pending:
+        break;
     }
-    resetTransfer();
+    // Cut short: on its own the download ends with the reason; beside other
+    // connections, the range goes back to them.
+    if (m_lanes.empty() || m_settings.connections <= 1 || !retire(lane)) {
+        DownloadResult result = resultOf(DownloadOutcome::TransferFailed);
+        result.curlCode = end.curlCode;
+        fail(result);
+    }
 }
 
-// A whole file answered to a request for the rest always starts from byte
-// zero; if none of its bytes came, the part still holds the old ones and is
-// not the file, whatever its length.
-bool DownloadManager::wholeFileNeverArrived(AnswerUse use, CURLcode curlResult) const
+void DownloadManager::judgeError(int lane, const TransferEnd &end)
 {
-    return use == AnswerUse::WriteFromStart && m_resumeOffset > 0 && curlResult == CURLE_OK;
+    // A redirect not followed: libcurl's code says why.
+    if (end.status >= 300 && end.status < 400 && end.curlCode != CURLE_OK) {
+        DownloadResult result = resultOf(DownloadOutcome::TransferFailed);
+        result.curlCode = end.curlCode;
+        fail(result);
+        return;
+    }
+    if (end.status == 403 || end.status == 410) {
+        // What the file server answers to an expired link, also to a range.
+        DownloadResult result = resultOf(DownloadOutcome::LinkExpired);
+        result.httpStatus = end.status;
+        fail(result);
+        return;
+    }
+    // A server that takes only so many connections: the others go on.
+    const bool busy = end.status == 503 || end.status == 429;
+    if (busy && retire(lane))
+        return;
+    DownloadResult result = resultOf(DownloadOutcome::HttpError);
+    result.httpStatus = end.status;
+    fail(result);
 }
 
-// Only a file that is really at its destination counts as finished, and
-// only when its SHA-256 is one the page publishes (if it publishes any). An
-// existing destination is replaced in one step, so it is never lost.
-void DownloadManager::completeDownload()
+// The connection is given up while others go on: its range goes back to
+// them, and the file uses one connection fewer from now on.
+bool DownloadManager::retire(int lane)
 {
+    if (m_lanes.empty() || !m_plan)
+        return false;
+    m_plan->giveBack(lane);
+    m_laneBudget = qMax(1, qMin(m_laneBudget, int(m_lanes.size())));
+    return true;
+}
+
+void DownloadManager::dropLane(int lane)
+{
+    const auto it = m_lanes.find(lane);
+    if (it == m_lanes.end())
+        return;
+    if (!it->second.transfer->isDismissed())
+        m_bytesBefore += it->second.transfer->bytes();
+    if (m_plan) {
+        m_plan->advance(lane, it->second.transfer->position());
+        const std::optional<ByteRange> rest = m_plan->rangeOf(lane);
+        if (rest && rest->size() == 0)
+            m_plan->giveBack(lane);
+    }
+    m_driver.remove(it->second.transfer->handle());
+    m_lanes.erase(it);
+}
+
+void DownloadManager::dropLanes()
+{
+    while (!m_lanes.empty()) {
+        const int lane = m_lanes.begin()->first;
+        m_lanes.begin()->second.transfer->handOver();
+        if (m_plan)
+            m_plan->advance(lane, m_lanes.begin()->second.transfer->position());
+        dropLane(lane);
+        if (m_plan)
+            m_plan->giveBack(lane);
+    }
+    m_driver.release();
+}
+
+// Every byte is in: the part is closed and flushed to the device, and its
+// digest taken, on a thread of its own.
+void DownloadManager::maybeComplete()
+{
+    if (!m_isDownloading || !m_lanes.empty() || !m_plan || !m_plan->isDone())
+        return;
+    m_speedTimer.stop();
+    m_driver.release();
+    closePart(true, [this](const PartFileWriter::Closed &closed) { completeDownload(closed); });
+}
+
+// The server answered with the wrong part of the file: keep nothing of it
+// and ask once more for the whole file.
+void DownloadManager::restartFromZero()
+{
+    if (std::exchange(m_startedOver, true)) {
+        fail(resultOf(DownloadOutcome::WrongPart, m_tempFilePath));
+        return;
+    }
+    dropLanes();
+    m_records.forget(m_tempFilePath);
+    m_held = ByteRanges();
+    m_record.setHeld(m_held);
+    m_total = 0;
+    if (!m_writer.startOver()) {
+        report(resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath));
+        return;
+    }
+    m_bytesBefore = m_receivedAtSample = m_partLength = 0;
+    beginLanes();
+}
+
+// The download ends without the file: the part is closed on a thread of
+// its own and kept with its record, and then the failure is told.
+void DownloadManager::fail(DownloadResult result)
+{
+    if (!m_isDownloading)
+        return;
+    m_speedTimer.stop();
+    dropLanes();
+    m_writer.stopHashing();
+    closePart(false, [this, result](const PartFileWriter::Closed &) { report(result); });
+}
+
+void DownloadManager::closePart(bool digest, AfterClose then)
+{
+    m_afterClose = std::move(then);
+    m_record.total = m_total;
+    m_closing.setFuture(QtConcurrent::run([this, digest] {
+        const PartFileWriter::Closed closed = m_writer.close(digest);
+        std::lock_guard<std::mutex> lock(m_closedMutex);
+        m_closed = closed;
+    }));
+}
+
+// The close has ended: the part is recorded for as much of it as is on the
+// device, and the attempt comes to its end.
+void DownloadManager::onClosed()
+{
+    if (!m_afterClose)
+        return;
+    m_closing.waitForFinished();
+    PartFileWriter::Closed closed;
+    {
+        std::lock_guard<std::mutex> lock(m_closedMutex);
+        closed = m_closed;
+    }
+    const AfterClose then = std::exchange(m_afterClose, AfterClose());
+    if (QFileInfo::exists(m_tempFilePath))
+        keepPart(m_tempFilePath, m_record, m_writer.durable());
+    endTransfer();
+    then(closed);
+}
+
+// An earlier close still under way ends before anything else touches the part.
+void DownloadManager::settleClose()
+{
+    if (!m_closing.isRunning() && !m_afterClose)
+        return;
+    m_closing.waitForFinished();
+    onClosed();
+}
+
+void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
+{
+    if (!closed.written) {
+        DownloadResult result = resultOf(DownloadOutcome::WriteFailed, m_savePath);
+        result.systemError = quint32(closed.error ? closed.error : EIO);
+        report(result);
+        return;
+    }
     if (!QFileInfo::exists(m_tempFilePath)) {
-        Q_EMIT downloadError(QStringLiteral("The downloaded data is gone: %1").arg(m_tempFilePath));
+        report(resultOf(DownloadOutcome::PartGone, m_tempFilePath));
         return;
     }
-    m_sha256 = m_writer.sha256();
+    m_sha256 = closed.sha256;
     if (!m_publishedSha256.isEmpty() && !m_publishedSha256.contains(m_sha256, Qt::CaseInsensitive)) {
         const QString kept = m_savePath + QStringLiteral(".unverified");
         if (moveInto(kept))
@@ -505,140 +574,183 @@ void DownloadManager::completeDownload()
     Q_EMIT statusChanged(QStringLiteral("Download complete"));
 }
 
-// A rename replaces an existing file in one step on every system. The reason
-// for a failure is the system's own (FormatMessage's on Windows), not a code
-// squeezed into errno.
+// A rename replaces an existing file in one step on every system.
 bool DownloadManager::moveInto(const QString &path)
 {
-    if (platform::replaceFile(m_tempFilePath.toStdWString().c_str(), path.toStdWString().c_str()))
+    if (platform::replaceFile(m_tempFilePath.toStdWString().c_str(), path.toStdWString().c_str())) {
+        m_records.forget(m_tempFilePath);
         return true;
-    const std::wstring reason = platform::errorText(platform::lastError());
-    Q_EMIT downloadError(
-        QStringLiteral("Cannot move the download to %1: %2").arg(path, QString::fromStdWString(reason)));
+    }
+    DownloadResult result = resultOf(DownloadOutcome::MoveFailed, path);
+    result.systemError = platform::lastError();
+    report(result);
     return false;
 }
 
-// The server answered with the wrong part of the file: keep nothing of it
-// and ask once more for the whole file.
-bool DownloadManager::restartFromZero()
+// The failure, as facts and in the fixed words of the engine's signal.
+void DownloadManager::report(DownloadResult result)
 {
-    if (m_startedOver) {
-        Q_EMIT downloadError(QStringLiteral("The server keeps sending the wrong part of the file."));
-        return false;
-    }
-    m_startedOver = true;
-    m_resumeOffset = m_bytesReceived = m_bytesTotal = m_tempBytes = 0;
-    forgetPartRecord();
-    if (!openPartFile()) {
-        Q_EMIT downloadError(QStringLiteral("Cannot create file: %1").arg(m_tempFilePath));
-        return false;
-    }
-    if (!beginTransfer()) {
-        Q_EMIT downloadError(QStringLiteral("Failed to initialize CURL"));
-        return false;
-    }
-    m_speedTimer.start();
-    return true;
-}
-
-void DownloadManager::handleCurlError(CURLcode code)
-{
-    Q_EMIT downloadError(curlErrorMessage(code));
-    resetTransfer();
-}
-
-QString DownloadManager::writeFailureMessage() const
-{
-    if (m_writeErrno == ENOSPC || m_writeErrno == 0)
-        return QStringLiteral("Not enough disk space for %1. Free some space and start the download again to "
-                              "continue where it stopped.")
-            .arg(m_savePath);
-    return QStringLiteral("Cannot write to %1: %2")
-        .arg(m_tempFilePath, QString::fromStdWString(platform::errorText(std::uint32_t(m_writeErrno))));
-}
-
-// The part being read back for its digest changes only what is shown: the
-// transfer goes on meanwhile, and is watched and recorded as ever.
-void DownloadManager::calculateSpeed()
-{
-    if (!m_isDownloading || m_cancelled)
-        return;
-    const qint64 now = clockMs();
-    m_sinceDataMs += countedGap(m_lastSampleTime, now, SpeedIntervalMs);
-    m_lastSampleTime = now;
-    recordPart();
-    const bool checking = m_writer.isCheckingPart();
-    const auto report = [this, checking] {
-        if (checking)
-            Q_EMIT checkingPart(m_writer.checkedBytes(), m_resumeOffset);
-        else
-            Q_EMIT progress(m_bytesReceived, m_bytesTotal);
-    };
-    // A transfer that waits for a slow disk is no stall: the network
-    // brought bytes faster than they could be written.
-    if (m_paused && m_tempBytes == 0) {
-        m_sinceDataMs = 0;
-        report();
+    m_isDownloading = false;
+    if (result.outcome == DownloadOutcome::LinkExpired) {
+        Q_EMIT linkExpired();
         return;
     }
-    qCDebug(lcDownload) << "DownloadManager: calculateSpeed elapsed:" << m_sinceDataMs << "tempBytes:" << m_tempBytes;
-    if (stallDetected(m_sinceDataMs, m_tempBytes, m_settings.stallLimitMs)) {
-        qCDebug(lcDownload) << "DownloadManager: 15 seconds no progress, cancelling";
-        m_cancelled = true;
-        finishDownload(CURLE_OPERATION_TIMEDOUT, QStringLiteral("Network disconnected or timeout"));
+    Q_EMIT failed(result);
+    Q_EMIT downloadError(engineErrorText(result));
+}
+
+// A part that stays: an empty one holds nothing to resume and goes, any
+// other is recorded for as much of it as is on the device.
+void DownloadManager::keepPart(const QString &part, PartRecord record, const ByteRanges &durable)
+{
+    if (QFileInfo(part).size() == 0 || durable.isEmpty()) {
+        if (QFileInfo(part).size() == 0)
+            QFile::remove(part);
+        m_records.forget(part);
         return;
     }
-    if (m_tempBytes > 0) {
-        const double speed = double(m_tempBytes) / double(qMax<qint64>(m_sinceDataMs, 1)) * 1000.0;
-        m_sinceDataMs = 0;
-        m_tempBytes = 0;
-        m_currentSpeed = speed;
-        Q_EMIT speedChanged(speed);
-        Q_EMIT statusChanged(QStringLiteral("Downloading at %1").arg(speedText(m_currentSpeed)));
+    if (durable == record.held() && QFile::exists(partRecordPath(part)))
+        return;
+    record.setHeld(durable);
+    m_records.save(part, record);
+}
+
+// The record beside the part follows what is known to be on the device.
+void DownloadManager::recordPart()
+{
+    const ByteRanges durable = m_writer.durable();
+    if (durable.isEmpty() || durable == m_record.held())
+        return;
+    m_record.total = m_total;
+    m_record.setHeld(durable);
+    m_records.save(m_tempFilePath, m_record);
+}
+
+void DownloadManager::cancelDownload()
+{
+    m_speedTimer.stop();
+    if (!m_isDownloading && !m_afterClose)
+        return;
+    const QString part = m_tempFilePath;
+    dropLanes();
+    m_writer.abandon();
+    m_records.forget(part);
+    // A close under way ends in the part's removal, not in its report.
+    if (m_afterClose) {
+        m_afterClose = [part](const PartFileWriter::Closed &) {
+            QFile::remove(part);
+            removePartRecord(part);
+        };
+    } else {
+        closePart(false, [part](const PartFileWriter::Closed &) {
+            QFile::remove(part);
+            removePartRecord(part);
+        });
     }
-    report();
+    m_tempFilePath.clear();
+    m_isDownloading = false;
 }
 
-qint64 DownloadManager::clockMs() const
+// The part stays, closed and flushed to the device on a thread of its own,
+// and its record then says what of it is there. Nothing waits for the
+// hashing.
+void DownloadManager::stopDownload()
 {
-    return m_settings.clockMs ? m_settings.clockMs() : m_clock.elapsed();
-}
-
-bool DownloadManager::closePartFile()
-{
-    const bool written = m_writer.close();
-    if (!written && m_writeErrno == 0)
-        m_writeErrno = m_writer.error() ? m_writer.error() : EIO;
-    return written;
-}
-
-void DownloadManager::releaseTransfer()
-{
-    m_driver.release(m_easyCurl);
-    if (m_easyCurl)
-        curl_easy_cleanup(m_easyCurl);
-    m_easyCurl = nullptr;
-    curl_slist_free_all(m_requestHeaders);
-    m_requestHeaders = nullptr;
-}
-
-void DownloadManager::resetTransfer()
-{
-    closePartFile();
-    endTransfer();
+    if (!m_isDownloading)
+        return;
+    m_speedTimer.stop();
+    dropLanes();
+    m_writer.stopHashing();
+    if (m_afterClose)
+        m_afterClose = [](const PartFileWriter::Closed &) {};
+    else
+        closePart(false, [](const PartFileWriter::Closed &) {});
+    m_isDownloading = false;
 }
 
 void DownloadManager::endTransfer()
 {
-    m_speedTimer.stop();
     m_isDownloading = false;
-    releaseTransfer();
-    // A part that is gone (finished, cancelled) needs no record.
-    m_record.total = m_bytesTotal;
-    if (QFileInfo::exists(m_tempFilePath))
-        keepPart(m_tempFilePath, m_record, m_writer.durableLength());
-    else if (!m_tempFilePath.isEmpty())
-        m_records.forget(m_tempFilePath);
-    m_bytesReceived = m_bytesTotal = m_tempBytes = m_resumeOffset = 0;
+    m_speedTimer.stop();
+    dropLanes();
+    m_plan.reset();
     m_currentSpeed = 0.0;
+    emitBusy();
+}
+
+void DownloadManager::emitBusy()
+{
+    const int busy = int(m_lanes.size());
+    if (busy != std::exchange(m_busyReported, busy))
+        Q_EMIT connectionsChanged(busy);
+}
+
+// Once a second: the speed, the stall watch, the record and the progress.
+// The part being read back for its digest changes only what is shown.
+void DownloadManager::sample()
+{
+    if (!m_isDownloading)
+        return;
+    const qint64 now = clockMs();
+    const qint64 gap = countedGap(m_lastSampleTime, now, SpeedIntervalMs);
+    m_lastSampleTime = now;
+    recordPart();
+    const qint64 received = receivedBytes();
+    const qint64 fresh = qMax<qint64>(0, received - m_receivedAtSample);
+    m_receivedAtSample = received;
+    m_sinceDataMs += gap;
+    if (!watchStalls(gap))
+        return;
+    bool paused = false;
+    for (const auto &entry : m_lanes)
+        paused = paused || entry.second.transfer->isPaused();
+    if (stallDetected(m_sinceDataMs, fresh, m_settings.stallLimitMs) && !(paused && fresh == 0)) {
+        stopOnStall();
+        return;
+    }
+    // A transfer that waits for a slow disk is no stall: the network
+    // brought bytes faster than they could be written.
+    if (fresh > 0 || paused) {
+        if (fresh > 0) {
+            m_currentSpeed = double(fresh) / double(qMax<qint64>(m_sinceDataMs, 1)) * 1000.0;
+            Q_EMIT speedChanged(m_currentSpeed);
+            Q_EMIT statusChanged(QStringLiteral("Downloading at %1").arg(speedText(m_currentSpeed)));
+        }
+        m_sinceDataMs = 0;
+    }
+    if (m_writer.isCheckingPart())
+        Q_EMIT checkingPart(m_writer.checkedBytes(), m_partLength);
+    else
+        Q_EMIT progress(received, m_total);
+}
+
+// A connection that brings nothing for longer than the limit, while others
+// do, is given up and its range goes to them. False once the download ended.
+bool DownloadManager::watchStalls(qint64 gapMs)
+{
+    if (m_lanes.size() < 2)
+        return true;
+    std::vector<int> quiet;
+    for (auto &entry : m_lanes) {
+        Lane &lane = entry.second;
+        const qint64 bytes = lane.transfer->bytes();
+        lane.quietMs = bytes > lane.lastBytes || lane.transfer->isPaused() ? 0 : lane.quietMs + gapMs;
+        lane.lastBytes = bytes;
+        if (lane.quietMs > m_settings.stallLimitMs)
+            quiet.push_back(entry.first);
+    }
+    if (quiet.size() == m_lanes.size())
+        return true;
+    for (const int lane : quiet) {
+        m_lanes.at(lane).transfer->handOver();
+        dropLane(lane);
+        retire(lane);
+    }
+    return m_isDownloading;
+}
+
+void DownloadManager::stopOnStall()
+{
+    qCDebug(lcDownload) << "DownloadManager: no progress for the stall limit, stopping";
+    fail(resultOf(DownloadOutcome::Stalled));
 }

@@ -1,21 +1,28 @@
-// Fetches one ISO into a resumable ".part" file beside its destination and
-// moves it into place when every byte is there.
+// Fetches one ISO into a resumable ".part" file beside its destination,
+// over one connection or several, and moves it into place when every byte
+// is there and its SHA-256 is one the page publishes.
 #pragma once
 
 #include "CurlMultiDriver.h"
+#include "DownloadResult.h"
 #include "EngineSettings.h"
 #include "PartFileWriter.h"
 #include "PartRecord.h"
-#include "TransferAnswer.h"
+#include "RangeTransfer.h"
+#include "SegmentPlan.h"
 
 #include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
-#include <atomic>
+#include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 class DownloadManager final : public QObject {
     Q_OBJECT
@@ -31,6 +38,8 @@ public:
     void stopDownload();
     double currentSpeed() const { return m_currentSpeed; }
     bool isDownloading() const { return m_isDownloading; }
+    // How many connections bring bytes right now.
+    int busyConnections() const { return int(m_lanes.size()); }
 
     // The ".part" file that a transfer of `url` to `savePath` uses.
     static QString makeTempFilePath(const QString &url, const QString &savePath);
@@ -57,72 +66,77 @@ Q_SIGNALS:
     void linkExpired();
     // The part of an earlier attempt is being read back for its SHA-256.
     void checkingPart(qint64 checkedBytes, qint64 partBytes);
+    // How a failed download ended, just before `downloadError`.
+    void failed(DownloadResult result);
     void downloadError(QString error);
     void speedChanged(double bytesPerSecond);
     void statusChanged(QString status);
-
-private Q_SLOTS:
-    void calculateSpeed();
-    void onTransferWorked();
+    // The number of connections bringing bytes changed.
+    void connectionsChanged(int busy);
 
 private:
+    struct Lane {
+        std::unique_ptr<RangeTransfer> transfer;
+        qint64 quietMs = 0;
+        qint64 lastBytes = 0;
+    };
+    // What happens once the part is closed on a thread of its own.
+    using AfterClose = std::function<void(const PartFileWriter::Closed &)>;
+
     QStringList allowedSchemes() const;
     qint64 clockMs() const;
-    void recordPart();
-    void keepPart(const QString &part, PartRecord &record, qint64 durable);
-    void saveRecord(const QString &part, PartRecord &record, qint64 durable);
-    void forgetPartRecord();
-    bool openPartFile();
-    bool beginTransfer();
-    void configure(CURL *easy);
-    // How a transfer ended, decided on once the part is closed.
-    struct Conclusion {
-        CURLcode curlResult;
-        QString errorMessage;
-        long status;
-        AnswerUse use;
-    };
-    void finishDownload(CURLcode curlResult, const QString &errorMessage);
-    void conclude(const Conclusion &conclusion, bool written);
-    void completeDownload();
+    bool openPart();
+    void beginLanes();
+    bool startLane(int lane);
+    bool launch(int lane, const TransferRequest &request);
+    TransferRequest requestFor(ByteRange range) const;
+    std::optional<ByteRange> probeRange() const;
+    int laneTarget() const;
+    bool checkAnswer(int lane, RangeTransfer &transfer);
+    void planFor(qint64 total);
+    bool takeWholeFile(int lane, RangeTransfer &transfer);
+    qint64 limitOf(int lane) const;
+    void onTransferWorked();
+    void endLane(CURL *easy, CURLcode code);
+    void judgeEnd(int lane, const TransferEnd &end);
+    void judgeError(int lane, const TransferEnd &end);
+    bool retire(int lane);
+    void dropLane(int lane);
+    void dropLanes();
+    void advancePlan();
+    qint64 receivedBytes() const;
+    void maybeComplete();
+    void restartFromZero();
+    void fail(DownloadResult result);
+    void closePart(bool digest, AfterClose then);
+    void onClosed();
+    void settleClose();
+    void completeDownload(const PartFileWriter::Closed &closed);
     bool moveInto(const QString &path);
-    bool restartFromZero();
-    bool wholeFileNeverArrived(AnswerUse use, CURLcode curlResult) const;
-    void handleCurlError(CURLcode code);
-    QString writeFailureMessage() const;
-    void resetTransfer();
+    void report(DownloadResult result);
+    void keepPart(const QString &part, PartRecord record, const ByteRanges &durable);
+    void recordPart();
+    void sample();
+    bool watchStalls(qint64 gapMs);
+    void stopOnStall();
+    void emitBusy();
     void endTransfer();
-    void dropPart();
-    void dropConclusion();
-    static void removePart(const QString &part);
-    void releaseTransfer();
-    bool closePartFile();
-    void resumeTransfer();
-    AnswerUse answerUse();
-    bool applyAnswer(AnswerUse use);
-
-    static size_t writeCallback(char *data, size_t size, size_t count, void *manager);
-    static size_t headerCallback(char *data, size_t size, size_t count, void *manager);
-    static int progressCallback(void *manager, curl_off_t downloadTotal, curl_off_t downloadNow, curl_off_t,
-                                curl_off_t);
 
     bool m_isDownloading = false;
-    bool m_cancelled = false;
-    bool m_concluding = false;
-    // Each start, and each cancel or stop of a close under way, begins a new
-    // attempt; what an earlier one comes to is not reported.
-    quint64 m_attempt = 0;
-    // Whether a close in the background reports to the engine or, once
-    // cancelled, removes the part itself: decided by whoever comes first.
-    enum class CloseFate { Pending, Reported, Cancelled };
-    std::shared_ptr<std::atomic<CloseFate>> m_closeFate;
-    CURL *m_easyCurl = nullptr;
     CurlMultiDriver m_driver;
-    qint64 m_bytesReceived = 0;
-    qint64 m_bytesTotal = 0;
+    std::map<int, Lane> m_lanes;
+    std::optional<SegmentPlan> m_plan;
+    int m_laneBudget = 1;
+    int m_busyReported = 0;
+    bool m_startedOver = false;
+    DownloadResult m_failure;
+    qint64 m_total = 0;
+    // Bytes of the file held before the transfers now running, and what
+    // was received when the speed was last sampled.
+    qint64 m_bytesBefore = 0;
+    qint64 m_receivedAtSample = 0;
+    qint64 m_partLength = 0;
     bool m_totalReported = false;
-    qint64 m_tempBytes = 0;
-    qint64 m_resumeOffset = 0;
     double m_currentSpeed = 0.0;
     QTimer m_speedTimer;
     // Durations come from a clock that only goes forward (or the settings'
@@ -133,18 +147,17 @@ private:
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;
-    // Before the writer: a close in the background records the part it kept.
+    ByteRanges m_held;
+    PartRecord m_record;
     PartRecordKeeper m_records;
     PartFileWriter m_writer;
-    bool m_paused = false;
+    // The close runs on Qt's thread pool; its result comes back through a
+    // lock of the engine's own.
+    QFutureWatcher<void> m_closing;
+    std::mutex m_closedMutex;
+    PartFileWriter::Closed m_closed;
+    AfterClose m_afterClose;
     EngineSettings m_settings;
     QStringList m_publishedSha256;
-    PartRecord m_record;
-    curl_slist *m_requestHeaders = nullptr;
     QString m_sha256;
-    // The answer being received: its status, its range, and what it is for.
-    std::optional<ContentRange> m_contentRange;
-    std::optional<AnswerUse> m_answerUse;
-    bool m_startedOver = false;
-    int m_writeErrno = 0;
 };

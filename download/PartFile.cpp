@@ -34,18 +34,19 @@ void adoptOldName(const QString &url, const QString &savePath)
 
 Resumable resumable(const QString &partPath)
 {
-    Resumable found{0, readPartRecord(partPath).value_or(PartRecord())};
+    Resumable found{ByteRanges(), readPartRecord(partPath).value_or(PartRecord())};
     const qint64 size = QFileInfo::exists(partPath) ? QFileInfo(partPath).size() : 0;
-    if (found.record.length <= 0) {
-        found.length = size;
+    const ByteRanges recorded = found.record.held();
+    if (recorded.isEmpty()) {
+        found.held.add({0, size});
         return found;
     }
-    if (size < found.record.length || !QFile::resize(partPath, found.record.length)) {
+    if (size < recorded.end() || !QFile::resize(partPath, recorded.end())) {
         QFile::remove(partPath);
         removePartRecord(partPath);
         return Resumable();
     }
-    found.length = found.record.length;
+    found.held = recorded;
     return found;
 }
 

@@ -18,15 +18,15 @@ QString pathFor(const QString &url, const QString &savePath);
 void adoptOldName(const QString &url, const QString &savePath);
 
 struct Resumable {
-    qint64 length = 0;
+    ByteRanges held;
     PartRecord record;
 };
 
-// How much of the part to continue from. With a record beside it, only the
-// bytes known to be on disk count (a tail written after them may be torn by
-// a power cut, and is cut off), and the rest is asked for only if the
-// server's file is still the same one; a part shorter than its record goes.
-// A part without a record is continued as it is.
+// Which bytes of the part count. With a record beside it, only the bytes
+// known to be on disk (a tail written after them may be torn by a power
+// cut, and is cut off), and the rest is asked for only if the server's file
+// is still the same one; a part shorter than its record goes. A part
+// without a record is continued as it is, from its end.
 Resumable resumable(const QString &partPath);
 
 } // namespace partfile

@@ -28,3 +28,12 @@ bool flushToDevice(std::FILE *file)
     return fdatasync(fileno(file)) == 0;
 #endif
 }
+
+bool seekPartFile(std::FILE *file, long long offset)
+{
+#ifdef _WIN32
+    return _fseeki64(file, offset, SEEK_SET) == 0;
+#else
+    return fseeko(file, off_t(offset), SEEK_SET) == 0;
+#endif
+}

@@ -12,3 +12,6 @@ std::FILE *openPartFile(const std::filesystem::path &path, const char *mode);
 // Writes what the stream holds and asks the system to put it on the device
 // itself, not only in its cache.
 bool flushToDevice(std::FILE *file);
+
+// Moves the stream to `offset` from the file's start, past 2 GiB too.
+bool seekPartFile(std::FILE *file, long long offset);

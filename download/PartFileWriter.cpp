@@ -1,10 +1,8 @@
 #include "PartFileWriter.h"
 
 #include "PartFileIo.h"
-#include "platform/Platform.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <chrono>
@@ -27,27 +25,31 @@ constexpr size_t FileBufferBytes = size_t(1024) * 1024;
 constexpr size_t BlockBytes = size_t(1024) * 1024;
 constexpr qint64 BlockAgeMs = 200;
 
+int lastError()
+{
+    return errno ? errno : EIO;
+}
+
 } // namespace
 
 PartFileWriter::PartFileWriter(std::function<void()> roomAgain)
     : m_roomAgain(std::move(roomAgain))
+    , m_hasher([this](Block &&block) { spare(std::move(block)); })
     , m_thread([this] { run(); })
-    , m_hashThread([this] { runHashing(); })
     , m_syncThread([this] { runSyncing(); })
 {
 }
 
 PartFileWriter::~PartFileWriter()
 {
-    waitForBackgroundClose();
-    close();
+    abandon();
+    close(false);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_stopping = true;
     }
     m_changed.notify_all();
     m_thread.join();
-    m_hashThread.join();
     m_syncThread.join();
 }
 
@@ -58,185 +60,176 @@ void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 
     m_deviceRoom = deviceRoom;
 }
 
-bool PartFileWriter::open(const QString &path, bool append, bool hashing)
+bool PartFileWriter::open(const QString &path, const ByteRanges &held, bool hashing)
 {
-    waitForBackgroundClose();
-    close();
-    std::FILE *file = openPartFile(nativePath(path), append ? "ab" : "wb");
+    close(false);
+    std::FILE *file = openPartFile(nativePath(path), held.isEmpty() ? "wb" : "r+b");
     if (!file)
         return false;
     std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
     {
-        // The hashing thread reads these between its pieces.
-        std::unique_lock<std::mutex> lock(m_mutex);
-        stopHashingLocked(lock);
-        m_file = file;
-        m_hashing = hashing;
-        m_hashStopped = !hashing;
-        m_hash = std::make_shared<Sha256>();
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_path = path;
+        m_hashing = hashing;
         m_error = 0;
         m_abandoned = false;
-        m_checked = 0;
-        m_sha256.clear();
-        m_length = append ? QFileInfo(path).size() : 0;
+        m_written = m_syncAsked = m_durable = held;
+        m_position = -1;
         m_sinceSync = 0;
-        m_durable = m_syncAsked = m_written = m_length;
-        m_hashed = 0;
-        m_partLength = m_hashing ? m_length : 0;
-        m_checking = m_partLength > 0;
+        m_file = file;
     }
-    m_changed.notify_all();
+    if (hashing)
+        m_hasher.begin(path, held.prefixEnd(), m_queueLimit / 8, m_bytesPerSecond);
+    else
+        m_hasher.leaveBehind();
     return true;
 }
 
-// The transfer hands over pieces of TLS records (16 KiB at most); they are
-// gathered into blocks before they go to the writer, so that the threads
-// meet once a block and not once a piece. A slow transfer hands over what
-// it has every fifth of a second, so the part still grows as bytes arrive.
-bool PartFileWriter::enqueue(const char *data, size_t size)
+bool PartFileWriter::enqueue(Stream &stream, const char *data, size_t size)
 {
+    bool full = false;
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        if (m_queuedBytes + size > m_queueLimit && m_queuedBytes > 0) {
-            m_full = true;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const size_t waiting = m_queuedBytes + stream.filling.size();
+        if (waiting + size > m_queueLimit && waiting > 0) {
             // A queue smaller than a block is full before the block is:
             // the writer gets what there is, or no room would come.
-            lock.unlock();
-            handOverBlock();
-            return false;
-        }
-        m_queuedBytes += size;
-        if (m_filling.capacity() == 0 && !m_spareBlocks.empty()) {
-            m_filling = std::move(m_spareBlocks.back());
+            full = m_full = true;
+        } else if (stream.filling.capacity() == 0 && !m_spareBlocks.empty()) {
+            stream.filling = std::move(m_spareBlocks.back());
             m_spareBlocks.pop_back();
         }
     }
-    if (m_filling.empty()) {
-        m_filling.reserve(BlockBytes);
-        m_fillingSince.start();
+    if (full) {
+        handOver(stream);
+        return false;
     }
-    m_filling.insert(m_filling.end(), data, data + size);
-    if (size_t(m_filling.size()) >= BlockBytes || m_fillingSince.hasExpired(BlockAgeMs))
-        handOverBlock();
+    if (stream.filling.empty()) {
+        stream.filling.reserve(BlockBytes);
+        stream.since.start();
+    }
+    stream.filling.insert(stream.filling.end(), data, data + size);
+    // A slow transfer hands over what it has every fifth of a second, so
+    // the part still grows as bytes arrive.
+    if (stream.filling.size() >= BlockBytes || stream.since.hasExpired(BlockAgeMs))
+        handOver(stream);
     return true;
 }
 
-void PartFileWriter::handOverBlock()
+void PartFileWriter::handOver(Stream &stream)
 {
-    if (m_filling.empty())
+    if (stream.filling.empty())
         return;
+    const qint64 offset = stream.offset;
+    stream.offset += qint64(stream.filling.size());
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_queue.push_back(std::move(m_filling));
+        m_queuedBytes += stream.filling.size();
+        m_queue.push_back({offset, std::move(stream.filling)});
     }
-    m_filling = Block();
+    stream.filling = Block();
     m_changed.notify_all();
 }
 
-// Runs on whichever thread closes; the block being filled was handed over
-// on the transfer's own thread before.
-bool PartFileWriter::drain()
+void PartFileWriter::dropQueue(std::unique_lock<std::mutex> &)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [this] {
-        const bool hashed = m_hashStopped || (!hashWaiting() && !m_hashBusy);
-        return m_queue.empty() && !m_busy && hashed && !m_syncing && m_syncAsked <= m_durable;
-    });
+    for (WrittenBlock &block : m_queue) {
+        m_queuedBytes -= block.bytes.size();
+        block.bytes.clear();
+        m_spareBlocks.push_back(std::move(block.bytes));
+    }
+    m_queue.clear();
+}
+
+// Returns once nothing is being written or flushed: the file is the
+// caller's alone then. False after a failed write.
+bool PartFileWriter::waitForWrites(std::unique_lock<std::mutex> &lock)
+{
+    m_changed.wait(lock, [this] { return m_queue.empty() && !m_busy && !m_syncing && m_syncAsked == m_durable; });
     return m_error == 0;
 }
 
-bool PartFileWriter::truncate()
+bool PartFileWriter::startOver()
 {
-    handOverBlock();
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        stopHashingLocked(lock);
-    }
-    drain();
-    if (m_file)
-        std::fclose(m_file);
-    std::FILE *file = openPartFile(nativePath(m_path), "wb");
+    m_hasher.leaveBehind();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    dropQueue(lock);
+    waitForWrites(lock);
+    std::FILE *file = m_file.exchange(nullptr);
+    if (file)
+        std::fclose(file);
+    file = openPartFile(nativePath(m_path), "wb");
     if (file)
         std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    m_written = m_syncAsked = m_durable = ByteRanges();
+    m_position = -1;
+    m_sinceSync = 0;
     m_file = file;
-    m_hash = std::make_shared<Sha256>();
-    m_hashStopped = !m_hashing;
-    m_length = m_sinceSync = 0;
-    m_durable = m_syncAsked = m_written = m_hashed = m_partLength = 0;
-    return m_file != nullptr;
+    lock.unlock();
+    if (m_hashing && file)
+        m_hasher.begin(m_path, 0, m_queueLimit / 8, m_bytesPerSecond);
+    return file != nullptr;
 }
 
 void PartFileWriter::abandon()
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
     m_abandoned = true;
-    m_queuedBytes -= m_filling.size();
-    m_filling = Block();
-    for (const Block &chunk : m_queue)
-        m_queuedBytes -= chunk.size();
-    m_queue.clear();
-    stopHashingLocked(lock);
+    m_hasher.leaveBehind();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    dropQueue(lock);
 }
 
 void PartFileWriter::stopHashing()
 {
+    m_hasher.leaveBehind();
+}
+
+PartFileWriter::Closed PartFileWriter::close(bool digest)
+{
+    Closed closed;
     std::unique_lock<std::mutex> lock(m_mutex);
-    stopHashingLocked(lock);
-}
-
-void PartFileWriter::stopHashingLocked(std::unique_lock<std::mutex> &)
-{
-    ++m_hashRound;
-    m_hashStopped = true;
-    m_checking = false;
-    for (const WrittenBlock &written : m_hashQueue)
-        m_queuedBytes -= written.bytes.size();
-    m_hashQueue.clear();
-    m_hashQueueBytes = 0;
-    m_changed.notify_all();
-}
-
-bool PartFileWriter::close()
-{
-    waitForBackgroundClose();
-    handOverBlock();
-    return closeNow();
-}
-
-void PartFileWriter::closeInBackground(std::function<void(bool written)> done)
-{
-    waitForBackgroundClose();
-    handOverBlock();
-    m_closer = std::thread([this, done = std::move(done)] { done(closeNow()); });
-}
-
-void PartFileWriter::waitForBackgroundClose()
-{
-    if (m_closer.joinable())
-        m_closer.join();
-}
-
-bool PartFileWriter::closeNow()
-{
-    if (!m_file)
-        return true;
-    bool ok = drain();
-    if (!m_abandoned && !syncToDisk() && m_error == 0)
-        m_error = errno ? errno : EIO;
-    ok = std::fclose(m_file) == 0 && ok && m_error == 0;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::FILE *file = m_file;
+    if (!file)
+        return closed;
+    waitForWrites(lock);
+    const ByteRanges written = m_written;
+    lock.unlock();
+    // What a failed write left in the file still goes to the device.
+    const bool flushed = !m_abandoned && flushToDevice(file);
+    if (!m_abandoned && !flushed && m_error == 0)
+        m_error = lastError();
+    if (digest && m_hashing && m_error == 0 && written.prefixEnd() == written.end())
+        closed.sha256 = m_hasher.finish(written.end());
+    else
+        m_hasher.leaveBehind();
+    lock.lock();
     m_file = nullptr;
-    // The hashing has taken in every byte, unless it was stopped.
-    m_sha256 = m_hashStopped ? QString() : m_hash->finish();
-    return ok;
+    if (std::fclose(file) != 0 && m_error == 0)
+        m_error = lastError();
+    if (flushed)
+        m_durable = m_syncAsked = written;
+    closed.error = m_error;
+    closed.written = m_error == 0;
+    return closed;
 }
 
-// Writes the queued blocks and hands them on to the hashing thread; when it
-// has fallen behind, a block is given back at once and the hashing reads
-// those bytes back from the file later. The transfer never waits for the
-// hashing, which works at a lower priority than everything else here.
+ByteRanges PartFileWriter::durable() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_durable;
+}
+
+void PartFileWriter::spare(Block &&block)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
+        block.clear();
+        m_spareBlocks.push_back(std::move(block));
+    }
+}
+
+// Writes the queued blocks and hands them on to the hashing, which never
+// holds the writing up.
 void PartFileWriter::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -244,137 +237,64 @@ void PartFileWriter::run()
         m_changed.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
         if (m_queue.empty())
             return;
-        Block chunk = std::move(m_queue.front());
+        WrittenBlock block = std::move(m_queue.front());
         m_queue.pop_front();
         m_busy = true;
         lock.unlock();
-        const qint64 offset = m_length;
-        write(chunk);
+        write(block);
         lock.lock();
         m_busy = false;
-        m_written = m_length;
-        // Written blocks wait for a hashing that is behind up to an eighth
-        // of the queue (4 MiB); beyond that it reads them back instead.
-        if (!m_hashStopped && m_error == 0 && m_hashQueueBytes + chunk.size() <= m_queueLimit / 8) {
-            m_hashQueueBytes += chunk.size();
-            m_hashQueue.push_back({offset, std::move(chunk)});
-        } else {
-            release(lock, std::move(chunk));
-        }
+        giveBack(lock, std::move(block));
         m_changed.notify_all();
     }
 }
 
-// Hashing follows the file from its first byte: a block in memory where it
-// has one, the file's own bytes for the rest (a part being continued, or
-// blocks written while the hashing was behind).
-void PartFileWriter::runHashing()
+// The block's bytes are in the file: the hashing may take them, and a full
+// queue that has room again lets the transfers go on.
+void PartFileWriter::giveBack(std::unique_lock<std::mutex> &lock, WrittenBlock &&block)
 {
-    platform::lowerCurrentThreadPriority();
-    std::unique_lock<std::mutex> lock(m_mutex);
-    for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || hashWaiting(); });
-        if (!hashWaiting())
-            return;
-        const std::shared_ptr<Sha256> hash = m_hash;
-        const quint64 round = m_hashRound;
-        const qint64 memoryFrom = m_hashQueue.empty() ? m_written : m_hashQueue.front().offset;
-        if (m_hashed < memoryFrom && m_error == 0)
-            hashFromFile(lock, hash, round, memoryFrom);
-        else
-            hashFirstBlock(lock, hash, round);
-        m_changed.notify_all();
-    }
-}
-
-bool PartFileWriter::hashWaiting() const
-{
-    return !m_hashStopped && (!m_hashQueue.empty() || (m_hashed < m_written && m_error == 0 && !m_abandoned));
-}
-
-void PartFileWriter::hashFirstBlock(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Sha256> &hash,
-                                    quint64 round)
-{
-    WrittenBlock written = std::move(m_hashQueue.front());
-    m_hashQueue.pop_front();
-    m_hashQueueBytes -= written.bytes.size();
-    if (written.offset == m_hashed && m_error == 0) {
-        m_hashBusy = true;
-        lock.unlock();
-        hash->update(written.bytes.data(), written.bytes.size());
-        lock.lock();
-        m_hashBusy = false;
-        if (round == m_hashRound)
-            m_hashed += qint64(written.bytes.size());
-    }
-    release(lock, std::move(written.bytes));
-}
-
-// The bytes from where the hashing is up to `end`, read back from the file.
-// Stopped hashing leaves within one piece, and what it took in counts for
-// nothing.
-void PartFileWriter::hashFromFile(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Sha256> &hash,
-                                  quint64 round, qint64 end)
-{
-    const qint64 from = m_hashed;
-    const QString path = m_path;
-    m_hashBusy = true;
+    m_queuedBytes -= block.bytes.size();
+    const qint64 readable = m_written.prefixEnd();
+    const bool roomAgain = m_full && m_queuedBytes <= m_queueLimit / 2;
+    if (roomAgain)
+        m_full = false;
     lock.unlock();
-    qint64 before = 0;
-    const bool read = hash->addFile(path, from, end - from, [this, from, round, &before](qint64 done) {
-        if (round != m_hashRound)
-            return false;
-        keepToDiskSpeed(done - std::exchange(before, done));
-        m_checked = from + done;
-        return true;
-    });
-    lock.lock();
-    m_hashBusy = false;
-    if (round != m_hashRound)
-        return;
-    if (read)
-        m_hashed = end;
-    else if (m_error == 0)
-        m_error = EIO;
-    m_checking = m_hashed < m_partLength && m_error == 0;
-}
-
-// Bytes that are written and hashed leave the queue, and their block waits
-// to be filled again; a full queue that has room again lets the transfer go
-// on.
-void PartFileWriter::release(std::unique_lock<std::mutex> &lock, Block &&block)
-{
-    m_queuedBytes -= block.size();
-    if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
-        block.clear();
-        m_spareBlocks.push_back(std::move(block));
-    }
-    if (!m_full || m_queuedBytes > m_queueLimit / 2)
-        return;
-    m_full = false;
-    lock.unlock();
-    m_roomAgain();
+    if (m_hashing && m_error == 0 && !m_abandoned)
+        m_hasher.offer(block.offset, std::move(block.bytes));
+    else
+        spare(std::move(block.bytes));
+    m_hasher.readableUpTo(readable);
+    if (roomAgain)
+        m_roomAgain();
     lock.lock();
 }
 
-// After a failure the rest is dropped: the part keeps what is whole.
-// With hashing on, what is written goes to the system at once, so that the
+// After a failure the rest is dropped: the part keeps what is whole. With
+// hashing on, what is written goes to the system at once, so that the
 // hashing may read it back.
-void PartFileWriter::write(const Block &chunk)
+void PartFileWriter::write(const WrittenBlock &block)
 {
-    if (m_error != 0)
+    if (m_error != 0 || m_abandoned)
         return;
+    std::FILE *file = m_file;
+    const qint64 offset = block.offset;
     // A device standing in for a full one takes what fits, as a real one does.
-    const size_t size =
-        m_deviceRoom < 0 ? chunk.size() : size_t(qBound<qint64>(0, m_deviceRoom - m_length, qint64(chunk.size())));
-    if (std::fwrite(chunk.data(), 1, size, m_file) != size || (m_hashing && std::fflush(m_file) != 0)) {
-        m_error = errno ? errno : EIO;
+    const size_t size = m_deviceRoom < 0 ? block.bytes.size()
+                                         : size_t(qBound<qint64>(0, m_deviceRoom - offset, qint64(block.bytes.size())));
+    if ((offset != m_position && !seekPartFile(file, offset)) || std::fwrite(block.bytes.data(), 1, size, file) != size
+        || (m_hashing && std::fflush(file) != 0)) {
+        m_position = -1;
+        m_error = lastError();
         return;
     }
     keepToDiskSpeed(qint64(size));
-    m_length += qint64(size);
+    m_position = offset + qint64(size);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_written.add({offset, m_position});
+    }
     m_sinceSync += qint64(size);
-    if (size < chunk.size())
+    if (size < block.bytes.size())
         m_error = ENOSPC;
     else if (m_sinceSync >= SyncEveryBytes)
         askForSync();
@@ -392,12 +312,12 @@ void PartFileWriter::askForSync()
 {
     m_sinceSync = 0;
     if (std::fflush(m_file) != 0) {
-        m_error = errno ? errno : EIO;
+        m_error = lastError();
         return;
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_syncAsked = m_length;
+        m_syncAsked = m_written;
     }
     m_changed.notify_all();
 }
@@ -406,13 +326,14 @@ void PartFileWriter::runSyncing()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || m_syncAsked > m_durable; });
-        if (m_syncAsked <= m_durable)
+        m_changed.wait(lock, [this] { return m_stopping || m_syncAsked != m_durable; });
+        if (m_syncAsked == m_durable)
             return;
-        const qint64 asked = m_syncAsked;
+        const ByteRanges asked = m_syncAsked;
+        std::FILE *file = m_file;
         m_syncing = true;
         lock.unlock();
-        const bool synced = flushToDevice(m_file);
+        const bool synced = file && flushToDevice(file);
         lock.lock();
         m_syncing = false;
         if (synced) {
@@ -421,19 +342,8 @@ void PartFileWriter::runSyncing()
             // Nothing more counts as on the device; closing says why.
             m_syncAsked = m_durable;
             if (m_error == 0)
-                m_error = errno ? errno : EIO;
+                m_error = lastError();
         }
         m_changed.notify_all();
     }
-}
-
-// Everything written so far goes to the device, not only to the system's cache.
-bool PartFileWriter::syncToDisk()
-{
-    m_sinceSync = 0;
-    if (!flushToDevice(m_file))
-        return false;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_durable = m_syncAsked = m_length;
-    return true;
 }

@@ -1,15 +1,62 @@
 #include "PartRecord.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+
+namespace {
+
+qint64 numberIn(const QJsonValue &value)
+{
+    return value.toVariant().toLongLong();
+}
+
+// Runs as [from, to] pairs; none at all when any of them is not a range of
+// a file of `total` bytes.
+ByteRanges rangesIn(const QJsonArray &pairs, qint64 total)
+{
+    ByteRanges ranges;
+    for (const QJsonValue &pair : pairs) {
+        const ByteRange run{numberIn(pair.toArray().at(0)), numberIn(pair.toArray().at(1))};
+        if (pair.toArray().size() != 2 || run.from < 0 || run.to <= run.from || (total > 0 && run.to > total))
+            return ByteRanges();
+        ranges.add(run);
+    }
+    return ranges;
+}
+
+QJsonArray pairsOf(const ByteRanges &ranges)
+{
+    QJsonArray pairs;
+    for (const ByteRange &run : ranges.runs())
+        pairs.append(QJsonArray{QString::number(run.from), QString::number(run.to)});
+    return pairs;
+}
+
+} // namespace
 
 QString PartRecord::ifRange() const
 {
     if (!etag.isEmpty() && !etag.startsWith(QLatin1String("W/")))
         return etag;
     return lastModified;
+}
+
+ByteRanges PartRecord::held() const
+{
+    if (!ranges.isEmpty())
+        return ranges;
+    ByteRanges prefix;
+    prefix.add({0, length});
+    return prefix;
+}
+
+void PartRecord::setHeld(const ByteRanges &held)
+{
+    length = held.prefixEnd();
+    ranges = held.runs().size() > 1 || length == 0 ? held : ByteRanges();
 }
 
 QString partRecordPath(const QString &partPath)
@@ -23,12 +70,15 @@ std::optional<PartRecord> readPartRecord(const QString &partPath)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    const qint64 length = object.value(QLatin1String("length")).toVariant().toLongLong();
-    if (object.isEmpty() || length <= 0)
+    PartRecord record{numberIn(object.value(QLatin1String("total"))), object.value(QLatin1String("etag")).toString(),
+                      object.value(QLatin1String("lastModified")).toString(),
+                      numberIn(object.value(QLatin1String("length"))), ByteRanges()};
+    record.ranges = rangesIn(object.value(QLatin1String("ranges")).toArray(), record.total);
+    if (!record.ranges.isEmpty())
+        record.length = record.ranges.prefixEnd();
+    if (record.held().bytes() <= 0)
         return std::nullopt;
-    return PartRecord{object.value(QLatin1String("total")).toVariant().toLongLong(),
-                      object.value(QLatin1String("etag")).toString(),
-                      object.value(QLatin1String("lastModified")).toString(), length};
+    return record;
 }
 
 bool writePartRecord(const QString &partPath, const PartRecord &record)
@@ -36,10 +86,12 @@ bool writePartRecord(const QString &partPath, const PartRecord &record)
     QSaveFile file(partRecordPath(partPath));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QJsonObject object{{QStringLiteral("total"), QString::number(record.total)},
-                             {QStringLiteral("etag"), record.etag},
-                             {QStringLiteral("lastModified"), record.lastModified},
-                             {QStringLiteral("length"), QString::number(record.length)}};
+    QJsonObject object{{QStringLiteral("total"), QString::number(record.total)},
+                       {QStringLiteral("etag"), record.etag},
+                       {QStringLiteral("lastModified"), record.lastModified},
+                       {QStringLiteral("length"), QString::number(record.length)}};
+    if (!record.ranges.isEmpty())
+        object.insert(QStringLiteral("ranges"), pairsOf(record.ranges));
     file.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
     return file.commit();
 }

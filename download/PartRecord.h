@@ -1,8 +1,10 @@
 // The small record kept beside a ".part" file ("<part>.json"): what the
-// server said the file is, and how many of its bytes are known to be on disk.
-// A resume starts from that length and asks the server, with If-Range, for
-// the rest only if the file is still the same one.
+// server said the file is, and which of its bytes are known to be on disk.
+// A resume fetches what is missing and asks the server, with If-Range, for
+// it only if the file is still the same one.
 #pragma once
+
+#include "ByteRanges.h"
 
 #include <QString>
 
@@ -16,10 +18,17 @@ struct PartRecord {
     qint64 total = 0;
     QString etag;
     QString lastModified;
+    // The run from byte zero on the device. A part fetched over several
+    // connections also has runs further on: `ranges` then holds them all,
+    // the first run included.
     qint64 length = 0;
+    ByteRanges ranges;
 
     // The If-Range value: a strong ETag, else the Last-Modified date, else empty.
     QString ifRange() const;
+    // Every byte on the device, whichever way it was recorded.
+    ByteRanges held() const;
+    void setHeld(const ByteRanges &held);
 };
 
 QString partRecordPath(const QString &partPath);

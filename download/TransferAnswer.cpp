@@ -25,23 +25,20 @@ std::optional<ContentRange> parseContentRange(const QByteArray &value)
     return range;
 }
 
-AnswerUse judgeAnswer(long status, const std::optional<ContentRange> &range, qint64 resumeOffset)
+AnswerKind judgeAnswer(long status, const std::optional<ContentRange> &range, qint64 askedFrom, qint64 askedTo,
+                       bool ranged)
 {
-    const bool resuming = resumeOffset > 0;
-    if (status == 200)
-        return AnswerUse::WriteFromStart;
-    if (status == 206) {
-        if (!range || range->start < 0)
-            return AnswerUse::StartOver;
-        if (range->start == resumeOffset)
-            return AnswerUse::Append;
-        return resuming ? AnswerUse::StartOver : AnswerUse::Refuse;
+    if (status == 206 && ranged) {
+        const qint64 total = range && range->total > 0 ? range->total : -1;
+        const qint64 end = askedTo < 0 ? total : (total < 0 ? askedTo : qMin(askedTo, total));
+        const bool exact = range && range->start == askedFrom && end > askedFrom && range->end == end - 1;
+        return exact ? AnswerKind::Range : AnswerKind::WrongRange;
     }
-    if (status == 416 && resuming) {
-        const bool partIsWhole = range && range->total == resumeOffset;
-        return partIsWhole ? AnswerUse::AlreadyComplete : AnswerUse::StartOver;
+    if (status >= 200 && status < 300 && status != 206) {
+        const bool wholeAsked = !ranged || (askedFrom == 0 && askedTo < 0);
+        return wholeAsked ? AnswerKind::Range : AnswerKind::WholeFile;
     }
-    if (status >= 200 && status < 300)
-        return AnswerUse::WriteFromStart;
-    return AnswerUse::Refuse;
+    if (status == 416 && ranged)
+        return AnswerKind::Unsatisfiable;
+    return status == 206 ? AnswerKind::WrongRange : AnswerKind::Error;
 }

@@ -17,13 +17,18 @@ struct ContentRange {
 // "bytes */1000". No value for anything else.
 std::optional<ContentRange> parseContentRange(const QByteArray &value);
 
-enum class AnswerUse {
-    WriteFromStart, // the whole file; the part starts over if it held anything
-    Append, // the rest of the file, right after the part's bytes
-    AlreadyComplete,
-    StartOver, // unusable for this part; ask again for the whole file
-    Refuse, // an error answer: its body is not the file
+// What an answer is, once its headers are in.
+enum class AnswerKind {
+    Pending,
+    Range, // exactly the bytes asked for (the whole file, if that was asked)
+    WholeFile, // 200 to a range: the file from byte 0, not the range
+    WrongRange, // a 206 for other bytes than asked for
+    Unsatisfiable, // 416
+    Error, // any other status: its body is not the file
 };
 
-// `resumeOffset` is the part's size when the request asked for the rest.
-AnswerUse judgeAnswer(long status, const std::optional<ContentRange> &range, qint64 resumeOffset);
+// `asked` is [from, to), `to` -1 for up to the file's end; `ranged` whether
+// a Range header went with the request. A 206 counts only for exactly the
+// range asked for (cut at the file's end).
+AnswerKind judgeAnswer(long status, const std::optional<ContentRange> &range, qint64 askedFrom, qint64 askedTo,
+                       bool ranged);

@@ -21,7 +21,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <functional>
 
 #include <dlfcn.h>
@@ -92,6 +91,7 @@ struct EngineProbe {
     EngineProbe()
         : finished(&engine, &DownloadManager::finished)
         , errors(&engine, &DownloadManager::downloadError)
+        , failures(&engine, &DownloadManager::failed)
         , progress(&engine, &DownloadManager::progress)
     {
         // The test servers speak plain http too.
@@ -102,6 +102,10 @@ struct EngineProbe {
         return QTest::qWaitFor([this] { return !engine.isDownloading(); }, timeoutMs);
     }
     QString error() const { return errors.isEmpty() ? QString() : errors.first().at(0).toString(); }
+    DownloadResult failure() const
+    {
+        return failures.isEmpty() ? DownloadResult() : failures.first().at(0).value<DownloadResult>();
+    }
     void configure(const std::function<void(EngineSettings &)> &change)
     {
         EngineSettings settings = engine.settings();
@@ -112,6 +116,7 @@ struct EngineProbe {
     DownloadManager engine;
     QSignalSpy finished;
     QSignalSpy errors;
+    QSignalSpy failures;
     QSignalSpy progress;
 };
 
@@ -143,21 +148,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("plainHttpAllowed");
-        QTest::addColumn<QString>("message");
-        const QString either = QStringLiteral("Only https or http links can be downloaded, and this one is not: ");
-        QTest::newRow("local file") << "file" << true << either;
-        QTest::newRow("ftp") << "ftp" << true << either;
-        QTest::newRow("plain http on an https-only engine")
-            << "http" << false << "Only https links can be downloaded, and this one is not: ";
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("detail"); // the schemes fetched, for a refused link
+        const int refused = int(DownloadOutcome::SchemeRefused);
+        QTest::newRow("local file") << "file" << true << refused << "https or http";
+        QTest::newRow("ftp") << "ftp" << true << refused << "https or http";
+        QTest::newRow("plain http on an https-only engine") << "http" << false << refused << "https";
         QTest::newRow("https that redirects to http")
-            << "downgrade" << true
-            << "The server sent the download on to an insecure or unsupported address, so it was stopped.";
+            << "downgrade" << true << int(DownloadOutcome::TransferFailed) << QString();
     }
     void refusedAddresses()
     {
         QFETCH(QString, kind);
         QFETCH(bool, plainHttpAllowed);
-        QFETCH(QString, message);
+        QFETCH(int, outcome);
+        QFETCH(QString, detail);
         FaultServer tls;
         QVERIFY(tls.start(m_nginx.serverCertificatePath(), m_nginx.serverKeyPath()));
         const QString plain = m_faults.fileUrl(QStringLiteral("a.iso"), 1000);
@@ -173,7 +178,10 @@ private Q_SLOTS:
             [plainHttpAllowed](EngineSettings &settings) { settings.plainHttpAllowed = plainHttpAllowed; });
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        QVERIFY2(m_probe->error().startsWith(message), qPrintable(m_probe->error()));
+        QCOMPARE(int(m_probe->failure().outcome), outcome);
+        QCOMPARE(m_probe->failure().detail, detail);
+        if (kind == QLatin1String("downgrade"))
+            QCOMPARE(m_probe->failure().curlCode, int(CURLE_UNSUPPORTED_PROTOCOL));
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(!QFile::exists(destination));
         QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
@@ -386,7 +394,7 @@ private Q_SLOTS:
         const QString destination = m_out.filePath(QStringLiteral("recorded.iso"));
         const QString partPath = DownloadManager::makeTempFilePath(url, destination);
         writeFile(partPath, part);
-        QVERIFY(writePartRecord(partPath, PartRecord{BodySize, etag, QString(), 1000000}));
+        QVERIFY(writePartRecord(partPath, PartRecord{BodySize, etag, QString(), 1000000, {}}));
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(m_probe->error(), QString());
@@ -458,7 +466,7 @@ private Q_SLOTS:
         // A part whose bytes are right would hide a wrong append: make them wrong.
         writeFile(part, QByteArray(int(partSize), 'x'));
         if (!recordedEtag.isEmpty())
-            QVERIFY(writePartRecord(part, PartRecord{BodySize, recordedEtag, QString(), partSize}));
+            QVERIFY(writePartRecord(part, PartRecord{BodySize, recordedEtag, QString(), partSize, {}}));
         if (!fault.isEmpty())
             command(fault);
         m_probe->engine.startDownload(url, destination);
@@ -773,9 +781,9 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(destination + QStringLiteral("/inside")));
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        QCOMPARE(m_probe->error(),
-                 QStringLiteral("Cannot move the download to %1: %2")
-                     .arg(destination, QString::fromLocal8Bit(std::strerror(EISDIR))));
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::MoveFailed));
+        QCOMPARE(m_probe->failure().systemError, quint32(EISDIR));
+        QCOMPARE(m_probe->failure().path, destination);
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(QFileInfo(destination + QStringLiteral("/inside")).isDir());
         QCOMPARE(readAll(DownloadManager::makeTempFilePath(url, destination)), m_served);
@@ -799,10 +807,8 @@ private Q_SLOTS:
         m_probe->configure([room](EngineSettings &settings) { settings.deviceRoomBytes = room; });
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        QCOMPARE(m_probe->error(),
-                 QStringLiteral("Not enough disk space for %1. Free some space and start the download "
-                                "again to continue where it stopped.")
-                     .arg(destination));
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::WriteFailed));
+        QCOMPARE(m_probe->failure().systemError, quint32(ENOSPC));
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(!QFile::exists(destination));
         QCOMPARE(readAll(part), expectedBody(room));

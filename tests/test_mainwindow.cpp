@@ -7,6 +7,7 @@
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
 #include "download/DownloadManager.h"
+#include "flow/DownloadFailure.h"
 #include "flow/LanguageMatch.h"
 #include "flow/LinkExpiry.h"
 #include "flow/PageFailure.h"
@@ -37,6 +38,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -819,6 +823,42 @@ private Q_SLOTS:
     // Every other page failure says what failed and what to do, and leaves
     // the lists the page did give open for another choice. An empty list is
     // such a failure too: the scraper never hands one on.
+    // The engine's facts about a failed download, in the words the window
+    // and the command line show.
+    void downloadFailuresAreWorded_data()
+    {
+        QTest::addColumn<DownloadResult>("result");
+        QTest::addColumn<QString>("text");
+        const auto result = [](DownloadOutcome outcome, const QString &path, quint32 error, const QString &detail) {
+            DownloadResult made;
+            made.outcome = outcome;
+            made.path = path;
+            made.systemError = error;
+            made.detail = detail;
+            return made;
+        };
+        const QString iso = QStringLiteral("/d/Win11.iso");
+        QTest::newRow("refused scheme") << result(DownloadOutcome::SchemeRefused, QStringLiteral("ftp://h/a.iso"), 0,
+                                                  QStringLiteral("https"))
+                                        << "Only https links can be downloaded, and this one is not: ftp://h/a.iso";
+        QTest::newRow("disk full") << result(DownloadOutcome::WriteFailed, iso, ENOSPC, QString())
+                                   << "Not enough disk space for /d/Win11.iso. Free some space and start the "
+                                      "download again to continue where it stopped.";
+        QTest::newRow("write refused") << result(DownloadOutcome::WriteFailed, iso, EACCES, QString())
+                                       << "Cannot write to /d/Win11.iso: " + QString::fromLocal8Bit(strerror(EACCES));
+        QTest::newRow("move refused") << result(DownloadOutcome::MoveFailed, iso, EISDIR, QString())
+                                      << "Cannot move the download to /d/Win11.iso: "
+                + QString::fromLocal8Bit(strerror(EISDIR));
+        QTest::newRow("stall") << result(DownloadOutcome::Stalled, QString(), 0, QString())
+                               << "Network disconnected or timeout";
+    }
+    void downloadFailuresAreWorded()
+    {
+        QFETCH(DownloadResult, result);
+        QFETCH(QString, text);
+        QCOMPARE(downloadFailureText(result), text);
+    }
+
     void pageFailuresAreExplained_data()
     {
         QTest::addColumn<ScraperFailure>("failure");

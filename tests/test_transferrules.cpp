@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-Q_DECLARE_METATYPE(AnswerUse)
+Q_DECLARE_METATYPE(AnswerKind)
 
 class TestTransferRules : public QObject {
     Q_OBJECT
@@ -70,9 +70,9 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(partSize));
         file.close();
         if (recorded > 0)
-            QVERIFY(writePartRecord(part, PartRecord{2000, QStringLiteral("\"e\""), QString(), recorded}));
+            QVERIFY(writePartRecord(part, PartRecord{2000, QStringLiteral("\"e\""), QString(), recorded, {}}));
         const partfile::Resumable found = partfile::resumable(part);
-        QCOMPARE(found.length, resumable);
+        QCOMPARE(found.held.bytes(), resumable);
         QCOMPARE(QFileInfo::exists(part) ? QFileInfo(part).size() : -1, sizeAfter);
         QCOMPARE(QFile::exists(partRecordPath(part)), recorded > 0 && resumable > 0);
         QCOMPARE(found.record.ifRange(), resumable > 0 && recorded > 0 ? QStringLiteral("\"e\"") : QString());
@@ -186,38 +186,46 @@ private Q_SLOTS:
         }
     }
 
-    void answerUse_data()
+    // Only exactly the bytes asked for are written where they belong.
+    void answerKind_data()
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("contentRange"); // empty: none
-        QTest::addColumn<qint64>("resumeOffset");
-        QTest::addColumn<AnswerUse>("use");
-        const auto row = [](const char *name, int status, const char *range, qint64 offset, AnswerUse use) {
-            QTest::newRow(name) << status << QByteArray(range) << offset << use;
+        QTest::addColumn<qint64>("from");
+        QTest::addColumn<qint64>("to"); // -1: to the end; -2: no Range header
+        QTest::addColumn<AnswerKind>("kind");
+        const auto row = [](const char *name, int status, const char *range, qint64 from, qint64 to, AnswerKind kind) {
+            QTest::newRow(name) << status << QByteArray(range) << from << to << kind;
         };
-        row("fresh 200", 200, "", 0, AnswerUse::WriteFromStart);
-        row("resume honoured", 206, "bytes 500-999/1000", 500, AnswerUse::Append);
-        row("range ignored", 200, "", 500, AnswerUse::WriteFromStart);
-        row("wrong range start", 206, "bytes 0-999/1000", 500, AnswerUse::StartOver);
-        row("range past the part", 206, "bytes 600-999/1000", 500, AnswerUse::StartOver);
-        row("206 without range", 206, "", 500, AnswerUse::StartOver);
-        row("416, part is whole", 416, "bytes */1000", 1000, AnswerUse::AlreadyComplete);
-        row("416, part too short", 416, "bytes */1000", 400, AnswerUse::StartOver);
-        row("416, part too long", 416, "bytes */1000", 1400, AnswerUse::StartOver);
-        row("416, total unknown", 416, "", 1000, AnswerUse::StartOver);
-        row("416 unasked", 416, "bytes */1000", 0, AnswerUse::Refuse);
-        row("404", 404, "", 0, AnswerUse::Refuse);
-        row("500 while resuming", 500, "", 500, AnswerUse::Refuse);
-        row("unasked partial answer", 206, "bytes 10-19/20", 0, AnswerUse::Refuse);
+        row("plain request, 200", 200, "", 0, -2, AnswerKind::Range);
+        row("the rest, honoured", 206, "bytes 500-999/1000", 500, -1, AnswerKind::Range);
+        row("a piece, honoured", 206, "bytes 500-599/1000", 500, 600, AnswerKind::Range);
+        row("a piece past the end, cut", 206, "bytes 500-999/1000", 500, 4000, AnswerKind::Range);
+        row("a piece, total unknown", 206, "bytes 0-99/*", 0, 100, AnswerKind::Range);
+        row("the rest, total unknown", 206, "bytes 0-99/*", 0, -1, AnswerKind::WrongRange);
+        row("a piece, answered longer", 206, "bytes 500-999/1000", 500, 600, AnswerKind::WrongRange);
+        row("a piece, answered shorter", 206, "bytes 500-549/1000", 500, 600, AnswerKind::WrongRange);
+        row("range ignored", 200, "", 500, -1, AnswerKind::WholeFile);
+        row("a first piece answered whole", 200, "", 0, 100, AnswerKind::WholeFile);
+        row("all from zero answered whole", 200, "", 0, -1, AnswerKind::Range);
+        row("wrong range start", 206, "bytes 0-999/1000", 500, -1, AnswerKind::WrongRange);
+        row("range past the part", 206, "bytes 600-999/1000", 500, -1, AnswerKind::WrongRange);
+        row("206 without range", 206, "", 500, -1, AnswerKind::WrongRange);
+        row("unasked partial answer", 206, "bytes 10-19/20", 0, -2, AnswerKind::WrongRange);
+        row("416", 416, "bytes */1000", 1000, -1, AnswerKind::Unsatisfiable);
+        row("416 unasked", 416, "bytes */1000", 0, -2, AnswerKind::Error);
+        row("404", 404, "", 0, -2, AnswerKind::Error);
+        row("500 to a range", 500, "", 500, -1, AnswerKind::Error);
     }
-    void answerUse()
+    void answerKind()
     {
         QFETCH(int, status);
         QFETCH(QByteArray, contentRange);
-        QFETCH(qint64, resumeOffset);
-        QFETCH(AnswerUse, use);
+        QFETCH(qint64, from);
+        QFETCH(qint64, to);
+        QFETCH(AnswerKind, kind);
         const auto range = contentRange.isEmpty() ? std::nullopt : parseContentRange(contentRange);
-        QCOMPARE(judgeAnswer(status, range, resumeOffset), use);
+        QCOMPARE(judgeAnswer(status, range, from, to == -2 ? -1 : to, to != -2), kind);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "download/DownloadManager.h"
 #include "download/SpeedMeter.h"
 #include "flow/DigestVerdict.h"
+#include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
 #include "flow/LinkExpiry.h"
@@ -251,7 +252,8 @@ void MainWindow::connectWidgets()
     connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
     connect(m_downloadManager, &DownloadManager::progress, this, &MainWindow::onDownloadProgress);
     connect(m_downloadManager, &DownloadManager::finished, this, &MainWindow::onDownloadFinished);
-    connect(m_downloadManager, &DownloadManager::downloadError, this, &MainWindow::onDownloadError);
+    connect(m_downloadManager, &DownloadManager::failed, this,
+            [this](const DownloadResult &result) { onDownloadError(downloadFailureText(result)); });
     connect(m_downloadManager, &DownloadManager::unverified, this, &MainWindow::onDownloadUnverified);
     connect(m_downloadManager, &DownloadManager::linkExpired, this, &MainWindow::onLinkExpired);
     connect(m_downloadManager, &DownloadManager::checkingPart, this, [this](qint64 checked, qint64 part) {

@@ -1,5 +1,5 @@
 // A server's Content-Range header, and what the engine makes of an answer
-// that carries it: nothing but the asked-for bytes may be appended.
+// that carries it: nothing but the asked-for bytes may be written.
 #include "FuzzInput.h"
 
 #include "download/TransferAnswer.h"
@@ -14,10 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_EXPECT(range->total == -1 || range->end < range->total);
     }
     for (const long status : {200L, 206L, 416L, 500L}) {
-        for (const qint64 offset : {qint64(0), qint64(100), range ? range->start : qint64(1)}) {
-            const AnswerUse use = judgeAnswer(status, range, offset);
-            // Only a 206 for exactly the rest of the part is appended.
-            FUZZ_EXPECT(use != AnswerUse::Append || (status == 206 && range && range->start == offset));
+        for (const qint64 from : {qint64(0), qint64(100), range ? range->start : qint64(1)}) {
+            const qint64 to = range ? range->end + 1 : -1;
+            const AnswerKind kind = judgeAnswer(status, range, from, to, true);
+            // Only a 206 starting exactly where asked is written as a range.
+            FUZZ_EXPECT(kind != AnswerKind::Range || (status == 206 && range && range->start == from)
+                        || (status != 206 && from == 0 && to < 0));
         }
     }
     return 0;

@@ -1,0 +1,37 @@
+// How a download ended, as facts: what the window and the command line turn
+// into the user's words.
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+enum class DownloadOutcome {
+    Finished,
+    Unverified, // the bytes match none of the published SHA-256 values
+    LinkExpired, // the file server no longer takes the link (403, 410)
+    SchemeRefused, // a link of a scheme the engine does not fetch
+    CannotCreatePart,
+    CurlInitFailed,
+    TransferFailed, // libcurl's code says why
+    HttpError, // an answer that is not the file
+    Stalled, // no byte for longer than the stall limit
+    WrongPart, // the server keeps sending other bytes than asked for
+    WriteFailed, // the system's error number says why
+    PartGone, // the part vanished before it could take its place
+    MoveFailed, // the system's error says why
+};
+
+struct DownloadResult {
+    DownloadOutcome outcome = DownloadOutcome::Finished;
+    long httpStatus = 0;
+    int curlCode = 0;
+    // errno, or on Windows the system's error code for a failed move.
+    quint32 systemError = 0;
+    // The file concerned: the destination, the part, or the refused link.
+    QString path;
+    // What libcurl's multi interface said when it failed; for a refused
+    // link, the schemes the engine fetches ("https or http").
+    QString detail;
+};
+
+Q_DECLARE_METATYPE(DownloadResult)

@@ -1,0 +1,177 @@
+#include "PartHasher.h"
+
+#include "platform/Platform.h"
+
+#include <chrono>
+#include <utility>
+
+PartHasher::PartHasher(std::function<void(Block &&)> spare)
+    : m_spare(std::move(spare))
+    , m_thread([this] { run(); })
+{
+}
+
+PartHasher::~PartHasher()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+        ++m_round;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+void PartHasher::begin(const QString &path, qint64 partLength, size_t memoryBytes, qint64 bytesPerSecond)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_round;
+        dropBlocks();
+        m_path = path;
+        m_hash = std::make_shared<Sha256>();
+        m_memoryLimit = memoryBytes;
+        m_bytesPerSecond = bytesPerSecond;
+        m_readable = m_partLength = partLength;
+        m_hashed = m_checked = 0;
+        m_active = true;
+        m_failed = false;
+    }
+    m_changed.notify_all();
+}
+
+// Far-ahead blocks over the limit are read back later instead.
+void PartHasher::offer(qint64 offset, Block &&block)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_active && offset >= m_hashed && m_blockBytes + block.size() <= m_memoryLimit) {
+            m_blockBytes += block.size();
+            m_blocks.emplace(offset, std::move(block));
+        }
+    }
+    if (!block.empty())
+        m_spare(std::move(block));
+    m_changed.notify_all();
+}
+
+void PartHasher::readableUpTo(qint64 end)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_readable = std::max(m_readable, end);
+    }
+    m_changed.notify_all();
+}
+
+void PartHasher::leaveBehind()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_round;
+        m_active = false;
+        dropBlocks();
+    }
+    m_changed.notify_all();
+}
+
+QString PartHasher::finish(qint64 length)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_readable = std::max(m_readable, length);
+    m_changed.notify_all();
+    m_changed.wait(lock, [this, length] { return !m_active || m_failed || m_hashed >= length; });
+    const bool whole = m_active && !m_failed && m_hashed == length;
+    m_active = false;
+    dropBlocks();
+    return whole ? m_hash->finish() : QString();
+}
+
+bool PartHasher::isCheckingPart() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_active && !m_failed && m_hashed < m_partLength;
+}
+
+void PartHasher::dropBlocks()
+{
+    for (auto &entry : m_blocks)
+        m_spare(std::move(entry.second));
+    m_blocks.clear();
+    m_blockBytes = 0;
+}
+
+bool PartHasher::hasWork() const
+{
+    if (!m_active || m_failed)
+        return false;
+    return m_blocks.count(m_hashed) > 0 || m_readable > m_hashed;
+}
+
+void PartHasher::run()
+{
+    platform::lowerCurrentThreadPriority();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_stopping || hasWork(); });
+        if (m_stopping)
+            return;
+        if (m_blocks.count(m_hashed) > 0)
+            hashBlock(lock);
+        else
+            hashFromFile(lock);
+        m_changed.notify_all();
+    }
+}
+
+void PartHasher::hashBlock(std::unique_lock<std::mutex> &lock)
+{
+    auto node = m_blocks.extract(m_hashed);
+    Block block = std::move(node.mapped());
+    const size_t size = block.size();
+    m_blockBytes -= size;
+    const std::shared_ptr<Sha256> hash = m_hash;
+    const quint64 round = m_round;
+    lock.unlock();
+    hash->update(block.data(), size);
+    m_spare(std::move(block));
+    lock.lock();
+    if (round == m_round)
+        m_checked = m_hashed += qint64(size);
+}
+
+// From where the hashing is, up to the next block it holds or the end of
+// what the file has whole. A hashing left behind stops within one piece,
+// and what it took in counts for nothing.
+void PartHasher::hashFromFile(std::unique_lock<std::mutex> &lock)
+{
+    const auto next = m_blocks.upper_bound(m_hashed);
+    const qint64 from = m_hashed;
+    const qint64 end = next == m_blocks.end() ? m_readable : std::min(m_readable, next->first);
+    const std::shared_ptr<Sha256> hash = m_hash;
+    const quint64 round = m_round;
+    const QString path = m_path;
+    const qint64 bytesPerSecond = m_bytesPerSecond;
+    lock.unlock();
+    qint64 before = 0;
+    const bool read = hash->addFile(path, from, end - from, [&](qint64 done) {
+        keepToDiskSpeed(done - std::exchange(before, done), bytesPerSecond);
+        if (round != m_round)
+            return false;
+        m_checked = from + done;
+        return true;
+    });
+    lock.lock();
+    if (round != m_round)
+        return;
+    if (read)
+        m_checked = m_hashed = end;
+    else
+        m_failed = true;
+}
+
+void PartHasher::keepToDiskSpeed(qint64 bytes, qint64 bytesPerSecond)
+{
+    if (bytesPerSecond > 0 && bytes > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(bytes * 1000000LL / bytesPerSecond));
+}

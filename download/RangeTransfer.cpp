@@ -1,0 +1,196 @@
+#include "RangeTransfer.h"
+
+#include <QFile>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+constexpr long ReceiveBufferBytes = 512L * 1024;
+
+} // namespace
+
+RangeTransfer::RangeTransfer(const TransferRequest &request, const EngineSettings &settings, PartFileWriter &writer,
+                             AnswerCheck check, Limit limit)
+    : m_request(request)
+    , m_writer(writer)
+    , m_check(std::move(check))
+    , m_limit(std::move(limit))
+    , m_easy(curl_easy_init())
+{
+    m_stream.offset = request.sendRange ? request.range.from : 0;
+    if (m_easy)
+        configure(settings);
+}
+
+RangeTransfer::~RangeTransfer()
+{
+    if (m_easy)
+        curl_easy_cleanup(m_easy);
+    curl_slist_free_all(m_headers);
+}
+
+void RangeTransfer::configure(const EngineSettings &settings)
+{
+    m_url = m_request.url.toUtf8();
+    curl_easy_setopt(m_easy, CURLOPT_URL, m_url.constData());
+    curl_easy_setopt(m_easy, CURLOPT_PRIVATE, this);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &RangeTransfer::onBody);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &RangeTransfer::onHeader);
+    curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
+    m_schemes = m_request.schemes.join(QLatin1Char(',')).toLatin1();
+    const bool secure = QUrl(m_request.url).scheme() == QLatin1String("https");
+    curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, m_schemes.constData());
+    curl_easy_setopt(m_easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : m_schemes.constData());
+    curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_MAXREDIRS, 10L);
+    // Each connection its own TCP connection: HTTP/2 would carry them all
+    // on one, under one cap.
+    curl_easy_setopt(m_easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    m_userAgent = settings.userAgent.toUtf8();
+    if (!m_userAgent.isEmpty())
+        curl_easy_setopt(m_easy, CURLOPT_USERAGENT, m_userAgent.constData());
+    // The file is fetched only from a server that proves who it is.
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    m_caBundle = QFile::encodeName(settings.caBundlePath);
+    if (!m_caBundle.isEmpty())
+        curl_easy_setopt(m_easy, CURLOPT_CAINFO, m_caBundle.constData());
+#ifdef Q_OS_WIN
+    curl_easy_setopt(m_easy, CURLOPT_SSL_OPTIONS, long(CURLSSLOPT_NATIVE_CA));
+#endif
+    m_dns = settings.dnsOverHttpsUrl.toUtf8();
+    if (!m_dns.isEmpty())
+        curl_easy_setopt(m_easy, CURLOPT_DOH_URL, m_dns.constData());
+    curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, 30L);
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME, 30L);
+    curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, ReceiveBufferBytes);
+    // The range is asked for by hand, not with libcurl's resume: that one
+    // takes a whole answer as long as the part for "already downloaded" and
+    // ends without a byte of it, while the part still holds other bytes.
+    if (m_request.sendRange) {
+        const ByteRange range = m_request.range;
+        m_rangeText =
+            QByteArray::number(range.from) + '-' + (range.to < 0 ? QByteArray() : QByteArray::number(range.to - 1));
+        curl_easy_setopt(m_easy, CURLOPT_RANGE, m_rangeText.constData());
+    }
+    // The range only if the file is still the one the part came from;
+    // otherwise the server sends the whole file.
+    if (m_request.sendRange && !m_request.ifRange.isEmpty()) {
+        m_headers =
+            curl_slist_append(nullptr, (QStringLiteral("If-Range: ") + m_request.ifRange).toLatin1().constData());
+        curl_easy_setopt(m_easy, CURLOPT_HTTPHEADER, m_headers);
+    }
+}
+
+long RangeTransfer::status() const
+{
+    long status = 0;
+    if (m_easy)
+        curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    return status;
+}
+
+size_t RangeTransfer::onHeader(char *data, size_t size, size_t count, void *transfer)
+{
+    auto *self = static_cast<RangeTransfer *>(transfer);
+    const QByteArray line(data, int(size * count));
+    const QByteArray lower = line.toLower();
+    if (line.startsWith("HTTP/")) {
+        // A new answer (after a redirect, for instance) is judged afresh.
+        self->m_contentRange.reset();
+        self->m_etag.clear();
+        self->m_lastModified.clear();
+    } else if (lower.startsWith("content-range:")) {
+        self->m_contentRange = parseContentRange(line.mid(14).trimmed());
+    } else if (lower.startsWith("etag:")) {
+        self->m_etag = QString::fromLatin1(line.mid(5).trimmed());
+    } else if (lower.startsWith("last-modified:")) {
+        self->m_lastModified = QString::fromLatin1(line.mid(14).trimmed());
+    }
+    return size * count;
+}
+
+void RangeTransfer::judge()
+{
+    const ByteRange asked = m_request.range;
+    m_answer = judgeAnswer(status(), m_contentRange, asked.from, asked.to, m_request.sendRange);
+    if (m_contentRange && m_contentRange->total > 0) {
+        m_total = m_contentRange->total;
+    } else if (m_answer == AnswerKind::Range || m_answer == AnswerKind::WholeFile) {
+        curl_off_t length = -1;
+        curl_easy_getinfo(m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+        m_total = m_contentRange ? 0 : qMax<qint64>(qint64(length), 0);
+    }
+    if (m_answer == AnswerKind::WholeFile)
+        m_stream.offset = 0;
+}
+
+size_t RangeTransfer::onBody(char *data, size_t size, size_t count, void *transfer)
+{
+    return static_cast<RangeTransfer *>(transfer)->take(data, size * count);
+}
+
+size_t RangeTransfer::take(const char *data, size_t size)
+{
+    if (m_stopped)
+        return 0;
+    if (m_answer == AnswerKind::Pending) {
+        judge();
+        if (!m_check(*this)) {
+            m_stopped = true;
+            return 0;
+        }
+    }
+    if (m_answer == AnswerKind::Error)
+        return size; // an error page is not the file
+    if ((m_answer != AnswerKind::Range && m_answer != AnswerKind::WholeFile) || m_writer.error() != 0)
+        return 0;
+    const qint64 limit = m_limit();
+    const size_t usable = limit < 0 ? size : size_t(qBound<qint64>(0, limit - position(), qint64(size)));
+    if (usable > 0 && !m_writer.enqueue(m_stream, data, usable)) {
+        m_paused = true;
+        return CURL_WRITEFUNC_PAUSE;
+    }
+    m_bytes += qint64(usable);
+    if (usable == size)
+        return size;
+    // Its range ends here: the rest belongs to another connection.
+    m_stopped = true;
+    handOver();
+    return 0;
+}
+
+void RangeTransfer::handOver()
+{
+    if (m_dismissed)
+        m_stream.filling.clear();
+    else
+        m_writer.handOver(m_stream);
+}
+
+void RangeTransfer::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    curl_easy_pause(m_easy, CURLPAUSE_CONT);
+}
+
+bool RangeTransfer::reachedEnd() const
+{
+    const qint64 limit = m_limit();
+    return limit >= 0 && position() >= limit;
+}
+
+// An answer without a body (a 416, an empty file) is judged at its end.
+TransferEnd RangeTransfer::finish(CURLcode curlCode)
+{
+    if (m_answer == AnswerKind::Pending && status() != 0)
+        judge();
+    const bool reached = reachedEnd() || (curlCode == CURLE_OK && m_limit() < 0);
+    return TransferEnd{m_answer, status(), curlCode, m_bytes, reached, m_dismissed, m_total};
+}

@@ -1,0 +1,108 @@
+// One request for a range of the file on one connection: its libcurl easy
+// handle, the answer's headers and what they allow, and whether it waits
+// for the disk. It writes only the bytes asked for, to where they belong,
+// and ends with one result; what the result means for the download is
+// decided by whoever runs it.
+#pragma once
+
+#include "ByteRanges.h"
+#include "EngineSettings.h"
+#include "PartFileWriter.h"
+#include "TransferAnswer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <curl/curl.h>
+
+#include <functional>
+#include <optional>
+
+struct TransferRequest {
+    QString url;
+    ByteRange range; // `to` of -1: up to the file's end
+    bool sendRange = true; // false: a plain request, the whole file from byte 0
+    QString ifRange;
+    QStringList schemes; // the schemes the link and its redirects may use
+};
+
+struct TransferEnd {
+    AnswerKind answer = AnswerKind::Pending;
+    long status = 0;
+    CURLcode curlCode = CURLE_OK;
+    qint64 bytes = 0; // of the file, written
+    bool reachedEnd = false; // every byte asked for arrived
+    bool dismissed = false; // its bytes no longer count
+    qint64 fileTotal = 0; // the file's length, if the answer said it
+};
+
+class RangeTransfer final {
+public:
+    // The owner's say on an answer, asked once its first byte arrives:
+    // false stops the transfer at once.
+    using AnswerCheck = std::function<bool(RangeTransfer &)>;
+    // Where the transfer must stop now (it may shrink while it runs).
+    using Limit = std::function<qint64()>;
+
+    RangeTransfer(const TransferRequest &request, const EngineSettings &settings, PartFileWriter &writer,
+                  AnswerCheck check, Limit limit);
+    ~RangeTransfer();
+    RangeTransfer(const RangeTransfer &) = delete;
+    RangeTransfer &operator=(const RangeTransfer &) = delete;
+
+    CURL *handle() const { return m_easy; }
+    const TransferRequest &request() const { return m_request; }
+    AnswerKind answer() const { return m_answer; }
+    long status() const;
+    const std::optional<ContentRange> &contentRange() const { return m_contentRange; }
+    QString etag() const { return m_etag; }
+    QString lastModified() const { return m_lastModified; }
+    // Where the next byte goes, and how many of the file came.
+    qint64 position() const { return m_stream.offset + qint64(m_stream.filling.size()); }
+    qint64 bytes() const { return m_bytes; }
+    // The file's whole length, once an answer says it.
+    qint64 fileTotal() const { return m_total; }
+    // The writer has room again.
+    void resume();
+    bool isPaused() const { return m_paused; }
+    // Stops the transfer from the next byte on; what it gathered and did
+    // not hand over yet is dropped.
+    void dismiss() { m_stopped = m_dismissed = true; }
+    bool isDismissed() const { return m_dismissed; }
+    bool reachedEnd() const;
+    // What is gathered so far goes to the writer.
+    void handOver();
+    // The result, once libcurl has ended the transfer with `curlCode`.
+    TransferEnd finish(CURLcode curlCode);
+
+private:
+    void configure(const EngineSettings &settings);
+    void judge();
+    size_t take(const char *data, size_t size);
+    static size_t onBody(char *data, size_t size, size_t count, void *transfer);
+    static size_t onHeader(char *data, size_t size, size_t count, void *transfer);
+    static int onProgress(void *transfer, curl_off_t total, curl_off_t, curl_off_t, curl_off_t);
+
+    TransferRequest m_request;
+    PartFileWriter &m_writer;
+    AnswerCheck m_check;
+    Limit m_limit;
+    CURL *m_easy = nullptr;
+    curl_slist *m_headers = nullptr;
+    QByteArray m_url;
+    QByteArray m_rangeText;
+    QByteArray m_userAgent;
+    QByteArray m_caBundle;
+    QByteArray m_dns;
+    QByteArray m_schemes;
+    std::optional<ContentRange> m_contentRange;
+    QString m_etag;
+    QString m_lastModified;
+    AnswerKind m_answer = AnswerKind::Pending;
+    PartFileWriter::Stream m_stream;
+    qint64 m_bytes = 0;
+    qint64 m_total = 0;
+    bool m_paused = false;
+    bool m_stopped = false;
+    bool m_dismissed = false;
+};

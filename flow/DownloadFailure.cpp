@@ -1,0 +1,44 @@
+#include "DownloadFailure.h"
+
+#include "download/CurlMessages.h"
+#include "platform/Platform.h"
+
+#include <cerrno>
+
+namespace {
+
+QString systemErrorText(quint32 error)
+{
+    return QString::fromStdWString(platform::errorText(error));
+}
+
+QString writeFailureText(const DownloadResult &result)
+{
+    if (result.systemError == ENOSPC || result.systemError == 0)
+        return QStringLiteral("Not enough disk space for %1. Free some space and start the download again to "
+                              "continue where it stopped.")
+            .arg(result.path);
+    return QStringLiteral("Cannot write to %1: %2").arg(result.path, systemErrorText(result.systemError));
+}
+
+} // namespace
+
+QString downloadFailureText(const DownloadResult &result)
+{
+    switch (result.outcome) {
+    case DownloadOutcome::SchemeRefused:
+        return QStringLiteral("Only %1 links can be downloaded, and this one is not: %2")
+            .arg(result.detail, result.path);
+    case DownloadOutcome::WriteFailed:
+        return writeFailureText(result);
+    case DownloadOutcome::PartGone:
+        return QStringLiteral("The downloaded data is gone: %1").arg(result.path);
+    case DownloadOutcome::MoveFailed:
+        return QStringLiteral("Cannot move the download to %1: %2")
+            .arg(result.path, systemErrorText(result.systemError));
+    case DownloadOutcome::WrongPart:
+        return QStringLiteral("The server keeps sending the wrong part of the file.");
+    default:
+        return engineErrorText(result);
+    }
+}
