@@ -354,7 +354,7 @@ class FaultHandler(QuietHandler):
     def setup(self):
         super().setup()
         self.connection_id = self.server.switches.new_connection()
-        self.version = 0  # of the file, as the request found it
+        self.file_version = 0  # as the request found it
 
     def do_GET(self):
         self._dispatch(head=False)
@@ -398,7 +398,7 @@ class FaultHandler(QuietHandler):
     def _dispatch(self, head):
         sw = self.server.switches
         sw.record(self.command, self.path, self.headers, self.connection_id)
-        self.version = sw.version
+        self.file_version = sw.version
         if self.headers.get("Content-Length", "0").strip() != "0" \
                 or self.headers.get("Transfer-Encoding"):
             self.close_connection = True  # a request body is never read
@@ -457,8 +457,8 @@ class FaultHandler(QuietHandler):
         wanted = parse_range(self.headers.get("Range"), size)
         condition = self.headers.get("If-Range")
         if wanted is not None and condition is not None \
-                and condition.strip() not in (etag_of(size, self.version),
-                                              last_modified_of(self.version)):
+                and condition.strip() not in (etag_of(size, self.file_version),
+                                              last_modified_of(self.file_version)):
             return None
         return wanted
 
@@ -515,8 +515,8 @@ class FaultHandler(QuietHandler):
         self.send_response(code)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Accept-Ranges", "bytes")
-        self.send_header("ETag", etag_of(size, self.version))
-        self.send_header("Last-Modified", last_modified_of(self.version))
+        self.send_header("ETag", etag_of(size, self.file_version))
+        self.send_header("Last-Modified", last_modified_of(self.file_version))
         if code == 206:
             self.send_header("Content-Range", "bytes %d-%d/%d" % (start, start + length - 1, size))
         if plan.framing == "chunked":
@@ -541,7 +541,7 @@ class FaultHandler(QuietHandler):
         sent = 0
         while sent < limit:
             n = min(step, limit - sent)
-            piece = body_piece(start + sent, n, self.version)
+            piece = body_piece(start + sent, n, self.file_version)
             if chunked:
                 self.wfile.write(b"%x\r\n" % n)
                 self.wfile.write(piece)
