@@ -20,14 +20,9 @@ trap cleanup EXIT
 mkdir -p "$work/root" "$work/out"
 head -c $((size_mib * 1024 * 1024)) /dev/urandom > "$work/root/bench.iso"
 
-mkfifo "$work/keep"
-python3 "$repo/tests/servers/nginx_server.py" --root "$work/root" < "$work/keep" > "$work/ready" &
-exec 8> "$work/keep"
-for _ in $(seq 100); do grep -q '^READY' "$work/ready" 2>/dev/null && break; sleep 0.1; done
-ready=$(grep '^READY' "$work/ready") || { echo "nginx did not start" >&2; exit 1; }
-port=$(sed -E 's/.* https=([0-9]+).*/\1/' <<<"$ready")
-ca=$(sed -E 's/.* ca=([^ ]+).*/\1/' <<<"$ready")
-url="https://127.0.0.1:$port/bench.iso"
+. "$repo/bench/nginx.sh"
+start_nginx "$work/root"
+url="https://127.0.0.1:$https_port/bench.iso"
 
 now() { date +%s.%N; }
 engine_best=0; nohash_best=0; curl_best=0; synced_best=0; worst=0; p99=0

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,6 +22,8 @@ constexpr int NginxReadyTimeoutMs = 30000;
 constexpr int StopTimeoutMs = 3000;
 // Largest body the fault server serves (2^50 bytes): i * 7 stays far from overflow.
 constexpr qint64 MaxBodyOffset = qint64(1) << 50;
+// Versions of the file the fault server can serve (its `version V`).
+constexpr int MaxVersion = 255;
 
 QString serverScript(const char *name)
 {
@@ -224,21 +227,56 @@ QVector<FaultServer::Request> FaultServer::requests()
         request.path = object.value(QLatin1String("path")).toString();
         request.hasRange = object.value(QLatin1String("range")).isString();
         request.range = object.value(QLatin1String("range")).toString();
+        request.ifRange = object.value(QLatin1String("ifrange")).toString();
+        request.connection = object.value(QLatin1String("conn")).toInt();
         result.append(request);
     }
     return result;
 }
 
-QByteArray FaultServer::body(qint64 offset, qint64 length)
+FaultServer::Stats FaultServer::stats()
 {
-    // Same rule as fault_server.py: byte i is (i * 7 + i / 251) mod 256.
+    // STATS connections=<a> busy=<b> peak=<p> refused=<r>
+    Stats result;
+    const QString answer = command(QStringLiteral("stats"));
+    const QStringList fields = answer.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (fields.value(0) != QLatin1String("STATS")) {
+        qWarning("FaultServer: unexpected answer to stats: %s", qPrintable(answer));
+        return result;
+    }
+    QHash<QString, int> values;
+    for (const QString &field : fields.mid(1)) {
+        bool ok = false;
+        const int eq = field.indexOf(QLatin1Char('='));
+        const int value = field.mid(eq + 1).toInt(&ok);
+        if (eq > 0 && ok)
+            values.insert(field.left(eq), value);
+    }
+    result.connections = values.value(QStringLiteral("connections"), -1);
+    result.busy = values.value(QStringLiteral("busy"), -1);
+    result.peak = values.value(QStringLiteral("peak"), -1);
+    result.refused = values.value(QStringLiteral("refused"), -1);
+    return result;
+}
+
+QByteArray FaultServer::body(qint64 offset, qint64 length, int version)
+{
+    // Same rule as fault_server.py: byte i is (i * 7 + i / 251 + 101 * version) mod 256.
     QByteArray bytes;
-    if (offset < 0 || offset > MaxBodyOffset || length <= 0 || length > std::numeric_limits<int>::max() / 2)
+    if (offset < 0 || offset > MaxBodyOffset || length <= 0 || length > std::numeric_limits<int>::max() / 2
+        || version < 0 || version > MaxVersion)
         return bytes;
     bytes.resize(int(length));
     for (qint64 k = 0; k < length; ++k) {
         const qint64 i = offset + k;
-        bytes[int(k)] = char((i * 7 + i / 251) % 256);
+        bytes[int(k)] = char((i * 7 + i / 251 + 101 * version) % 256);
     }
     return bytes;
+}
+
+QString FaultServer::etag(qint64 size, int version)
+{
+    const QString hex = QString::number(size, 16);
+    return version == 0 ? QStringLiteral("\"fault-%1\"").arg(hex)
+                        : QStringLiteral("\"fault-%1-%2\"").arg(hex).arg(version);
 }

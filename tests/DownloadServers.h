@@ -49,7 +49,9 @@ private:
 // until a command makes the next requests fail in a chosen way: cut or reset
 // mid-body, stalled, slow, range ignored or answered from another offset,
 // an error status, 416, redirects, no Content-Length, chunked, or a
-// connection left open after the body. /chain/<k>/<name>?size=N redirects k
+// connection left open after the body; settings hold each connection to a
+// rate ("cap"), refuse file requests beyond K at once ("limit") and change
+// the file ("version": body() and etag() of that version). /chain/<k>/<name>?size=N redirects k
 // times before serving the file and /loop redirects to itself. Commands and
 // their answers are described in tests/servers/README.md; command() sends one
 // and returns the answer line ("OK <command>" or "ERR <reason>"). Started
@@ -62,6 +64,15 @@ public:
         QString path; // with the query, as sent
         QString range; // the Range header; empty when there was none
         bool hasRange = false;
+        QString ifRange; // the If-Range header; empty when there was none
+        int connection = 0; // the TCP connection it came on: 1, 2, ... since start
+    };
+    // The server's counts (-1 each when its answer could not be read).
+    struct Stats {
+        int connections = -1; // TCP connections accepted since start
+        int busy = -1; // file requests in progress now
+        int peak = -1; // the most of them at once since start or reset()
+        int refused = -1; // file requests refused by "limit" since start or reset()
     };
 
     FaultServer();
@@ -81,10 +92,14 @@ public:
     bool reset();
     // Requests received since start or reset(), in arrival order.
     QVector<Request> requests();
+    Stats stats();
 
-    // Bytes [offset, offset + length) of every body this server sends; empty
-    // for a negative offset, an offset past 2^50 or a length of 1 GiB or more.
-    static QByteArray body(qint64 offset, qint64 length);
+    // Bytes [offset, offset + length) of every body this server sends while
+    // at `version` (0 until "version V"); empty for a negative offset, an
+    // offset past 2^50, a length of 1 GiB or more or a version outside 0-255.
+    static QByteArray body(qint64 offset, qint64 length, int version = 0);
+    // The ETag of a file of `size` bytes at `version`, quotes included.
+    static QString etag(qint64 size, int version = 0);
 
 private:
     QProcess m_process;

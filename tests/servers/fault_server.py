@@ -4,7 +4,8 @@
 Serves one deterministic body per size on 127.0.0.1 and, on command, answers
 the way broken or hostile servers do: connections cut or stalled mid-body,
 slow bodies, ranges ignored or answered from the wrong offset, error pages,
-416, redirect chains and loops, bodies without a length.  A test drives it
+416, redirect chains and loops, bodies without a length, each connection
+held to a rate, too many connections refused, a file that changes.  A test drives it
 through stdin, one command per line; every command is answered on stdout.
 See README.md beside this file for the protocol.
 
@@ -15,6 +16,7 @@ Standard library only.
 """
 
 import argparse
+import email.utils
 import json
 import re
 import select
@@ -37,39 +39,53 @@ from servercontrol import (CLIENT_GONE, Console, QuietHandler, parse_range, prin
 # The body
 # ---------------------------------------------------------------------------
 
-def body_byte(i):
+def body_byte(i, version=0):
     """Byte i of every body.  The i // 251 term makes the pattern repeat only
-    every 64256 bytes, so a body shifted by any amount short of that shows."""
-    return (i * 7 + i // 251) % 256
+    every 64256 bytes, so a body shifted by any amount short of that shows.
+    The version term makes every byte of a changed file differ from the same
+    byte of every other version (101 is odd, versions stay below 256)."""
+    return (i * 7 + i // 251 + version * 101) % 256
 
 
 PERIOD = 256 * 251  # body_byte(i + PERIOD) == body_byte(i)
 SLICE_PERIODS = 16
 MAX_SLICE = PERIOD * SLICE_PERIODS  # longest piece handed out at once (~1 MiB)
 _PATTERN = bytes(body_byte(i) for i in range(PERIOD)) * (SLICE_PERIODS + 1)
-_PATTERN_VIEW = memoryview(_PATTERN)
+_PATTERN_VIEWS = {0: memoryview(_PATTERN)}  # version -> its pattern
+_PATTERN_LOCK = threading.Lock()
 
 MAX_SIZE = 1 << 50
-LAST_MODIFIED = "Mon, 01 Jan 2024 00:00:00 GMT"
+MAX_VERSION = 255
+FIRST_MODIFIED = 1704067200  # Mon, 01 Jan 2024 00:00:00 GMT
 
 
-def body_piece(start, length):
+def body_piece(start, length, version=0):
     """Bytes [start, start + length) of the body; length at most MAX_SLICE."""
+    with _PATTERN_LOCK:
+        view = _PATTERN_VIEWS.get(version)
+        if view is None:
+            shift = bytes((b + version * 101) % 256 for b in range(256))
+            view = _PATTERN_VIEWS[version] = memoryview(_PATTERN.translate(shift))
     offset = start % PERIOD
-    return _PATTERN_VIEW[offset:offset + length]
+    return view[offset:offset + length]
 
 
-def write_body(size, path):
+def write_body(size, path, version=0):
     with open(path, "wb") as f:
         done = 0
         while done < size:
             n = min(MAX_SLICE, size - done)
-            f.write(body_piece(done, n))
+            f.write(body_piece(done, n, version))
             done += n
 
 
-def etag_of(size):
-    return '"fault-%x"' % size
+def etag_of(size, version=0):
+    return '"fault-%x"' % size if version == 0 else '"fault-%x-%d"' % (size, version)
+
+
+def last_modified_of(version=0):
+    """One day later for each version."""
+    return email.utils.formatdate(FIRST_MODIFIED + version * 86400, usegmt=True)
 
 
 # ---------------------------------------------------------------------------
@@ -102,6 +118,14 @@ SWITCHES = {
     "keepopen": (None, 0, 0),
     "hang": (None, 0, 0),
 }
+# Settings: they hold until changed or reset, for every request.
+# verb -> (argument name, lowest value, highest value)
+SETTINGS = {
+    "cap": ("RATE", 0, 1 << 40),
+    "version": ("V", 0, MAX_VERSION),
+}
+# How a file GET beyond the limit is answered.
+LIMIT_ANSWERS = ("503", "429", "close", "rst")
 NO_BODY_CODES = (204, 205, 304)
 NUMBER_RE = re.compile(r"[0-9]{1,19}", re.ASCII)
 MAX_COUNT = 1000000000
@@ -121,6 +145,13 @@ class Switches:
         self.stopping = threading.Event()
         self._armed = {}  # verb -> [value, requests left]
         self._requests = []
+        self.cap = 0  # bytes per second per connection, 0: none
+        self.version = 0
+        self._limit = None  # (K, answer) or None
+        self._connections = 0  # TCP connections accepted, since start
+        self._busy = 0  # file transfers in progress
+        self._peak = 0  # most file transfers at once, since start or reset
+        self._refused = 0  # file GETs refused by the limit, since start or reset
         self._release = threading.Event()  # set (and replaced) by release/reset
         self._held = 0
         self._held_changed = threading.Condition(self.lock)
@@ -155,9 +186,44 @@ class Switches:
                     return verb, entry[0]
         return None, None
 
-    def record(self, method, path, range_header):
+    def set(self, verb, value):
         with self.lock:
-            self._requests.append({"method": method, "path": path, "range": range_header})
+            setattr(self, verb, value)
+
+    def set_limit(self, limit):
+        with self.lock:
+            self._limit = limit
+
+    def new_connection(self):
+        """The id of a newly accepted connection: 1, 2, ... since start."""
+        with self.lock:
+            self._connections += 1
+            return self._connections
+
+    def admit(self):
+        """None when a file transfer may begin (then counted as in progress
+        until leave()); the limit's answer when K others are in progress."""
+        with self.lock:
+            if self._limit is not None and self._busy >= self._limit[0]:
+                self._refused += 1
+                return self._limit[1]
+            self._busy += 1
+            self._peak = max(self._peak, self._busy)
+            return None
+
+    def leave(self):
+        with self.lock:
+            self._busy -= 1
+
+    def record(self, method, path, headers, connection):
+        with self.lock:
+            self._requests.append({"method": method, "path": path, "range": headers.get("Range"),
+                                   "ifrange": headers.get("If-Range"), "conn": connection})
+
+    def stats_line(self):
+        with self.lock:
+            return "STATS connections=%d busy=%d peak=%d refused=%d" % (
+                self._connections, self._busy, self._peak, self._refused)
 
     def requests_line(self):
         with self.lock:
@@ -193,6 +259,10 @@ class Switches:
         with self.lock:
             self._armed.clear()
             self._requests.clear()
+            self.cap = self.version = 0
+            self._limit = None
+            self._peak = self._busy
+            self._refused = 0
         self.release_held()
 
 
@@ -209,7 +279,14 @@ class Controller:
         try:
             if verb in SWITCHES:
                 self._switch(verb, args)
-            elif verb in ("release", "reset", "requests", "quit"):
+            elif verb in SETTINGS:
+                name, lowest, highest = SETTINGS[verb]
+                if len(args) != 1:
+                    raise CommandError("usage: %s %s" % (verb, name))
+                self.switches.set(verb, self._number(args[0], name, lowest, highest))
+            elif verb == "limit":
+                self._limit(args)
+            elif verb in ("release", "reset", "requests", "stats", "quit"):
                 if args:
                     raise CommandError("%s takes no argument" % verb)
                 if verb == "release":
@@ -218,6 +295,8 @@ class Controller:
                     self.switches.reset()
                 elif verb == "requests":
                     return self.switches.requests_line(), False
+                elif verb == "stats":
+                    return self.switches.stats_line(), False
             else:
                 raise CommandError("unknown command %s" % printable(verb))
         except CommandError as error:
@@ -237,6 +316,15 @@ class Controller:
         count = self._number(args[-1], "N", 0, MAX_COUNT) if len(args) > wanted else 1
         self.switches.arm(verb, value, count)
 
+    def _limit(self, args):
+        if not 1 <= len(args) <= 2:
+            raise CommandError("usage: limit K [%s]" % "|".join(LIMIT_ANSWERS))
+        answer = args[1].lower() if len(args) > 1 else "503"
+        if answer not in LIMIT_ANSWERS:
+            raise CommandError("the limit's answer is one of %s" % ", ".join(LIMIT_ANSWERS))
+        count = self._number(args[0], "K", 0, MAX_COUNT)
+        self.switches.set_limit((count, answer) if count else None)
+
     @staticmethod
     def _number(text, name, lowest, highest):
         if not NUMBER_RE.fullmatch(text) or not lowest <= int(text) <= highest:
@@ -254,7 +342,7 @@ class BodyPlan:
     def __init__(self):
         self.cut = None  # "drop", "rst" or "stall"
         self.cut_bytes = 0
-        self.rate = None  # bytes per second
+        self.rate = None  # bytes per second: drip or cap, the lower
         self.framing = None  # "nolength", "chunked" or "keepopen"
 
 
@@ -263,6 +351,11 @@ class FaultHandler(QuietHandler):
     server_version = "FaultServer/1.0"
     timeout = 60  # socket timeout: reading a request, or a client that stops reading
 
+    def setup(self):
+        super().setup()
+        self.connection_id = self.server.switches.new_connection()
+        self.file_version = 0  # as the request found it
+
     def do_GET(self):
         self._dispatch(head=False)
 
@@ -270,7 +363,7 @@ class FaultHandler(QuietHandler):
         self._dispatch(head=True)
 
     def do_POST(self):
-        self.server.switches.record(self.command, self.path, None)
+        self.server.switches.record(self.command, self.path, self.headers, self.connection_id)
         if urlsplit(self.path).path != "/dns-query":
             self.close_connection = True
             self._send_small(404, "Not found", False)
@@ -304,8 +397,8 @@ class FaultHandler(QuietHandler):
 
     def _dispatch(self, head):
         sw = self.server.switches
-        range_header = self.headers.get("Range")
-        sw.record(self.command, self.path, range_header)
+        sw.record(self.command, self.path, self.headers, self.connection_id)
+        self.file_version = sw.version
         if self.headers.get("Content-Length", "0").strip() != "0" \
                 or self.headers.get("Transfer-Encoding"):
             self.close_connection = True  # a request body is never read
@@ -341,7 +434,14 @@ class FaultHandler(QuietHandler):
         if head:
             self._file_answer(size, None, BodyPlan(), head=True)
             return
-        self._file_get(size, parts, from_chain=bool(chain))
+        refusal = sw.admit()
+        if refusal is not None:
+            self._refuse(refusal)
+            return
+        try:
+            self._file_get(size, parts, from_chain=bool(chain))
+        finally:
+            sw.leave()
 
     @staticmethod
     def _size(query):
@@ -357,7 +457,8 @@ class FaultHandler(QuietHandler):
         wanted = parse_range(self.headers.get("Range"), size)
         condition = self.headers.get("If-Range")
         if wanted is not None and condition is not None \
-                and condition.strip() not in (etag_of(size), LAST_MODIFIED):
+                and condition.strip() not in (etag_of(size, self.file_version),
+                                              last_modified_of(self.file_version)):
             return None
         return wanted
 
@@ -394,7 +495,8 @@ class FaultHandler(QuietHandler):
         plan = BodyPlan()
         plan.cut, plan.cut_bytes = sw.take_first(CUT_SWITCHES)
         pace, rate = sw.take_first(PACE_SWITCHES)
-        plan.rate = rate if pace else None
+        rates = [r for r in (rate if pace else 0, sw.cap) if r]
+        plan.rate = min(rates) if rates else None
         plan.framing, _ = sw.take_first(FRAMING_SWITCHES)
         self._file_answer(size, wanted, plan, head=False)
 
@@ -413,8 +515,8 @@ class FaultHandler(QuietHandler):
         self.send_response(code)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Accept-Ranges", "bytes")
-        self.send_header("ETag", etag_of(size))
-        self.send_header("Last-Modified", LAST_MODIFIED)
+        self.send_header("ETag", etag_of(size, self.file_version))
+        self.send_header("Last-Modified", last_modified_of(self.file_version))
         if code == 206:
             self.send_header("Content-Range", "bytes %d-%d/%d" % (start, start + length - 1, size))
         if plan.framing == "chunked":
@@ -439,7 +541,7 @@ class FaultHandler(QuietHandler):
         sent = 0
         while sent < limit:
             n = min(step, limit - sent)
-            piece = body_piece(start + sent, n)
+            piece = body_piece(start + sent, n, self.file_version)
             if chunked:
                 self.wfile.write(b"%x\r\n" % n)
                 self.wfile.write(piece)
@@ -467,6 +569,15 @@ class FaultHandler(QuietHandler):
                 self.close_connection = True
             elif plan.framing == "nolength":
                 self.close_connection = True
+
+    def _refuse(self, answer):
+        """A file GET beyond the limit: closed at once (FIN or reset) or an error page."""
+        if answer == "close":
+            self.close_connection = True
+        elif answer == "rst":
+            self._reset_connection()
+        else:
+            self._send_error_page(int(answer), {"Retry-After": "1"})
 
     def _drop(self):
         """Closes with FIN: whatever was sent arrives, then the end of the stream."""
@@ -520,7 +631,7 @@ class FaultHandler(QuietHandler):
         if not head:
             self.wfile.write(body)
 
-    def _send_error_page(self, code):
+    def _send_error_page(self, code, headers=None):
         try:
             reason = HTTPStatus(code).phrase
         except ValueError:
@@ -534,6 +645,8 @@ class FaultHandler(QuietHandler):
         self.send_response(code, reason)
         self.send_header("Content-Type", "text/html")
         self.send_header("Content-Length", str(len(body)))
+        for name, value in (headers or {}).items():
+            self.send_header(name, value)
         self.end_headers()
         self.wfile.write(body)
 
@@ -601,14 +714,18 @@ def main(argv=None):
     parser.add_argument("--key", help="PEM private key of --cert")
     parser.add_argument("--write-body", nargs=2, metavar=("N", "OUTFILE"),
                         help="write the N-byte body to OUTFILE and exit")
+    parser.add_argument("--body-version", type=int, default=0, metavar="V",
+                        help="with --write-body: the body of version V (0 to %d)" % MAX_VERSION)
     options = parser.parse_args(argv)
 
     if options.write_body:
         size_text, path = options.write_body
         if not re.fullmatch(r"[0-9]{1,16}", size_text, re.ASCII) or int(size_text) > MAX_SIZE:
             parser.error("--write-body needs a size from 0 to %d" % MAX_SIZE)
+        if not 0 <= options.body_version <= MAX_VERSION:
+            parser.error("--body-version must be from 0 to %d" % MAX_VERSION)
         try:
-            write_body(int(size_text), path)
+            write_body(int(size_text), path, options.body_version)
         except OSError as error:
             sys.stderr.write("fault_server: cannot write %s: %s\n" % (path, error))
             return 1
