@@ -19,6 +19,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -533,6 +534,35 @@ private Q_SLOTS:
         QFile result(path);
         QVERIFY(result.open(QIODevice::ReadOnly));
         QVERIFY(result.readAll() == served);
+    }
+
+    // An evaluation ISO from the Version box to the file, with the product's
+    // delays: the link shown is the file's own address, and the file is kept
+    // with its SHA-256 shown, as Microsoft publishes none.
+    void evaluationIsoFromTheVersionBox()
+    {
+        ReplicaServer replica;
+        QVERIFY(serveReplica(replica));
+        m_system.locale = "de_DE";
+        MainWindow window(testParts(ScraperTimings()));
+        window.show();
+        Widgets w(window);
+        w.version->setCurrentIndex(w.version->findText(QStringLiteral("Windows Server 2019 (evaluation)")));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QCOMPARE(w.language->currentText(), QStringLiteral("German (Germany)"));
+        QVERIFY(w.link->text().endsWith(QLatin1String("_SERVER_EVAL_x64FRE_de-de.iso")));
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("Server2019.iso"));
+        answerSaveDialog(path);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        ModalCloser closer;
+        QVERIFY(closer.closes(QStringLiteral("Download Complete")));
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QByteArray bytes = result.readAll();
+        QCOMPARE(bytes.size(), 1 << 20);
+        QVERIFY(closer.text.contains(
+            QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toUpper())));
     }
 
     // Each choice in turn ends in its own link, with the product's delays,
