@@ -1087,7 +1087,10 @@ private Q_SLOTS:
         // Nothing is squeezed below the size it needs.
         for (QComboBox *box : window.findChildren<QComboBox *>())
             QVERIFY(box->height() >= box->sizeHint().height());
-        QCOMPARE(w.version->count(), 3);
+        // The three of the product table, then the six evaluation products.
+        QCOMPARE(w.version->count(), 9);
+        QCOMPARE(w.version->itemData(3).toString(), QStringLiteral("win11-eval"));
+        QCOMPARE(w.version->itemText(8), QStringLiteral("Windows Server 2016 (evaluation)"));
         QCOMPARE(w.version->currentIndex(), -1);
         QCOMPARE(w.version->itemText(2), QStringLiteral("Windows 11 ARM64"));
         QCOMPARE(w.version->itemData(2).toString(), QStringLiteral("win11arm"));
