@@ -36,7 +36,7 @@ QStringList languageNames(const LanguageInfo &language)
 
 QString matchProductKey(const QString &wanted, QString *problem)
 {
-    const QMap<QString, ProductInfo> products = productTable();
+    const QList<ProductInfo> products = offeredProducts();
     QStringList offered;
     for (const ProductInfo &product : products) {
         if (product.productKey.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0)

@@ -16,7 +16,8 @@ const char ExamplesText[] = "Examples:\n"
                             "  travonix --list --product win11\n"
                             "  travonix --url --product win10 --language german --arch x86\n"
                             "  aria2c \"$(travonix --url --product win11)\"\n"
-                            "  travonix --download --product win11arm --output ~/Win11_Arm64.iso\n";
+                            "  travonix --download --product win11arm --output ~/Win11_Arm64.iso\n"
+                            "  travonix --url --product server2022 --language de-DE\n";
 
 // Every option the program knows, in the order --help lists them.
 struct OptionSet {
@@ -25,7 +26,9 @@ struct OptionSet {
     QCommandLineOption url{QStringLiteral("url"), QStringLiteral("Print the ISO link alone on stdout.")};
     QCommandLineOption download{QStringLiteral("download"),
                                 QStringLiteral("Download the ISO, resumably, and check its SHA-256.")};
-    QCommandLineOption product{QStringLiteral("product"), QStringLiteral("win10, win11 or win11arm."),
+    QCommandLineOption product{QStringLiteral("product"),
+                               QStringLiteral(
+                                   "win10, win11, win11arm, or an evaluation one that --list names (server2022, ...)."),
                                QStringLiteral("KEY")};
     QCommandLineOption edition{QStringLiteral("edition"),
                                QStringLiteral("Edition id or name (default: the page's last)."),
@@ -86,7 +89,7 @@ QString checkCombination(const Options &options, const QCommandLineParser &parse
     if (parser.isSet(set.output) && options.mode != RunMode::Download)
         return QStringLiteral("--output goes with --download.");
     if (options.mode != RunMode::List && options.choices.product.isEmpty())
-        return QStringLiteral("Say which product with --product: win10, win11 or win11arm.");
+        return QStringLiteral("Say which product with --product: win10, win11 or win11arm, or one that --list names.");
     if (options.delayPercent < 1 || options.delayPercent > 100)
         return QStringLiteral("--delay-percent takes a whole number from 1 to 100.");
     return QString();

@@ -71,7 +71,7 @@ void printErrorRaw(const QString &text)
 QString productsText()
 {
     QList<QPair<QString, QString>> rows;
-    for (const ProductInfo &product : productTable())
+    for (const ProductInfo &product : offeredProducts())
         rows.append({product.productKey, product.displayName});
     return columns(rows);
 }
@@ -80,7 +80,7 @@ QString productsJson()
 {
     Json root(cJSON_CreateObject(), &cJSON_Delete);
     cJSON *products = cJSON_AddArrayToObject(root.get(), "products");
-    for (const ProductInfo &product : productTable()) {
+    for (const ProductInfo &product : offeredProducts()) {
         cJSON *object = cJSON_CreateObject();
         addText(object, "key", product.productKey);
         addText(object, "name", product.displayName);

@@ -47,7 +47,7 @@ void PageChoice::onEditions(const QList<ProductVersion> &editions)
         fail(ExitCode::Failed,
              QStringLiteral("The page offered no editions of %1. It may ask for a manual check "
                             "(CAPTCHA); try again later.")
-                 .arg(productTable().value(m_choices.product).displayName));
+                 .arg(offeredProduct(m_choices.product).displayName));
         return;
     }
     const ChoiceMatch match = matchEdition(editions, m_choices.edition);

@@ -4,6 +4,8 @@
 
 QString verifiedText(const DownloadOption &option, const QString &sha256)
 {
+    if (option.publishesNoSha256)
+        return QStringLiteral("Microsoft publishes no SHA-256 for this file; its SHA-256 is %1").arg(sha256);
     if (option.publishedHashes.isEmpty())
         return QStringLiteral("Microsoft publishes no SHA-256 for this file, so it was not checked.");
     if (!matchesAnotherRow(option, sha256))

@@ -38,6 +38,9 @@ PageFailure explainPageFailure(const ScraperFailure &failure)
     case FailureKind::NoLinks:
         return {QStringLiteral("No Download Links"),
                 QStringLiteral("The download page gave no download links for this choice."), ChooseLanguageLater};
+    case FailureKind::DeadLink:
+        return {QStringLiteral("Link Leads Nowhere"),
+                QStringLiteral("The download page's link for this choice leads to no file."), ChooseLanguageLater};
     case FailureKind::LanguageNotOffered:
     case FailureKind::LanguageMismatch:
         return languageFailure(failure);

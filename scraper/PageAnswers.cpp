@@ -199,7 +199,8 @@ std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QS
         const auto url = stringMember(entry, "url");
         if (!url || url->isEmpty())
             return std::nullopt;
-        return DownloadOption{versionId, language, classifyArchitecture(textMember(entry, "text"), *url), *url, {}, {}};
+        return DownloadOption{versionId, language, classifyArchitecture(textMember(entry, "text"), *url), *url, {},
+                              {},        false};
     });
 }
 

@@ -1,5 +1,7 @@
 #include "ProductTable.h"
 
+#include <algorithm>
+
 namespace {
 
 QString g_origin = defaultSiteOrigin();
@@ -24,6 +26,55 @@ QString buildPageUrl(const QString &locale, const QString &productKey)
     if (product == products.constEnd())
         return siteOrigin() + QStringLiteral("/%1/software-download/windows11").arg(locale);
     return siteOrigin() + QStringLiteral("/%1/software-download/%2").arg(locale, product->pagePath);
+}
+
+QList<ProductInfo> evaluationProducts()
+{
+    const auto product = [](const char *key, const char *name, const char *slug) {
+        return ProductInfo{QString::fromLatin1(name), QString::fromLatin1(key), QString::fromLatin1(slug)};
+    };
+    return {
+        product("win11-eval", "Windows 11 Enterprise (evaluation)", "windows-11-enterprise"),
+        product("win11iot-eval", "Windows 11 IoT Enterprise LTSC (evaluation)", "windows-11-iot-enterprise-ltsc-eval"),
+        product("server2025", "Windows Server 2025 (evaluation)", "windows-server-2025"),
+        product("server2022", "Windows Server 2022 (evaluation)", "windows-server-2022"),
+        product("server2019", "Windows Server 2019 (evaluation)", "windows-server-2019"),
+        product("server2016", "Windows Server 2016 (evaluation)", "windows-server-2016"),
+    };
+}
+
+bool isEvaluationProduct(const QString &productKey)
+{
+    const QList<ProductInfo> products = evaluationProducts();
+    return std::any_of(products.cbegin(), products.cend(),
+                       [&productKey](const ProductInfo &product) { return product.productKey == productKey; });
+}
+
+QList<ProductInfo> offeredProducts()
+{
+    return productTable().values() + evaluationProducts();
+}
+
+ProductInfo offeredProduct(const QString &productKey)
+{
+    for (const ProductInfo &product : offeredProducts()) {
+        if (product.productKey == productKey)
+            return product;
+    }
+    return ProductInfo();
+}
+
+QString evaluationPageUrl(const QString &productKey)
+{
+    return siteOrigin() + QStringLiteral("/en-us/evalcenter/download-%1").arg(offeredProduct(productKey).pagePath);
+}
+
+// The labels call the LTSC edition by its channel alone.
+QString evaluationEditionName(const QString &labelName)
+{
+    if (labelName == QLatin1String("Windows 11 Enterprise LTSC"))
+        return QStringLiteral("Windows 11 Enterprise LTSC 2024");
+    return labelName;
 }
 
 QString siteOrigin()

@@ -18,6 +18,20 @@ QMap<QString, ProductInfo> productTable();
 // is not in the table gets the Windows 11 page.
 QString buildPageUrl(const QString &locale, const QString &productKey);
 
+// The Evaluation Center's products, in the order they are offered; their
+// pagePath is the page's slug ("windows-server-2022").
+QList<ProductInfo> evaluationProducts();
+bool isEvaluationProduct(const QString &productKey);
+// Every product, as the window and the command line list them: those of
+// the product table, then the Evaluation Center's.
+QList<ProductInfo> offeredProducts();
+// The entry of `productKey` among them; an empty one if there is none.
+ProductInfo offeredProduct(const QString &productKey);
+// The Evaluation Center page of `productKey`.
+QString evaluationPageUrl(const QString &productKey);
+// The name shown for an edition that the page's labels call `labelName`.
+QString evaluationEditionName(const QString &labelName);
+
 // Scheme and host of the download site, without a trailing slash.
 QString siteOrigin();
 QString defaultSiteOrigin();

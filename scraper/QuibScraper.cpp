@@ -1,28 +1,19 @@
 #include "QuibScraper.h"
 
+#include "EvalCenterReader.h"
 #include "PageAnswers.h"
 #include "PageLocales.h"
 #include "PageScripts.h"
 #include "ProductTable.h"
 #include "ScraperLimits.h"
 #include "ScraperLog.h"
-#include "ScraperPage.h"
-#include "UserAgents.h"
 #include "platform/SystemServices.h"
 
 #include <QDebug>
-#include <QPointer>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 #include <limits>
 
 namespace {
-
-constexpr int PhoneWidth = 412;
-constexpr int PhoneHeight = 915;
 
 int stateValue(ScraperState state)
 {
@@ -54,57 +45,56 @@ int deadlineFor(const ScraperTimings &t)
 
 QuibScraper::QuibScraper(QObject *parent)
     : QObject(parent)
+    , m_session(new PageSession(this))
     , m_locale(defaultPageLocale())
 {
-    m_webView = new QWebEngineView;
-    m_webView->setPage(new ScraperPage(QWebEngineProfile::defaultProfile(), m_webView));
-    m_webView->hide();
-    setupWebView();
+    connectSession();
+    setTimings(m_timings);
     detectLocale();
 }
 
-QuibScraper::~QuibScraper()
-{
-    m_loadTimer.stop();
-    if (m_webView) {
-        m_webView->stop();
-        m_webView->deleteLater();
-        m_webView = nullptr;
-    }
-}
+QuibScraper::~QuibScraper() = default;
 
 void QuibScraper::setTimings(const ScraperTimings &timings)
 {
     m_timings = timings;
-    m_loadTimer.setInterval(m_timings.pageLoadTimeoutMs);
+    m_session->setLoadTimings(m_timings.pageLoadTimeoutMs, m_timings.loadRetryDelayMs);
+    if (m_evalCenter)
+        m_evalCenter->setTimings(timings);
 }
 
-void QuibScraper::setupWebView()
+void QuibScraper::connectSession()
 {
-    auto *page = qobject_cast<ScraperPage *>(m_webView ? m_webView->page() : nullptr);
-    if (!page)
-        return;
-    QWebEngineProfile *profile = page->profile();
-    QWebEngineSettings *settings = profile->settings();
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-    settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
-    settings->setAttribute(QWebEngineSettings::AutoLoadImages, true);
-    settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
-    profile->setHttpUserAgent(pickMobileUserAgent());
-    m_webView->setFixedSize(PhoneWidth, PhoneHeight);
+    connect(m_session, &PageSession::loadFinished, this, &QuibScraper::onLoadFinished);
+    connect(m_session, &PageSession::loadTimedOut, this, &QuibScraper::onTimeout);
+    connect(m_session, &PageSession::deadlinePassed, this, &QuibScraper::onDeadline);
+    connect(m_session, &PageSession::consoleMessage, this, &QuibScraper::onConsoleMessage);
+}
 
-    connect(m_webView, &QWebEngineView::loadStarted, this, &QuibScraper::onLoadStarted);
-    connect(m_webView, &QWebEngineView::loadFinished, this, &QuibScraper::onLoadFinished);
-    connect(m_webView, &QWebEngineView::loadProgress, this, &QuibScraper::onLoadProgress);
-    connect(page, &QWebEnginePage::urlChanged, this, &QuibScraper::onUrlChanged);
-    connect(page, &ScraperPage::consoleMessage, this, &QuibScraper::onConsoleMessage);
-    m_loadTimer.setSingleShot(true);
-    m_loadTimer.setInterval(m_timings.pageLoadTimeoutMs);
-    connect(&m_loadTimer, &QTimer::timeout, this, &QuibScraper::onTimeout);
-    m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this, &QuibScraper::onDeadline);
+// Made on the first Evaluation Center product; its results are this
+// scraper's, and its state is this scraper's state while it works.
+EvalCenterReader *QuibScraper::evalCenter()
+{
+    if (m_evalCenter)
+        return m_evalCenter;
+    m_evalCenter = new EvalCenterReader(m_session, this);
+    m_evalCenter->setTimings(m_timings);
+    connect(m_evalCenter, &EvalCenterReader::stateChanged, this, &QuibScraper::setState);
+    connect(m_evalCenter, &EvalCenterReader::versionsExtracted, this, &QuibScraper::versionsExtracted);
+    connect(m_evalCenter, &EvalCenterReader::languagesExtracted, this, &QuibScraper::languagesExtracted);
+    connect(m_evalCenter, &EvalCenterReader::downloadLinksExtracted, this, &QuibScraper::downloadLinksExtracted);
+    connect(m_evalCenter, &EvalCenterReader::failed, this, [this](const ScraperFailure &failure) {
+        Q_EMIT failed(failure);
+        Q_EMIT error(failure.message);
+    });
+    return m_evalCenter;
+}
+
+void QuibScraper::leaveEvalCenter()
+{
+    m_onEvalCenter = false;
+    if (m_evalCenter)
+        m_evalCenter->abandon();
 }
 
 void QuibScraper::detectLocale()
@@ -154,6 +144,14 @@ ScraperFailure QuibScraper::pageFailure(const QString &pageText) const
 
 void QuibScraper::loadProductPage(const QString &productKey)
 {
+    if (isEvaluationProduct(productKey)) {
+        // The consumer page's request ends here, as a new one would end it.
+        beginRequest(Result::None);
+        m_onEvalCenter = true;
+        evalCenter()->loadProductPage(productKey);
+        return;
+    }
+    leaveEvalCenter();
     beginRequest(Result::Editions);
     m_productKey = productKey;
     m_selectedVersion.clear();
@@ -161,25 +159,20 @@ void QuibScraper::loadProductPage(const QString &productKey)
     m_languages.clear();
     setState(ScraperState::LoadingVersions);
 
-    const QString url = buildPageUrl(m_locale, productKey);
-    qCDebug(lcScraper) << "QuibScraper: Navigating to" << url;
-    m_loadTimer.start();
-    m_webView->setUrl(QUrl(url));
+    m_session->load(QUrl(buildPageUrl(m_locale, productKey)));
 }
 
 // What belongs to one request starts afresh with it; nothing of the last
 // request's waits, counts or guards carries over.
 void QuibScraper::beginRequest(Result awaited)
 {
-    ++m_request;
     m_awaited = awaited;
     m_chosenLanguage = LanguageInfo();
-    m_deadline.start(deadlineFor(m_timings));
+    m_session->beginRequest(deadlineFor(m_timings));
     m_selectedLanguage.clear();
     m_waitingForReload = false;
     m_isPolling = false;
     m_linksExtracted = false;
-    m_loadRetryCount = 0;
     m_pollCount = 0;
     m_languageRetryCount = 0;
     m_linkReloadCount = 0;
@@ -194,65 +187,39 @@ void QuibScraper::delivered(Result result)
     if (result != m_awaited)
         return;
     m_awaited = Result::None;
-    m_deadline.stop();
+    m_session->stopDeadline();
 }
 
 // Whatever step the request hangs in, it ends now: no step of it runs again.
 void QuibScraper::onDeadline()
 {
+    if (m_onEvalCenter)
+        return;
     qCDebug(lcScraper) << "QuibScraper: Request deadline passed";
-    ++m_request;
     m_isPolling = false;
     m_waitingForReload = false;
-    m_loadTimer.stop();
-    m_webView->stop();
     failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Request deadline passed")));
 }
 
 // The next step of the current request, unless another request has begun by then.
 void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
 {
-    const quint64 request = m_request;
-    QTimer::singleShot(delayMs, this, [this, request, step] {
-        if (request == m_request)
-            (this->*step)();
-    });
-}
-
-void QuibScraper::onLoadStarted()
-{
-    qCDebug(lcScraper) << "QuibScraper: Load started" << m_webView->url();
-    ++m_pageLoad;
-    m_loadTimer.start();
-}
-
-void QuibScraper::onLoadProgress(int progress)
-{
-    qCDebug(lcScraper).nospace() << "QuibScraper: Load progress " << progress << "%";
-}
-
-void QuibScraper::onUrlChanged(const QUrl &url)
-{
-    qCDebug(lcScraper) << "QuibScraper: URL changed to" << url;
+    m_session->after(delayMs, [this, step] { (this->*step)(); });
 }
 
 void QuibScraper::onTimeout()
 {
+    if (m_onEvalCenter)
+        return;
     failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Page load timeout")));
-}
-
-void QuibScraper::onRetryLoad()
-{
-    const QString url = buildPageUrl(m_locale, m_productKey);
-    m_loadTimer.start();
-    m_webView->setUrl(QUrl(url));
 }
 
 void QuibScraper::onLoadFinished(bool success)
 {
-    m_loadTimer.stop();
+    if (m_onEvalCenter)
+        return;
     qCDebug(lcScraper) << "=== QuibScraper: Load finished, success=" << success << "===";
-    qCDebug(lcScraper) << "QuibScraper: Current URL:" << m_webView->url();
+    qCDebug(lcScraper) << "QuibScraper: Current URL:" << m_session->currentUrl();
     qCDebug(lcScraper) << "QuibScraper: waitingForReload=" << m_waitingForReload;
 
     if (!success && m_awaited == Result::None) {
@@ -261,10 +228,7 @@ void QuibScraper::onLoadFinished(bool success)
     }
     if (!success) {
         qCDebug(lcScraper) << "QuibScraper: Load failed";
-        if (++m_loadRetryCount < ScraperLimits::LoadAttempts) {
-            qCDebug(lcScraper) << "QuibScraper: Retrying..." << m_loadRetryCount;
-            after(m_timings.loadRetryDelayMs, &QuibScraper::onRetryLoad);
-        } else {
+        if (!m_session->retryLoad()) {
             failAndIdle(scraperFailure(
                 FailureKind::LoadFailed,
                 QStringLiteral("Failed to load page after %1 retries").arg(ScraperLimits::LoadAttempts)));
@@ -341,37 +305,14 @@ void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel
                            << lineNumber;
 }
 
-// Our scripts run in an isolated world: the page's own scripts can neither
-// see nor replace the functions we inject, nor forge their answers. An
-// answer counts for the request it was asked for; one asked on a page that
-// has been left since reads as empty, as if the page were gone. An answer
-// that arrives after the scraper is gone (the page calls back while it is
-// torn down) is dropped.
 void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult, PageLeft pageLeft)
 {
-    if (!m_webView)
-        return;
-    QPointer<QuibScraper> self(this);
-    const quint64 request = m_request;
-    const quint64 pageLoad = m_pageLoad;
-    const auto answer = [self, onResult, request, pageLoad, pageLeft](const QVariant &result) {
-        if (!self || request != self->m_request)
-            return;
-        if (pageLoad != self->m_pageLoad) {
-            if (pageLeft == PageLeft::AnswerEmpty)
-                onResult(QString());
-            return;
-        }
-        const QString text = result.toString();
-        onResult(self->m_answerFilter ? self->m_answerFilter(text) : text);
-    };
-    m_webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, answer);
+    m_session->runScript(script, std::move(onResult), pageLeft);
 }
 
 void QuibScraper::runScript(const QString &script)
 {
-    if (m_webView)
-        m_webView->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    m_session->runScript(script);
 }
 
 void QuibScraper::injectJavaScript()

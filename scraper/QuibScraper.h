@@ -1,19 +1,19 @@
 // Drives the vendor's download page in an off-screen browser that presents
-// itself as a phone, and reports what the page offers.
+// itself as a phone, and reports what the page offers. The Evaluation
+// Center's products are read by EvalCenterReader and reported here alike.
 #pragma once
 
+#include "PageSession.h"
 #include "ScraperTimings.h"
 #include "ScraperTypes.h"
 
 #include <QObject>
-#include <QTimer>
-#include <QUrl>
 #include <QWebEnginePage>
 
 #include <functional>
 #include <optional>
 
-class QWebEngineView;
+class EvalCenterReader;
 
 namespace PageAnswers {
 struct PollResult;
@@ -40,7 +40,10 @@ public:
     void reportLanguages(const QList<LanguageInfo> &languages);
     // Test seam: every script's answer passes through `filter` first, so a
     // test can make the page answer what no script of ours would.
-    void setAnswerFilter(std::function<QString(const QString &)> filter) { m_answerFilter = std::move(filter); }
+    void setAnswerFilter(std::function<QString(const QString &)> filter)
+    {
+        m_session->setAnswerFilter(std::move(filter));
+    }
 
 Q_SIGNALS:
     void versionsExtracted(QList<ProductVersion> versions);
@@ -52,12 +55,8 @@ Q_SIGNALS:
     void stateChanged(ScraperState newState);
 
 private Q_SLOTS:
-    void onLoadStarted();
-    void onLoadProgress(int progress);
     void onLoadFinished(bool success);
-    void onUrlChanged(const QUrl &url);
     void onTimeout();
-    void onRetryLoad();
     void onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
                           const QString &sourceID);
     void onJavaScriptInjected();
@@ -74,7 +73,9 @@ private Q_SLOTS:
     void onLanguageSelected();
 
 private:
-    void setupWebView();
+    void connectSession();
+    EvalCenterReader *evalCenter();
+    void leaveEvalCenter();
     void detectLocale();
     void setState(ScraperState state);
     void reportFailure(const ScraperFailure &failure);
@@ -86,9 +87,7 @@ private:
     void onDeadline();
     void after(int delayMs, void (QuibScraper::*step)());
     void resumeAfterLoad();
-    // What an answer asked on a page that has been left since is worth:
-    // an empty text, or nothing at all (a fresh page asks again).
-    enum class PageLeft { AnswerEmpty, Drop };
+    using PageLeft = PageSession::PageLeft;
     void runScript(const QString &script, std::function<void(const QString &)> onResult,
                    PageLeft pageLeft = PageLeft::AnswerEmpty);
     void runScript(const QString &script);
@@ -109,7 +108,9 @@ private:
     void actOnMissingContainer(const PageAnswers::PollResult &result);
     void reloadOrGiveUp(const QString &giveUpMessage);
 
-    QWebEngineView *m_webView = nullptr;
+    PageSession *m_session;
+    EvalCenterReader *m_evalCenter = nullptr;
+    bool m_onEvalCenter = false;
     ScraperState m_state = ScraperState::Idle;
     QString m_locale;
     QString m_productKey;
@@ -121,20 +122,11 @@ private:
     bool m_waitingForReload = false;
     bool m_isPolling = false;
     bool m_linksExtracted = false;
-    int m_loadRetryCount = 0;
     int m_pollCount = 0;
     int m_languageRetryCount = 0;
     int m_linkReloadCount = 0;
     int m_versionValidationAttempts = 0;
     int m_languageValidationAttempts = 0;
-    QTimer m_loadTimer;
-    QTimer m_deadline;
     Result m_awaited = Result::None;
-    std::function<QString(const QString &)> m_answerFilter;
     ScraperTimings m_timings;
-    // Every request of the window supersedes the one before: a delayed step
-    // acts only while its request is current, and a script's answer counts
-    // only for the request and the page load it was asked on.
-    quint64 m_request = 0;
-    quint64 m_pageLoad = 0;
 };

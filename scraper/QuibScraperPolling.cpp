@@ -8,7 +8,7 @@
 #include "ScraperLog.h"
 
 #include <QDebug>
-#include <QWebEngineView>
+#include <QUrl>
 
 using PageAnswers::PollResult;
 using PageAnswers::PollRow;
@@ -190,9 +190,7 @@ void QuibScraper::reloadPageForFreshLinks()
     m_waitingForReload = true;
     m_isPolling = false;
     m_pollCount = 0;
-    const QString url = buildPageUrl(m_locale, m_productKey);
-    m_loadTimer.start();
-    m_webView->setUrl(QUrl(url));
+    m_session->load(QUrl(buildPageUrl(m_locale, m_productKey)));
 }
 
 void QuibScraper::retryLanguageSubmit()

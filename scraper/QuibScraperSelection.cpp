@@ -1,5 +1,6 @@
 // Choosing an edition and a language in the page, and waiting out the
 // page's validation dialog after each choice.
+#include "EvalCenterReader.h"
 #include "LanguageRows.h"
 #include "PageAnswers.h"
 #include "PageScripts.h"
@@ -11,6 +12,10 @@
 
 void QuibScraper::selectVersion(const QString &versionId)
 {
+    if (m_onEvalCenter) {
+        m_evalCenter->selectVersion(versionId);
+        return;
+    }
     beginRequest(Result::Languages);
     m_selectedVersion = versionId;
     qCDebug(lcScraper) << "QuibScraper: Selecting version:" << versionId;
@@ -80,6 +85,10 @@ void QuibScraper::recheckValidation(int &attempts, const QString &subject, void 
 // is told that row's own id: a name that another contains never stands in.
 void QuibScraper::selectLanguage(const QString &language)
 {
+    if (m_onEvalCenter) {
+        m_evalCenter->selectLanguage(language);
+        return;
+    }
     beginRequest(Result::Links);
     const std::optional<LanguageInfo> row = LanguageRows::named(m_languages, language);
     if (!row) {

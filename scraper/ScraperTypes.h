@@ -37,6 +37,9 @@ struct DownloadOption {
     // of its row for this option's language and architecture, if any.
     QList<PublishedHash> publishedHashes;
     QString publishedSha256;
+    // Microsoft publishes no SHA-256 for any file of the page (the
+    // Evaluation Center), rather than none for this one.
+    bool publishesNoSha256 = false;
 };
 
 enum class ScraperState {
@@ -62,6 +65,8 @@ enum class FailureKind {
     Refused,
     PageError,
     LanguageMismatch,
+    // The page's link leads to no file.
+    DeadLink,
 };
 
 struct ScraperFailure {

@@ -49,11 +49,15 @@ private:
 
     QString downloadsDir() const { return QDir(m_sandbox.root()).filePath(QStringLiteral("downloads")); }
 
+    // The page's delays cut to a tenth, unless a test runs with the product's own.
+    bool m_productDelays = false;
+
     std::unique_ptr<QProcess> launch(const QStringList &arguments, AppSandbox *sandbox = nullptr)
     {
+        const QStringList delays{QStringLiteral("--delay-percent"), QStringLiteral("10")};
         return (sandbox ? *sandbox : m_sandbox)
             .start(QStringLiteral(TRAVONIX_APP_PATH), QString(), QProcess::SeparateChannels,
-                   arguments + QStringList{QStringLiteral("--delay-percent"), QStringLiteral("10")});
+                   arguments + (m_productDelays ? QStringList() : delays));
     }
 
     Run run(const QStringList &arguments, AppSandbox *sandbox = nullptr)
@@ -111,9 +115,12 @@ private Q_SLOTS:
                                 << "^$";
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "^Travonix \\d+\\.\\d+\\.\\d+\\.\\d+\n$"
                                    << "^$";
-        QTest::newRow("--list") << QStringList{"--list"} << 0
-                                << "^win10 +Windows 10\nwin11 +Windows 11\nwin11arm +Windows 11 ARM64\n$"
-                                << "^$";
+        QTest::newRow("--list")
+            << QStringList{"--list"} << 0
+            << "^win10 +Windows 10\nwin11 +Windows 11\nwin11arm +Windows 11 ARM64\nwin11-eval +Windows "
+               "11 Enterprise \\(evaluation\\)\nwin11iot-eval .*\nserver2025 .*\nserver2022 .*\n"
+               "server2019 .*\nserver2016 +Windows Server 2016 \\(evaluation\\)\n$"
+            << "^$";
         QTest::newRow("unknown option") << QStringList{"--url", "--produkt", "win11"} << 1 << "^$"
                                         << "Unknown option 'produkt'.*--help";
         QTest::newRow("no product") << QStringList{"--url"} << 1 << "^$"
@@ -203,12 +210,87 @@ private Q_SLOTS:
         answersWithoutThePage();
     }
 
+    // The Evaluation Center's pages, with the product's delays: the file's
+    // own address (the link followed through its redirects), or why not.
+    void evaluationCenter_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString file = QStringLiteral("^http://127\\.0\\.0\\.1:\\d+/evalfiles/%1\n$");
+        const QStringList url{"--url", "--product"};
+        QTest::newRow("Server 2022 Russian, labelled Korean")
+            << QStringList() << url + QStringList{"server2022", "--language", "russian (russia)"} << 0
+            << file.arg("sg/download/20348\\.\\S+_SERVER_EVAL_x64FRE_ru-ru\\.iso") << "^$";
+        QTest::newRow("LTSC") << QStringList()
+                              << url + QStringList{"win11-eval", "--edition", "windows 11 enterprise ltsc 2024"} << 0
+                              << file.arg("\\S+_CLIENT_LTSC_EVAL_x64FRE_en-us\\.iso") << "^$";
+        QTest::newRow("IoT Arm64") << QStringList{"evalcenter browsersonly"}
+                                   << url + QStringList{"win11iot-eval", "--arch", "ARM64"} << 0
+                                   << file.arg("\\S+_CLIENT_IOT_LTSC_EVAL_A64FRE_en-us\\.iso") << "^$";
+        QTest::newRow("Server 2019 German") << QStringList() << url + QStringList{"server2019", "--language", "de-de"}
+                                            << 0 << file.arg("17763\\.\\S+_SERVER_EVAL_x64FRE_de-de\\.iso") << "^$";
+        QTest::newRow("Server 2025") << QStringList() << url + QStringList{"server2025"} << 0
+                                     << file.arg("26100\\.\\S+_SERVER_EVAL_x64FRE_en-us\\.iso") << "^$";
+        QTest::newRow("Server 2016, &#61;") << QStringList() << url + QStringList{"server2016", "--language", "French"}
+                                            << 0 << file.arg("pr/download/\\S+_EVAL_fr-fr_14393_refresh\\.ISO") << "^$";
+        QTest::newRow("unknown language")
+            << QStringList() << url + QStringList{"server2022", "--language", "klingon"} << 1 << "^$"
+            << "Unknown language \"klingon\". Choose one of:\n  en-US \\| English \\(United States\\)\n.*  es-ES";
+        QTest::newRow("unknown architecture")
+            << QStringList() << url + QStringList{"server2022", "--arch", "arm64"} << 1 << "^$"
+            << "Choose one of:\n  x64$";
+        QTest::newRow("retired page") << QStringList{"evalcenter retired"} << url + QStringList{"server2022"} << 3
+                                      << "^$"
+                                      << "^.+$";
+        QTest::newRow("link leads nowhere")
+            << QStringList{"evalcenter deadlink"} << url + QStringList{"server2025"} << 3 << "^$"
+            << "^.+$";
+        QTest::newRow("editions and languages")
+            << QStringList() << QStringList{"--list", "--product", "win11-eval", "--edition", "Windows 11 Enterprise"}
+            << 0
+            << "^Editions:\n  Windows 11 Enterprise +Windows 11 Enterprise\n  Windows 11 Enterprise LTSC +Windows "
+               "11 Enterprise LTSC 2024\nLanguages of Windows 11 Enterprise:\n  en-US +English \\(United States\\)\n"
+               "  en-GB .*\n  zh-TW +Chinese \\(Taiwan\\)\n.*  de-DE +German \\(Germany\\)\n$"
+            << "^$";
+    }
+    void evaluationCenter()
+    {
+        m_productDelays = true;
+        pageRuns();
+        m_productDelays = false;
+    }
+
+    // A whole evaluation ISO: no SHA-256 is published, so the file is kept
+    // and its own value shown.
+    void evaluationDownload()
+    {
+        QVERIFY(setSwitches({}));
+        m_productDelays = true;
+        const QString path = QDir(downloadsDir()).filePath(QStringLiteral("Server2016.iso"));
+        const Run result = run({"--download", "--product", "server2016", "--output", path});
+        m_productDelays = false;
+        QCOMPARE(result.exitCode, 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), 1 << 20);
+        for (const int offset : {0, 128, 524288, (1 << 20) - 128})
+            QVERIFY(bytes.mid(offset, 11) == QStringLiteral("%1 ").arg(offset, 10, 10, QLatin1Char('0')).toLatin1());
+        QVERIFY(bytes.contains("Windows_Server_2016_Datacenter_EVAL_en-us_14393_refresh.ISO"));
+        QVERIFY2(result.err.contains(sha256Of(path)), qPrintable(result.err));
+        QVERIFY(leftBeside(path).isEmpty());
+    }
+
     void jsonForScripts()
     {
         QVERIFY(setSwitches({}));
         const Run products = run({QStringLiteral("--list"), QStringLiteral("--json")});
         const QJsonArray list = QJsonDocument::fromJson(products.out.toUtf8())[QLatin1String("products")].toArray();
-        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.size(), 9);
+        QCOMPARE(list.at(8)[QLatin1String("key")].toString(), QStringLiteral("server2016"));
         QCOMPARE(list.at(2)[QLatin1String("key")].toString(), QStringLiteral("win11arm"));
 
         const Run lists = run({"--list", "--json", "--product", "win11"});

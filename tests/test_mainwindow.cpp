@@ -20,6 +20,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -537,6 +538,34 @@ private Q_SLOTS:
         QFile result(path);
         QVERIFY(result.open(QIODevice::ReadOnly));
         QVERIFY(result.readAll() == served);
+    }
+
+    // An evaluation ISO from the Version box to the file, with the product's
+    // delays: the link shown is the file's own address, and the file is kept
+    // with its SHA-256 shown, as Microsoft publishes none.
+    void evaluationIsoFromTheVersionBox()
+    {
+        ReplicaServer replica;
+        QVERIFY(serveReplica(replica));
+        MainWindow window(testParts(ScraperTimings()));
+        window.show();
+        Widgets w(window);
+        w.version->setCurrentIndex(w.version->findText(QStringLiteral("Windows Server 2019 (evaluation)")));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
+        QVERIFY(w.link->text().endsWith(QLatin1String("_SERVER_EVAL_x64FRE_en-us.iso")));
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("Server2019.iso"));
+        answerSaveDialog(path);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        ModalCloser closer;
+        QVERIFY(closer.closes(QStringLiteral("Download Complete")));
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QByteArray bytes = result.readAll();
+        QCOMPARE(bytes.size(), 1 << 20);
+        QVERIFY(closer.text.contains(
+            QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toUpper())));
     }
 
     // Each choice in turn ends in its own link, with the product's delays,
@@ -1098,7 +1127,10 @@ private Q_SLOTS:
         // Nothing is squeezed below the size it needs.
         for (QComboBox *box : window.findChildren<QComboBox *>())
             QVERIFY(box->height() >= box->sizeHint().height());
-        QCOMPARE(w.version->count(), 3);
+        // The three of the product table, then the six evaluation products.
+        QCOMPARE(w.version->count(), 9);
+        QCOMPARE(w.version->itemData(3).toString(), QStringLiteral("win11-eval"));
+        QCOMPARE(w.version->itemText(8), QStringLiteral("Windows Server 2016 (evaluation)"));
         QCOMPARE(w.version->currentIndex(), -1);
         QCOMPARE(w.version->itemText(2), QStringLiteral("Windows 11 ARM64"));
         QCOMPARE(w.version->itemData(2).toString(), QStringLiteral("win11arm"));

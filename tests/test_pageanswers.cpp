@@ -1,6 +1,8 @@
 // Reading what the page scripts answer: lists, links, the validation probe,
-// poll results, console lines, and the text put into page scripts. Also
+// poll results, console lines, the Evaluation Center's anchors, and the
+// text put into page scripts. Also
 // built with AddressSanitizer and UndefinedBehaviorSanitizer.
+#include "scraper/EvalLinks.h"
 #include "scraper/LanguageRows.h"
 #include "scraper/PageAnswers.h"
 #include "scraper/PageScripts.h"
@@ -515,6 +517,82 @@ private Q_SLOTS:
         QVERIFY(script.startsWith(QLatin1String("(function () {")));
         QVERIFY(script.contains(QLatin1String("function quibProbeProgressDialog()")));
         QVERIFY(script.size() > 1200);
+    }
+
+    // An Evaluation Center anchor, as "edition|architecture|culture", or "-"
+    // when it stands for no ISO.
+    void evalAnchor_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("file");
+        const QString en =
+            QStringLiteral("https://go.microsoft.com/fwlink/?linkid=2334167&clcid=0x409&culture=en-us&country=us");
+        const QString fr =
+            QStringLiteral("https://go.microsoft.com/fwlink/p/?LinkID=2195280&clcid=0x40c&culture=fr-fr&country=FR");
+        QTest::newRow("plain") << "64-bit edition: Download Windows 11 Enterprise ISO 64-bit (en-US)" << en
+                               << "Windows 11 Enterprise|x64|en-US";
+        QTest::newRow("LTSC after ISO") << "64-bit edition: Download Windows 11 Enterprise ISO LTSC 64-bit (en-GB)"
+                                        << en << "Windows 11 Enterprise LTSC|x64|en-GB";
+        QTest::newRow("space before the colon") << "64-bit edition : Download Windows Server 2025 ISO 64-bit (de-DE)"
+                                                << en << "Windows Server 2025|x64|de-DE";
+        QTest::newRow("label's language, en-US link")
+            << "Download Windows Server 2025 ISO 64-bit (ja-JP)" << en << "Windows Server 2025|x64|ja-JP";
+        QTest::newRow("/p/ link's culture decides")
+            << "Download Windows Server 2022 ISO 64-bit (de-DE)" << fr << "Windows Server 2022|x64|fr-FR";
+        QTest::newRow("mislabelled Russian")
+            << "64-bit edition: Download Windows Server 2022 ISO 64-bit (ko-KR)"
+            << "https://go.microsoft.com/fwlink/p/?LinkID=2195280&clcid=0x419&culture=ru-ru&country=RU"
+            << "Windows Server 2022|x64|ru-RU";
+        QTest::newRow("&#61; in the link")
+            << "Download Windows Server 2016 ISO 64-bit (it-IT)"
+            << "https://go.microsoft.com/fwlink/p/?LinkID&#61;2195174&amp;clcid&#61;0x410&amp;culture&#61;it-it"
+            << "Windows Server 2016|x64|it-IT";
+        QTest::newRow("Arm64") << "Download Windows 11 IoT Enterprise LTSC ISO ARM64 (en-US)" << en
+                               << "Windows 11 IoT Enterprise LTSC|arm64|en-US";
+        QTest::newRow("culture in any case")
+            << "Download Windows Server 2019 ISO 64-bit (ZH-cn)" << en << "Windows Server 2019|x64|zh-CN";
+        QTest::newRow("VHD") << "Download Windows Server 2022 VHD 64-bit (en-US)" << en << "-";
+        QTest::newRow("no language") << "Download Windows Server 2022 ISO 64-bit" << en << "-";
+        QTest::newRow("no architecture") << "Download Windows Server 2022 ISO (en-US)" << en << "-";
+        QTest::newRow("no product") << "Download ISO 64-bit (en-US)" << en << "-";
+        QTest::newRow("not a download") << "Windows Server 2022 ISO 64-bit (en-US)" << en << "-";
+        QTest::newRow("not an fwlink") << "Download Windows Server 2022 ISO 64-bit (en-US)"
+                                       << "https://www.microsoft.com/en-us/evalcenter"
+                                       << "-";
+        QTest::newRow("script link") << "Download Windows Server 2022 ISO 64-bit (en-US)"
+                                     << "javascript:go('/fwlink')"
+                                     << "-";
+    }
+    void evalAnchor()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, link);
+        QFETCH(QString, file);
+        const std::optional<EvalLink> read = EvalLinks::readAnchor(label, link);
+        const QString found = read
+            ? QStringList{read->edition, read->architecture, read->culture}.join(QLatin1Char('|'))
+            : QStringLiteral("-");
+        QCOMPARE(found, file);
+        if (read)
+            QVERIFY(!read->link.contains(QLatin1String("&#61;")) && read->link.contains(QLatin1String("fwlink")));
+    }
+
+    // A page's anchors: each ISO once, VHD rows and other anchors left out.
+    void evalAnchorList()
+    {
+        const QString anchor = QStringLiteral("{\"label\":\"Download Windows Server 2019 ISO 64-bit \\u0028%1)\","
+                                              "\"link\":\"https://go.microsoft.com/fwlink/?linkid=%2\"}");
+        const QString json =
+            QStringLiteral("{\"links\":[%1,%2,%3,%4,{\"label\":\"Contact us\",\"link\":\"/x\"}]}")
+                .arg(anchor.arg("en-US", "1"), anchor.arg("en-US", "1"), anchor.arg("de-DE", "2"),
+                     QString(anchor).replace(QLatin1String("ISO"), QLatin1String("VHD")).arg("en-US", "3"));
+        const auto links = EvalLinks::parseAnchors(json);
+        QVERIFY(links);
+        QCOMPARE(links->size(), 2);
+        QCOMPARE(links->at(1).culture, QStringLiteral("de-DE"));
+        QCOMPARE(EvalLinks::languageName(links->at(1).culture), QStringLiteral("German (Germany)"));
+        QVERIFY(!EvalLinks::parseAnchors(QStringLiteral("{\"links\":7}")));
     }
 };
 

@@ -233,7 +233,7 @@ QLayout *MainWindow::buildBottomRow()
 void MainWindow::fillVersionBox()
 {
     m_versionCombo->clear();
-    const auto products = productTable();
+    const QList<ProductInfo> products = offeredProducts();
     for (const ProductInfo &product : products)
         m_versionCombo->addItem(product.displayName, product.productKey);
     if (m_versionCombo->count() > 0)

@@ -14,3 +14,4 @@ travonix_fuzz_target(settingsfile
 travonix_fuzz_target(options SOURCES cli/Options.cpp)
 travonix_fuzz_target(transferanswer SOURCES download/TransferAnswer.cpp)
 travonix_fuzz_target(partrecord SOURCES download/PartRecord.cpp download/ByteRanges.cpp)
+travonix_fuzz_target(evallinks SOURCES scraper/EvalLinks.cpp)

@@ -993,6 +993,93 @@ def render_not_found():
 
 
 # ---------------------------------------------------------------------------
+# The Evaluation Center: the links are in the page; each fwlink redirects
+# (the /p/ style through a second hop) to a file with no token.
+# ---------------------------------------------------------------------------
+
+EVAL_PAGE_RE = re.compile(r"/([a-z]{2}(?:-[a-z]+)*)/evalcenter/download-([^/]+)", re.ASCII | re.IGNORECASE)
+FWLINK_RE = re.compile(r"/fwlink(/p)?/?", re.IGNORECASE)
+EVAL_HOP_PREFIX = "/akams/"
+EVAL_FILE_PREFIX = "/evalfiles/"
+CLIENT_CULTURES = ("en-US", "en-GB", "zh-CN", "zh-TW", "fr-FR", "de-DE")
+SERVER_CULTURES = ("en-US", "zh-CN", "fr-FR", "de-DE", "it-IT", "ja-JP", "ru-RU", "es-ES")
+SERVER_FILE = "%s.%s_release_svc_refresh_SERVER_EVAL_x64FRE_%%s.iso"
+# slug -> (link style, ((label product, qualifier, architecture, cultures, file), ...), VHD row)
+EVAL_PAGES = {
+    "windows-11-enterprise": ("id", (
+        ("Windows 11 Enterprise", "", "64-bit", CLIENT_CULTURES,
+         "22631.2428.231001-0608.23H2_NI_RELEASE_SVC_REFRESH_CLIENTENTERPRISEEVAL_OEMRET_x64FRE_%s.iso"),
+        ("Windows 11 Enterprise", "LTSC ", "64-bit", CLIENT_CULTURES,
+         "26100.1742.240906-0331.ge_release_svc_refresh_CLIENT_LTSC_EVAL_x64FRE_%s.iso")), False),
+    "windows-11-iot-enterprise-ltsc-eval": ("id", (
+        ("Windows 11 IoT Enterprise LTSC", "", "64-bit", ("en-US",),
+         "26100.1.240331-1435.ge_release_CLIENT_IOT_LTSC_EVAL_x64FRE_%s.iso"),
+        ("Windows 11 IoT Enterprise LTSC", "", "ARM64", ("en-US",),
+         "26100.1.240331-1435.ge_release_CLIENT_IOT_LTSC_EVAL_A64FRE_%s.iso")), False),
+    "windows-server-2025": ("id", (("Windows Server 2025", "", "64-bit", SERVER_CULTURES,
+                                    SERVER_FILE % ("26100.32230.260111-0550", "lt")),), True),
+    "windows-server-2022": ("p", (("Windows Server 2022", "", "64-bit", SERVER_CULTURES,
+                                   "sg/download/" + SERVER_FILE % ("20348.169.210806-2348", "fe")),), True),
+    "windows-server-2019": ("p", (("Windows Server 2019", "", "64-bit", SERVER_CULTURES,
+                                   SERVER_FILE % ("17763.3650.221105-1748", "rs5")),), True),
+    "windows-server-2016": ("p", (("Windows Server 2016", "", "64-bit", SERVER_CULTURES,
+                                   "pr/download/Windows_Server_2016_Datacenter_EVAL_%s_14393_refresh.ISO"),), False),
+    "windows-10-enterprise": ("id", (), False),  # the evaluation has ended
+}
+
+
+def _eval_links():
+    """(slug, label, query path, file) of every ISO anchor, and fwlink query -> file."""
+    anchors, targets, number = [], {}, 2195280
+    for slug, (style, rows, _) in EVAL_PAGES.items():
+        for product, qualifier, arch, cultures, pattern in rows:
+            number += 1
+            for culture in cultures:
+                file = pattern % culture.lower()
+                if style == "p":
+                    path = "/fwlink/p/?LinkID=%d&clcid=0x409&culture=%s&country=%s" % (
+                        number, culture.lower(), culture[3:])
+                else:
+                    number += 1
+                    path = "/fwlink/?linkid=%d&clcid=0x409&culture=en-us&country=us" % number
+                # Microsoft's slip: the Russian Server 2022 ISO is labelled Korean.
+                shown = "ko-KR" if (slug, culture) == ("windows-server-2022", "ru-RU") else culture
+                colon = " :" if slug == "windows-server-2025" else ":"
+                label = "%s-bit edition%s Download %s ISO %s%s (%s)" % (
+                    "Arm64" if arch == "ARM64" else "64", colon, product, qualifier, arch, shown)
+                anchors.append((slug, label, path, file))
+                targets[path.lower()] = file
+    return anchors, targets
+
+
+EVAL_ANCHORS, EVAL_TARGETS = _eval_links()
+EVAL_FILES = frozenset(EVAL_TARGETS.values())
+
+
+def render_eval_anchor(origin, slug, label, path):
+    target = origin + path
+    # Older pages write "=" as "&#61;" in data-target.
+    written = escape_attr(target).replace("=", "&#61;") if slug == "windows-server-2016" else escape_attr(target)
+    return ('<a class="cta font-weight-semibold " data-bi-cn="64-bit edition" aria-label="%s" data-target="%s" '
+            'href="%s" target="_blank" data-regenerate-fwlink="true">64-bit edition</a>\n'
+            % (escape_attr(label), written, escape_attr(target)))
+
+
+def render_eval_page(origin, slug, retired):
+    anchors = [] if retired else [a for a in EVAL_ANCHORS if a[0] == slug]
+    # Microsoft's slip: the first link is listed twice.
+    blocks = [render_eval_anchor(origin, *a[:3]) for a in anchors[:1] + anchors]
+    if EVAL_PAGES[slug][2] and not retired:
+        name = EVAL_PAGES[slug][1][0][0]
+        blocks.append(render_eval_anchor(origin, slug, "Download %s VHD 64-bit (en-US)" % name,
+                                         "/fwlink/?linkid=2195999&clcid=0x409&culture=en-us&country=us"))
+    return ('<!DOCTYPE html>\n<html lang="en-us"><head><meta charset="utf-8"><title>Evaluation Center</title>'
+            '</head><body><form id="registration"><input name="firstName"><input name="email">'
+            '<button type="button">Download now</button></form>\n<div id="download-options" hidden>\n%s</div>'
+            '</body></html>\n' % "".join(blocks))
+
+
+# ---------------------------------------------------------------------------
 # Connector answers
 # ---------------------------------------------------------------------------
 
@@ -1126,6 +1213,7 @@ class Switches:
         self.verify = "on"
         self.tamper = "off"
         self.bare_ids = "off"
+        self.evalcenter = "normal"
         self.link_language = None     # Language whose links every link answer carries
         self.iso_body_language = None  # Language whose bytes every ISO file carries
         self.refusal_type = 9
@@ -1302,6 +1390,7 @@ class Controller:
         "verify": ("verify", ("on", "off")),
         "tamper": ("tamper", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
+        "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink")),
     }
     # verb -> Switches attribute holding a Language or None
     LANGUAGE_CHOICES = {
@@ -1466,6 +1555,13 @@ class ReplicaHandler(QuietHandler):
         if page and (page.group(2) in PRODUCTS or page.group(2) == THANKYOU_PAGE):
             self._page(page.group(1), page.group(2), parts, send_body)
             return
+        if EVAL_PAGE_RE.fullmatch(parts.path) or FWLINK_RE.fullmatch(parts.path) \
+                or parts.path.startswith(EVAL_HOP_PREFIX):
+            self._eval_center(parts, send_body)
+            return
+        if parts.path.startswith(EVAL_FILE_PREFIX) and parts.path[len(EVAL_FILE_PREFIX):] in EVAL_FILES:
+            self._send_ranged(iso_body(parts.path.rsplit("/", 1)[1]), send_body, 0)
+            return
         if parts.path.lower().startswith(CONNECTOR_PREFIX):
             name = parts.path[len(CONNECTOR_PREFIX):].lower()
             if name in (LANGUAGES_ENDPOINT.lower(), LINKS_ENDPOINT.lower()):
@@ -1536,6 +1632,38 @@ class ReplicaHandler(QuietHandler):
         else:
             text = render_page(PRODUCTS[page_name], locale, settings, query)
         self._send(200, text.encode("utf-8"), "text/html; charset=utf-8", send_body=send_body)
+
+    # -- the Evaluation Center ---------------------------------------------
+
+    def _eval_center(self, parts, send_body):
+        with self.server.switches.lock:
+            mode = self.server.switches.evalcenter
+        page = EVAL_PAGE_RE.fullmatch(parts.path)
+        if page:
+            self.server.switches.count("hits")
+            self.server.console.line("HIT %s %s %s" % (printable(self.command), printable(self.path),
+                                                        printable(self.headers.get("User-Agent") or "-")))
+        agent = self.headers.get("User-Agent") or ""
+        refused = mode == "browsersonly" and not agent.startswith("Mozilla/")
+        if refused or (page and (mode == "unknown" or page.group(2).lower() not in EVAL_PAGES)):
+            self._send(403, b"<html><body>Access Denied</body></html>\n", "text/html", send_body=send_body)
+            return
+        origin = "http://127.0.0.1:%d" % self.server.server_address[1]
+        if page:
+            text = render_eval_page(origin, page.group(2).lower(), mode == "retired")
+            self._send(200, text.encode("utf-8"), "text/html; charset=utf-8", send_body=send_body)
+            return
+        if parts.path.startswith(EVAL_HOP_PREFIX):
+            file, hop = parts.path[len(EVAL_HOP_PREFIX):], False
+        else:
+            file = EVAL_TARGETS.get(unquote(parts.path + "?" + parts.query).lower())
+            hop = bool(FWLINK_RE.fullmatch(parts.path).group(1))  # the /p/ style: a second hop
+        if file is None:
+            self._send(404, render_not_found().encode("utf-8"), "text/html", send_body=send_body)
+            return
+        location = origin + (EVAL_HOP_PREFIX if hop else EVAL_FILE_PREFIX) \
+            + ("gone/" if mode == "deadlink" and not hop else "") + file
+        self._send(302, b"", "text/html", headers=(("Location", location),), send_body=send_body)
 
     # -- connector ---------------------------------------------------------
 
@@ -1629,10 +1757,14 @@ class ReplicaHandler(QuietHandler):
             body = iso_body(iso_file_name(served.edition, body_language, served.arch))
         else:
             body = iso_body(name)
-        size = len(body)
         if tamper:
             # One byte changed: the file no longer matches its row.
             body = b"X" + body[1:]
+        self._send_ranged(body, send_body, rate)
+
+    def _send_ranged(self, body, send_body, rate):
+        """The body, or the one range the request asks for."""
+        size = len(body)
         wanted = parse_range(self.headers.get("Range"), size)
         headers = [("Accept-Ranges", "bytes")]
         if wanted == "unsatisfiable":

@@ -1,0 +1,152 @@
+#include "EvalLinks.h"
+
+#include <algorithm>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+// "de-de" or "DE-de" as "de-DE"; empty for anything else.
+QString cultureCode(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^([A-Za-z]{2,3})-([A-Za-z]{2})$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return QString();
+    return match.captured(1).toLower() + QLatin1Char('-') + match.captured(2).toUpper();
+}
+
+QString architectureOf(const QString &word)
+{
+    const QString lower = word.toLower();
+    if (lower == QLatin1String("64-bit") || lower == QLatin1String("x64"))
+        return QStringLiteral("x64");
+    if (lower == QLatin1String("arm64") || lower == QLatin1String("a64"))
+        return QStringLiteral("arm64");
+    if (lower == QLatin1String("32-bit") || lower == QLatin1String("x86"))
+        return QStringLiteral("x86");
+    return QString();
+}
+
+// Older pages write "=" as "&#61;" inside the link.
+QUrl fwlinkOf(const QString &link)
+{
+    QString text = link.trimmed();
+    text.replace(QLatin1String("&#61;"), QLatin1String("=")).replace(QLatin1String("&amp;"), QLatin1String("&"));
+    const QUrl url(text, QUrl::StrictMode);
+    const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
+    if (!url.isValid() || !web || url.host().isEmpty()
+        || !url.path().startsWith(QLatin1String("/fwlink"), Qt::CaseInsensitive))
+        return QUrl();
+    return url;
+}
+
+// The culture a link of the fwlink/p/ style names; empty for the other
+// style, whose parameters are en-US whatever the file's language.
+QString linkCulture(const QUrl &url)
+{
+    if (!url.path().startsWith(QLatin1String("/fwlink/p"), Qt::CaseInsensitive))
+        return QString();
+    const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    for (const auto &item : items) {
+        if (item.first.compare(QLatin1String("culture"), Qt::CaseInsensitive) == 0)
+            return cultureCode(item.second);
+    }
+    return QString();
+}
+
+struct LabelParts {
+    QString edition;
+    QString architecture;
+    QString culture;
+};
+
+// "…Download <product words> ISO [qualifiers] <architecture> (xx-YY)".
+std::optional<LabelParts> labelParts(const QString &label)
+{
+    static const QRegularExpression download(QStringLiteral("\\bdownload\\s+"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression suffix(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    const QString text = label.simplified();
+    QRegularExpressionMatch start;
+    if (text.lastIndexOf(download, -1, &start) < 0)
+        return std::nullopt;
+    QString rest = text.mid(start.capturedEnd());
+    const QRegularExpressionMatch culture = suffix.match(rest);
+    LabelParts parts;
+    parts.culture = cultureCode(culture.captured(1));
+    if (parts.culture.isEmpty())
+        return std::nullopt;
+    rest.truncate(culture.capturedStart());
+    QStringList edition;
+    bool iso = false;
+    for (const QString &word : rest.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString architecture = architectureOf(word);
+        if (word.compare(QLatin1String("VHD"), Qt::CaseInsensitive) == 0)
+            return std::nullopt;
+        if (word.compare(QLatin1String("ISO"), Qt::CaseInsensitive) == 0)
+            iso = true;
+        else if (!architecture.isEmpty() && parts.architecture.isEmpty())
+            parts.architecture = architecture;
+        else
+            edition << word;
+    }
+    parts.edition = edition.join(QLatin1Char(' '));
+    if (!iso || parts.architecture.isEmpty() || parts.edition.isEmpty())
+        return std::nullopt;
+    return parts;
+}
+
+bool sameFile(const EvalLink &a, const EvalLink &b)
+{
+    return a.edition == b.edition && a.architecture == b.architecture && a.culture == b.culture;
+}
+
+} // namespace
+
+namespace EvalLinks {
+
+std::optional<EvalLink> readAnchor(const QString &label, const QString &link)
+{
+    const QUrl url = fwlinkOf(link);
+    const std::optional<LabelParts> parts = labelParts(label);
+    if (url.isEmpty() || !parts)
+        return std::nullopt;
+    const QString named = linkCulture(url);
+    return EvalLink{parts->edition, parts->architecture, named.isEmpty() ? parts->culture : named,
+                    url.toString(QUrl::FullyEncoded)};
+}
+
+std::optional<QList<EvalLink>> parseAnchors(const QString &json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    if (!document.isObject() || !document.object().value(QLatin1String("links")).isArray())
+        return std::nullopt;
+    QList<EvalLink> links;
+    for (const QJsonValue anchor : document.object().value(QLatin1String("links")).toArray()) {
+        const auto read =
+            readAnchor(anchor[QLatin1String("label")].toString(), anchor[QLatin1String("link")].toString());
+        const bool listed = read
+            && std::any_of(links.cbegin(), links.cend(), [&read](const EvalLink &l) { return sameFile(l, *read); });
+        if (read && !listed)
+            links << *read;
+    }
+    return links;
+}
+
+QString languageName(const QString &culture)
+{
+    const QLocale locale(culture);
+    if (locale.language() == QLocale::C || cultureCode(culture).isEmpty())
+        return culture;
+    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
+                                         QLocale::countryToString(locale.country()));
+}
+
+} // namespace EvalLinks

@@ -1,0 +1,32 @@
+// The Evaluation Center's download anchors: what an anchor's label and
+// link say about the file it leads to.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct EvalLink {
+    QString edition; // as the label names it, e.g. "Windows 11 Enterprise LTSC"
+    QString architecture; // "x64", "arm64" or "x86"
+    QString culture; // "de-DE"
+    QString link; // the page's go.microsoft.com/fwlink address
+};
+
+namespace EvalLinks {
+
+// The ISO an anchor stands for, from its aria-label ("64-bit edition:
+// Download Windows Server 2025 ISO 64-bit (de-DE)") and its link. A link
+// of the fwlink/p/ style names its own culture, which decides over the
+// label's. No value for a VHD, or a label or link that names no file.
+std::optional<EvalLink> readAnchor(const QString &label, const QString &link);
+
+// The anchors the page script read (JSON: {"links":[{"label":…,"link":…}]}),
+// each ISO once, in page order; no value when the answer is unreadable.
+std::optional<QList<EvalLink>> parseAnchors(const QString &json);
+
+// "German (Germany)" for "de-DE"; the code itself when it names no language.
+QString languageName(const QString &culture);
+
+} // namespace EvalLinks

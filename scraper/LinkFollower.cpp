@@ -1,0 +1,90 @@
+#include "LinkFollower.h"
+
+#include "ProductTable.h"
+#include "ScraperLog.h"
+
+#include <QDebug>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include <utility>
+
+namespace {
+
+// fwlink, sometimes an aka.ms hop, then the file.
+constexpr int MaxHops = 5;
+
+bool isTrustedHop(const QUrl &url)
+{
+    if (isTrustedDownloadLink(url.toString(QUrl::FullyEncoded)))
+        return true;
+    // Microsoft's own short links, on the way from fwlink to the file.
+    return siteOrigin() == defaultSiteOrigin() && url.scheme() == QLatin1String("https")
+        && url.host() == QLatin1String("aka.ms");
+}
+
+} // namespace
+
+LinkFollower::LinkFollower(QObject *parent)
+    : QObject(parent)
+{
+    m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+void LinkFollower::follow(const QUrl &link, const QString &userAgent, int timeoutMs,
+                          std::function<void(const QUrl &)> done)
+{
+    cancel();
+    m_userAgent = userAgent;
+    m_timeoutMs = timeoutMs;
+    m_hops = 0;
+    m_done = std::move(done);
+    ask(link);
+}
+
+void LinkFollower::cancel()
+{
+    m_done = nullptr;
+    if (!m_reply)
+        return;
+    m_reply->disconnect(this);
+    m_reply->abort();
+    m_reply->deleteLater();
+    m_reply = nullptr;
+}
+
+void LinkFollower::ask(const QUrl &url)
+{
+    if (!isTrustedHop(url) || ++m_hops > MaxHops) {
+        qCDebug(lcScraper) << "LinkFollower: Not followed:" << url << "hop" << m_hops;
+        finish(QUrl());
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, m_userAgent);
+    request.setTransferTimeout(m_timeoutMs);
+    m_reply = m_network.head(request);
+    QNetworkReply *reply = m_reply;
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { onReply(reply); });
+}
+
+void LinkFollower::onReply(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    m_reply = nullptr;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    qCDebug(lcScraper) << "LinkFollower:" << reply->url() << "answered" << status << target;
+    if (status >= 300 && status < 400 && target.isValid())
+        ask(reply->url().resolved(target));
+    else if (status >= 200 && status < 300 && reply->error() == QNetworkReply::NoError)
+        finish(reply->url());
+    else
+        finish(QUrl());
+}
+
+void LinkFollower::finish(const QUrl &file)
+{
+    if (const auto done = std::exchange(m_done, nullptr))
+        done(file);
+}
