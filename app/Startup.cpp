@@ -99,6 +99,7 @@ DownloadManager *newProductEngine()
     auto *engine = new DownloadManager;
     EngineSettings settings;
     settings.userAgent = desktopUserAgent();
+    settings.connections = ProductConnections;
     engine->setSettings(settings);
     return engine;
 }

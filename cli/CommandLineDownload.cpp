@@ -18,8 +18,9 @@ CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport
     , m_engine(engine)
     , m_report(style)
 {
-    connect(engine, &DownloadManager::progress, this,
-            [this](qint64 received, qint64 total) { m_report.update(received, total, m_engine->currentSpeed()); });
+    connect(engine, &DownloadManager::progress, this, [this](qint64 received, qint64 total) {
+        m_report.update(received, total, m_engine->currentSpeed(), m_engine->busyConnections());
+    });
     connect(engine, &DownloadManager::checkingPart, this, [this](qint64 checked, qint64 total) {
         m_report.checking(QStringLiteral("the part already downloaded"), checked, total);
     });

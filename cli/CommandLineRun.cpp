@@ -4,6 +4,7 @@
 #include "CommandLineDownload.h"
 #include "Output.h"
 #include "PageChoice.h"
+#include "download/DownloadManager.h"
 
 CommandLineRun::CommandLineRun(Options options, QuibScraper *scraper, DownloadManager *engine, QString localeName,
                                QObject *parent)
@@ -52,6 +53,9 @@ void CommandLineRun::onLinkChosen(const DownloadOption &option)
         m_download->continueWith(option);
         return;
     }
+    EngineSettings settings = m_engine->settings();
+    settings.connections = m_options.connections;
+    m_engine->setSettings(settings);
     m_download = new CommandLineDownload(m_engine, ProgressReport::styleForStandardError(m_options.quiet), this);
     connect(m_download, &CommandLineDownload::needsFreshLink, m_page, &PageChoice::askAgain);
     connect(m_download, &CommandLineDownload::ended, this, [this](int exitCode) { end(exitCode); });

@@ -47,6 +47,10 @@ struct OptionSet {
     QCommandLineOption origin{QStringLiteral("origin"),
                               QStringLiteral("Scheme and host of the download site (a mirror or a test site)."),
                               QStringLiteral("URL")};
+    QCommandLineOption connections{QStringLiteral("connections"),
+                                   QStringLiteral("With --download: the most connections for the file, 1 to 16 "
+                                                  "(default: 8)."),
+                                   QStringLiteral("N")};
     QCommandLineOption delayPercent{QStringLiteral("delay-percent"), QString(), QStringLiteral("N")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
@@ -59,8 +63,8 @@ struct OptionSet {
         parser.setApplicationDescription(
             QStringLiteral("Gets official Windows 10 and 11 ISOs from Microsoft's download page.\n"
                            "Without --list, --url or --download it opens its window."));
-        parser.addOptions({list, url, download, product, edition, language, arch, output, json, quiet, origin,
-                           delayPercent, help, version});
+        parser.addOptions({list, url, download, product, edition, language, arch, output, connections, json, quiet,
+                           origin, delayPercent, help, version});
     }
 };
 
@@ -92,6 +96,10 @@ QString checkCombination(const Options &options, const QCommandLineParser &parse
         return QStringLiteral("Say which product with --product: win10, win11 or win11arm, or one that --list names.");
     if (options.delayPercent < 1 || options.delayPercent > 100)
         return QStringLiteral("--delay-percent takes a whole number from 1 to 100.");
+    if (options.connections < 1 || options.connections > 16)
+        return QStringLiteral("--connections takes a whole number from 1 to 16.");
+    if (parser.isSet(set.connections) && options.mode != RunMode::Download)
+        return QStringLiteral("--connections goes with --download.");
     return QString();
 }
 
@@ -113,6 +121,7 @@ Options parseOptions(const QStringList &arguments)
     options.json = parser.isSet(set.json);
     options.quiet = parser.isSet(set.quiet);
     options.delayPercent = parser.isSet(set.delayPercent) ? parser.value(set.delayPercent).toInt() : 100;
+    options.connections = parser.isSet(set.connections) ? parser.value(set.connections).toInt() : ProductConnections;
     if (!parsed)
         options.problem = parser.errorText();
     else if (options.problem.isEmpty())

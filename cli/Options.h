@@ -2,6 +2,8 @@
 // --help or --version the program opens its window, as it always did.
 #pragma once
 
+#include "download/EngineSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,8 @@ struct Options {
     bool quiet = false;
     // Scales the page's step delays (tests against the local replica).
     int delayPercent = 100;
+    // The most connections the file may use (1 to 16).
+    int connections = ProductConnections;
     // Set for a command line that cannot run: said on stderr, exit 1.
     QString problem;
 };

@@ -47,9 +47,9 @@ ProgressReport::Style ProgressReport::styleForStandardError(bool quiet)
     return isatty(fileno(stderr)) ? Style::Terminal : Style::Lines;
 }
 
-void ProgressReport::update(qint64 received, qint64 total, double bytesPerSecond)
+void ProgressReport::update(qint64 received, qint64 total, double bytesPerSecond, int connections)
 {
-    show(progressText(received, total, bytesPerSecond));
+    show(progressText(received, total, bytesPerSecond) + connectionsText(connections));
 }
 
 void ProgressReport::checking(const QString &what, qint64 checked, qint64 total)

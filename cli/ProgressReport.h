@@ -13,7 +13,7 @@ public:
     // The style for standard error: quiet when asked, else as it is connected.
     static Style styleForStandardError(bool quiet);
 
-    void update(qint64 received, qint64 total, double bytesPerSecond);
+    void update(qint64 received, qint64 total, double bytesPerSecond, int connections);
     // A file read back for its SHA-256: `what` says which.
     void checking(const QString &what, qint64 checked, qint64 total);
     // Ends the redrawn line before anything else is printed.

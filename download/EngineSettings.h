@@ -8,6 +8,9 @@
 
 #include <functional>
 
+// What the window and the command line use unless told otherwise.
+inline constexpr int ProductConnections = 8;
+
 struct EngineSettings {
     // The browser identity sent with every request; libcurl's own when empty.
     QString userAgent;
@@ -36,7 +39,7 @@ struct EngineSettings {
     // The file's SHA-256 is computed while it downloads; off only to measure
     // what that costs (bench/download_bench.sh).
     bool computeSha256 = true;
-    // The most connections one file may use at once (1: one stream). Small
-    // files use fewer.
+    // The most connections one file may use at once (1: one stream, up to
+    // 16). Small files use fewer.
     int connections = 1;
 };

@@ -32,3 +32,8 @@ QString downloadStatusLine(qint64 bytesReceived, qint64 bytesTotal, double bytes
         .arg(formatSize(bytesReceived), formatSize(bytesTotal), speedText(bytesPerSecond),
              formatTimeLeft(bytesTotal - bytesReceived, bytesPerSecond));
 }
+
+QString connectionsText(int busy)
+{
+    return busy > 1 ? QStringLiteral(" | %1 connections").arg(busy) : QString();
+}

@@ -11,3 +11,7 @@ QString formatTimeLeft(qint64 bytesLeft, double bytesPerSecond);
 
 // "Downloaded: 1.00 GB / 5.40 GB | Speed: 12.00 MB/s | ETA: 6m 7s"
 QString downloadStatusLine(qint64 bytesReceived, qint64 bytesTotal, double bytesPerSecond);
+
+// " | 8 connections" while more than one connection brings the file; empty
+// otherwise, so that one stream reads as it always did.
+QString connectionsText(int busy);

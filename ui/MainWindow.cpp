@@ -699,7 +699,8 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
         return;
     m_progressBar->setValue(int(bytesReceived * 100 / bytesTotal));
     const double speed = m_downloadManager->currentSpeed();
-    updateStatus(downloadStatusLine(bytesReceived, bytesTotal, speed));
+    updateStatus(downloadStatusLine(bytesReceived, bytesTotal, speed)
+                 + connectionsText(m_downloadManager->busyConnections()));
     // Speed and time left fit in the bar itself, once there is a speed to tell.
     m_progressBar->setFormat(speed > 0 ? QStringLiteral("%p%  \u00B7  %1  \u00B7  %2 left")
                                              .arg(speedText(speed), formatTimeLeft(bytesTotal - bytesReceived, speed))
