@@ -822,6 +822,43 @@ private Q_SLOTS:
         QCOMPARE(m_faults.requests().last().hasRange, room > 0);
     }
 
+    // Several connections on one file, against a server that misbehaves on
+    // one of them: the file is the server's, byte for byte, never spliced.
+    void severalConnections_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("changesFile"); // the fault comes once two requests are in
+        QTest::newRow("no fault") << QString() << false;
+        QTest::newRow("one connection dropped") << QStringLiteral("drop 1000000") << false;
+        QTest::newRow("two connections allowed (503)") << QStringLiteral("limit 2") << false;
+        QTest::newRow("two connections allowed (refused)") << QStringLiteral("limit 2 close") << false;
+        QTest::newRow("a wrong range on one connection") << QStringLiteral("badrange 100") << false;
+        QTest::newRow("the file changed between ranges") << QStringLiteral("version 1") << true;
+    }
+    void severalConnections()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, changesFile);
+        constexpr qint64 Size = 40 * 1024 * 1024 + 12345;
+        m_probe->configure([](EngineSettings &settings) { settings.connections = 8; });
+        const QString url = m_faults.fileUrl(QStringLiteral("split.iso"), Size);
+        const QString destination = m_out.filePath(QStringLiteral("split.iso"));
+        command(QStringLiteral("cap 8000000"));
+        if (!changesFile && !fault.isEmpty())
+            command(fault);
+        m_probe->engine.startDownload(url, destination);
+        if (changesFile) {
+            QTRY_VERIFY(m_faults.requests().size() >= 2);
+            command(fault);
+        }
+        QVERIFY(m_probe->waitForEnd(60000));
+        QCOMPARE(m_probe->error(), QString());
+        QVERIFY(readAll(destination) == FaultServer::body(0, Size, changesFile ? 1 : 0));
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(FaultServer::body(0, Size, changesFile ? 1 : 0)));
+        QVERIFY(m_faults.stats().peak > 1);
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+    }
+
 private:
     QString fileUrl() const
     {
