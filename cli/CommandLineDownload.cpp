@@ -3,6 +3,7 @@
 #include "Options.h"
 #include "Output.h"
 #include "download/DownloadManager.h"
+#include "download/PartFile.h"
 #include "download/Sha256.h"
 #include "flow/DigestVerdict.h"
 #include "flow/DownloadFailure.h"
@@ -71,8 +72,9 @@ void CommandLineDownload::begin()
 {
     prepareEngineFor(*m_engine, m_option);
     const QFileInfo part = partFile();
-    if (part.exists())
-        m_report.note(QStringLiteral("Continuing %1 from %2").arg(part.fileName(), formatSize(part.size())));
+    const qint64 held = partfile::heldBytes(part.filePath());
+    if (held > 0)
+        m_report.note(QStringLiteral("Continuing %1 from %2").arg(part.fileName(), formatSize(held)));
     else
         m_report.note(QStringLiteral("Downloading %1").arg(m_destination));
     m_engine->startDownload(m_option.url, m_destination);

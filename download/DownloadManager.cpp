@@ -83,6 +83,11 @@ QStringList DownloadManager::allowedSchemes() const
                                        : QStringList{QStringLiteral("https")};
 }
 
+int DownloadManager::connections() const
+{
+    return m_singleStream ? 1 : qBound(1, m_settings.connections, MostConnections);
+}
+
 qint64 DownloadManager::clockMs() const
 {
     return m_settings.clockMs ? m_settings.clockMs() : m_clock.elapsed();
@@ -106,11 +111,11 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
-    m_startedOver = false;
+    m_startedOver = m_singleStream = false;
     m_currentSpeed = 0.0;
     m_totalReported = false;
     m_sinceDataMs = 0;
-    m_lastSampleTime = clockMs();
+    m_lastSampleTime = m_dataAtMs = clockMs();
     QDir().mkpath(QFileInfo(savePath).absolutePath());
     partfile::adoptOldName(url, savePath);
     m_records.waitForWrites();
@@ -144,7 +149,7 @@ bool DownloadManager::openPart()
 // what the settings allow.
 int DownloadManager::laneTarget() const
 {
-    const int allowed = qBound(1, m_settings.connections, MostConnections);
+    const int allowed = connections();
     if (m_total <= 0)
         return 1;
     return int(
@@ -156,7 +161,7 @@ int DownloadManager::laneTarget() const
 void DownloadManager::beginLanes()
 {
     m_plan.reset();
-    m_laneBudget = qBound(1, m_settings.connections, MostConnections);
+    m_laneBudget = connections();
     if (m_total > 0)
         planFor(m_total);
     // A part whole by its record is whole only if the server's file is still
@@ -176,16 +181,24 @@ void DownloadManager::beginLanes()
 std::optional<ByteRange> DownloadManager::probeRange() const
 {
     const qint64 from = m_held.prefixEnd();
-    if (m_settings.connections <= 1)
+    if (connections() == 1)
         return ByteRange{from, -1};
     return ByteRange{from, from + PieceBytes};
 }
 
+// Several connections write the part out of order: its record, saying
+// which of its bytes count, goes to the device before a second one starts.
+// One connection writes it in order, from where it ends.
 void DownloadManager::planFor(qint64 total)
 {
     m_total = total;
-    const qint64 piece = m_settings.connections <= 1 ? Whole : PieceBytes;
+    const qint64 piece = connections() == 1 ? Whole : PieceBytes;
     m_plan.emplace(m_held.gapsBefore(total), piece, MinSplitBytes);
+    if (laneTarget() == 1)
+        return;
+    m_record.total = total;
+    m_record.setHeld(m_held);
+    m_records.save(m_tempFilePath, m_record);
 }
 
 TransferRequest DownloadManager::requestFor(ByteRange range) const
@@ -194,7 +207,7 @@ TransferRequest DownloadManager::requestFor(ByteRange range) const
     request.url = m_url;
     request.schemes = allowedSchemes();
     request.range = range;
-    if (m_total > 0 && range.to >= m_total && m_settings.connections <= 1)
+    if (m_total > 0 && range.to >= m_total && connections() == 1)
         request.range.to = -1;
     // A plain request for a file fetched whole; otherwise the range is asked
     // for only if the file is still the one the part came from.
@@ -205,6 +218,8 @@ TransferRequest DownloadManager::requestFor(ByteRange range) const
 
 bool DownloadManager::startLane(int lane)
 {
+    if (!m_lanes.empty() && !m_records.isIdle())
+        return false;
     advancePlan();
     const std::optional<ByteRange> range = m_plan ? m_plan->take(lane) : std::nullopt;
     return range && launch(lane, requestFor(*range));
@@ -219,7 +234,7 @@ bool DownloadManager::launch(int lane, const TransferRequest &request)
         fail(resultOf(DownloadOutcome::CurlInitFailed));
         return false;
     }
-    m_lanes[lane] = Lane{std::move(transfer), 0, 0};
+    m_lanes[lane] = Lane{std::move(transfer), clockMs(), 0};
     return true;
 }
 
@@ -282,14 +297,16 @@ bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
 
 void DownloadManager::onTransferWorked()
 {
-    if (!m_isDownloading)
+    if (!m_isDownloading || m_afterClose)
         return;
+    dropDismissed();
     // The size of the whole file is known: a resumed part shows at once.
     if (m_total > 0 && !m_totalReported) {
         m_totalReported = true;
         Q_EMIT progress(receivedBytes(), m_total);
     }
     advancePlan();
+    noteActivity();
     for (const auto &[easy, code] : m_driver.takeFinished()) {
         if (!m_isDownloading)
             return;
@@ -307,13 +324,32 @@ void DownloadManager::onTransferWorked()
             endLane(m_lanes.at(lane).transfer->handle(), CURLE_OK);
     }
     if (m_isDownloading) {
-        for (int lane = 0; m_plan && m_plan->hasFree() && int(m_lanes.size()) < laneTarget(); ++lane) {
-            if (!m_lanes.count(lane) && !startLane(lane))
-                break;
-        }
-        emitBusy();
+        refillLanes();
         maybeComplete();
     }
+}
+
+// Free work goes to new connections, up to as many as the file gets.
+void DownloadManager::refillLanes()
+{
+    for (int lane = 0; m_plan && m_plan->hasFree() && int(m_lanes.size()) < laneTarget(); ++lane) {
+        if (!m_lanes.count(lane) && !startLane(lane))
+            break;
+    }
+    emitBusy();
+}
+
+// Connections dismissed for a whole file no longer count, for the bytes,
+// the busy count or the file's end.
+void DownloadManager::dropDismissed()
+{
+    std::vector<int> dismissed;
+    for (const auto &entry : m_lanes) {
+        if (entry.second.transfer->isDismissed())
+            dismissed.push_back(entry.first);
+    }
+    for (const int lane : dismissed)
+        dropLane(lane);
 }
 
 void DownloadManager::advancePlan()
@@ -380,19 +416,21 @@ void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
             planFor(m_held.prefixEnd());
             return;
         }
-        restartFromZero();
+        restartFromZero(false);
         return;
     case AnswerKind::WrongRange:
         if (retire(lane))
             return;
-        restartFromZero();
+        // A first piece the server will not give with the file's length:
+        // the file comes over one connection, once more from the start.
+        restartFromZero(!m_plan && !std::exchange(m_singleStream, true));
         return;
     case AnswerKind::Pending:
         break;
     }
     // Cut short: on its own the download ends with the reason; beside other
     // connections, the range goes back to them.
-    if (m_lanes.empty() || m_settings.connections <= 1 || !retire(lane)) {
+    if (m_lanes.empty() || connections() == 1 || !retire(lane)) {
         DownloadResult result = resultOf(DownloadOutcome::TransferFailed);
         result.curlCode = end.curlCode;
         fail(result);
@@ -470,7 +508,7 @@ void DownloadManager::dropLanes()
 // digest taken, on a thread of its own.
 void DownloadManager::maybeComplete()
 {
-    if (!m_isDownloading || !m_lanes.empty() || !m_plan || !m_plan->isDone())
+    if (!m_isDownloading || m_afterClose || !m_lanes.empty() || !m_plan || !m_plan->isDone())
         return;
     m_speedTimer.stop();
     m_driver.release();
@@ -478,10 +516,11 @@ void DownloadManager::maybeComplete()
 }
 
 // The server answered with the wrong part of the file: keep nothing of it
-// and ask once more for the whole file.
-void DownloadManager::restartFromZero()
+// and ask once more for the whole file; a second time is an error, unless
+// the first was only the server's way of saying it will not split.
+void DownloadManager::restartFromZero(bool freeOfCharge)
 {
-    if (std::exchange(m_startedOver, true)) {
+    if (!freeOfCharge && std::exchange(m_startedOver, true)) {
         fail(resultOf(DownloadOutcome::WrongPart, m_tempFilePath));
         return;
     }
@@ -502,7 +541,7 @@ void DownloadManager::restartFromZero()
 // its own and kept with its record, and then the failure is told.
 void DownloadManager::fail(DownloadResult result)
 {
-    if (!m_isDownloading)
+    if (!m_isDownloading || m_afterClose)
         return;
     m_speedTimer.stop();
     dropLanes();
@@ -599,13 +638,14 @@ void DownloadManager::report(DownloadResult result)
     Q_EMIT downloadError(engineErrorText(result));
 }
 
-// A part that stays: an empty one holds nothing to resume and goes, any
-// other is recorded for as much of it as is on the device.
+// A part that stays: one with nothing known to be on the device holds
+// nothing to resume and goes (without its record, what several connections
+// wrote would pass for a run from byte zero); any other is recorded for as
+// much of it as is on the device.
 void DownloadManager::keepPart(const QString &part, PartRecord record, const ByteRanges &durable)
 {
-    if (QFileInfo(part).size() == 0 || durable.isEmpty()) {
-        if (QFileInfo(part).size() == 0)
-            QFile::remove(part);
+    if (durable.isEmpty()) {
+        QFile::remove(part);
         m_records.forget(part);
         return;
     }
@@ -699,7 +739,7 @@ void DownloadManager::sample()
     const qint64 fresh = qMax<qint64>(0, received - m_receivedAtSample);
     m_receivedAtSample = received;
     m_sinceDataMs += gap;
-    if (!watchStalls(gap))
+    if (!watchStalls())
         return;
     bool paused = false;
     for (const auto &entry : m_lanes)
@@ -724,29 +764,42 @@ void DownloadManager::sample()
         Q_EMIT progress(received, m_total);
 }
 
-// A connection that brings nothing for longer than the limit, while others
-// do, is given up and its range goes to them. False once the download ended.
-bool DownloadManager::watchStalls(qint64 gapMs)
+// A connection that brought nothing for longer than the limit, while others
+// brought bytes since, is given up and its range goes to a fresh one. False
+// once the download ended.
+bool DownloadManager::watchStalls()
 {
-    if (m_lanes.size() < 2)
+    if (connections() == 1 || !m_plan)
         return true;
+    const qint64 now = clockMs();
     std::vector<int> quiet;
-    for (auto &entry : m_lanes) {
-        Lane &lane = entry.second;
-        const qint64 bytes = lane.transfer->bytes();
-        lane.quietMs = bytes > lane.lastBytes || lane.transfer->isPaused() ? 0 : lane.quietMs + gapMs;
-        lane.lastBytes = bytes;
-        if (lane.quietMs > m_settings.stallLimitMs)
+    for (const auto &entry : m_lanes) {
+        const Lane &lane = entry.second;
+        const bool others = lane.activeAtMs < m_dataAtMs;
+        if (now - lane.activeAtMs > m_settings.stallLimitMs && others && !lane.transfer->isPaused())
             quiet.push_back(entry.first);
     }
-    if (quiet.size() == m_lanes.size())
-        return true;
     for (const int lane : quiet) {
         m_lanes.at(lane).transfer->handOver();
         dropLane(lane);
-        retire(lane);
+        m_plan->giveBack(lane);
     }
+    refillLanes();
     return m_isDownloading;
+}
+
+// When each connection last brought bytes, and when any did.
+void DownloadManager::noteActivity()
+{
+    const qint64 now = clockMs();
+    for (auto &entry : m_lanes) {
+        Lane &lane = entry.second;
+        const qint64 bytes = lane.transfer->bytes();
+        if (bytes == lane.lastBytes)
+            continue;
+        lane.lastBytes = bytes;
+        lane.activeAtMs = m_dataAtMs = now;
+    }
 }
 
 void DownloadManager::stopOnStall()

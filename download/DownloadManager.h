@@ -77,7 +77,7 @@ Q_SIGNALS:
 private:
     struct Lane {
         std::unique_ptr<RangeTransfer> transfer;
-        qint64 quietMs = 0;
+        qint64 activeAtMs = 0; // when it started or last brought bytes
         qint64 lastBytes = 0;
     };
     // What happens once the part is closed on a thread of its own.
@@ -106,7 +106,9 @@ private:
     void advancePlan();
     qint64 receivedBytes() const;
     void maybeComplete();
-    void restartFromZero();
+    void restartFromZero(bool freeOfCharge);
+    void dropDismissed();
+    int connections() const;
     void fail(DownloadResult result);
     void closePart(bool digest, AfterClose then);
     void onClosed();
@@ -117,7 +119,9 @@ private:
     void keepPart(const QString &part, PartRecord record, const ByteRanges &durable);
     void recordPart();
     void sample();
-    bool watchStalls(qint64 gapMs);
+    bool watchStalls();
+    void noteActivity();
+    void refillLanes();
     void stopOnStall();
     void emitBusy();
     void endTransfer();
@@ -129,6 +133,8 @@ private:
     int m_laneBudget = 1;
     int m_busyReported = 0;
     bool m_startedOver = false;
+    // The server gives no file length with a range: one connection only.
+    bool m_singleStream = false;
     DownloadResult m_failure;
     qint64 m_total = 0;
     // Bytes of the file held before the transfers now running, and what
@@ -144,6 +150,7 @@ private:
     QElapsedTimer m_clock;
     qint64 m_lastSampleTime = 0;
     qint64 m_sinceDataMs = 0;
+    qint64 m_dataAtMs = 0;
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;

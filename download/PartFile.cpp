@@ -34,13 +34,14 @@ void adoptOldName(const QString &url, const QString &savePath)
 
 Resumable resumable(const QString &partPath)
 {
-    Resumable found{ByteRanges(), readPartRecord(partPath).value_or(PartRecord())};
+    const std::optional<PartRecord> record = readPartRecord(partPath);
+    Resumable found{ByteRanges(), record.value_or(PartRecord())};
     const qint64 size = QFileInfo::exists(partPath) ? QFileInfo(partPath).size() : 0;
-    const ByteRanges recorded = found.record.held();
-    if (recorded.isEmpty()) {
+    if (!record) {
         found.held.add({0, size});
         return found;
     }
+    const ByteRanges recorded = record->held();
     if (size < recorded.end() || !QFile::resize(partPath, recorded.end())) {
         QFile::remove(partPath);
         removePartRecord(partPath);
@@ -48,6 +49,16 @@ Resumable resumable(const QString &partPath)
     }
     found.held = recorded;
     return found;
+}
+
+qint64 heldBytes(const QString &partPath)
+{
+    const std::optional<PartRecord> record = readPartRecord(partPath);
+    const qint64 size = QFileInfo::exists(partPath) ? QFileInfo(partPath).size() : 0;
+    if (!record)
+        return size;
+    const ByteRanges held = record->held();
+    return size >= held.end() ? held.bytes() : 0;
 }
 
 } // namespace partfile

@@ -25,8 +25,12 @@ struct Resumable {
 // Which bytes of the part count. With a record beside it, only the bytes
 // known to be on disk (a tail written after them may be torn by a power
 // cut, and is cut off), and the rest is asked for only if the server's file
-// is still the same one; a part shorter than its record goes. A part
-// without a record is continued as it is, from its end.
+// is still the same one; a part shorter than its record goes, and one whose
+// record holds nothing yet is emptied. A part without a record is continued
+// as it is, from its end.
 Resumable resumable(const QString &partPath);
+
+// How many bytes of the part a transfer would keep, without touching it.
+qint64 heldBytes(const QString &partPath);
 
 } // namespace partfile

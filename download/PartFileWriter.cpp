@@ -55,6 +55,7 @@ PartFileWriter::~PartFileWriter()
 
 void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom)
 {
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_queueLimit = size_t(qMax<qint64>(queueBytes, 1));
     m_bytesPerSecond = bytesPerSecond;
     m_deviceRoom = deviceRoom;
@@ -161,6 +162,8 @@ bool PartFileWriter::startOver()
     file = openPartFile(nativePath(m_path), "wb");
     if (file)
         std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
+    else
+        m_error = lastError();
     m_written = m_syncAsked = m_durable = ByteRanges();
     m_position = -1;
     m_sinceSync = 0;
@@ -243,8 +246,10 @@ void PartFileWriter::run()
         lock.unlock();
         write(block);
         lock.lock();
-        m_busy = false;
+        // Busy until the hashing has the block: a start over waits for that,
+        // so no block of the old file reaches the new file's digest.
         giveBack(lock, std::move(block));
+        m_busy = false;
         m_changed.notify_all();
     }
 }
@@ -274,9 +279,11 @@ void PartFileWriter::giveBack(std::unique_lock<std::mutex> &lock, WrittenBlock &
 // hashing may read it back.
 void PartFileWriter::write(const WrittenBlock &block)
 {
+    std::FILE *file = m_file;
+    if (!file && m_error == 0)
+        m_error = EBADF;
     if (m_error != 0 || m_abandoned)
         return;
-    std::FILE *file = m_file;
     const qint64 offset = block.offset;
     // A device standing in for a full one takes what fits, as a real one does.
     const size_t size = m_deviceRoom < 0 ? block.bytes.size()

@@ -46,7 +46,7 @@ QString PartRecord::ifRange() const
 
 ByteRanges PartRecord::held() const
 {
-    if (!ranges.isEmpty())
+    if (!ranges.isEmpty() || length == 0)
         return ranges;
     ByteRanges prefix;
     prefix.add({0, length});
@@ -73,10 +73,13 @@ std::optional<PartRecord> readPartRecord(const QString &partPath)
     PartRecord record{numberIn(object.value(QLatin1String("total"))), object.value(QLatin1String("etag")).toString(),
                       object.value(QLatin1String("lastModified")).toString(),
                       numberIn(object.value(QLatin1String("length"))), ByteRanges()};
+    // A record of several connections lists its runs, none at all before
+    // the first reached the device.
+    const bool listed = object.value(QLatin1String("ranges")).isArray();
     record.ranges = rangesIn(object.value(QLatin1String("ranges")).toArray(), record.total);
-    if (!record.ranges.isEmpty())
+    if (listed)
         record.length = record.ranges.prefixEnd();
-    if (record.held().bytes() <= 0)
+    if (record.held().bytes() <= 0 && !(listed && record.total > 0))
         return std::nullopt;
     return record;
 }
@@ -90,7 +93,7 @@ bool writePartRecord(const QString &partPath, const PartRecord &record)
                        {QStringLiteral("etag"), record.etag},
                        {QStringLiteral("lastModified"), record.lastModified},
                        {QStringLiteral("length"), QString::number(record.length)}};
-    if (!record.ranges.isEmpty())
+    if (!record.ranges.isEmpty() || record.length == 0)
         object.insert(QStringLiteral("ranges"), pairsOf(record.ranges));
     file.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
     return file.commit();
@@ -135,6 +138,12 @@ void PartRecordKeeper::forget(const QString &partPath)
     if (partPath == m_writing)
         m_writingForgotten = true;
     removePartRecord(partPath);
+}
+
+bool PartRecordKeeper::isIdle()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_pending.empty() && m_writing.isEmpty();
 }
 
 void PartRecordKeeper::waitForWrites()

@@ -19,8 +19,8 @@ struct PartRecord {
     QString etag;
     QString lastModified;
     // The run from byte zero on the device. A part fetched over several
-    // connections also has runs further on: `ranges` then holds them all,
-    // the first run included.
+    // connections also has runs further on, or none yet: `ranges` then holds
+    // them all, the first run included.
     qint64 length = 0;
     ByteRanges ranges;
 
@@ -54,6 +54,8 @@ public:
     void forget(const QString &partPath);
     // Returns once every record asked for is written.
     void waitForWrites();
+    // Whether every record asked for is written.
+    bool isIdle();
 
 private:
     struct Pending {

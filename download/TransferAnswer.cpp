@@ -30,7 +30,11 @@ AnswerKind judgeAnswer(long status, const std::optional<ContentRange> &range, qi
 {
     if (status == 206 && ranged) {
         const qint64 total = range && range->total > 0 ? range->total : -1;
-        const qint64 end = askedTo < 0 ? total : (total < 0 ? askedTo : qMin(askedTo, total));
+        // A piece of a file of unknown length says nothing of where the file
+        // ends: only the whole rest may come without it.
+        if (total < 0 && askedTo >= 0)
+            return AnswerKind::WrongRange;
+        const qint64 end = askedTo < 0 ? total : qMin(askedTo, total);
         const bool exact = range && range->start == askedFrom && end > askedFrom && range->end == end - 1;
         return exact ? AnswerKind::Range : AnswerKind::WrongRange;
     }

@@ -827,30 +827,43 @@ private Q_SLOTS:
     void severalConnections_data()
     {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<bool>("changesFile"); // the fault comes once two requests are in
-        QTest::newRow("no fault") << QString() << false;
-        QTest::newRow("one connection dropped") << QStringLiteral("drop 1000000") << false;
-        QTest::newRow("two connections allowed (503)") << QStringLiteral("limit 2") << false;
-        QTest::newRow("two connections allowed (refused)") << QStringLiteral("limit 2 close") << false;
-        QTest::newRow("a wrong range on one connection") << QStringLiteral("badrange 100") << false;
-        QTest::newRow("the file changed between ranges") << QStringLiteral("version 1") << true;
+        QTest::addColumn<bool>("midway"); // the fault comes once two requests are in
+        QTest::addColumn<bool>("expires"); // the link expires: a fresh start continues
+        QTest::newRow("no fault") << QString() << false << false;
+        QTest::newRow("one connection dropped") << QStringLiteral("drop 1000000") << false << false;
+        QTest::newRow("one connection stalls") << QStringLiteral("stall 1000000") << false << false;
+        QTest::newRow("two connections allowed (503)") << QStringLiteral("limit 2") << false << false;
+        QTest::newRow("two connections allowed (refused)") << QStringLiteral("limit 2 close") << false << false;
+        QTest::newRow("a wrong range on one connection") << QStringLiteral("badrange 100") << false << false;
+        QTest::newRow("the file changed between ranges") << QStringLiteral("version 1") << true << false;
+        QTest::newRow("the link expires midway") << QStringLiteral("status 403") << true << true;
     }
     void severalConnections()
     {
         QFETCH(QString, fault);
-        QFETCH(bool, changesFile);
+        QFETCH(bool, midway);
+        QFETCH(bool, expires);
         constexpr qint64 Size = 40 * 1024 * 1024 + 12345;
-        m_probe->configure([](EngineSettings &settings) { settings.connections = 8; });
+        const bool changesFile = fault.startsWith(QLatin1String("version"));
+        m_probe->configure([](EngineSettings &settings) {
+            settings.connections = 8;
+            settings.stallLimitMs = 1500;
+        });
         const QString url = m_faults.fileUrl(QStringLiteral("split.iso"), Size);
         const QString destination = m_out.filePath(QStringLiteral("split.iso"));
+        QSignalSpy expired(&m_probe->engine, &DownloadManager::linkExpired);
         command(QStringLiteral("cap 8000000"));
-        if (!changesFile && !fault.isEmpty())
+        if (!midway && !fault.isEmpty())
             command(fault);
         m_probe->engine.startDownload(url, destination);
-        if (changesFile) {
+        if (midway) {
             QTRY_VERIFY(m_faults.requests().size() >= 2);
             command(fault);
         }
+        QVERIFY(m_probe->waitForEnd(60000));
+        QCOMPARE(expired.size(), int(expires));
+        if (expires)
+            m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd(60000));
         QCOMPARE(m_probe->error(), QString());
         QVERIFY(readAll(destination) == FaultServer::body(0, Size, changesFile ? 1 : 0));

@@ -43,7 +43,7 @@ private Q_SLOTS:
     void resumablePart_data()
     {
         QTest::addColumn<qint64>("partSize"); // -1: no part
-        QTest::addColumn<qint64>("recorded"); // 0: no record
+        QTest::addColumn<qint64>("recorded"); // 0: no record; -1: a record of no bytes
         QTest::addColumn<qint64>("resumable");
         QTest::addColumn<qint64>("sizeAfter"); // -1: gone
         const auto row = [](const char *name, qint64 partSize, qint64 recorded, qint64 resumable, qint64 after) {
@@ -55,6 +55,8 @@ private Q_SLOTS:
         row("a torn tail is cut off", 1200, 1000, 1000, 1000);
         row("shorter than its record", 800, 1000, 0, -1);
         row("a record without a part", -1, 1000, 0, -1);
+        // Several connections wrote it out of order, none of it on the device yet.
+        row("a record that holds nothing yet", 1500, -1, 0, 0);
     }
     void resumablePart()
     {
@@ -69,13 +71,16 @@ private Q_SLOTS:
         if (partSize >= 0)
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(partSize));
         file.close();
-        if (recorded > 0)
-            QVERIFY(writePartRecord(part, PartRecord{2000, QStringLiteral("\"e\""), QString(), recorded, {}}));
+        if (recorded != 0)
+            QVERIFY(
+                writePartRecord(part,
+                                PartRecord{2000, QStringLiteral("\"e\""), QString(), qMax<qint64>(recorded, 0), {}}));
         const partfile::Resumable found = partfile::resumable(part);
         QCOMPARE(found.held.bytes(), resumable);
         QCOMPARE(QFileInfo::exists(part) ? QFileInfo(part).size() : -1, sizeAfter);
-        QCOMPARE(QFile::exists(partRecordPath(part)), recorded > 0 && resumable > 0);
-        QCOMPARE(found.record.ifRange(), resumable > 0 && recorded > 0 ? QStringLiteral("\"e\"") : QString());
+        const bool recordStays = recorded != 0 && sizeAfter >= 0;
+        QCOMPARE(QFile::exists(partRecordPath(part)), recordStays);
+        QCOMPARE(found.record.ifRange(), recordStays ? QStringLiteral("\"e\"") : QString());
     }
 
     void speedTexts_data()
@@ -201,7 +206,7 @@ private Q_SLOTS:
         row("the rest, honoured", 206, "bytes 500-999/1000", 500, -1, AnswerKind::Range);
         row("a piece, honoured", 206, "bytes 500-599/1000", 500, 600, AnswerKind::Range);
         row("a piece past the end, cut", 206, "bytes 500-999/1000", 500, 4000, AnswerKind::Range);
-        row("a piece, total unknown", 206, "bytes 0-99/*", 0, 100, AnswerKind::Range);
+        row("a piece, total unknown", 206, "bytes 0-99/*", 0, 100, AnswerKind::WrongRange);
         row("the rest, total unknown", 206, "bytes 0-99/*", 0, -1, AnswerKind::WrongRange);
         row("a piece, answered longer", 206, "bytes 500-999/1000", 500, 600, AnswerKind::WrongRange);
         row("a piece, answered shorter", 206, "bytes 500-549/1000", 500, 600, AnswerKind::WrongRange);

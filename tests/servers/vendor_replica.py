@@ -324,24 +324,25 @@ def _all_iso_files():
 # Every file the connector can hand out, by name: what it is a file of.
 ISO_FILES = _all_iso_files()
 
-# Served ISO files are small stand-ins: ISO_SIZE bytes of lines of ISO_LINE
-# bytes, each starting with its own offset, so that a wrong range shows.
+# Served ISO files are small stand-ins: ISO_SIZE bytes (or `isosize` MiB) of
+# lines of ISO_LINE bytes, each starting with its own offset, so that a wrong
+# range shows.
 ISO_SIZE = 1 << 20
 ISO_LINE = 128
 
 
 @functools.lru_cache(maxsize=8)
-def iso_body(name):
+def iso_body(name, size=ISO_SIZE):
     lines = []
-    for offset in range(0, ISO_SIZE, ISO_LINE):
+    for offset in range(0, size, ISO_LINE):
         text = ("%010d %s " % (offset, name))[:ISO_LINE - 1]
         lines.append(text.ljust(ISO_LINE - 1, ".") + "\n")
     return "".join(lines).encode("ascii")
 
 
 @functools.lru_cache(maxsize=None)
-def iso_sha256(name):
-    return hashlib.sha256(iso_body(name)).hexdigest().upper()
+def iso_sha256(name, size=ISO_SIZE):
+    return hashlib.sha256(iso_body(name, size)).hexdigest().upper()
 
 
 def link_signature(name, token, expiry):
@@ -364,8 +365,8 @@ def iso_link_problem(name, query, now=None):
 
 # -- text helpers -------------------------------------------------------------------
 
-def verify_hash(edition, language, arch):
-    return iso_sha256(iso_file_name(edition, language, arch))
+def verify_hash(edition, language, arch, size=ISO_SIZE):
+    return iso_sha256(iso_file_name(edition, language, arch), size)
 
 
 def escape_attr(text):
@@ -397,7 +398,7 @@ def page_json(value):
 
 # Switch values that shape a page when it is served.
 PageSettings = collections.namedtuple(
-    "PageSettings", "selfnav_ms container form editions page_globals unselect thirdparty verify")
+    "PageSettings", "selfnav_ms container form editions page_globals unselect thirdparty verify iso_size")
 
 # Ids the links container can carry (`container`); "none" leaves it out.
 CONTAINER_IDS = ("download-links", "download", "download-section", "iso-download",
@@ -869,7 +870,7 @@ def render_verify_section(product, settings):
         for arch in product.arches:
             label = "%s %s" % (language.verify_label, arch.verify_suffix)
             rows.append("<tr><td>%s</td><td>%s</td></tr>"
-                        % (escape_text(label), verify_hash(edition, language, arch)))
+                        % (escape_text(label), verify_hash(edition, language, arch, settings.iso_size)))
     return """
 <section id="verify-download">
   <h2>Verify your download</h2>
@@ -1219,6 +1220,7 @@ class Switches:
         self.refusal_type = 9
         self.link_lifetime_s = LINK_LIFETIME_S
         self.iso_rate = 0
+        self.iso_size_mib = ISO_SIZE >> 20
         self.editions = 1
         self.page_globals = ()
         # state
@@ -1271,7 +1273,8 @@ class Switches:
     def page_settings(self):
         with self.lock:
             return PageSettings(self.selfnav_ms, self.container, self.form, self.editions,
-                                self.page_globals, self.unselect, self.thirdparty, self.verify)
+                                self.page_globals, self.unselect, self.thirdparty, self.verify,
+                                self.iso_size_mib << 20)
 
     def connector_settings(self):
         with self.lock:
@@ -1377,6 +1380,7 @@ class Controller:
         "refusaltype": ("refusal_type", 8, 9),
         "linklife": ("link_lifetime_s", 0, LINK_LIFETIME_S),
         "isorate": ("iso_rate", 0, 1 << 30),
+        "isosize": ("iso_size_mib", 1, 64),
     }
     # verb -> (Switches attribute, allowed words)
     CHOICES = {
@@ -1748,15 +1752,16 @@ class ReplicaHandler(QuietHandler):
             return
         with self.server.switches.lock:
             rate = self.server.switches.iso_rate
+            size = self.server.switches.iso_size_mib << 20
             tamper = self.server.switches.tamper == "on"
             body_language = self.server.switches.iso_body_language
         if body_language is not None:
             # Another language's bytes under this name: the file matches that
             # language's row, not its own.
             served = ISO_FILES[name]
-            body = iso_body(iso_file_name(served.edition, body_language, served.arch))
+            body = iso_body(iso_file_name(served.edition, body_language, served.arch), size)
         else:
-            body = iso_body(name)
+            body = iso_body(name, size)
         if tamper:
             # One byte changed: the file no longer matches its row.
             body = b"X" + body[1:]
