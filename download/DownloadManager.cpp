@@ -111,7 +111,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
-    m_startedOver = m_singleStream = false;
+    m_startedOver = m_singleStream = m_otherFile = false;
     m_currentSpeed = 0.0;
     m_totalReported = false;
     m_sinceDataMs = 0;
@@ -250,6 +250,11 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
 {
     switch (transfer.answer()) {
     case AnswerKind::Range:
+        // A range of another file than the part's: never spliced in.
+        if (isOtherFile(transfer)) {
+            m_otherFile = true;
+            return false;
+        }
         if (m_record.ifRange().isEmpty()) {
             m_record.etag = transfer.etag();
             m_record.lastModified = transfer.lastModified();
@@ -266,6 +271,18 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
     default:
         return false;
     }
+}
+
+// An answer whose length or validators differ from the file the part is
+// of: a server or cache that ignored If-Range, or one without validators
+// whose file changed length.
+bool DownloadManager::isOtherFile(const RangeTransfer &transfer) const
+{
+    const auto differs = [](const QString &known, const QString &answered) {
+        return !known.isEmpty() && !answered.isEmpty() && known != answered;
+    };
+    return (m_total > 0 && transfer.fileTotal() > 0 && transfer.fileTotal() != m_total)
+        || differs(m_record.etag, transfer.etag()) || differs(m_record.lastModified, transfer.lastModified());
 }
 
 // A whole file in answer to a range: the server will not split, or the file
@@ -387,6 +404,10 @@ void DownloadManager::endLane(CURL *easy, CURLcode code)
 // What one connection's end means for the download.
 void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
 {
+    if (std::exchange(m_otherFile, false)) {
+        restartFromZero(false);
+        return;
+    }
     if (m_writer.error() != 0) {
         DownloadResult result = resultOf(DownloadOutcome::WriteFailed, m_savePath);
         result.systemError = quint32(m_writer.error());
@@ -527,7 +548,7 @@ void DownloadManager::restartFromZero(bool freeOfCharge)
     dropLanes();
     m_records.forget(m_tempFilePath);
     m_held = ByteRanges();
-    m_record.setHeld(m_held);
+    m_record = PartRecord();
     m_total = 0;
     if (!m_writer.startOver()) {
         report(resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath));

@@ -95,6 +95,7 @@ private:
     bool checkAnswer(int lane, RangeTransfer &transfer);
     void planFor(qint64 total);
     bool takeWholeFile(int lane, RangeTransfer &transfer);
+    bool isOtherFile(const RangeTransfer &transfer) const;
     qint64 limitOf(int lane) const;
     void onTransferWorked();
     void endLane(CURL *easy, CURLcode code);
@@ -135,6 +136,8 @@ private:
     bool m_startedOver = false;
     // The server gives no file length with a range: one connection only.
     bool m_singleStream = false;
+    // An answer came for another file than the part's: start over.
+    bool m_otherFile = false;
     DownloadResult m_failure;
     qint64 m_total = 0;
     // Bytes of the file held before the transfers now running, and what

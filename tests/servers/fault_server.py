@@ -123,6 +123,7 @@ SWITCHES = {
 SETTINGS = {
     "cap": ("RATE", 0, 1 << 40),
     "version": ("V", 0, MAX_VERSION),
+    "ifrange": ("HONOURED", 0, 1),
 }
 # How a file GET beyond the limit is answered.
 LIMIT_ANSWERS = ("503", "429", "close", "rst")
@@ -147,6 +148,7 @@ class Switches:
         self._requests = []
         self.cap = 0  # bytes per second per connection, 0: none
         self.version = 0
+        self.ifrange = 1  # 0: If-Range is ignored, as by a careless cache
         self._limit = None  # (K, answer) or None
         self._connections = 0  # TCP connections accepted, since start
         self._busy = 0  # file transfers in progress
@@ -260,6 +262,7 @@ class Switches:
             self._armed.clear()
             self._requests.clear()
             self.cap = self.version = 0
+            self.ifrange = 1
             self._limit = None
             self._peak = self._busy
             self._refused = 0
@@ -455,7 +458,7 @@ class FaultHandler(QuietHandler):
         """The requested range as parse_range reads it, or None when the request
         has no usable Range (none, several, malformed, or a failed If-Range)."""
         wanted = parse_range(self.headers.get("Range"), size)
-        condition = self.headers.get("If-Range")
+        condition = self.headers.get("If-Range") if self.server.switches.ifrange else None
         if wanted is not None and condition is not None \
                 and condition.strip() not in (etag_of(size, self.file_version),
                                               last_modified_of(self.file_version)):
