@@ -40,15 +40,9 @@ DownloadResult resultOf(DownloadOutcome outcome, const QString &path = QString()
 
 DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent)
-    , m_writer([this] {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                for (auto &entry : m_lanes)
-                    entry.second.transfer->resume();
-            },
-            Qt::QueuedConnection);
-    })
+    // By name: the call is made and carried out inside Qt, which the thread
+    // that has room again (the writer's or the hashing's) never touches.
+    , m_writer([this] { QMetaObject::invokeMethod(this, "resumeLanes", Qt::QueuedConnection); })
 {
     qRegisterMetaType<DownloadResult>();
     m_clock.start();
@@ -70,6 +64,13 @@ DownloadManager::~DownloadManager()
     if (m_isDownloading)
         cancelDownload();
     settleClose();
+}
+
+// The disk has caught up with transfers that waited for it.
+void DownloadManager::resumeLanes()
+{
+    for (auto &entry : m_lanes)
+        entry.second.transfer->resume();
 }
 
 QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)

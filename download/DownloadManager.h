@@ -74,6 +74,9 @@ Q_SIGNALS:
     // The number of connections bringing bytes changed.
     void connectionsChanged(int busy);
 
+private Q_SLOTS:
+    void resumeLanes();
+
 private:
     struct Lane {
         std::unique_ptr<RangeTransfer> transfer;

@@ -222,13 +222,26 @@ ByteRanges PartFileWriter::durable() const
     return m_durable;
 }
 
+// A block is done with: written, and hashed or left to be read back. Until
+// then it counts in the queue, so that a hashing that falls behind holds the
+// transfers up by its own few blocks, as a slow disk does; a full queue that
+// has room again lets them go on. Any thread.
 void PartFileWriter::spare(Block &&block)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
-        block.clear();
-        m_spareBlocks.push_back(std::move(block));
+    bool roomAgain = false;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_queuedBytes -= block.size();
+        roomAgain = m_full && m_queuedBytes <= m_queueLimit / 2;
+        if (roomAgain)
+            m_full = false;
+        if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
+            block.clear();
+            m_spareBlocks.push_back(std::move(block));
+        }
     }
+    if (roomAgain)
+        m_roomAgain();
 }
 
 // Writes the queued blocks and hands them on to the hashing, which never
@@ -254,23 +267,16 @@ void PartFileWriter::run()
     }
 }
 
-// The block's bytes are in the file: the hashing may take them, and a full
-// queue that has room again lets the transfers go on.
+// The block's bytes are in the file: the hashing may take them.
 void PartFileWriter::giveBack(std::unique_lock<std::mutex> &lock, WrittenBlock &&block)
 {
-    m_queuedBytes -= block.bytes.size();
     const qint64 readable = m_written.prefixEnd();
-    const bool roomAgain = m_full && m_queuedBytes <= m_queueLimit / 2;
-    if (roomAgain)
-        m_full = false;
     lock.unlock();
     if (m_hashing && m_error == 0 && !m_abandoned)
         m_hasher.offer(block.offset, std::move(block.bytes));
     else
         spare(std::move(block.bytes));
     m_hasher.readableUpTo(readable);
-    if (roomAgain)
-        m_roomAgain();
     lock.lock();
 }
 

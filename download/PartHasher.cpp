@@ -36,6 +36,7 @@ void PartHasher::begin(const QString &path, qint64 partLength, size_t memoryByte
         m_hashed = m_checked = 0;
         m_active = true;
         m_failed = false;
+        updateChecking();
     }
     m_changed.notify_all();
 }
@@ -45,10 +46,10 @@ void PartHasher::offer(qint64 offset, Block &&block)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_active && offset >= m_hashed && m_blockBytes + block.size() <= m_memoryLimit) {
-            m_blockBytes += block.size();
-            m_blocks.emplace(offset, std::move(block));
-        }
+        const size_t size = block.size();
+        if (m_active && offset >= m_hashed && m_blockBytes + size <= m_memoryLimit
+            && m_blocks.try_emplace(offset, std::move(block)).second)
+            m_blockBytes += size;
     }
     if (!block.empty())
         m_spare(std::move(block));
@@ -70,6 +71,7 @@ void PartHasher::leaveBehind()
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_round;
         m_active = false;
+        updateChecking();
         dropBlocks();
     }
     m_changed.notify_all();
@@ -83,14 +85,21 @@ QString PartHasher::finish(qint64 length)
     m_changed.wait(lock, [this, length] { return !m_active || m_failed || m_hashed >= length; });
     const bool whole = m_active && !m_failed && m_hashed == length;
     m_active = false;
+    updateChecking();
     dropBlocks();
     return whole ? m_hash->finish() : QString();
 }
 
 bool PartHasher::isCheckingPart() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_active && !m_failed && m_hashed < m_partLength;
+    return m_checking;
+}
+
+// Kept apart from the lock, which a hashing thread of low priority may hold
+// when the event loop asks.
+void PartHasher::updateChecking()
+{
+    m_checking = m_active && !m_failed && m_hashed < m_partLength;
 }
 
 void PartHasher::dropBlocks()
@@ -120,6 +129,7 @@ void PartHasher::run()
             hashBlock(lock);
         else
             hashFromFile(lock);
+        updateChecking();
         m_changed.notify_all();
     }
 }

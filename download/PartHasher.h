@@ -51,6 +51,7 @@ private:
     void hashBlock(std::unique_lock<std::mutex> &lock);
     void hashFromFile(std::unique_lock<std::mutex> &lock);
     void dropBlocks();
+    void updateChecking();
     static void keepToDiskSpeed(qint64 bytes, qint64 bytesPerSecond);
 
     std::function<void(Block &&)> m_spare;
@@ -69,6 +70,7 @@ private:
     qint64 m_partLength = 0;
     qint64 m_hashed = 0;
     std::atomic<qint64> m_checked{0};
+    std::atomic<bool> m_checking{false};
     bool m_active = false;
     bool m_failed = false;
     bool m_stopping = false;

@@ -843,7 +843,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, before);
         QFETCH(QString, midway);
-        constexpr qint64 Size = 40 * 1024 * 1024 + 12345;
+        constexpr qint64 Size = 24 * 1024 * 1024 + 12345;
         const int version = midway == QLatin1String("version 1") ? 1 : 0;
         const bool expires = midway.startsWith(QLatin1String("status"));
         m_probe->configure([](EngineSettings &settings) {
