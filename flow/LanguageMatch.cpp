@@ -92,6 +92,22 @@ QList<int> rowsNamed(const QList<LanguageInfo> &languages, const QString &name)
     return {};
 }
 
+// Rows whose language is a culture ("de-DE", as the Evaluation Center names
+// its files): the locale's own, else the first of the locale's language.
+QList<int> rowsOfCulture(const QList<LanguageInfo> &languages, const QString &tag)
+{
+    const QString language = tag.section(QLatin1Char('-'), 0, 0);
+    QList<int> sameLanguage;
+    for (int i = 0; i < languages.size(); ++i) {
+        const QString culture = localeTag(languages.at(i).language);
+        if (culture == tag)
+            return {i};
+        if (culture.contains(QLatin1Char('-')) && culture.section(QLatin1Char('-'), 0, 0) == language)
+            sameLanguage << i;
+    }
+    return sameLanguage.mid(0, 1);
+}
+
 // The row of the locale's language: the first table row whose locale the
 // tag begins with decides, "en-AU" taking "en" and "sr-Latn-RS" "sr".
 // "en-US" is the one English locale of the United States; any other English
@@ -99,6 +115,8 @@ QList<int> rowsNamed(const QList<LanguageInfo> &languages, const QString &name)
 QList<int> rowsForLocale(const QList<LanguageInfo> &languages, const QString &localeName)
 {
     const QString tag = localeTag(localeName);
+    if (const QList<int> rows = rowsOfCulture(languages, tag); !rows.isEmpty())
+        return rows;
     for (const LocaleLanguage &entry : LocaleLanguages) {
         if (!startsWithTag(tag, QLatin1String(entry.locale)))
             continue;

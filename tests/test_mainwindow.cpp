@@ -401,6 +401,13 @@ private Q_SLOTS:
         QTest::newRow("English only by name") << QStringList{"Deutsch|German", "English (US)|"} << "ja-JP" << 1;
         QTest::newRow("no English at all") << QStringList{"Deutsch|German", "Suomi|Finnish"} << "nb-NO" << 0;
         QTest::newRow("empty language never matches") << QStringList{"Deutsch|", "Suomi|Finnish"} << "de-DE" << 0;
+        // The Evaluation Center's rows are cultures.
+        const QStringList cultures{"English (United States)|en-US", "English (United Kingdom)|en-GB",
+                                   "German (Germany)|de-DE", "French (France)|fr-FR"};
+        QTest::newRow("a culture's own row") << cultures << "de_DE.UTF-8" << 2;
+        QTest::newRow("another culture of its language") << cultures << "de-AT" << 2;
+        QTest::newRow("English of another country") << cultures << "en_GB" << 1;
+        QTest::newRow("no culture of its language") << cultures << "ja-JP" << 0;
     }
     void fallbackWithoutTheLocalesLanguage()
     {
