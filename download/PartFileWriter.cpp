@@ -88,23 +88,24 @@ bool PartFileWriter::open(const QString &path, const ByteRanges &held, bool hash
 
 bool PartFileWriter::enqueue(Stream &stream, const char *data, size_t size)
 {
-    bool full = false;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const size_t waiting = m_queuedBytes + stream.filling.size();
-        if (waiting + size > m_queueLimit && waiting > 0) {
-            // A queue smaller than a block is full before the block is:
-            // the writer gets what there is, or no room would come.
-            full = m_full = true;
-        } else if (stream.filling.capacity() == 0 && !m_spareBlocks.empty()) {
-            stream.filling = std::move(m_spareBlocks.back());
-            m_spareBlocks.pop_back();
-        }
+    const size_t limit = m_queueLimit;
+    const size_t waiting = m_queuedBytes + stream.filling.size();
+    bool full = waiting + size > limit && waiting > 0;
+    if (full) {
+        m_full = true;
+        // Room may have come before the flag was up: then nobody else would
+        // say so.
+        if (m_queuedBytes + stream.filling.size() + size <= limit && m_full.exchange(false))
+            full = false;
     }
     if (full) {
+        // A queue smaller than a block is full before the block is: the
+        // writer gets what there is, or no room would come.
         handOver(stream);
         return false;
     }
+    if (stream.filling.capacity() == 0)
+        stream.filling = spareBlock();
     if (stream.filling.empty()) {
         stream.filling.reserve(BlockBytes);
         stream.since.start();
@@ -136,8 +137,7 @@ void PartFileWriter::dropQueue(std::unique_lock<std::mutex> &)
 {
     for (WrittenBlock &block : m_queue) {
         m_queuedBytes -= block.bytes.size();
-        block.bytes.clear();
-        m_spareBlocks.push_back(std::move(block.bytes));
+        keepSpare(std::move(block.bytes));
     }
     m_queue.clear();
 }
@@ -225,23 +225,35 @@ ByteRanges PartFileWriter::durable() const
 // A block is done with: written, and hashed or left to be read back. Until
 // then it counts in the queue, so that a hashing that falls behind holds the
 // transfers up by its own few blocks, as a slow disk does; a full queue that
-// has room again lets them go on. Any thread.
+// has room again lets them go on. Any thread; it takes no lock a transfer
+// waits for, since the hashing runs at a low priority.
 void PartFileWriter::spare(Block &&block)
 {
-    bool roomAgain = false;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_queuedBytes -= block.size();
-        roomAgain = m_full && m_queuedBytes <= m_queueLimit / 2;
-        if (roomAgain)
-            m_full = false;
-        if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
-            block.clear();
-            m_spareBlocks.push_back(std::move(block));
-        }
-    }
-    if (roomAgain)
+    const size_t left = m_queuedBytes -= block.size();
+    keepSpare(std::move(block));
+    if (left <= m_queueLimit / 2 && m_full.exchange(false))
         m_roomAgain();
+}
+
+void PartFileWriter::keepSpare(Block &&block)
+{
+    std::lock_guard<std::mutex> lock(m_spareMutex);
+    if (m_spareBlocks.size() < m_queueLimit / BlockBytes + 1) {
+        block.clear();
+        m_spareBlocks.push_back(std::move(block));
+    }
+}
+
+// A block written and hashed before, if one is at hand at once: the
+// transfers never wait for the lock the hashing takes to give one back.
+PartFileWriter::Block PartFileWriter::spareBlock()
+{
+    std::unique_lock<std::mutex> lock(m_spareMutex, std::try_to_lock);
+    if (!lock.owns_lock() || m_spareBlocks.empty())
+        return Block();
+    Block block = std::move(m_spareBlocks.back());
+    m_spareBlocks.pop_back();
+    return block;
 }
 
 // Writes the queued blocks and hands them on to the hashing, which never

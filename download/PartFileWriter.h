@@ -86,6 +86,8 @@ private:
     void write(const WrittenBlock &block);
     void giveBack(std::unique_lock<std::mutex> &lock, WrittenBlock &&block);
     void spare(Block &&block);
+    void keepSpare(Block &&block);
+    Block spareBlock();
     void dropQueue(std::unique_lock<std::mutex> &lock);
     bool waitForWrites(std::unique_lock<std::mutex> &lock);
     void keepToDiskSpeed(qint64 bytes) const;
@@ -101,10 +103,11 @@ private:
     // Blocks written and hashed, kept to be filled again: the transfers then
     // write into memory touched before instead of taking fresh pages from
     // the system for every mebibyte.
+    std::mutex m_spareMutex;
     std::vector<Block> m_spareBlocks;
-    size_t m_queuedBytes = 0;
+    std::atomic<size_t> m_queuedBytes{0};
     bool m_busy = false;
-    bool m_full = false;
+    std::atomic<bool> m_full{false};
     bool m_stopping = false;
     std::atomic<int> m_error{0};
     std::atomic<bool> m_abandoned{false};
@@ -118,7 +121,7 @@ private:
     qint64 m_position = -1;
     qint64 m_sinceSync = 0;
     bool m_syncing = false;
-    size_t m_queueLimit = size_t(32) * 1024 * 1024;
+    std::atomic<size_t> m_queueLimit{size_t(32) * 1024 * 1024};
     qint64 m_bytesPerSecond = 0;
     qint64 m_deviceRoom = -1;
     PartHasher m_hasher;

@@ -34,11 +34,14 @@ QString architectureOf(const QString &word)
     return QString();
 }
 
-// Older pages write "=" as "&#61;" inside the link.
+// Older pages write "=" as "&#61;" inside the link. An entity that only
+// decoding "&amp;" made ("&amp;#61;") is no link of theirs.
 QUrl fwlinkOf(const QString &link)
 {
     QString text = link.trimmed();
     text.replace(QLatin1String("&#61;"), QLatin1String("=")).replace(QLatin1String("&amp;"), QLatin1String("&"));
+    if (text.contains(QLatin1String("&#61;")))
+        return QUrl();
     const QUrl url(text, QUrl::StrictMode);
     const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
     if (!url.isValid() || !web || url.host().isEmpty()

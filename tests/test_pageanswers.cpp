@@ -548,6 +548,10 @@ private Q_SLOTS:
             << "Download Windows Server 2016 ISO 64-bit (it-IT)"
             << "https://go.microsoft.com/fwlink/p/?LinkID&#61;2195174&amp;clcid&#61;0x410&amp;culture&#61;it-it"
             << "Windows Server 2016|x64|it-IT";
+        QTest::newRow("an entity made by decoding &amp;")
+            << "Download Windows Server 2016 ISO 64-bit (it-IT)"
+            << "https://go.microsoft.com/fwlink/p/?LinkID&amp;#61;2195174&amp;culture&#61;it-it"
+            << "-";
         QTest::newRow("Arm64") << "Download Windows 11 IoT Enterprise LTSC ISO ARM64 (en-US)" << en
                                << "Windows 11 IoT Enterprise LTSC|arm64|en-US";
         QTest::newRow("culture in any case")
