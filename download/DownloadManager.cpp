@@ -170,8 +170,7 @@ void DownloadManager::beginLanes()
     if (m_plan && m_plan->isDone())
         m_plan.emplace(std::vector<ByteRange>{{m_total - 1, m_total}}, Whole, MinSplitBytes);
     if (!m_plan) {
-        const std::optional<ByteRange> probe = probeRange();
-        launch(0, requestFor(*probe));
+        launch(0, requestFor(probeRange()));
         return;
     }
     for (int lane = 0; lane < laneTarget() && m_isDownloading; ++lane)
@@ -179,7 +178,7 @@ void DownloadManager::beginLanes()
 }
 
 // One connection asks for the rest; several ask for a first piece.
-std::optional<ByteRange> DownloadManager::probeRange() const
+ByteRange DownloadManager::probeRange() const
 {
     const qint64 from = m_held.prefixEnd();
     if (connections() == 1)

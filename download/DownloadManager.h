@@ -93,7 +93,7 @@ private:
     bool startLane(int lane);
     bool launch(int lane, const TransferRequest &request);
     TransferRequest requestFor(ByteRange range) const;
-    std::optional<ByteRange> probeRange() const;
+    ByteRange probeRange() const;
     int laneTarget() const;
     bool checkAnswer(int lane, RangeTransfer &transfer);
     void planFor(qint64 total);

@@ -52,7 +52,6 @@ public:
     // empty). With `hashing` off the digest stays empty and nothing is read
     // back.
     bool open(const QString &path, const ByteRanges &held, bool hashing);
-    bool isOpen() const { return m_file != nullptr; }
     // False, taking nothing, while the queue is full; call again after
     // `roomAgain`.
     bool enqueue(Stream &stream, const char *data, size_t size);

@@ -51,10 +51,8 @@ public:
     RangeTransfer &operator=(const RangeTransfer &) = delete;
 
     CURL *handle() const { return m_easy; }
-    const TransferRequest &request() const { return m_request; }
     AnswerKind answer() const { return m_answer; }
     long status() const;
-    const std::optional<ContentRange> &contentRange() const { return m_contentRange; }
     QString etag() const { return m_etag; }
     QString lastModified() const { return m_lastModified; }
     // Where the next byte goes, and how many of the file came.

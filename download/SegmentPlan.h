@@ -29,7 +29,6 @@ public:
     void giveBack(int lane);
     bool isDone() const { return m_free.empty() && m_running.empty(); }
     bool hasFree() const { return !m_free.empty(); }
-    int runningCount() const { return int(m_running.size()); }
 
 private:
     std::optional<ByteRange> takeOverHalf();
