@@ -265,7 +265,8 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
         }
         return true;
     case AnswerKind::WholeFile:
-        return takeWholeFile(lane, transfer);
+        takeWholeFile(lane, transfer);
+        return true;
     case AnswerKind::Error:
         return true;
     default:
@@ -288,14 +289,13 @@ bool DownloadManager::isOtherFile(const RangeTransfer &transfer) const
 // A whole file in answer to a range: the server will not split, or the file
 // changed. Either way it is written from byte zero over one connection, and
 // nothing of the old part stays.
-bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
+void DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
 {
     for (auto &entry : m_lanes) {
         if (entry.first != lane)
             entry.second.transfer->dismiss();
     }
-    if (!m_writer.startOver())
-        return false;
+    m_writer.startOver();
     m_records.forget(m_tempFilePath);
     m_held = ByteRanges();
     m_record.setHeld(m_held);
@@ -309,7 +309,6 @@ bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
         m_plan.emplace(std::vector<ByteRange>{{0, m_total}}, Whole, MinSplitBytes);
         m_plan->take(lane);
     }
-    return true;
 }
 
 void DownloadManager::onTransferWorked()
@@ -550,10 +549,7 @@ void DownloadManager::restartFromZero(bool freeOfCharge)
     m_held = ByteRanges();
     m_record = PartRecord();
     m_total = 0;
-    if (!m_writer.startOver()) {
-        report(resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath));
-        return;
-    }
+    m_writer.startOver();
     m_bytesBefore = m_receivedAtSample = m_partLength = 0;
     beginLanes();
 }

@@ -97,7 +97,7 @@ private:
     int laneTarget() const;
     bool checkAnswer(int lane, RangeTransfer &transfer);
     void planFor(qint64 total);
-    bool takeWholeFile(int lane, RangeTransfer &transfer);
+    void takeWholeFile(int lane, RangeTransfer &transfer);
     bool isOtherFile(const RangeTransfer &transfer) const;
     qint64 limitOf(int lane) const;
     void onTransferWorked();

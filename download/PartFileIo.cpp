@@ -37,3 +37,14 @@ bool seekPartFile(std::FILE *file, long long offset)
     return fseeko(file, off_t(offset), SEEK_SET) == 0;
 #endif
 }
+
+bool emptyPartFile(std::FILE *file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _chsize_s(_fileno(file), 0) == 0;
+#else
+    return ftruncate(fileno(file), 0) == 0;
+#endif
+}

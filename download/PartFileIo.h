@@ -15,3 +15,6 @@ bool flushToDevice(std::FILE *file);
 
 // Moves the stream to `offset` from the file's start, past 2 GiB too.
 bool seekPartFile(std::FILE *file, long long offset);
+
+// Empties the file: its length becomes zero.
+bool emptyPartFile(std::FILE *file);

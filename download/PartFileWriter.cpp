@@ -146,32 +146,25 @@ void PartFileWriter::dropQueue(std::unique_lock<std::mutex> &)
 // caller's alone then. False after a failed write.
 bool PartFileWriter::waitForWrites(std::unique_lock<std::mutex> &lock)
 {
-    m_changed.wait(lock, [this] { return m_queue.empty() && !m_busy && !m_syncing && m_syncAsked == m_durable; });
+    m_changed.wait(lock, [this] {
+        return m_queue.empty() && !m_busy && !m_emptyingFile && !m_syncing && m_syncAsked == m_durable;
+    });
     return m_error == 0;
 }
 
-bool PartFileWriter::startOver()
+// Returns at once: the writer's thread empties the file before the next
+// block, after the one it may be writing, so no old byte stays in it.
+void PartFileWriter::startOver()
 {
     m_hasher.leaveBehind();
-    std::unique_lock<std::mutex> lock(m_mutex);
-    dropQueue(lock);
-    waitForWrites(lock);
-    std::FILE *file = m_file.exchange(nullptr);
-    if (file)
-        std::fclose(file);
-    file = openPartFile(nativePath(m_path), "wb");
-    if (file)
-        std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
-    else
-        m_error = lastError();
-    m_written = m_syncAsked = m_durable = ByteRanges();
-    m_position = -1;
-    m_sinceSync = 0;
-    m_file = file;
-    lock.unlock();
-    if (m_hashing && file)
-        m_hasher.begin(m_path, 0, m_queueLimit / 8, m_bytesPerSecond);
-    return file != nullptr;
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        dropQueue(lock);
+        ++m_generation;
+        m_written = m_syncAsked = m_durable = ByteRanges();
+        m_emptyingFile = true;
+    }
+    m_changed.notify_all();
 }
 
 void PartFileWriter::abandon()
@@ -262,21 +255,43 @@ void PartFileWriter::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+        m_changed.wait(lock, [this] { return m_stopping || m_emptyingFile || !m_queue.empty(); });
+        if (m_emptyingFile) {
+            emptyFile(lock);
+            continue;
+        }
         if (m_queue.empty())
             return;
         WrittenBlock block = std::move(m_queue.front());
         m_queue.pop_front();
         m_busy = true;
+        const quint64 generation = m_generation;
         lock.unlock();
-        write(block);
+        write(block, generation);
         lock.lock();
-        // Busy until the hashing has the block: a start over waits for that,
-        // so no block of the old file reaches the new file's digest.
         giveBack(lock, std::move(block));
         m_busy = false;
         m_changed.notify_all();
     }
+}
+
+// The file starts over: after the block written last, before the next.
+// The hashing of the new file starts here too, so no block of the old file
+// reaches its digest.
+void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
+{
+    const QString path = m_path;
+    lock.unlock();
+    std::FILE *file = m_file;
+    if (file && !emptyPartFile(file) && m_error == 0)
+        m_error = lastError();
+    m_position = -1;
+    m_sinceSync = 0;
+    if (m_hashing && !m_abandoned && file)
+        m_hasher.begin(path, 0, m_queueLimit / 8, m_bytesPerSecond);
+    lock.lock();
+    m_emptyingFile = false;
+    m_changed.notify_all();
 }
 
 // The block's bytes are in the file: the hashing may take them.
@@ -295,7 +310,7 @@ void PartFileWriter::giveBack(std::unique_lock<std::mutex> &lock, WrittenBlock &
 // After a failure the rest is dropped: the part keeps what is whole. With
 // hashing on, what is written goes to the system at once, so that the
 // hashing may read it back.
-void PartFileWriter::write(const WrittenBlock &block)
+void PartFileWriter::write(const WrittenBlock &block, quint64 generation)
 {
     std::FILE *file = m_file;
     if (!file && m_error == 0)
@@ -315,7 +330,10 @@ void PartFileWriter::write(const WrittenBlock &block)
     keepToDiskSpeed(qint64(size));
     m_position = offset + qint64(size);
     {
+        // A block of a file that has started over since is not counted.
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (generation != m_generation)
+            return;
         m_written.add({offset, m_position});
     }
     m_sinceSync += qint64(size);
@@ -355,13 +373,16 @@ void PartFileWriter::runSyncing()
         if (m_syncAsked == m_durable)
             return;
         const ByteRanges asked = m_syncAsked;
+        const quint64 generation = m_generation;
         std::FILE *file = m_file;
         m_syncing = true;
         lock.unlock();
         const bool synced = file && flushToDevice(file);
         lock.lock();
         m_syncing = false;
-        if (synced) {
+        if (generation != m_generation) {
+            // The file started over meanwhile: nothing of it is on the device yet.
+        } else if (synced) {
             m_durable = asked;
         } else {
             // Nothing more counts as on the device; closing says why.

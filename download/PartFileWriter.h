@@ -58,8 +58,9 @@ public:
     // What the stream gathered goes to the writer now.
     void handOver(Stream &stream);
     // The file starts over empty: what waits for the disk is dropped and the
-    // hashing of the old bytes left behind.
-    bool startOver();
+    // hashing of the old bytes left behind. A failure to empty the file is
+    // the writer's error, as a failed write is.
+    void startOver();
     // The file is given up: what still waits for the disk is dropped,
     // hashing stops, and closing does not wait for the device.
     void abandon();
@@ -82,7 +83,8 @@ private:
     };
 
     void run();
-    void write(const WrittenBlock &block);
+    void write(const WrittenBlock &block, quint64 generation);
+    void emptyFile(std::unique_lock<std::mutex> &lock);
     void giveBack(std::unique_lock<std::mutex> &lock, WrittenBlock &&block);
     void spare(Block &&block);
     void keepSpare(Block &&block);
@@ -120,6 +122,10 @@ private:
     qint64 m_position = -1;
     qint64 m_sinceSync = 0;
     bool m_syncing = false;
+    // Raised by each start over: a block or a flush to the device begun
+    // before it no longer counts.
+    quint64 m_generation = 0;
+    bool m_emptyingFile = false;
     std::atomic<size_t> m_queueLimit{size_t(32) * 1024 * 1024};
     qint64 m_bytesPerSecond = 0;
     qint64 m_deviceRoom = -1;

@@ -3,9 +3,12 @@
 #include "download/CurlMessages.h"
 #include "download/DownloadManager.h"
 #include "download/PartFile.h"
+#include "download/PartFileWriter.h"
 #include "download/SpeedMeter.h"
 #include "download/TransferAnswer.h"
 
+#include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -81,6 +84,37 @@ private Q_SLOTS:
         const bool recordStays = recorded != 0 && sizeAfter >= 0;
         QCOMPARE(QFile::exists(partRecordPath(part)), recordStays);
         QCOMPARE(found.record.ifRange(), recordStays ? QStringLiteral("\"e\"") : QString());
+    }
+
+    // Starting over while the disk is still busy with a block of the old
+    // file returns at once, and nothing of the old file stays: not its
+    // bytes, not its length, not in the digest.
+    void startOverWaitsForNoWrite()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.iso.part"));
+        PartFileWriter writer([] {});
+        writer.setLimits(8 * 1024 * 1024, 2 * 1024 * 1024); // three old mebibytes take 1.5 s
+        QVERIFY(writer.open(path, ByteRanges(), true));
+        const QByteArray oldBytes(3 * 1024 * 1024, 'o');
+        PartFileWriter::Stream old;
+        QVERIFY(writer.enqueue(old, oldBytes.constData(), size_t(oldBytes.size())));
+        QTRY_COMPARE(QFileInfo(path).size(), qint64(oldBytes.size()));
+        QElapsedTimer startingOver;
+        startingOver.start();
+        writer.startOver();
+        QVERIFY2(startingOver.elapsed() < 100, qPrintable(QString::number(startingOver.elapsed())));
+        const QByteArray newBytes(1000, 'n');
+        PartFileWriter::Stream fresh;
+        QVERIFY(writer.enqueue(fresh, newBytes.constData(), size_t(newBytes.size())));
+        writer.handOver(fresh);
+        const PartFileWriter::Closed closed = writer.close(true);
+        QVERIFY(closed.written);
+        QCOMPARE(closed.sha256, QString::fromLatin1(QCryptographicHash::hash(newBytes, QCryptographicHash::Sha256).toHex().toUpper()));
+        QCOMPARE(writer.durable().bytes(), qint64(newBytes.size()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == newBytes);
     }
 
     void speedTexts_data()
