@@ -1227,6 +1227,7 @@ class Switches:
         self.hits = 0
         self.link_requests = 0
         self.thirdparty_fetches = 0
+        self.iso_bytes = 0
         self.held = []
         self.sessions = collections.OrderedDict()  # session id -> SessionRecord
 
@@ -1380,7 +1381,7 @@ class Controller:
         "refusaltype": ("refusal_type", 8, 9),
         "linklife": ("link_lifetime_s", 0, LINK_LIFETIME_S),
         "isorate": ("iso_rate", 0, 1 << 30),
-        "isosize": ("iso_size_mib", 1, 64),
+        "isosize": ("iso_size_mib", 1, 256),
     }
     # verb -> (Switches attribute, allowed words)
     CHOICES = {
@@ -1524,8 +1525,8 @@ class Controller:
                 return "HITS %d" % sw.hits, False
         elif verb == "counts":
             with sw.lock:
-                return "COUNTS links=%d thirdparty=%d" % (sw.link_requests,
-                                                         sw.thirdparty_fetches), False
+                return "COUNTS links=%d thirdparty=%d isobytes=%d" % (
+                    sw.link_requests, sw.thirdparty_fetches, sw.iso_bytes), False
         return "OK " + printable(line), verb == "quit"
 
 
@@ -1778,14 +1779,15 @@ class ReplicaHandler(QuietHandler):
                        send_body=send_body)
         elif wanted is None:
             self._send(200, body, "application/octet-stream", headers=headers,
-                       send_body=send_body, rate=rate)
+                       send_body=send_body, rate=rate, counted=True)
         else:
             start, end = wanted
             headers.append(("Content-Range", "bytes %d-%d/%d" % (start, end, size)))
             self._send(206, body[start:end + 1], "application/octet-stream", headers=headers,
-                       send_body=send_body, rate=rate)
+                       send_body=send_body, rate=rate, counted=True)
 
-    def _send(self, code, body, content_type, headers=(), send_body=True, rate=0):
+    def _send(self, code, body, content_type, headers=(), send_body=True, rate=0, counted=False):
+        """With `counted`, the bytes sent add to the `isobytes` count."""
         self.send_response(code)
         self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
@@ -1796,15 +1798,15 @@ class ReplicaHandler(QuietHandler):
         self.end_headers()
         if not send_body:
             return
-        if not rate:
-            self.wfile.write(body)
-            return
-        # At `rate` bytes a second, in twentieths of a second.
-        piece = max(1, rate // 20)
+        # At `rate` bytes a second, in twentieths of a second; else at once.
+        piece = max(1, rate // 20) if rate else max(1, len(body))
         for start in range(0, len(body), piece):
-            if self.server.switches.stopping.wait(0.05):
+            if rate and self.server.switches.stopping.wait(0.05):
                 return
             self.wfile.write(body[start:start + piece])
+            if counted:
+                with self.server.switches.lock:
+                    self.server.switches.iso_bytes += len(body[start:start + piece])
 
 
 def invalid_session_answer():
