@@ -361,13 +361,14 @@ private Q_SLOTS:
                                 << "Interrupted.\n.*win11_[0-9a-f]{8}\\.part is kept" << true;
         QTest::newRow("SIGKILL") << int(SIGKILL) << slow << qint64(0) << "^Downloading " << true;
         QTest::newRow("SIGKILL, three connections")
-            << int(SIGKILL) << QStringList{QStringLiteral("isosize 12"), QStringLiteral("isorate 1000000")}
-            << qint64(0) << "^Downloading " << false;
+            << int(SIGKILL) << QStringList{QStringLiteral("isosize 12"), QStringLiteral("isorate 1000000")} << qint64(0)
+            << "^Downloading " << false;
         // Without the published digests, which would take the replica half
         // a minute for 128 MiB files.
         QTest::newRow("SIGKILL, eight connections, half on the device")
             << int(SIGKILL)
-            << QStringList{QStringLiteral("isosize 128"), QStringLiteral("verify off"), QStringLiteral("isorate 4000000")}
+            << QStringList{QStringLiteral("isosize 128"), QStringLiteral("verify off"),
+                           QStringLiteral("isorate 4000000")}
             << qint64(64) * MiB << "^Downloading " << true;
     }
     void interruptedDownloadContinuesNextRun()

@@ -110,7 +110,8 @@ private Q_SLOTS:
         writer.handOver(fresh);
         const PartFileWriter::Closed closed = writer.close(true);
         QVERIFY(closed.written);
-        QCOMPARE(closed.sha256, QString::fromLatin1(QCryptographicHash::hash(newBytes, QCryptographicHash::Sha256).toHex().toUpper()));
+        QCOMPARE(closed.sha256,
+                 QString::fromLatin1(QCryptographicHash::hash(newBytes, QCryptographicHash::Sha256).toHex().toUpper()));
         QCOMPARE(writer.durable().bytes(), qint64(newBytes.size()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
