@@ -52,8 +52,10 @@ void runSecondInstance(InstanceGuard &guard)
 
 int runFirstInstance(QApplication &app, InstanceGuard &guard)
 {
-    guard.create();
+    // Before the instance is there to be found: a request to end that comes
+    // as soon as it is found ends the event loop, not the process.
     platform::quitEventLoopOnTerminationRequest();
+    guard.create();
     applyUserTheme();
     int exitCode = 0;
     {
