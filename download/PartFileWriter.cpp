@@ -281,6 +281,7 @@ void PartFileWriter::run()
 void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
 {
     const QString path = m_path;
+    const qint64 bytesPerSecond = m_bytesPerSecond;
     lock.unlock();
     std::FILE *file = m_file;
     if (file && !emptyPartFile(file) && m_error == 0)
@@ -288,7 +289,7 @@ void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
     m_position = -1;
     m_sinceSync = 0;
     if (m_hashing && !m_abandoned && file)
-        m_hasher.begin(path, 0, m_queueLimit / 8, m_bytesPerSecond);
+        m_hasher.begin(path, 0, m_queueLimit / 8, bytesPerSecond);
     lock.lock();
     m_emptyingFile = false;
     m_changed.notify_all();
