@@ -162,7 +162,7 @@ void PartFileWriter::startOver()
         dropQueue(lock);
         ++m_generation;
         m_written = m_syncAsked = m_durable = ByteRanges();
-        m_emptyingFile = true;
+        m_emptyingFile = m_file != nullptr;
     }
     m_changed.notify_all();
 }
@@ -280,6 +280,9 @@ void PartFileWriter::run()
 // reaches its digest.
 void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
 {
+    // Another start over while this one runs raises the flag again.
+    m_emptyingFile = false;
+    m_busy = true;
     const QString path = m_path;
     const qint64 bytesPerSecond = m_bytesPerSecond;
     lock.unlock();
@@ -291,7 +294,7 @@ void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
     if (m_hashing && !m_abandoned && file)
         m_hasher.begin(path, 0, m_queueLimit / 8, bytesPerSecond);
     lock.lock();
-    m_emptyingFile = false;
+    m_busy = false;
     m_changed.notify_all();
 }
 
@@ -382,7 +385,10 @@ void PartFileWriter::runSyncing()
         lock.lock();
         m_syncing = false;
         if (generation != m_generation) {
-            // The file started over meanwhile: nothing of it is on the device yet.
+            // The file started over meanwhile: nothing of it counts as on the
+            // device yet, but a failure may have been the new bytes'.
+            if (!synced && m_error == 0)
+                m_error = lastError();
         } else if (synced) {
             m_durable = asked;
         } else {

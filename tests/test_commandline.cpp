@@ -16,7 +16,8 @@ namespace {
 
 constexpr int RunTimeoutMs = 60000;
 constexpr qint64 MiB = 1024 * 1024;
-constexpr qint64 PieceBytes = 4 * MiB; // what one connection asks for at a time
+// What a connection may have had on its way when its range was cut short.
+constexpr qint64 InFlightBytes = MiB;
 
 struct Run {
     int exitCode = -1;
@@ -348,39 +349,43 @@ private Q_SLOTS:
     // file. Several connections write the part out of order: killed before
     // any of it is known to be on the device, it is started over, never
     // taken for a run from its first byte; killed with half of it there,
-    // only the rest is fetched again, give or take a piece per connection.
+    // only the rest is fetched again, with at most a mebibyte a connection
+    // besides.
     void interruptedDownloadContinuesNextRun_data()
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QStringList>("firstRunOnly");
         QTest::addColumn<qint64>("heldAtKill"); // by the part's record; 0: once the part has 250000 bytes
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("continues");
         const QStringList slow{QStringLiteral("isorate 200000")};
-        QTest::newRow("Ctrl+C") << int(SIGINT) << slow << qint64(0)
+        QTest::newRow("Ctrl+C") << int(SIGINT) << QStringList() << slow << qint64(0)
                                 << "Interrupted.\n.*win11_[0-9a-f]{8}\\.part is kept" << true;
-        QTest::newRow("SIGKILL") << int(SIGKILL) << slow << qint64(0) << "^Downloading " << true;
+        QTest::newRow("SIGKILL") << int(SIGKILL) << QStringList() << slow << qint64(0) << "^Downloading " << true;
         QTest::newRow("SIGKILL, three connections")
-            << int(SIGKILL) << QStringList{QStringLiteral("isosize 12"), QStringLiteral("isorate 1000000")} << qint64(0)
-            << "^Downloading " << false;
+            << int(SIGKILL) << QStringList{QStringLiteral("isosize 12")}
+            << QStringList{QStringLiteral("isorate 1000000")} << qint64(0) << "^Downloading " << false;
         // Without the published digests, which would take the replica half
-        // a minute for 128 MiB files.
+        // a minute for 128 MiB files. Both runs held to a rate: a range cut
+        // short at loopback speed would count what the system's buffers held.
         QTest::newRow("SIGKILL, eight connections, half on the device")
             << int(SIGKILL)
             << QStringList{QStringLiteral("isosize 128"), QStringLiteral("verify off"),
-                           QStringLiteral("isorate 4000000")}
-            << qint64(64) * MiB << "^Downloading " << true;
+                           QStringLiteral("isorate 2000000")}
+            << QStringList() << qint64(64) * MiB << "^Downloading " << true;
     }
     void interruptedDownloadContinuesNextRun()
     {
         QFETCH(int, signal);
         QFETCH(QStringList, switches);
+        QFETCH(QStringList, firstRunOnly);
         QFETCH(qint64, heldAtKill);
         QFETCH(QString, said);
         QFETCH(bool, continues);
         const QString destination = QDir(downloadsDir()).filePath(QStringLiteral("win11.iso"));
         const QStringList arguments{"--download", "--product", "win11", "--output", destination};
-        QVERIFY(setSwitches(switches));
+        QVERIFY(setSwitches(switches + firstRunOnly));
         auto first = launch(arguments);
         const auto partPath = [&] {
             const QStringList parts = leftBeside(destination).filter(QRegularExpression(QStringLiteral("\\.part$")));
@@ -404,7 +409,7 @@ private Q_SLOTS:
         QVERIFY(partSize() >= 250000);
         const qint64 held = recordedBytes(partPath());
 
-        QVERIFY(setSwitches(switches.filter(QRegularExpression(QStringLiteral("^(isosize|verify) ")))));
+        QVERIFY(setSwitches(switches));
         const Run second = run(arguments);
         QCOMPARE(second.exitCode, 0);
         QCOMPARE(second.err.contains(QRegularExpression(QStringLiteral("Continuing win11_[0-9a-f]{8}\\.part from "))),
@@ -414,7 +419,7 @@ private Q_SLOTS:
         else
             QCOMPARE(sha256Of(destination), matchedSha256(second.err));
         const qint64 size = QFileInfo(destination).size();
-        QVERIFY2(m_replica.count(QStringLiteral("isobytes")) <= size - held + 8 * PieceBytes,
+        QVERIFY2(m_replica.count(QStringLiteral("isobytes")) <= size - held + 8 * InFlightBytes,
                  qPrintable(QString::number(m_replica.count(QStringLiteral("isobytes")))));
         QCOMPARE(leftBeside(destination), QStringList());
         QVERIFY(QFile::remove(destination));
