@@ -279,6 +279,9 @@ private Q_SLOTS:
         QTest::newRow("retired page") << QStringList{"evalcenter retired"} << url + QStringList{"server2022"} << 3
                                       << "^$"
                                       << "^.+$";
+        QTest::newRow("page refused (403)")
+            << QStringList{"evalcenter unknown"} << url + QStringList{"server2022"} << 3 << "^$"
+            << "^The download page could not be loaded\\.";
         QTest::newRow("link leads nowhere")
             << QStringList{"evalcenter deadlink"} << url + QStringList{"server2025"} << 3 << "^$"
             << "^.+$";
