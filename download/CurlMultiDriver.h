@@ -28,7 +28,6 @@ public:
     // Drops the multi handle with its connections and socket watches; every
     // easy handle must be out.
     void release();
-    bool isActive() const { return m_multi != nullptr; }
 
     // The transfers that libcurl reports finished, with their results.
     std::vector<std::pair<CURL *, CURLcode>> takeFinished();
