@@ -510,17 +510,20 @@ void DownloadManager::dropLane(int lane)
     m_lanes.erase(it);
 }
 
+// The connection stops where it is: what it brought goes to the writer, the
+// rest of its range back to the plan.
+void DownloadManager::giveUpLane(int lane)
+{
+    m_lanes.at(lane).transfer->handOver();
+    dropLane(lane);
+    if (m_plan)
+        m_plan->giveBack(lane);
+}
+
 void DownloadManager::dropLanes()
 {
-    while (!m_lanes.empty()) {
-        const int lane = m_lanes.begin()->first;
-        m_lanes.begin()->second.transfer->handOver();
-        if (m_plan)
-            m_plan->advance(lane, m_lanes.begin()->second.transfer->position());
-        dropLane(lane);
-        if (m_plan)
-            m_plan->giveBack(lane);
-    }
+    while (!m_lanes.empty())
+        giveUpLane(m_lanes.begin()->first);
     m_driver.release();
 }
 
@@ -692,18 +695,15 @@ void DownloadManager::cancelDownload()
     dropLanes();
     m_writer.abandon();
     m_records.forget(part);
+    const AfterClose removePart = [part](const PartFileWriter::Closed &) {
+        QFile::remove(part);
+        removePartRecord(part);
+    };
     // A close under way ends in the part's removal, not in its report.
-    if (m_afterClose) {
-        m_afterClose = [part](const PartFileWriter::Closed &) {
-            QFile::remove(part);
-            removePartRecord(part);
-        };
-    } else {
-        closePart(false, [part](const PartFileWriter::Closed &) {
-            QFile::remove(part);
-            removePartRecord(part);
-        });
-    }
+    if (m_afterClose)
+        m_afterClose = removePart;
+    else
+        closePart(false, removePart);
     m_tempFilePath.clear();
     m_isDownloading = false;
 }
@@ -718,10 +718,11 @@ void DownloadManager::stopDownload()
     m_speedTimer.stop();
     dropLanes();
     m_writer.stopHashing();
+    const AfterClose keepQuiet = [](const PartFileWriter::Closed &) {};
     if (m_afterClose)
-        m_afterClose = [](const PartFileWriter::Closed &) {};
+        m_afterClose = keepQuiet;
     else
-        closePart(false, [](const PartFileWriter::Closed &) {});
+        closePart(false, keepQuiet);
     m_isDownloading = false;
 }
 
@@ -796,11 +797,8 @@ bool DownloadManager::watchStalls()
         if (now - lane.activeAtMs > m_settings.stallLimitMs && others && !lane.transfer->isPaused())
             quiet.push_back(entry.first);
     }
-    for (const int lane : quiet) {
-        m_lanes.at(lane).transfer->handOver();
-        dropLane(lane);
-        m_plan->giveBack(lane);
-    }
+    for (const int lane : quiet)
+        giveUpLane(lane);
     refillLanes();
     return m_isDownloading;
 }

@@ -106,6 +106,7 @@ private:
     void judgeError(int lane, const TransferEnd &end);
     bool retire(int lane);
     void dropLane(int lane);
+    void giveUpLane(int lane);
     void dropLanes();
     void advancePlan();
     qint64 receivedBytes() const;
