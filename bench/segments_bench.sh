@@ -48,7 +48,8 @@ capped_url="http://127.0.0.1:$fault_port/file/capped.iso?size=$capped_bytes"
 now() { date +%s.%N; }
 best() { python3 -c "print(max(${1:-0}, $2))"; }
 # run_engine URL REFERENCE CONNECTIONS [CA]: one copy by the engine, checked;
-# sets rate (MB/s, 10^6), verdict_ms and rss_kib.
+# sets rate (MB/s, 10^6), verdict_ms, rss_kib, worst_ms and p99_ms (how late
+# the event loop ran).
 run_engine() {
     rm -f "$work/out/"*
     local start result
@@ -59,6 +60,8 @@ run_engine() {
     cmp -s "$2" "$work/out/engine.iso" || { echo "engine copy differs" >&2; exit 1; }
     verdict_ms=$(sed -E 's/.*verdict_ms=(-?[0-9]+).*/\1/' <<<"$result")
     rss_kib=$(sed -E 's/.*maxrss_kib=([0-9]+).*/\1/' <<<"$result")
+    worst_ms=$(sed -E 's/.*worst_ms=([0-9]+).*/\1/' <<<"$result")
+    p99_ms=$(sed -E 's/.*p99_ms=([0-9]+).*/\1/' <<<"$result")
 }
 # run_aria2 SPLIT: one copy of the capped file by aria2c; sets rate.
 run_aria2() {
@@ -72,6 +75,7 @@ run_aria2() {
 
 capped_many=0; capped_one=0; aria4=0; aria8=0; tls_many=0; tls_one=0
 verdict_many=0; verdict_one=0; rss_many=0; rss_one=0; tls_ratios=""
+worst_many=0; p99_many=0; worst_one=0; p99_one=0
 for round in $(seq "$rounds"); do
     run_engine "$capped_url" "$work/capped.iso" "$connections"; capped_many=$(best $capped_many "$rate")
     printf 'round %d, capped at %s B/s per connection: engine %d connections %.1f MB/s' \
@@ -94,9 +98,11 @@ for round in $(seq "$rounds"); do
         if [ "$count" = 1 ]; then
             tls_one=$(best $tls_one "$rate"); tls_one_rate=$rate
             verdict_one=$(best $verdict_one "$verdict_ms"); rss_one=$(best $rss_one "$rss_kib")
+            worst_one=$(best $worst_one "$worst_ms"); p99_one=$(best $p99_one "$p99_ms")
         else
             tls_many=$(best $tls_many "$rate"); tls_many_rate=$rate
             verdict_many=$(best $verdict_many "$verdict_ms"); rss_many=$(best $rss_many "$rss_kib")
+            worst_many=$(best $worst_many "$worst_ms"); p99_many=$(best $p99_many "$p99_ms")
         fi
         printf 'round %d, nginx over HTTPS: engine %d connection(s) %.0f MB/s (verdict %d ms after the last byte, peak %d MiB)\n' \
             "$round" "$count" "$rate" "$verdict_ms" $((rss_kib / 1024))
@@ -111,5 +117,7 @@ import statistics
 print("nginx: engine %d connections / engine 1 connection: %.2f best of $rounds, %.2f median of the rounds (goal >= 0.95)"
       % ($connections, $tls_many / $tls_one, statistics.median([$(echo $tls_ratios | tr ' ' ',')])))
 print("nginx: verdict after the last byte, engine %d connections (worst of $rounds): %d ms (goal <= 1000); 1 connection: %d ms" % ($connections, $verdict_many, $verdict_one))
+print("nginx: event loop delay, engine %d connections (worst of $rounds): worst %d ms, 99th percentile %d ms (goal <= 50); 1 connection: %d ms, %d ms"
+      % ($connections, $worst_many, $p99_many, $worst_one, $p99_one))
 print("nginx: peak memory, engine %d connections - engine 1 connection (highest of $rounds): %+d MiB (goal <= 64)" % ($connections, round(($rss_many - $rss_one) / 1024)))
 EOF
