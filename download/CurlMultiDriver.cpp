@@ -60,6 +60,11 @@ std::vector<std::pair<CURL *, CURLcode>> CurlMultiDriver::takeFinished()
     return finished;
 }
 
+qint64 CurlMultiDriver::turnNanoseconds() const
+{
+    return m_turn.isValid() ? m_turn.nsecsElapsed() : -1;
+}
+
 int CurlMultiDriver::onSocket(CURL *, curl_socket_t socket, int what, void *driver, void *)
 {
     auto *self = static_cast<CurlMultiDriver *>(driver);
@@ -114,7 +119,10 @@ void CurlMultiDriver::act(curl_socket_t socket, int events)
     if (!m_multi)
         return;
     int running = 0;
+    m_turn.start();
+    ++m_turnSerial;
     const CURLMcode code = curl_multi_socket_action(m_multi, socket, events, &running);
+    m_turn.invalidate();
     if (code != CURLM_OK)
         Q_EMIT failed(QString::fromUtf8(curl_multi_strerror(code)));
     else

@@ -3,6 +3,7 @@
 // to libcurl at once. No polling interval caps the transfer rate.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -31,6 +32,11 @@ public:
 
     // The transfers that libcurl reports finished, with their results.
     std::vector<std::pair<CURL *, CURLcode>> takeFinished();
+    // How long libcurl has been at work in the call now running, in
+    // nanoseconds; -1 between calls.
+    qint64 turnNanoseconds() const;
+    // Counts the calls into libcurl.
+    quint64 turnSerial() const { return m_turnSerial; }
 
 Q_SIGNALS:
     // libcurl has just worked: data may have moved or a transfer ended.
@@ -53,4 +59,6 @@ private:
     CURLM *m_multi = nullptr;
     QHash<curl_socket_t, Watch> m_watches;
     QTimer m_timeout;
+    QElapsedTimer m_turn;
+    quint64 m_turnSerial = 0;
 };

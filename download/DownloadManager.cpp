@@ -66,9 +66,11 @@ DownloadManager::~DownloadManager()
     settleClose();
 }
 
-// The disk has caught up with transfers that waited for it.
+// The disk has caught up with transfers that waited for it, or the event
+// loop has had its turn.
 void DownloadManager::resumeLanes()
 {
+    m_resumePosted = false;
     for (auto &entry : m_lanes)
         entry.second.transfer->resume();
 }
@@ -229,7 +231,7 @@ bool DownloadManager::launch(int lane, const TransferRequest &request)
 {
     auto transfer = std::make_unique<RangeTransfer>(
         request, m_settings, m_writer, [this, lane](RangeTransfer &answered) { return checkAnswer(lane, answered); },
-        [this, lane] { return limitOf(lane); });
+        [this, lane] { return limitOf(lane); }, [this, lane] { return stepAside(lane); });
     if (!transfer->handle() || !m_driver.add(transfer->handle())) {
         fail(resultOf(DownloadOutcome::CurlInitFailed));
         return false;
@@ -242,6 +244,30 @@ qint64 DownloadManager::limitOf(int lane) const
 {
     const std::optional<ByteRange> range = m_plan ? m_plan->rangeOf(lane) : std::nullopt;
     return range ? range->to : -1;
+}
+
+// Asked from libcurl's write callback before bytes are taken. libcurl reads
+// a socket for as long as it holds data; once a call has run for a turn,
+// each transfer that has had an eighth of one in it waits for the event
+// loop's next, so that timers and the window run in between and no
+// connection is left out.
+bool DownloadManager::stepAside(int lane)
+{
+    const qint64 now = m_driver.turnNanoseconds();
+    const auto found = m_lanes.find(lane);
+    if (now < 0 || found == m_lanes.end())
+        return false;
+    Lane &running = found->second;
+    if (running.turn != m_driver.turnSerial()) {
+        running.turn = m_driver.turnSerial();
+        running.turnFromNs = now;
+    }
+    const qint64 turn = m_settings.turnMicroseconds * 1000;
+    if (now < turn || now - running.turnFromNs < turn / 8)
+        return false;
+    if (!std::exchange(m_resumePosted, true))
+        QMetaObject::invokeMethod(this, "resumeLanes", Qt::QueuedConnection);
+    return true;
 }
 
 // Asked from libcurl's write callback once an answer's first byte is in:

@@ -82,6 +82,9 @@ private:
         std::unique_ptr<RangeTransfer> transfer;
         qint64 activeAtMs = 0; // when it started or last brought bytes
         qint64 lastBytes = 0;
+        // Its share of the call into libcurl now running.
+        quint64 turn = 0;
+        qint64 turnFromNs = 0;
     };
     // What happens once the part is closed on a thread of its own.
     using AfterClose = std::function<void(const PartFileWriter::Closed &)>;
@@ -100,6 +103,7 @@ private:
     void takeWholeFile(int lane, RangeTransfer &transfer);
     bool isOtherFile(const RangeTransfer &transfer) const;
     qint64 limitOf(int lane) const;
+    bool stepAside(int lane);
     void onTransferWorked();
     void endLane(CURL *easy, CURLcode code);
     void judgeEnd(int lane, const TransferEnd &end);
@@ -150,6 +154,8 @@ private:
     qint64 m_receivedAtSample = 0;
     qint64 m_partLength = 0;
     bool m_totalReported = false;
+    // A resume of transfers that stepped aside waits in the event queue.
+    bool m_resumePosted = false;
     double m_currentSpeed = 0.0;
     QTimer m_speedTimer;
     // Durations come from a clock that only goes forward (or the settings'

@@ -39,6 +39,12 @@ struct EngineSettings {
     // The file's SHA-256 is computed while it downloads; off only to measure
     // what that costs (bench/download_bench.sh).
     bool computeSha256 = true;
+    // How long libcurl may read in one go before a transfer steps aside
+    // until the event loop's next turn. It reads as long as a socket holds
+    // data: at loopback speeds, eight sockets in a row would keep timers and
+    // the window waiting for tens of milliseconds. 0 (tests): every read
+    // steps aside once.
+    qint64 turnMicroseconds = 3000;
     // The most connections one file may use at once (1: one stream, up to
     // 16). Small files use fewer.
     int connections = 1;

@@ -12,11 +12,12 @@ constexpr long ReceiveBufferBytes = 512L * 1024;
 } // namespace
 
 RangeTransfer::RangeTransfer(const TransferRequest &request, const EngineSettings &settings, PartFileWriter &writer,
-                             AnswerCheck check, Limit limit)
+                             AnswerCheck check, Limit limit, StepAside stepAside)
     : m_request(request)
     , m_writer(writer)
     , m_check(std::move(check))
     , m_limit(std::move(limit))
+    , m_stepAside(std::move(stepAside))
     , m_easy(curl_easy_init())
 {
     m_stream.offset = request.sendRange ? request.range.from : 0;
@@ -149,6 +150,11 @@ size_t RangeTransfer::take(const char *data, size_t size)
         return size; // an error page is not the file
     if ((m_answer != AnswerKind::Range && m_answer != AnswerKind::WholeFile) || m_writer.error() != 0)
         return 0;
+    // libcurl keeps these bytes and gives them again on resume.
+    if (m_stepAside()) {
+        m_steppedAside = true;
+        return CURL_WRITEFUNC_PAUSE;
+    }
     const qint64 limit = m_limit();
     const size_t usable = limit < 0 ? size : size_t(qBound<qint64>(0, limit - position(), qint64(size)));
     if (usable > 0 && !m_writer.enqueue(m_stream, data, usable)) {
@@ -174,9 +180,9 @@ void RangeTransfer::handOver()
 
 void RangeTransfer::resume()
 {
-    if (!m_paused)
+    if (!m_paused && !m_steppedAside)
         return;
-    m_paused = false;
+    m_paused = m_steppedAside = false;
     curl_easy_pause(m_easy, CURLPAUSE_CONT);
 }
 

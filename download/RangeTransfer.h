@@ -43,9 +43,12 @@ public:
     using AnswerCheck = std::function<bool(RangeTransfer &)>;
     // Where the transfer must stop now (it may shrink while it runs).
     using Limit = std::function<qint64()>;
+    // Asked before bytes are taken: true lets the rest of the event loop
+    // run first, and the owner resumes the transfer on its next turn.
+    using StepAside = std::function<bool()>;
 
     RangeTransfer(const TransferRequest &request, const EngineSettings &settings, PartFileWriter &writer,
-                  AnswerCheck check, Limit limit);
+                  AnswerCheck check, Limit limit, StepAside stepAside);
     ~RangeTransfer();
     RangeTransfer(const RangeTransfer &) = delete;
     RangeTransfer &operator=(const RangeTransfer &) = delete;
@@ -60,8 +63,9 @@ public:
     qint64 bytes() const { return m_bytes; }
     // The file's whole length, once an answer says it.
     qint64 fileTotal() const { return m_total; }
-    // The writer has room again.
+    // The writer has room again, or the event loop has had its turn.
     void resume();
+    // Waits for the writer.
     bool isPaused() const { return m_paused; }
     // Stops the transfer from the next byte on; what it gathered and did
     // not hand over yet is dropped.
@@ -79,12 +83,12 @@ private:
     size_t take(const char *data, size_t size);
     static size_t onBody(char *data, size_t size, size_t count, void *transfer);
     static size_t onHeader(char *data, size_t size, size_t count, void *transfer);
-    static int onProgress(void *transfer, curl_off_t total, curl_off_t, curl_off_t, curl_off_t);
 
     TransferRequest m_request;
     PartFileWriter &m_writer;
     AnswerCheck m_check;
     Limit m_limit;
+    StepAside m_stepAside;
     CURL *m_easy = nullptr;
     curl_slist *m_headers = nullptr;
     QByteArray m_url;
@@ -101,6 +105,7 @@ private:
     qint64 m_bytes = 0;
     qint64 m_total = 0;
     bool m_paused = false;
+    bool m_steppedAside = false;
     bool m_stopped = false;
     bool m_dismissed = false;
 };

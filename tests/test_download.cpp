@@ -849,6 +849,9 @@ private Q_SLOTS:
         m_probe->configure([](EngineSettings &settings) {
             settings.connections = 8;
             settings.stallLimitMs = 1500;
+            // Every read waits once for the event loop's next turn, faults
+            // or not.
+            settings.turnMicroseconds = 0;
         });
         const QString url = m_faults.fileUrl(QStringLiteral("split.iso"), Size);
         const QString destination = m_out.filePath(QStringLiteral("split.iso"));
