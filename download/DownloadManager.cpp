@@ -71,8 +71,16 @@ DownloadManager::~DownloadManager()
 void DownloadManager::resumeLanes()
 {
     m_resumePosted = false;
-    for (auto &entry : m_lanes)
-        entry.second.transfer->resume();
+    std::vector<std::pair<CURL *, CURLcode>> refused;
+    for (auto &entry : m_lanes) {
+        const CURLcode code = entry.second.transfer->resume();
+        if (code != CURLE_OK)
+            refused.emplace_back(entry.second.transfer->handle(), code);
+    }
+    if (!refused.empty() && endLanes(refused)) {
+        refillLanes();
+        maybeComplete();
+    }
 }
 
 QString DownloadManager::makeTempFilePath(const QString &url, const QString &savePath)
@@ -236,7 +244,7 @@ bool DownloadManager::launch(int lane, const TransferRequest &request)
         fail(resultOf(DownloadOutcome::CurlInitFailed));
         return false;
     }
-    m_lanes[lane] = Lane{std::move(transfer), clockMs(), 0};
+    m_lanes[lane] = Lane{std::move(transfer), clockMs(), 0, ++m_laneSerial};
     return true;
 }
 
@@ -349,23 +357,16 @@ void DownloadManager::onTransferWorked()
     }
     advancePlan();
     noteActivity();
-    for (const auto &[easy, code] : m_driver.takeFinished()) {
-        if (!m_isDownloading)
-            return;
-        endLane(easy, code);
-    }
+    if (!endLanes(m_driver.takeFinished()))
+        return;
     // A server that keeps the connection open after the last byte: the
     // range is done when its bytes are in.
-    std::vector<int> done;
+    std::vector<std::pair<CURL *, CURLcode>> done;
     for (const auto &entry : m_lanes) {
         if (entry.second.transfer->reachedEnd())
-            done.push_back(entry.first);
+            done.emplace_back(entry.second.transfer->handle(), CURLE_OK);
     }
-    for (const int lane : done) {
-        if (m_isDownloading && m_lanes.count(lane))
-            endLane(m_lanes.at(lane).transfer->handle(), CURLE_OK);
-    }
-    if (m_isDownloading) {
+    if (endLanes(done)) {
         refillLanes();
         maybeComplete();
     }
@@ -408,6 +409,31 @@ qint64 DownloadManager::receivedBytes() const
     for (const auto &entry : m_lanes)
         received += entry.second.transfer->bytes();
     return received;
+}
+
+// The transfers are found before any of them ends: ending one may start the
+// download over, and a new transfer may then have a handle at an ended
+// one's address, or its lane. False once the download ended.
+bool DownloadManager::endLanes(const std::vector<std::pair<CURL *, CURLcode>> &ended)
+{
+    std::vector<std::pair<quint64, CURLcode>> serials;
+    for (const auto &[easy, code] : ended) {
+        for (const auto &entry : m_lanes) {
+            if (entry.second.transfer->handle() == easy)
+                serials.emplace_back(entry.second.serial, code);
+        }
+    }
+    for (const auto &[serial, code] : serials) {
+        if (!m_isDownloading)
+            return false;
+        for (const auto &entry : m_lanes) {
+            if (entry.second.serial == serial) {
+                endLane(entry.second.transfer->handle(), code);
+                break;
+            }
+        }
+    }
+    return m_isDownloading;
 }
 
 void DownloadManager::endLane(CURL *easy, CURLcode code)

@@ -82,6 +82,7 @@ private:
         std::unique_ptr<RangeTransfer> transfer;
         qint64 activeAtMs = 0; // when it started or last brought bytes
         qint64 lastBytes = 0;
+        quint64 serial = 0; // never the same twice
         // Its share of the call into libcurl now running.
         quint64 turn = 0;
         qint64 turnFromNs = 0;
@@ -105,6 +106,7 @@ private:
     qint64 limitOf(int lane) const;
     bool stepAside(int lane);
     void onTransferWorked();
+    bool endLanes(const std::vector<std::pair<CURL *, CURLcode>> &ended);
     void endLane(CURL *easy, CURLcode code);
     void judgeEnd(int lane, const TransferEnd &end);
     void judgeError(int lane, const TransferEnd &end);
@@ -156,6 +158,7 @@ private:
     bool m_totalReported = false;
     // A resume of transfers that stepped aside waits in the event queue.
     bool m_resumePosted = false;
+    quint64 m_laneSerial = 0;
     double m_currentSpeed = 0.0;
     QTimer m_speedTimer;
     // Durations come from a clock that only goes forward (or the settings'

@@ -178,12 +178,12 @@ void RangeTransfer::handOver()
         m_writer.handOver(m_stream);
 }
 
-void RangeTransfer::resume()
+CURLcode RangeTransfer::resume()
 {
     if (!m_paused && !m_steppedAside)
-        return;
+        return CURLE_OK;
     m_paused = m_steppedAside = false;
-    curl_easy_pause(m_easy, CURLPAUSE_CONT);
+    return curl_easy_pause(m_easy, CURLPAUSE_CONT);
 }
 
 bool RangeTransfer::reachedEnd() const

@@ -63,8 +63,11 @@ public:
     qint64 bytes() const { return m_bytes; }
     // The file's whole length, once an answer says it.
     qint64 fileTotal() const { return m_total; }
-    // The writer has room again, or the event loop has had its turn.
-    void resume();
+    // The writer has room again, or the event loop has had its turn. The
+    // bytes libcurl held come at once; an error when they are refused (the
+    // range was cut short, the disk failed): libcurl then no longer runs the
+    // transfer, and the owner ends it.
+    CURLcode resume();
     // Waits for the writer.
     bool isPaused() const { return m_paused; }
     // Stops the transfer from the next byte on; what it gathered and did
