@@ -183,7 +183,7 @@ void DownloadManager::beginLanes()
         launch(0, requestFor(probeRange()));
         return;
     }
-    for (int lane = 0; lane < laneTarget() && m_isDownloading; ++lane)
+    for (int lane = 0; lane < laneTarget() && isUnderWay(); ++lane)
         startLane(lane);
 }
 
@@ -228,7 +228,7 @@ TransferRequest DownloadManager::requestFor(ByteRange range) const
 
 bool DownloadManager::startLane(int lane)
 {
-    if (!m_lanes.empty() && !m_records.isIdle())
+    if (!isUnderWay() || (!m_lanes.empty() && !m_records.isIdle()))
         return false;
     advancePlan();
     const std::optional<ByteRange> range = m_plan ? m_plan->take(lane) : std::nullopt;
@@ -347,7 +347,7 @@ void DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
 
 void DownloadManager::onTransferWorked()
 {
-    if (!m_isDownloading || m_afterClose)
+    if (!isUnderWay())
         return;
     dropDismissed();
     // The size of the whole file is known: a resumed part shows at once.
@@ -413,7 +413,7 @@ qint64 DownloadManager::receivedBytes() const
 
 // The transfers are found before any of them ends: ending one may start the
 // download over, and a new transfer may then have a handle at an ended
-// one's address, or its lane. False once the download ended.
+// one's address, or its lane. False once the download ended or failed.
 bool DownloadManager::endLanes(const std::vector<std::pair<CURL *, CURLcode>> &ended)
 {
     std::vector<std::pair<quint64, CURLcode>> serials;
@@ -424,7 +424,7 @@ bool DownloadManager::endLanes(const std::vector<std::pair<CURL *, CURLcode>> &e
         }
     }
     for (const auto &[serial, code] : serials) {
-        if (!m_isDownloading)
+        if (!isUnderWay())
             return false;
         for (const auto &entry : m_lanes) {
             if (entry.second.serial == serial) {
@@ -433,7 +433,14 @@ bool DownloadManager::endLanes(const std::vector<std::pair<CURL *, CURLcode>> &e
             }
         }
     }
-    return m_isDownloading;
+    return isUnderWay();
+}
+
+// A failed download keeps its state until the part is closed; nothing new
+// starts in the meantime.
+bool DownloadManager::isUnderWay() const
+{
+    return m_isDownloading && !m_afterClose;
 }
 
 void DownloadManager::endLane(CURL *easy, CURLcode code)
@@ -583,7 +590,7 @@ void DownloadManager::dropLanes()
 // digest taken, on a thread of its own.
 void DownloadManager::maybeComplete()
 {
-    if (!m_isDownloading || m_afterClose || !m_lanes.empty() || !m_plan || !m_plan->isDone())
+    if (!isUnderWay() || !m_lanes.empty() || !m_plan || !m_plan->isDone())
         return;
     m_speedTimer.stop();
     m_driver.release();
@@ -613,7 +620,7 @@ void DownloadManager::restartFromZero(bool freeOfCharge)
 // its own and kept with its record, and then the failure is told.
 void DownloadManager::fail(DownloadResult result)
 {
-    if (!m_isDownloading || m_afterClose)
+    if (!isUnderWay())
         return;
     m_speedTimer.stop();
     dropLanes();
@@ -852,7 +859,7 @@ bool DownloadManager::watchStalls()
     for (const int lane : quiet)
         giveUpLane(lane);
     refillLanes();
-    return m_isDownloading;
+    return isUnderWay();
 }
 
 // When each connection last brought bytes, and when any did.

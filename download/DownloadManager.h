@@ -107,6 +107,7 @@ private:
     bool stepAside(int lane);
     void onTransferWorked();
     bool endLanes(const std::vector<std::pair<CURL *, CURLcode>> &ended);
+    bool isUnderWay() const;
     void endLane(CURL *easy, CURLcode code);
     void judgeEnd(int lane, const TransferEnd &end);
     void judgeError(int lane, const TransferEnd &end);
