@@ -11,6 +11,8 @@
 
 #include <QDebug>
 
+#include <utility>
+
 // A list read: its answer is parsed unless the page has been left meanwhile,
 // when the next page's own read takes over.
 void QuibScraper::readList(const QString &script, void (QuibScraper::*parse)(const QString &))
@@ -131,10 +133,13 @@ void QuibScraper::attachPublishedHash(DownloadOption &option, const QList<Publis
         option.publishedSha256 = row->sha256;
 }
 
-// The answer counts as in once it arrives, readable or not.
+// The answer counts as in once it arrives, readable or not. A page that
+// moved on may answer a second reading asked before it left: only the first
+// answer counts.
 void QuibScraper::parseLinks(const QString &text)
 {
-    m_linksExtracted = true;
+    if (std::exchange(m_linksExtracted, true))
+        return;
     qCDebug(lcScraper) << "QuibScraper: Parsing links:" << text;
     const std::optional<QList<DownloadOption>> options = offeredOptions(text);
     if (!options)
