@@ -416,22 +416,24 @@ qint64 DownloadManager::receivedBytes() const
 // one's address, or its lane. False once the download ended or failed.
 bool DownloadManager::endLanes(const std::vector<std::pair<CURL *, CURLcode>> &ended)
 {
-    std::vector<std::pair<quint64, CURLcode>> serials;
+    struct Ended {
+        int lane;
+        quint64 serial;
+        CURLcode code;
+    };
+    std::vector<Ended> found;
     for (const auto &[easy, code] : ended) {
         for (const auto &entry : m_lanes) {
             if (entry.second.transfer->handle() == easy)
-                serials.emplace_back(entry.second.serial, code);
+                found.push_back({entry.first, entry.second.serial, code});
         }
     }
-    for (const auto &[serial, code] : serials) {
+    for (const Ended &one : found) {
         if (!isUnderWay())
             return false;
-        for (const auto &entry : m_lanes) {
-            if (entry.second.serial == serial) {
-                endLane(entry.second.transfer->handle(), code);
-                break;
-            }
-        }
+        const auto lane = m_lanes.find(one.lane);
+        if (lane != m_lanes.end() && lane->second.serial == one.serial)
+            endLane(one.lane, one.code);
     }
     return isUnderWay();
 }
@@ -443,15 +445,9 @@ bool DownloadManager::isUnderWay() const
     return m_isDownloading && !m_afterClose;
 }
 
-void DownloadManager::endLane(CURL *easy, CURLcode code)
+void DownloadManager::endLane(int lane, CURLcode code)
 {
-    auto it = m_lanes.begin();
-    while (it != m_lanes.end() && it->second.transfer->handle() != easy)
-        ++it;
-    if (it == m_lanes.end())
-        return;
-    const int lane = it->first;
-    RangeTransfer &transfer = *it->second.transfer;
+    RangeTransfer &transfer = *m_lanes.at(lane).transfer;
     transfer.handOver();
     const TransferEnd end = transfer.finish(code);
     dropLane(lane);

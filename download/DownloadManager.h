@@ -108,7 +108,7 @@ private:
     void onTransferWorked();
     bool endLanes(const std::vector<std::pair<CURL *, CURLcode>> &ended);
     bool isUnderWay() const;
-    void endLane(CURL *easy, CURLcode code);
+    void endLane(int lane, CURLcode code);
     void judgeEnd(int lane, const TransferEnd &end);
     void judgeError(int lane, const TransferEnd &end);
     bool retire(int lane);
