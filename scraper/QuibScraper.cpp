@@ -162,6 +162,18 @@ void QuibScraper::loadProductPage(const QString &productKey)
     m_session->load(QUrl(buildPageUrl(m_locale, productKey)));
 }
 
+void QuibScraper::cancelRequest()
+{
+    qCDebug(lcScraper) << "QuibScraper: Request cancelled";
+    if (m_onEvalCenter) {
+        m_evalCenter->abandon();
+    } else {
+        beginRequest(Result::None);
+        m_session->abandonRequest();
+    }
+    setState(ScraperState::Idle);
+}
+
 // What belongs to one request starts afresh with it; nothing of the last
 // request's waits, counts or guards carries over.
 void QuibScraper::beginRequest(Result awaited)

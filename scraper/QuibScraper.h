@@ -28,6 +28,9 @@ public:
     void loadProductPage(const QString &productKey);
     void selectVersion(const QString &versionId);
     void selectLanguage(const QString &language);
+    // Ends the request in progress where it stands: nothing of it is
+    // reported, and nothing more of it is asked of the page.
+    void cancelRequest();
 
     ScraperState state() const { return m_state; }
     QString locale() const { return m_locale; }
