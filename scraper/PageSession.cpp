@@ -6,6 +6,8 @@
 #include "UserAgents.h"
 
 #include <QDebug>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -83,6 +85,12 @@ void PageSession::stopDeadline()
     m_deadline.stop();
 }
 
+void PageSession::endRequest()
+{
+    ++m_request;
+    m_deadline.stop();
+}
+
 void PageSession::abandonRequest()
 {
     ++m_request;
@@ -116,6 +124,33 @@ bool PageSession::retryLoad()
     return true;
 }
 
+// The page shown while a navigation still waits for its answer is the one
+// before it. Every document that completed a load carries the number of
+// that load in our script world, so one without it is the load's own, when
+// it also has the path the load asked for.
+void PageSession::takeAsLoaded(const std::function<void(bool)> &onChecked)
+{
+    const quint64 pageLoad = m_pageLoad;
+    const QString script = QStringLiteral("JSON.stringify({url: location.href, mark: window.quibQtPageLoad || 0})");
+    runScript(script, [this, pageLoad, onChecked](const QString &text) {
+        const QJsonObject document = QJsonDocument::fromJson(text.toUtf8()).object();
+        const QUrl shown(document.value(QLatin1String("url")).toString());
+        const bool isAsked = pageLoad == m_pageLoad && document.value(QLatin1String("mark")).toDouble(-1) == 0
+            && shown.path() == m_url.path();
+        m_loadTimer.stop();
+        if (isAsked) {
+            m_takenLoad = pageLoad;
+            markLoaded(pageLoad);
+        }
+        onChecked(isAsked);
+    });
+}
+
+void PageSession::markLoaded(quint64 pageLoad)
+{
+    runScript(QStringLiteral("window.quibQtPageLoad = %1;").arg(pageLoad));
+}
+
 QUrl PageSession::currentUrl() const
 {
     return m_webView->url();
@@ -136,6 +171,12 @@ void PageSession::onLoadStarted()
 void PageSession::onLoadFinished(bool success)
 {
     m_loadTimer.stop();
+    if (m_takenLoad == m_pageLoad) {
+        qCDebug(lcScraper) << "PageSession: Load finished after it was taken as complete, success=" << success;
+        return;
+    }
+    if (success)
+        markLoaded(m_pageLoad);
     qCDebug(lcScraper) << "PageSession: Load finished, success=" << success << m_webView->url();
     Q_EMIT loadFinished(success);
 }

@@ -25,6 +25,9 @@ public:
     void beginRequest(int deadlineMs);
     // The request has its result: its deadline no longer runs.
     void stopDeadline();
+    // The request has its result or has failed: its deadline stops, and none
+    // of its delayed steps or script answers act any more.
+    void endRequest();
     // Ends the request where it stands and stops the page.
     void abandonRequest();
 
@@ -33,6 +36,10 @@ public:
     // After a failed load: loads the page again after the retry delay, or
     // returns false when the request has used up its attempts.
     bool retryLoad();
+    // After the load timed out: whether the document shown is the one the
+    // load asked for (not the page before it), in which case the load counts
+    // as complete and its own completion, should it come, is not reported.
+    void takeAsLoaded(const std::function<void(bool taken)> &onChecked);
     QUrl currentUrl() const;
     QString userAgent() const;
 
@@ -59,6 +66,7 @@ private:
     void onLoadStarted();
     void onLoadFinished(bool success);
     void onDeadline();
+    void markLoaded(quint64 pageLoad);
 
     QWebEngineView *m_webView = nullptr;
     QTimer m_loadTimer;
@@ -68,5 +76,7 @@ private:
     int m_loadRetryCount = 0;
     quint64 m_request = 0;
     quint64 m_pageLoad = 0;
+    // The load taken as complete after its timeout (0: none).
+    quint64 m_takenLoad = 0;
     std::function<QString(const QString &)> m_answerFilter;
 };

@@ -115,9 +115,7 @@ void QuibScraper::setState(ScraperState state)
 // language or the link search again.
 void QuibScraper::reportFailure(const ScraperFailure &failure)
 {
-    delivered(m_awaited);
-    m_isPolling = false;
-    m_waitingForReload = false;
+    endRequest();
     Q_EMIT failed(failure);
     Q_EMIT error(failure.message);
 }
@@ -146,7 +144,7 @@ void QuibScraper::loadProductPage(const QString &productKey)
 {
     if (isEvaluationProduct(productKey)) {
         // The consumer page's request ends here, as a new one would end it.
-        beginRequest(Result::None);
+        m_request = ScraperRequest();
         m_onEvalCenter = true;
         evalCenter()->loadProductPage(productKey);
         return;
@@ -168,38 +166,44 @@ void QuibScraper::cancelRequest()
     if (m_onEvalCenter) {
         m_evalCenter->abandon();
     } else {
-        beginRequest(Result::None);
+        m_request = ScraperRequest();
         m_session->abandonRequest();
     }
     setState(ScraperState::Idle);
 }
 
-// What belongs to one request starts afresh with it; nothing of the last
-// request's waits, counts or guards carries over.
+// A request starts with nothing of the last one: its waits, counts and
+// link search are its own, and its steps and answers end with it.
 void QuibScraper::beginRequest(Result awaited)
 {
-    m_awaited = awaited;
-    m_chosenLanguage = LanguageInfo();
+    m_request = ScraperRequest(awaited);
     m_session->beginRequest(deadlineFor(m_timings));
-    m_selectedLanguage.clear();
-    m_waitingForReload = false;
-    m_isPolling = false;
-    m_linksExtracted = false;
-    m_pollCount = 0;
-    m_languageRetryCount = 0;
-    m_linkReloadCount = 0;
-    m_versionValidationAttempts = 0;
-    m_languageValidationAttempts = 0;
 }
 
-// The request's own result has come (or its failure): a later one, such as
-// the editions of a page reloaded while links are sought, does not end it.
+// The request has its result or has failed: none of its delayed steps or
+// script answers act any more, and no page load takes it up again.
+void QuibScraper::endRequest()
+{
+    m_request.awaited = Result::None;
+    if (m_request.linkSearch)
+        m_request.linkSearch->phase = LinkSearch::Phase::Ended;
+    m_session->endRequest();
+}
+
+// The request's own result has come: a later one, such as the editions of
+// a page reloaded while links are sought, does not end it.
 void QuibScraper::delivered(Result result)
 {
-    if (result != m_awaited)
-        return;
-    m_awaited = Result::None;
-    m_session->stopDeadline();
+    if (result == m_request.awaited)
+        endRequest();
+}
+
+// Only the steps of a language choice ask for its search, and they run
+// only while their request lasts.
+LinkSearch &QuibScraper::linkSearch()
+{
+    Q_ASSERT(m_request.linkSearch);
+    return *m_request.linkSearch;
 }
 
 // Whatever step the request hangs in, it ends now: no step of it runs again.
@@ -208,8 +212,6 @@ void QuibScraper::onDeadline()
     if (m_onEvalCenter)
         return;
     qCDebug(lcScraper) << "QuibScraper: Request deadline passed";
-    m_isPolling = false;
-    m_waitingForReload = false;
     failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Request deadline passed")));
 }
 
@@ -219,11 +221,43 @@ void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
     m_session->after(delayMs, [this, step] { (this->*step)(); });
 }
 
+// A page whose load never completes (a tracker or an image that does not
+// answer) may still hold every list: it is read as loaded, once per load,
+// and only a page without its lists ends the request.
 void QuibScraper::onTimeout()
 {
     if (m_onEvalCenter)
         return;
-    failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Page load timeout")));
+    if (m_request.awaited == Result::None) {
+        qCDebug(lcScraper) << "QuibScraper: Page load timed out, and no request waits for it";
+        return;
+    }
+    qCDebug(lcScraper) << "QuibScraper: Page load timed out, looking for its lists";
+    readListsAfterTimeout();
+}
+
+void QuibScraper::readListsAfterTimeout()
+{
+    const auto timedOut = [this] {
+        failAndIdle(scraperFailure(FailureKind::Timeout, QStringLiteral("Page load timeout")));
+    };
+    m_session->takeAsLoaded([this, timedOut](bool taken) {
+        if (!taken) {
+            timedOut();
+            return;
+        }
+        runScript(PageScripts::script(QStringLiteral("page_library")), [this, timedOut](const QString &) {
+            runScript(PageScripts::script(QStringLiteral("read_editions")), [this, timedOut](const QString &text) {
+                const auto editions = PageAnswers::parseVersionList(text);
+                if (!editions || editions->isEmpty()) {
+                    timedOut();
+                    return;
+                }
+                qCDebug(lcScraper) << "QuibScraper: The page's lists are there although its load never completed";
+                onPageReady();
+            });
+        });
+    });
 }
 
 void QuibScraper::onLoadFinished(bool success)
@@ -232,9 +266,8 @@ void QuibScraper::onLoadFinished(bool success)
         return;
     qCDebug(lcScraper) << "=== QuibScraper: Load finished, success=" << success << "===";
     qCDebug(lcScraper) << "QuibScraper: Current URL:" << m_session->currentUrl();
-    qCDebug(lcScraper) << "QuibScraper: waitingForReload=" << m_waitingForReload;
 
-    if (!success && m_awaited == Result::None) {
+    if (!success && m_request.awaited == Result::None) {
         qCDebug(lcScraper) << "QuibScraper: Load failed, and no request waits for it";
         return;
     }
@@ -248,6 +281,11 @@ void QuibScraper::onLoadFinished(bool success)
         return;
     }
 
+    onPageReady();
+}
+
+void QuibScraper::onPageReady()
+{
     qCDebug(lcScraper) << "QuibScraper: Page loaded, injecting JavaScript helpers...";
     injectJavaScript();
     qCDebug(lcScraper) << "QuibScraper: JavaScript injected, scheduling extraction...";
@@ -255,15 +293,17 @@ void QuibScraper::onLoadFinished(bool success)
     resumeAfterLoad();
 }
 
-// Picks up the work that the completed load was for.
+// Picks up the work that the completed load was for: a load that no request
+// waits for only gets the page library.
 void QuibScraper::resumeAfterLoad()
 {
-    if (m_waitingForReload) {
+    if (m_request.awaited == Result::None)
+        return;
+    if (m_request.linkSearch && m_request.linkSearch->takesNextLoad()) {
         qCDebug(lcScraper) << "QuibScraper: Page reloaded after language selection, will retry language selection";
         setState(ScraperState::SubmittingSelection);
-        m_waitingForReload = false;
-        m_isPolling = true;
-        m_pollCount = 0;
+        m_request.linkSearch->phase = LinkSearch::Phase::LaterRound;
+        m_request.linkSearch->pollCount = 0;
         after(m_timings.resubmitDelayMs, &QuibScraper::retryLanguageSubmit);
         return;
     }
@@ -286,7 +326,7 @@ void QuibScraper::onJavaScriptInjected()
 {
     qCDebug(lcScraper) << "QuibScraper: JavaScript injection complete";
     // A request that has ended takes up no step again on a later load.
-    if (m_awaited == Result::None)
+    if (m_request.awaited == Result::None)
         return;
     // The editions of a fresh page come from the read that follows the
     // injection itself.
@@ -296,6 +336,8 @@ void QuibScraper::onJavaScriptInjected()
         after(m_timings.languageExtractionDelayMs, &QuibScraper::doExtractLanguages);
         break;
     case ScraperState::ExtractingLinks:
+        if (!m_request.linkSearch)
+            break;
         qCDebug(lcScraper) << "QuibScraper: Starting link extraction...";
         after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
         break;
@@ -332,6 +374,9 @@ void QuibScraper::injectJavaScript()
     qCDebug(lcScraper) << "QuibScraper: injectJavaScript() called";
     runScript(PageScripts::script(QStringLiteral("page_library")), [this](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Helper functions defined:" << result;
-        readEditions();
+        // Only a request for the editions reads them: a page reloaded while
+        // links are sought, or one the page moved to, reports none.
+        if (m_request.awaited == Result::Editions)
+            readEditions();
     });
 }

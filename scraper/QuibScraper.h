@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PageSession.h"
+#include "ScraperRequest.h"
 #include "ScraperTimings.h"
 #include "ScraperTypes.h"
 
@@ -84,12 +85,16 @@ private:
     void reportFailure(const ScraperFailure &failure);
     void failAndIdle(const ScraperFailure &failure);
     ScraperFailure pageFailure(const QString &pageText) const;
-    enum class Result { None, Editions, Languages, Links };
+    using Result = ScraperRequest::Result;
     void beginRequest(Result awaited);
+    void endRequest();
     void delivered(Result result);
+    LinkSearch &linkSearch();
     void onDeadline();
     void after(int delayMs, void (QuibScraper::*step)());
+    void onPageReady();
     void resumeAfterLoad();
+    void readListsAfterTimeout();
     using PageLeft = PageSession::PageLeft;
     void runScript(const QString &script, std::function<void(const QString &)> onResult,
                    PageLeft pageLeft = PageLeft::AnswerEmpty);
@@ -118,18 +123,8 @@ private:
     QString m_locale;
     QString m_productKey;
     QString m_selectedVersion;
-    QString m_selectedLanguage;
-    LanguageInfo m_chosenLanguage;
     QList<ProductVersion> m_versions;
     QList<LanguageInfo> m_languages;
-    bool m_waitingForReload = false;
-    bool m_isPolling = false;
-    bool m_linksExtracted = false;
-    int m_pollCount = 0;
-    int m_languageRetryCount = 0;
-    int m_linkReloadCount = 0;
-    int m_versionValidationAttempts = 0;
-    int m_languageValidationAttempts = 0;
-    Result m_awaited = Result::None;
+    ScraperRequest m_request;
     ScraperTimings m_timings;
 };

@@ -33,9 +33,6 @@ void QuibScraper::parseVersions(const QString &text)
     const auto versions = PageAnswers::parseVersionList(text, &problem);
     if (!versions) {
         qCDebug(lcScraper) << "QuibScraper: Failed to parse versions JSON:" << problem;
-        // Only a request for the editions ends for want of them.
-        if (m_awaited != Result::Editions)
-            return;
         failAndIdle(scraperFailure(FailureKind::PageError, QStringLiteral("Unreadable edition list from the page")));
         return;
     }
@@ -44,11 +41,6 @@ void QuibScraper::parseVersions(const QString &text)
         qCDebug(lcScraper) << "QuibScraper: Found version:" << version.id << "-" << version.name;
     if (m_versions.isEmpty()) {
         qCDebug(lcScraper) << "QuibScraper: No valid versions found";
-        // Once the language is confirmed the page may go on to a page of its
-        // own, without editions, where the links are then read: only a
-        // request for the editions fails for the lack of them.
-        if (m_awaited != Result::Editions)
-            return;
         failAndIdle(scraperFailure(FailureKind::NoEditions, QStringLiteral("No versions found on the page")));
         return;
     }
@@ -60,7 +52,7 @@ void QuibScraper::parseVersions(const QString &text)
 
 void QuibScraper::doExtractLanguages()
 {
-    qCDebug(lcScraper) << "QuibScraper: Running language extraction (retry" << m_languageRetryCount << ")...";
+    qCDebug(lcScraper) << "QuibScraper: Running language extraction (retry" << m_request.languageRetryCount << ")...";
     readList(PageScripts::extractLanguagesCall(), &QuibScraper::parseLanguages);
     qCDebug(lcScraper) << "QuibScraper: Language extraction scheduled";
 }
@@ -84,10 +76,10 @@ void QuibScraper::parseLanguages(const QString &text)
                 failAndIdle(pageFailure(*shown));
             return;
         }
-        ++m_languageRetryCount;
-        qCDebug(lcScraper) << "QuibScraper: Language extraction failed, retry" << m_languageRetryCount << "of"
+        ++m_request.languageRetryCount;
+        qCDebug(lcScraper) << "QuibScraper: Language extraction failed, retry" << m_request.languageRetryCount << "of"
                            << ScraperLimits::LanguageReads;
-        if (m_languageRetryCount >= ScraperLimits::LanguageReads) {
+        if (m_request.languageRetryCount >= ScraperLimits::LanguageReads) {
             failAndIdle(scraperFailure(FailureKind::NoLanguages, QStringLiteral("No languages found on the page")));
             return;
         }
@@ -99,7 +91,6 @@ void QuibScraper::parseLanguages(const QString &text)
         qCDebug(lcScraper) << "QuibScraper: Found language:" << language.name << "id:" << language.id
                            << "lang:" << language.language;
     qCDebug(lcScraper) << "QuibScraper: Total languages found:" << languages->size();
-    m_languageRetryCount = 0;
     delivered(Result::Languages);
     setState(ScraperState::Idle);
     reportLanguages(*languages);
@@ -111,12 +102,16 @@ void QuibScraper::reportLanguages(const QList<LanguageInfo> &languages)
     Q_EMIT languagesExtracted(m_languages);
 }
 
+// A load of the page while links are sought reads the links of the page it
+// brought; that reading, too, ends the polls.
 void QuibScraper::doExtractLinks()
 {
-    if (m_linksExtracted) {
+    LinkSearch &search = linkSearch();
+    if (search.phase == LinkSearch::Phase::Ended) {
         qCDebug(lcScraper) << "QuibScraper: Links already extracted, skipping duplicate extraction";
         return;
     }
+    search.phase = LinkSearch::Phase::Reading;
     qCDebug(lcScraper) << "QuibScraper: Running link extraction...";
     readList(PageScripts::extractLinksCall(), &QuibScraper::parseLinks);
     qCDebug(lcScraper) << "QuibScraper: Link extraction scheduled";
@@ -138,8 +133,10 @@ void QuibScraper::attachPublishedHash(DownloadOption &option, const QList<Publis
 // answer counts.
 void QuibScraper::parseLinks(const QString &text)
 {
-    if (std::exchange(m_linksExtracted, true))
+    LinkSearch &search = linkSearch();
+    if (search.phase != LinkSearch::Phase::Reading)
         return;
+    search.phase = LinkSearch::Phase::Ended;
     qCDebug(lcScraper) << "QuibScraper: Parsing links:" << text;
     const std::optional<QList<DownloadOption>> options = offeredOptions(text);
     if (!options)
@@ -149,11 +146,11 @@ void QuibScraper::parseLinks(const QString &text)
         return;
     }
     const QString offered = options->first().language;
-    if (offered != m_selectedLanguage) {
-        ScraperFailure failure =
-            scraperFailure(FailureKind::LanguageMismatch,
-                           QStringLiteral("Links for %1 instead of %2").arg(offered, m_selectedLanguage));
-        failure.wantedLanguage = m_selectedLanguage;
+    const QString selected = search.language.name;
+    if (offered != selected) {
+        ScraperFailure failure = scraperFailure(FailureKind::LanguageMismatch,
+                                                QStringLiteral("Links for %1 instead of %2").arg(offered, selected));
+        failure.wantedLanguage = selected;
         failure.offeredLanguage = offered;
         failAndIdle(failure);
         return;
@@ -168,7 +165,7 @@ void QuibScraper::parseLinks(const QString &text)
 std::optional<QList<DownloadOption>> QuibScraper::offeredOptions(const QString &text)
 {
     const QString offered =
-        LanguageRows::offeredName(m_languages, m_chosenLanguage, PageAnswers::parseLinkLanguages(text),
+        LanguageRows::offeredName(m_languages, linkSearch().language, PageAnswers::parseLinkLanguages(text),
                                   PageAnswers::parseSelectedLanguageId(text));
     QString problem;
     const auto parsed = PageAnswers::parseLinkList(text, m_selectedVersion, offered, &problem);
@@ -181,6 +178,12 @@ std::optional<QList<DownloadOption>> QuibScraper::offeredOptions(const QString &
         PublishedHashes::withListedLanguages(PageAnswers::parsePublishedHashes(text), m_languages);
     QList<DownloadOption> options;
     for (DownloadOption option : *parsed) {
+        if (option.architecture.isEmpty()) {
+            qCDebug(lcScraper) << "QuibScraper: A link's file name and its DownloadType disagree:" << option.url;
+            failAndIdle(scraperFailure(FailureKind::PageError,
+                                       QStringLiteral("The page's link names another architecture than its record")));
+            return std::nullopt;
+        }
         const bool trusted = isTrustedDownloadLink(option.url);
         attachPublishedHash(option, table);
         qCDebug(lcScraper) << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")

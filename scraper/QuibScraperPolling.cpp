@@ -27,13 +27,14 @@ const QString &noLinksMessage()
 
 void QuibScraper::startPollingForLinks()
 {
-    if (!m_isPolling) {
+    LinkSearch &search = linkSearch();
+    if (!search.isPolling()) {
         qCDebug(lcScraper) << "QuibScraper: startPolling called but m_isPolling is false, returning";
         return;
     }
-    ++m_pollCount;
-    qCDebug(lcScraper) << "QuibScraper: Poll attempt" << m_pollCount << "isPolling:" << m_isPolling;
-    if (m_pollCount != 1) {
+    ++search.pollCount;
+    qCDebug(lcScraper) << "QuibScraper: Poll attempt" << search.pollCount;
+    if (search.pollCount != 1) {
         doPollingLoop();
         return;
     }
@@ -45,21 +46,23 @@ void QuibScraper::startPollingForLinks()
             return;
         }
         qCDebug(lcScraper) << "QuibScraper: Validation in progress, waiting...";
-        if (!m_waitingForReload)
-            return;
-        m_languageValidationAttempts = 0;
+        // Every round waits the dialog out, the rounds after a reload too:
+        // a search that stopped here would end only at its deadline.
+        linkSearch().languageValidationAttempts = 0;
         after(m_timings.validationRecheckMs, &QuibScraper::checkLanguageValidationAndProceed);
     });
 }
 
 void QuibScraper::doPollingLoop()
 {
-    if (m_pollCount >= ScraperLimits::PollAttempts) {
-        ++m_linkReloadCount;
-        qCDebug(lcScraper) << "QuibScraper: Max poll attempts reached (25), reload" << m_linkReloadCount << "of 2...";
-    } else if (m_linkReloadCount >= 1 && m_pollCount >= ScraperLimits::PollAttemptsAfterReload) {
-        ++m_linkReloadCount;
-        qCDebug(lcScraper) << "QuibScraper: Max poll attempts in reload round (15), reload" << m_linkReloadCount
+    LinkSearch &search = linkSearch();
+    if (search.pollCount >= ScraperLimits::PollAttempts) {
+        ++search.linkReloadCount;
+        qCDebug(lcScraper) << "QuibScraper: Max poll attempts reached (25), reload" << search.linkReloadCount
+                           << "of 2...";
+    } else if (search.linkReloadCount >= 1 && search.pollCount >= ScraperLimits::PollAttemptsAfterReload) {
+        ++search.linkReloadCount;
+        qCDebug(lcScraper) << "QuibScraper: Max poll attempts in reload round (15), reload" << search.linkReloadCount
                            << "of 2...";
     } else {
         runScript(PageScripts::script(QStringLiteral("poll_links")),
@@ -72,8 +75,9 @@ void QuibScraper::doPollingLoop()
 // Ends this round: reloads the page while reloads are left, else gives up.
 void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
 {
-    m_isPolling = false;
-    if (m_linkReloadCount < ScraperLimits::LinkReloads) {
+    LinkSearch &search = linkSearch();
+    if (search.linkReloadCount < ScraperLimits::LinkReloads) {
+        search.phase = LinkSearch::Phase::Reloading;
         after(m_timings.reloadDelayMs, &QuibScraper::reloadPageForFreshLinks);
         return;
     }
@@ -83,7 +87,7 @@ void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
 
 void QuibScraper::handlePollResult(const QString &text)
 {
-    if (!m_isPolling)
+    if (!linkSearch().isPolling())
         return;
     qCDebug(lcScraper) << "QuibScraper: Poll result:" << text;
     const std::optional<PollResult> result = PageAnswers::parsePollResult(text);
@@ -96,14 +100,12 @@ void QuibScraper::handlePollResult(const QString &text)
     switch (PageAnswers::pollRow(*result)) {
     case PollRow::DownloadError:
         qCDebug(lcScraper) << "QuibScraper: Download error detected:" << result->downloadErrorMessage;
-        m_isPolling = false;
         reportFailure(pageFailure(result->downloadErrorMessage.isEmpty() ? QStringLiteral("Download failed")
                                                                          : result->downloadErrorMessage));
         break;
     case PollRow::LinksFound:
         qCDebug(lcScraper).noquote() << "QuibScraper: Download links detected!"
                                      << (result->validating ? QStringLiteral("(while still validating)") : QString());
-        m_isPolling = false;
         onLanguageSelected();
         break;
     case PollRow::Validating:
@@ -137,11 +139,13 @@ void QuibScraper::logPollResult(const PollResult &result)
 
 void QuibScraper::actOnContainer(const PollResult &result)
 {
-    const bool languageAttempted = !m_selectedLanguage.isEmpty() && !result.selectedLanguage.isEmpty();
+    LinkSearch &search = linkSearch();
+    const QString selected = search.language.name;
+    const bool languageAttempted = !selected.isEmpty() && !result.selectedLanguage.isEmpty();
     qCDebug(lcScraper) << "QuibScraper: Container found, lang attempted:" << languageAttempted
-                       << "selectedInPoll:" << result.selectedLanguage << "m_selected:" << m_selectedLanguage;
+                       << "selectedInPoll:" << result.selectedLanguage << "m_selected:" << selected;
     if (result.formFound == QLatin1String("no")) {
-        if (!m_selectedLanguage.isEmpty() && result.linkCount == 0 && m_pollCount < ScraperLimits::SubmitAttempts) {
+        if (!selected.isEmpty() && result.linkCount == 0 && search.pollCount < ScraperLimits::SubmitAttempts) {
             qCDebug(lcScraper) << "QuibScraper: Language was selected but no links, trying button click...";
             runScript(PageScripts::script(QStringLiteral("click_submit")));
         }
@@ -149,12 +153,12 @@ void QuibScraper::actOnContainer(const PollResult &result)
         return;
     }
     qCDebug(lcScraper) << "QuibScraper: Still waiting for form submission, container exists...";
-    if (m_pollCount < ScraperLimits::PollsWithUnsubmittedForm) {
+    if (search.pollCount < ScraperLimits::PollsWithUnsubmittedForm) {
         after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
         return;
     }
     qCDebug(lcScraper) << "QuibScraper: Too many polls while waiting for submit, reloading...";
-    ++m_linkReloadCount;
+    ++search.linkReloadCount;
     reloadOrGiveUp(QStringLiteral("No download links found - form submission timeout"));
 }
 
@@ -162,14 +166,12 @@ void QuibScraper::actOnMissingContainer(const PollResult &result)
 {
     if (PageAnswers::pageMovedOn(result.currentURL)) {
         qCDebug(lcScraper) << "QuibScraper: URL changed, extracting links from new page";
-        m_isPolling = false;
         onLanguageSelected();
         return;
     }
     qCDebug(lcScraper) << "QuibScraper: No container found, checking if should stop...";
-    if (m_pollCount >= ScraperLimits::PollsWithoutContainer) {
+    if (linkSearch().pollCount >= ScraperLimits::PollsWithoutContainer) {
         qCDebug(lcScraper) << "QuibScraper: Max polls reached (10), stopping polling";
-        m_isPolling = false;
         reportFailure(scraperFailure(FailureKind::NoLinks, noLinksMessage()));
         return;
     }
@@ -177,36 +179,45 @@ void QuibScraper::actOnMissingContainer(const PollResult &result)
     after(m_timings.pollIntervalMs, &QuibScraper::startPollingForLinks);
 }
 
+// The polls end here: the links are read, once.
 void QuibScraper::onLanguageSelected()
 {
+    linkSearch().phase = LinkSearch::Phase::Reading;
     qCDebug(lcScraper) << "QuibScraper: Language selected, now extracting download links...";
     setState(ScraperState::ExtractingLinks);
     after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
 }
 
+// A page that reloaded itself meanwhile has already started the next round.
 void QuibScraper::reloadPageForFreshLinks()
 {
+    LinkSearch &search = linkSearch();
+    if (search.phase != LinkSearch::Phase::Reloading)
+        return;
     qCDebug(lcScraper) << "QuibScraper: Reloading page to get fresh download links...";
-    m_waitingForReload = true;
-    m_isPolling = false;
-    m_pollCount = 0;
+    search.pollCount = 0;
     m_session->load(QUrl(buildPageUrl(m_locale, m_productKey)));
 }
 
+// A fresh page offers no languages until an edition is confirmed: the
+// edition goes first, and the language once the page has listed its own.
 void QuibScraper::retryLanguageSubmit()
 {
-    m_isPolling = true;
     qCDebug(lcScraper) << "QuibScraper: Retrying language submit after page reload...";
-    qCDebug(lcScraper) << "QuibScraper: Waiting for page to fully load before selecting language...";
-    after(m_timings.reselectLanguageDelayMs, &QuibScraper::doSelectLanguageAfterReload);
+    runScript(PageScripts::selectVersionCall(m_selectedVersion), [this](const QString &result) {
+        qCDebug(lcScraper) << "QuibScraper: Edition confirmed again:" << result;
+        qCDebug(lcScraper) << "QuibScraper: Waiting for page to fully load before selecting language...";
+        after(qMax(m_timings.reselectLanguageDelayMs, m_timings.afterVersionSelectionMs),
+              &QuibScraper::doSelectLanguageAfterReload);
+    });
 }
 
 void QuibScraper::doSelectLanguageAfterReload()
 {
-    if (!m_isPolling)
+    if (!linkSearch().isPolling())
         return;
     qCDebug(lcScraper) << "QuibScraper: Now selecting language after page reload...";
-    runScript(PageScripts::selectLanguageCall(m_chosenLanguage.id), [this](const QString &result) {
+    runScript(PageScripts::selectLanguageCall(linkSearch().language.id), [this](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Retry language selection result:" << result;
         after(m_timings.pollAfterReselectionMs, &QuibScraper::startPollingForLinks);
     });

@@ -30,7 +30,7 @@ void QuibScraper::selectVersion(const QString &versionId)
 void QuibScraper::onVersionSelected()
 {
     qCDebug(lcScraper) << "QuibScraper: Version selected, now checking languages...";
-    m_languageRetryCount = 0;
+    m_request.languageRetryCount = 0;
     setState(ScraperState::ExtractingLanguages);
     checkProgressModalAndProceed([this](bool proceed) {
         if (proceed) {
@@ -38,20 +38,20 @@ void QuibScraper::onVersionSelected()
             return;
         }
         qCDebug(lcScraper) << "QuibScraper: Waiting for version validation, polling...";
-        m_versionValidationAttempts = 0;
+        m_request.versionValidationAttempts = 0;
         after(m_timings.validationRecheckMs, &QuibScraper::checkVersionValidationAndProceed);
     });
 }
 
 void QuibScraper::checkVersionValidationAndProceed()
 {
-    recheckValidation(m_versionValidationAttempts, QStringLiteral("version"),
+    recheckValidation(m_request.versionValidationAttempts, QStringLiteral("version"),
                       &QuibScraper::checkVersionValidationAndProceed, &QuibScraper::doExtractLanguages);
 }
 
 void QuibScraper::checkLanguageValidationAndProceed()
 {
-    recheckValidation(m_languageValidationAttempts, QStringLiteral("language"),
+    recheckValidation(linkSearch().languageValidationAttempts, QStringLiteral("language"),
                       &QuibScraper::checkLanguageValidationAndProceed, &QuibScraper::doPollingLoop);
 }
 
@@ -99,13 +99,10 @@ void QuibScraper::selectLanguage(const QString &language)
         failAndIdle(failure);
         return;
     }
-    m_chosenLanguage = *row;
-    m_selectedLanguage = language;
-    m_isPolling = true;
-    m_waitingForReload = true;
+    m_request.linkSearch.emplace(*row);
     qCDebug(lcScraper) << "QuibScraper: Selecting language:" << language;
     setState(ScraperState::SubmittingSelection);
-    runScript(PageScripts::selectLanguageCall(m_chosenLanguage.id), [this, language](const QString &result) {
+    runScript(PageScripts::selectLanguageCall(row->id), [this, language](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Language selection result:" << result;
         qCDebug(lcScraper) << "QuibScraper: Starting poll for download links for" << language << "...";
         after(m_timings.afterLanguageSelectionMs, &QuibScraper::startPollingForLinks);

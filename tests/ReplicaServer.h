@@ -6,6 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+// The most link requests one language choice may cost, however it ends: its
+// first round and the round after its one reload, each with its selection
+// and the two presses of the page's button the search may add to it.
+constexpr int MostLinkRequestsOfAChoice = 2 * (1 + 2);
+
 class ReplicaServer final {
 public:
     ReplicaServer();
