@@ -1,9 +1,11 @@
 #include "PageAnswers.h"
 
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <cJSON.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -142,6 +144,64 @@ bool containsAny(const QString &text, std::initializer_list<const char *> words)
     return false;
 }
 
+// The hidden record's DownloadType of a link: no value when the page gives
+// none, or something other than a whole number.
+std::optional<int> downloadTypeMember(const cJSON *object)
+{
+    const cJSON *item = member(object, "downloadType");
+    if (!cJSON_IsNumber(item) || item->valuedouble != std::trunc(item->valuedouble))
+        return std::nullopt;
+    return countMember(object, "downloadType");
+}
+
+QString architectureOfDownloadType(int type)
+{
+    switch (type) {
+    case 0:
+        return QStringLiteral("x86");
+    case 1:
+        return QStringLiteral("x64");
+    case 2:
+        return QStringLiteral("arm64");
+    default:
+        return QString();
+    }
+}
+
+// Microsoft's file names carry the architecture as a word of their own
+// ("Win11_25H2_English_x64.iso", "Win10_22H2_German_x32v1.iso",
+// "Win11_25H2_English_Arm64_v2.iso"); the signature in the query never counts.
+QString architectureOfFileName(const QString &fileName)
+{
+    const QStringList words = fileName.toLower().split(QRegularExpression(QStringLiteral("[^a-z0-9]+")));
+    const auto named = [&words](std::initializer_list<const char *> starts) {
+        return std::any_of(words.begin(), words.end(), [starts](const QString &word) {
+            return std::any_of(starts.begin(), starts.end(),
+                               [&word](const char *start) { return word.startsWith(QLatin1String(start)); });
+        });
+    };
+    if (named({"x64", "amd64"}))
+        return QStringLiteral("x64");
+    if (named({"x86", "x32"}))
+        return QStringLiteral("x86");
+    if (named({"arm64", "a64"}))
+        return QStringLiteral("arm64");
+    return QString();
+}
+
+// The visible label, in the page's language: "64-bit", "64 bits", "64-Bit".
+QString architectureOfLabel(const QString &label)
+{
+    const QString text = label.toLower();
+    if (containsAny(text, {"32-bit", "32 bit", "x86", "x32"}))
+        return QStringLiteral("x86");
+    if (containsAny(text, {"64-bit", "64 bit", "x64"}))
+        return QStringLiteral("x64");
+    if (text.contains(QLatin1String("arm")))
+        return QStringLiteral("arm64");
+    return QStringLiteral("x64");
+}
+
 } // namespace
 
 std::optional<QList<ProductVersion>> parseVersionList(const QString &text, QString *problem)
@@ -199,28 +259,23 @@ std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QS
         const auto url = stringMember(entry, "url");
         if (!url || url->isEmpty())
             return std::nullopt;
-        return DownloadOption{versionId, language, classifyArchitecture(textMember(entry, "text"), *url), *url, {},
-                              {},        false};
+        const QString architecture =
+            classifyArchitecture(textMember(entry, "text"), *url, downloadTypeMember(entry)).value_or(QString());
+        return DownloadOption{versionId, language, architecture, *url, {}, {}, false};
     });
 }
 
-QString classifyArchitecture(const QString &label, const QString &url)
+std::optional<QString> classifyArchitecture(const QString &label, const QString &url, std::optional<int> downloadType)
 {
-    const QString text = label.toLower();
-    const QString address = url.toLower();
-    if (containsAny(text, {"32-bit", "x86", "x32"}))
-        return QStringLiteral("x86");
-    if (containsAny(text, {"64-bit", "x64"}))
-        return QStringLiteral("x64");
-    if (text.contains(QLatin1String("arm")))
-        return QStringLiteral("arm64");
-    if (containsAny(address, {"x64", "64-bit"}))
-        return QStringLiteral("x64");
-    if (containsAny(address, {"x86", "32-bit", "x32"}))
-        return QStringLiteral("x86");
-    if (address.contains(QLatin1String("arm")))
-        return QStringLiteral("arm64");
-    return QStringLiteral("x64");
+    const QString ofType = downloadType ? architectureOfDownloadType(*downloadType) : QString();
+    const QString ofFile = architectureOfFileName(QUrl(url).fileName());
+    if (!ofType.isEmpty() && !ofFile.isEmpty() && ofType != ofFile)
+        return std::nullopt;
+    if (!ofType.isEmpty())
+        return ofType;
+    if (!ofFile.isEmpty())
+        return ofFile;
+    return architectureOfLabel(label);
 }
 
 bool probeAllowsProceeding(const QString &text)

@@ -16,6 +16,8 @@ namespace PageAnswers {
 // not JSON or has no such array; `problem` then says why.
 std::optional<QList<ProductVersion>> parseVersionList(const QString &text, QString *problem = nullptr);
 std::optional<QList<LanguageInfo>> parseLanguageList(const QString &text, QString *problem = nullptr);
+// A link whose architecture cannot be told (see classifyArchitecture) has
+// an empty one.
 std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QString &versionId,
                                                    const QString &language, QString *problem = nullptr);
 
@@ -42,8 +44,12 @@ std::optional<Refusal> parseRefusal(const QString &pageText);
 // member; empty for anything else.
 QList<PublishedHash> parsePublishedHashes(const QString &text);
 
-// "x86", "x64" or "arm64": the link's label decides before its address.
-QString classifyArchitecture(const QString &label, const QString &url);
+// "x86", "x64" or "arm64": the page's own DownloadType of the link (0 x86,
+// 1 x64, 2 Arm64) when it gives one, else the file name in the address's
+// path (never its query), else the label. No value when the DownloadType
+// and the file name disagree: such a link is not guessed at.
+std::optional<QString> classifyArchitecture(const QString &label, const QString &url,
+                                            std::optional<int> downloadType = std::nullopt);
 
 // Whether the validation probe lets the flow go on: yes unless it reports a
 // dialog that is up and has not closed since the first look. Anything that

@@ -162,6 +162,14 @@ private Q_SLOTS:
         QTest::newRow("url not a string, empty url")
             << R"j({"links":[{"url":5},{"url":""},{"text":"x"},{"url":"k.iso"}]})j" << QStringList{"x64 k.iso"};
         QTest::newRow("text not a string") << R"j([{"url":"w_x32.iso","text":64}])j" << QStringList{"x86 w_x32.iso"};
+        QTest::newRow("downloadType read")
+            << R"j([{"url":"a.iso","downloadType":2},{"url":"b.iso","downloadType":0},{"url":"c.iso","downloadType":null}])j"
+            << QStringList{"arm64 a.iso", "x86 b.iso", "x64 c.iso"};
+        QTest::newRow("downloadType not a whole number")
+            << R"j([{"url":"a_x32.iso","downloadType":1.5},{"url":"b_x32.iso","downloadType":"1"}])j"
+            << QStringList{"x86 a_x32.iso", "x86 b_x32.iso"};
+        QTest::newRow("downloadType against the file")
+            << R"j([{"url":"Win11_Arm64.iso","downloadType":1}])j" << QStringList{" Win11_Arm64.iso"};
         QTest::newRow("no links") << R"j({"links":[]})j" << QStringList{};
         QTest::newRow("links not an array") << R"j({"links":"a.iso"})j" << QStringList{"<no answer>"};
         QTest::newRow("empty text") << "" << QStringList{"<no answer>"};
@@ -234,51 +242,60 @@ private Q_SLOTS:
                  offered);
     }
 
+    // The page's own DownloadType decides, then the file name (never the
+    // signed query), then the label in whatever language the page has.
     void architecture_data()
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("architecture");
-        QTest::newRow("64-bit label") << "64-bit Download"
-                                      << "https://h/Win10_22H2_English_x64v1.iso"
-                                      << "x64";
-        QTest::newRow("32-bit label") << "32-bit Download"
-                                      << "https://h/Win10_22H2_English_x32v1.iso"
-                                      << "x86";
-        QTest::newRow("label beats url") << "x64"
-                                         << "https://h/arm/file.iso"
-                                         << "x64";
+        QTest::addColumn<int>("downloadType"); // -1: the page gives none
+        QTest::addColumn<QString>("architecture"); // empty: not to be guessed
+        const QString x64 = QStringLiteral("https://h/Win11_25H2_French_x64.iso?t=1&P4=%1");
+        const QString x32 = QStringLiteral("https://h/Win10_22H2_German_x32v1.iso?t=1&P4=%1");
+        const QString arm = QStringLiteral("https://h/Win11_25H2_English_Arm64_v2.iso?t=1&P4=%1");
+        QTest::newRow("type 0, English") << "32-bit Download" << x32.arg("q") << 0 << "x86";
+        QTest::newRow("type 1, French") << "Télécharger en 64 bits" << x64.arg("q") << 1 << "x64";
+        QTest::newRow("type 2, German") << "Jetzt herunterladen" << arm.arg("q") << 2 << "arm64";
+        QTest::newRow("type 2, label says 64-bit") << "64-Bit-Download" << arm.arg("q") << 2 << "arm64";
+        QTest::newRow("Arm64 signed with x64") << "Download Now" << arm.arg("Zx64Qx86a") << -1 << "arm64";
+        QTest::newRow("Arm64 signed with x64, type 2") << "Download Now" << arm.arg("Zx64Qx86a") << 2 << "arm64";
+        QTest::newRow("x64 signed with x86 and arm") << "" << x64.arg("x86arm") << -1 << "x64";
+        QTest::newRow("x32 signed with x64") << "" << x32.arg("x64") << -1 << "x86";
+        QTest::newRow("file x32 beats a 64-bit label") << "64-bit Download" << x32.arg("q") << -1 << "x86";
+        QTest::newRow("type and file disagree") << "64-bit Download" << arm.arg("q") << 1 << "";
+        QTest::newRow("type 0, file x64") << "" << x64.arg("q") << 0 << "";
+        QTest::newRow("unknown type: the file") << "" << arm.arg("q") << 7 << "arm64";
+        QTest::newRow("type without a file word") << "Download"
+                                                  << "https://h/Win11.iso?x64" << 2 << "arm64";
+        QTest::newRow("French 32 bits") << "Télécharger en 32 bits"
+                                        << "https://h/w.iso" << -1 << "x86";
+        QTest::newRow("German 64-Bit") << "64-Bit-Download"
+                                       << "https://h/w.iso" << -1 << "x64";
+        QTest::newRow("a folder named arm is no file name") << "x64"
+                                                            << "https://h/arm/file.iso" << -1 << "x64";
         QTest::newRow("32 wins over 64 in label") << "64-bit and 32-bit"
-                                                  << "u.iso"
-                                                  << "x86";
+                                                  << "u.iso" << -1 << "x86";
         QTest::newRow("ARM64 described as 64-bit") << "ARM64 64-bit"
-                                                   << "u.iso"
-                                                   << "x64";
+                                                   << "u.iso" << -1 << "x64";
         QTest::newRow("arm label") << "Arm64 Download"
-                                   << "u.iso"
-                                   << "arm64";
-        QTest::newRow("url arm64") << "Download Now"
-                                   << "https://h/Win11_25H2_English_Arm64_v2.iso"
-                                   << "arm64";
-        QTest::newRow("url x64") << "Download"
-                                 << "https://h/Win11_X64.iso"
-                                 << "x64";
-        QTest::newRow("url x86") << ""
-                                 << "https://h/win_X86.iso"
-                                 << "x86";
-        QTest::newRow("url x64 before x86") << ""
-                                            << "https://h/x86_x64.iso"
-                                            << "x64";
+                                   << "u.iso" << -1 << "arm64";
+        QTest::newRow("file X64") << "Download"
+                                  << "https://h/Win11_X64.iso" << -1 << "x64";
+        QTest::newRow("file X86") << ""
+                                  << "https://h/win_X86.iso" << -1 << "x86";
+        QTest::newRow("file x64 before x86") << ""
+                                             << "https://h/x86_x64.iso" << -1 << "x64";
         QTest::newRow("nothing named") << ""
-                                       << "https://h/Win11.iso"
-                                       << "x64";
+                                       << "https://h/Win11.iso?P4=arm" << -1 << "x64";
     }
     void architecture()
     {
         QFETCH(QString, label);
         QFETCH(QString, url);
+        QFETCH(int, downloadType);
         QFETCH(QString, architecture);
-        QCOMPARE(classifyArchitecture(label, url), architecture);
+        const auto type = downloadType < 0 ? std::nullopt : std::optional<int>(downloadType);
+        QCOMPARE(classifyArchitecture(label, url, type).value_or(QString()), architecture);
     }
 
     void probe_data()

@@ -145,7 +145,8 @@ function quibHiddenLinkEntries() {
       entries.push({
         url: uri,
         text: typeof entry.Name === 'string' ? entry.Name : '',
-        language: typeof entry.Language === 'string' ? entry.Language : ''
+        language: typeof entry.Language === 'string' ? entry.Language : '',
+        downloadType: typeof entry.DownloadType === 'number' ? entry.DownloadType : null
       });
     } catch (e) {
       // A malformed entry is skipped; the others still count.
@@ -159,15 +160,19 @@ window.quibQtExtractLinks = function () {
     links: [], url: window.location.href, hashes: quibPublishedHashes(), selectedLanguageId: quibSelectedLanguageId()
   };
   var hidden = quibHiddenLinkEntries();
-  var languageOf = Object.create(null);
-  for (var h = 0; h < hidden.length; ++h) languageOf[hidden[h].url] = hidden[h].language;
+  var recordOf = Object.create(null);
+  for (var h = 0; h < hidden.length; ++h) recordOf[hidden[h].url] = hidden[h];
   var taken = {};
   var anchors = document.querySelectorAll(quibLinkSelector);
   for (var i = 0; i < anchors.length; ++i) {
     var href = anchors[i].href || anchors[i].getAttribute('href') || '';
     if (href.indexOf('.iso') !== -1 && !taken[href]) {
       taken[href] = true;
-      answer.links.push({ url: href, text: quibText(anchors[i]), language: languageOf[href] || '' });
+      var record = recordOf[href];
+      answer.links.push({
+        url: href, text: quibText(anchors[i]), language: record ? record.language : '',
+        downloadType: record ? record.downloadType : null
+      });
     }
   }
   for (var j = 0; j < hidden.length; ++j) {
