@@ -398,7 +398,8 @@ def page_json(value):
 
 # Switch values that shape a page when it is served.
 PageSettings = collections.namedtuple(
-    "PageSettings", "selfnav_ms container form editions page_globals unselect thirdparty verify iso_size")
+    "PageSettings",
+    "selfnav_ms container form editions page_globals unselect thirdparty verify iso_size tracker")
 
 # Ids the links container can carry (`container`); "none" leaves it out.
 CONTAINER_IDS = ("download-links", "download", "download-section", "iso-download",
@@ -462,6 +463,9 @@ SELFNAV_SCRIPT = r"""
 # scraper's page functions with fake answers.  The fake links point at
 # THIRDPARTY_PREFIX, which counts every fetch.
 THIRDPARTY_PREFIX = "/thirdparty/"
+# The image of `tracker on`: never answered, so the page's load never completes.
+TRACKER_PREFIX = "/tracker/"
+TRACKER_IMAGE = '<img id="tracker-image" src="/tracker/pixel.gif" alt="" width="1" height="1">'
 THIRDPARTY_SCRIPT = r"""
 <script id="thirdparty-script">
 (function () {
@@ -940,6 +944,7 @@ def render_page(product, locale, settings, query):
         render_dialogs(),
         render_verify_section(product, settings),
         render_messages(),
+        TRACKER_IMAGE if settings.tracker == "on" else "",
     ))
     return render_document(locale, head, product.heading, body, render_page_script(settings))
 
@@ -1211,6 +1216,7 @@ class Switches:
         self.hostile = "off"
         self.aftersubmit = "none"
         self.thirdparty = "off"
+        self.tracker = "off"
         self.verify = "on"
         self.tamper = "off"
         self.bare_ids = "off"
@@ -1275,7 +1281,7 @@ class Switches:
         with self.lock:
             return PageSettings(self.selfnav_ms, self.container, self.form, self.editions,
                                 self.page_globals, self.unselect, self.thirdparty, self.verify,
-                                self.iso_size_mib << 20)
+                                self.iso_size_mib << 20, self.tracker)
 
     def connector_settings(self):
         with self.lock:
@@ -1392,6 +1398,7 @@ class Controller:
         "hostile": ("hostile", ("on", "off")),
         "unselect": ("unselect", ("on", "off")),
         "thirdparty": ("thirdparty", ("on", "off")),
+        "tracker": ("tracker", ("on", "off")),
         "verify": ("verify", ("on", "off")),
         "tamper": ("tamper", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
@@ -1572,6 +1579,9 @@ class ReplicaHandler(QuietHandler):
             if name in (LANGUAGES_ENDPOINT.lower(), LINKS_ENDPOINT.lower()):
                 self._connector(name, parts, send_body)
                 return
+        if parts.path.startswith(TRACKER_PREFIX):
+            self._hold_tracker()
+            return
         if parts.path.startswith(THIRDPARTY_PREFIX):
             self.server.switches.count("thirdparty_fetches")
             self._send(200, b"not an ISO\n", "application/octet-stream", send_body=send_body)
@@ -1582,6 +1592,15 @@ class ReplicaHandler(QuietHandler):
             return
         self._send(404, render_not_found().encode("utf-8"), "text/html; charset=utf-8",
                    send_body=send_body)
+
+    def _hold_tracker(self):
+        """Holds the request with no answer, as a tracker behind a firewall that drops it."""
+        sw = self.server.switches
+        held = HeldRequest()
+        with sw.lock:
+            sw.held.append(held)
+        held.decided.wait()
+        held.finished.set()
 
     # -- pages -------------------------------------------------------------
 
