@@ -32,10 +32,14 @@ CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport
             [this](const DownloadResult &result) { onError(downloadFailureText(result)); });
 }
 
+// An --output that names a folder takes the ISO under its own name.
 QString CommandLineDownload::destinationFor(const QString &url, const QString &output)
 {
-    const QString name = output.isEmpty() ? QFileInfo(QUrl(url).path()).fileName() : output;
-    return QFileInfo(QDir::current(), name).absoluteFilePath();
+    const QString isoName = QFileInfo(QUrl(url).path()).fileName();
+    const QDir folder(QDir::current().absoluteFilePath(output));
+    if (output.isEmpty() || QFileInfo(folder.path()).isDir())
+        return folder.absoluteFilePath(isoName);
+    return QFileInfo(QDir::current(), output).absoluteFilePath();
 }
 
 void CommandLineDownload::start(const DownloadOption &option, const QString &output)

@@ -5,6 +5,10 @@
 #include "Output.h"
 #include "PageChoice.h"
 #include "download/DownloadManager.h"
+#include "scraper/ProductTable.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 CommandLineRun::CommandLineRun(Options options, QuibScraper *scraper, DownloadManager *engine, QString localeName,
                                QObject *parent)
@@ -20,11 +24,29 @@ void CommandLineRun::start()
 {
     QString problem;
     m_options.choices.product = matchProductKey(m_options.choices.product, &problem);
+    if (problem.isEmpty())
+        problem = choicesProblem();
     if (!problem.isEmpty()) {
         end(ExitCode::Usage, problem);
         return;
     }
     startPage();
+}
+
+// What can be told wrong before Microsoft is asked anything.
+QString CommandLineRun::choicesProblem() const
+{
+    const QString wanted = m_options.choices.architecture;
+    const QStringList offered = offeredProduct(m_options.choices.product).architectures;
+    if (!wanted.isEmpty() && !offered.contains(wanted, Qt::CaseInsensitive))
+        return QStringLiteral("Unknown architecture \"%1\". Choose one of:\n  %2")
+            .arg(wanted, offered.join(QStringLiteral("\n  ")));
+    if (m_options.mode == RunMode::Download && !m_options.output.isEmpty()) {
+        const QFileInfo output(m_options.output);
+        if (!output.isDir() && !output.absoluteDir().exists())
+            return QStringLiteral("The folder of %1 does not exist.").arg(m_options.output);
+    }
+    return QString();
 }
 
 void CommandLineRun::startPage()
@@ -79,6 +101,8 @@ void CommandLineRun::end(int exitCode, const QString &error)
         return;
     if (!error.isEmpty())
         printError(error);
+    if (m_options.json && exitCode != ExitCode::Done)
+        printOut(errorJson(exitCode, error));
     m_exitCode = exitCode;
     Q_EMIT ended(exitCode);
 }

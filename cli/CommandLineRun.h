@@ -29,6 +29,7 @@ Q_SIGNALS:
     void ended(int exitCode);
 
 private:
+    QString choicesProblem() const;
     void startPage();
     void onLanguagesRead();
     void onLinkChosen(const DownloadOption &option);

@@ -1,5 +1,6 @@
 #include "Output.h"
 
+#include "Options.h"
 #include "flow/LinkExpiry.h"
 #include "scraper/ProductTable.h"
 
@@ -131,9 +132,34 @@ QString linkJson(const QString &productKey, const ProductVersion &edition, const
     addText(root.get(), "url", option.url);
     if (const std::optional<QDateTime> expiry = linkExpiry(option.url))
         addText(root.get(), "expires", expiry->toString(Qt::ISODate));
+    else
+        cJSON_AddNullToObject(root.get(), "expires");
     if (option.publishedSha256.isEmpty())
         cJSON_AddNullToObject(root.get(), "sha256");
     else
         addText(root.get(), "sha256", option.publishedSha256);
+    return printed(root);
+}
+
+QString errorJson(int exitCode, const QString &message)
+{
+    const auto kind = [exitCode] {
+        switch (exitCode) {
+        case ExitCode::Usage:
+            return "usage";
+        case ExitCode::Refused:
+            return "refused";
+        case ExitCode::NotVerified:
+            return "not verified";
+        case ExitCode::Interrupted:
+            return "interrupted";
+        default:
+            return "failed";
+        }
+    };
+    Json root(cJSON_CreateObject(), &cJSON_Delete);
+    cJSON *error = cJSON_AddObjectToObject(root.get(), "error");
+    cJSON_AddStringToObject(error, "kind", kind());
+    addText(error, "message", message);
     return printed(root);
 }

@@ -29,3 +29,6 @@ QString pageListsJson(const PageLists &lists);
 
 // The link of one choice, with what a script needs to check the file.
 QString linkJson(const QString &productKey, const ProductVersion &edition, const DownloadOption &option);
+// What a run that failed prints for scripts: {"error": {"kind", "message"}},
+// the kind named after the exit code ("usage", "refused", "failed", ...).
+QString errorJson(int exitCode, const QString &message);

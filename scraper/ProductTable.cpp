@@ -12,10 +12,17 @@ QMap<QString, ProductInfo> productTable()
 {
     return {
         {QStringLiteral("win10"),
-         {QStringLiteral("Windows 10"), QStringLiteral("win10"), QStringLiteral("windows10ISO")}},
-        {QStringLiteral("win11"), {QStringLiteral("Windows 11"), QStringLiteral("win11"), QStringLiteral("windows11")}},
+         {QStringLiteral("Windows 10"),
+          QStringLiteral("win10"),
+          QStringLiteral("windows10ISO"),
+          {QStringLiteral("x64"), QStringLiteral("x86")}}},
+        {QStringLiteral("win11"),
+         {QStringLiteral("Windows 11"), QStringLiteral("win11"), QStringLiteral("windows11"), {QStringLiteral("x64")}}},
         {QStringLiteral("win11arm"),
-         {QStringLiteral("Windows 11 ARM64"), QStringLiteral("win11arm"), QStringLiteral("windows11arm64")}},
+         {QStringLiteral("Windows 11 ARM64"),
+          QStringLiteral("win11arm"),
+          QStringLiteral("windows11arm64"),
+          {QStringLiteral("arm64")}}},
     };
 }
 
@@ -30,12 +37,15 @@ QString buildPageUrl(const QString &locale, const QString &productKey)
 
 QList<ProductInfo> evaluationProducts()
 {
-    const auto product = [](const char *key, const char *name, const char *slug) {
-        return ProductInfo{QString::fromLatin1(name), QString::fromLatin1(key), QString::fromLatin1(slug)};
+    const auto product = [](const char *key, const char *name, const char *slug,
+                            QStringList architectures = {QStringLiteral("x64")}) {
+        return ProductInfo{QString::fromLatin1(name), QString::fromLatin1(key), QString::fromLatin1(slug),
+                           std::move(architectures)};
     };
     return {
         product("win11-eval", "Windows 11 Enterprise (evaluation)", "windows-11-enterprise"),
-        product("win11iot-eval", "Windows 11 IoT Enterprise LTSC (evaluation)", "windows-11-iot-enterprise-ltsc-eval"),
+        product("win11iot-eval", "Windows 11 IoT Enterprise LTSC (evaluation)", "windows-11-iot-enterprise-ltsc-eval",
+                {QStringLiteral("x64"), QStringLiteral("arm64")}),
         product("server2025", "Windows Server 2025 (evaluation)", "windows-server-2025"),
         product("server2022", "Windows Server 2022 (evaluation)", "windows-server-2022"),
         product("server2019", "Windows Server 2019 (evaluation)", "windows-server-2019"),

@@ -3,12 +3,15 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 struct ProductInfo {
     QString displayName;
     QString productKey;
     QString pagePath;
+    // The architectures Microsoft offers the product in: "x64", "x86", "arm64".
+    QStringList architectures;
 };
 
 // Keyed by product key; iteration order is "win10", "win11", "win11arm".

@@ -6,6 +6,7 @@
 #include "ReplicaServer.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,10 +80,10 @@ private:
                    arguments + (m_productDelays ? QStringList() : delays));
     }
 
-    Run run(const QStringList &arguments, AppSandbox *sandbox = nullptr)
+    Run run(const QStringList &arguments, AppSandbox *sandbox = nullptr, int timeoutMs = RunTimeoutMs)
     {
         auto process = launch(arguments, sandbox);
-        if (!process->waitForFinished(RunTimeoutMs))
+        if (!process->waitForFinished(timeoutMs))
             process->kill();
         return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
                 QString::fromUtf8(process->readAllStandardOutput()),
@@ -161,8 +162,30 @@ private Q_SLOTS:
                                     << "--product: win10, win11 or win11arm";
         QTest::newRow("two at once") << QStringList{"--url", "--download", "--product", "win11"} << 1 << "^$"
                                      << "one of --list, --url and --download";
+        QTest::newRow("an architecture the product lacks")
+            << QStringList{"--url", "--product", "win11", "--arch", "x86"} << 1 << "^$"
+            << "Unknown architecture \"x86\". Choose one of:\n  x64$";
+        QTest::newRow("Arm64 of Windows 10")
+            << QStringList{"--download", "--product", "win10", "--arch", "ARM64"} << 1 << "^$"
+            << "Choose one of:\n  x64\n  x86$";
+        QTest::newRow("--output in a missing folder")
+            << QStringList{"--download", "--product", "win11", "--output", "no/such/folder/w.iso"} << 1 << "^$"
+            << "The folder of no/such/folder/w.iso does not exist";
+        QTest::newRow("--json on failure")
+            << QStringList{"--url", "--json", "--product", "server2022", "--arch", "arm64"} << 1
+            << "^\\{\\s*\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\",\\s*\"message\":\\s*\"Unknown architecture "
+               "[^}]+\\}\\s*\\}\\s*$"
+            << "Unknown architecture";
     }
+    // Neither a page visit nor a link request comes first.
     void answersWithoutThePage()
+    {
+        QVERIFY(m_replica.reset());
+        checkRun();
+        QCOMPARE(m_replica.hits(), 0);
+        QCOMPARE(m_replica.count(QStringLiteral("links")), 0);
+    }
+    void checkRun()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
@@ -219,9 +242,12 @@ private Q_SLOTS:
             << QStringList() << QStringList{"--url", "--product", "win11", "--language", "klingon"} << 1 << "^$"
             << "Unknown language \"klingon\". Choose one of:\n.*  English \\| English \\(United States\\)\n.*  "
                "German\n";
-        QTest::newRow("unknown architecture")
-            << QStringList() << QStringList{"--url", "--product", "win11", "--arch", "x86"} << 1 << "^$"
-            << "Unknown architecture \"x86\". Choose one of:\n  x64$";
+        QTest::newRow("a tracker that never answers")
+            << QStringList{"tracker on"} << QStringList{"--url", "--product", "win11"} << 0
+            << link.arg("Win11_25H2_English_x64\\.iso") << "^$";
+        QTest::newRow("a page that never answers")
+            << QStringList{"hang 3"} << QStringList{"--url", "--product", "win11"} << 3 << "^$"
+            << "^The download page did not answer in time\\.";
         QTest::newRow("editions and languages")
             << QStringList() << QStringList{"--list", "--product", "win10"} << 0
             << "^Editions:\n  2618  Windows 10 \\(multi-edition ISO\\)\nLanguages of Windows 10 \\(multi-edition "
@@ -237,11 +263,34 @@ private Q_SLOTS:
                                       << 3 << "^$"
                                       << "languages";
     }
+    // However a choice ends, it asks for links within the search's limits.
     void pageRuns()
     {
         QFETCH(QStringList, switches);
         QVERIFY(setSwitches(switches));
-        answersWithoutThePage();
+        checkRun();
+        QVERIFY(m_replica.count(QStringLiteral("links")) <= MostLinkRequestsOfAChoice);
+    }
+
+    // A page that never shows links, with the product's own delays: the
+    // search ends as the limits say, and the user is told.
+    void noLinksEndsWithinItsLimits()
+    {
+        QVERIFY(setSwitches({QStringLiteral("nolinks 1000")}));
+        m_productDelays = true;
+        QElapsedTimer clock;
+        clock.start();
+        const Run result = run({"--url", "--json", "--product", "win11"}, nullptr, 5 * 60 * 1000);
+        m_productDelays = false;
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.err.contains(QLatin1String("no download links")), qPrintable(result.err));
+        const QJsonObject error = QJsonDocument::fromJson(result.out.toUtf8())[QLatin1String("error")].toObject();
+        QCOMPARE(error[QLatin1String("kind")].toString(), QStringLiteral("failed"));
+        const int links = m_replica.count(QStringLiteral("links"));
+        QVERIFY2(links >= 2 && links <= MostLinkRequestsOfAChoice, qPrintable(QString::number(links)));
+        // The page and its one reload.
+        QCOMPARE(m_replica.hits(), 2);
+        qInfo() << "no links after" << clock.elapsed() << "ms and" << links << "link requests";
     }
 
     // The Evaluation Center's pages, with the product's delays: the file's
@@ -437,6 +486,12 @@ private Q_SLOTS:
         QCOMPARE(first.err, QString());
         const QString destination = QDir(downloadsDir()).filePath(QStringLiteral("fr.iso"));
         QCOMPARE(QFileInfo(destination).size(), qint64(1048576));
+
+        // A folder as --output: the ISO keeps its own name in it.
+        const Run intoFolder = run(arguments + QStringList{"--output", downloadsDir()});
+        QCOMPARE(intoFolder.exitCode, 0);
+        QCOMPARE(QFileInfo(QDir(downloadsDir()).filePath(QStringLiteral("Win10_22H2_French_x64v1.iso"))).size(),
+                 qint64(1048576));
 
         const Run again = run({"--download", "--product", "win10", "--language", "French", "--output", destination});
         QCOMPARE(again.exitCode, 0);
