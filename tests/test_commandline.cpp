@@ -131,6 +131,20 @@ private:
         return QDir(QFileInfo(file).absolutePath()).entryList({QStringLiteral("*.part*")}, QDir::Files);
     }
 
+    // The run of the current row: its exit code and what it printed.
+    void checkRun()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+        QVERIFY2(QRegularExpression(out, dotAll).match(result.out).hasMatch(), qPrintable(result.out));
+        QVERIFY2(QRegularExpression(err, dotAll).match(result.err).hasMatch(), qPrintable(result.err));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -185,19 +199,6 @@ private Q_SLOTS:
         QCOMPARE(m_replica.hits(), 0);
         QCOMPARE(m_replica.count(QStringLiteral("links")), 0);
     }
-    void checkRun()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        const Run result = run(arguments);
-        QCOMPARE(result.exitCode, exitCode);
-        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
-        QVERIFY2(QRegularExpression(out, dotAll).match(result.out).hasMatch(), qPrintable(result.out));
-        QVERIFY2(QRegularExpression(err, dotAll).match(result.err).hasMatch(), qPrintable(result.err));
-    }
-
     // Choices against the page: the link alone on stdout, or why not.
     void pageRuns_data()
     {
