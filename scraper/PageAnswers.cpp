@@ -189,14 +189,13 @@ QString architectureOfFileName(const QString &fileName)
     return QString();
 }
 
-// The visible label, in the page's language: "64-bit", "64 bits", "64-Bit".
+// The visible label, in the page's language: "64-bit", "64 bits", "64-Bit";
+// an Arm build described as 64-bit is still Arm.
 QString architectureOfLabel(const QString &label)
 {
     const QString text = label.toLower();
     if (containsAny(text, {"32-bit", "32 bit", "x86", "x32"}))
         return QStringLiteral("x86");
-    if (containsAny(text, {"64-bit", "64 bit", "x64"}))
-        return QStringLiteral("x64");
     if (text.contains(QLatin1String("arm")))
         return QStringLiteral("arm64");
     return QStringLiteral("x64");

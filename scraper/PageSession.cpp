@@ -18,6 +18,8 @@ namespace {
 
 constexpr int PhoneWidth = 412;
 constexpr int PhoneHeight = 915;
+// The load mark of a page that a new load is leaving.
+constexpr qint64 LeftPage = -1;
 
 } // namespace
 
@@ -135,18 +137,18 @@ void PageSession::takeAsLoaded(const std::function<void(bool)> &onChecked)
     runScript(script, [this, pageLoad, onChecked](const QString &text) {
         const QJsonObject document = QJsonDocument::fromJson(text.toUtf8()).object();
         const QUrl shown(document.value(QLatin1String("url")).toString());
-        const bool isAsked = pageLoad == m_pageLoad && document.value(QLatin1String("mark")).toDouble(-1) == 0
+        const bool isAsked = pageLoad == m_pageLoad && document.value(QLatin1String("mark")).toDouble(LeftPage) == 0
             && shown.path() == m_url.path();
         m_loadTimer.stop();
         if (isAsked) {
             m_takenLoad = pageLoad;
-            markLoaded(pageLoad);
+            markLoaded(qint64(pageLoad));
         }
         onChecked(isAsked);
     });
 }
 
-void PageSession::markLoaded(quint64 pageLoad)
+void PageSession::markLoaded(qint64 pageLoad)
 {
     runScript(QStringLiteral("window.quibQtPageLoad = %1;").arg(pageLoad));
 }
@@ -165,6 +167,10 @@ void PageSession::onLoadStarted()
 {
     qCDebug(lcScraper) << "PageSession: Load started" << m_webView->url();
     ++m_pageLoad;
+    // The page still shown is left, however far it got: it is never taken
+    // for the one this load brings. Should this reach the new page instead,
+    // that page is only not taken before its load completes.
+    markLoaded(LeftPage);
     m_loadTimer.start();
 }
 
@@ -175,8 +181,7 @@ void PageSession::onLoadFinished(bool success)
         qCDebug(lcScraper) << "PageSession: Load finished after it was taken as complete, success=" << success;
         return;
     }
-    if (success)
-        markLoaded(m_pageLoad);
+    markLoaded(qint64(m_pageLoad));
     qCDebug(lcScraper) << "PageSession: Load finished, success=" << success << m_webView->url();
     Q_EMIT loadFinished(success);
 }

@@ -66,7 +66,7 @@ private:
     void onLoadStarted();
     void onLoadFinished(bool success);
     void onDeadline();
-    void markLoaded(quint64 pageLoad);
+    void markLoaded(qint64 pageLoad);
 
     QWebEngineView *m_webView = nullptr;
     QTimer m_loadTimer;

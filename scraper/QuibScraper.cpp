@@ -11,6 +11,8 @@
 
 #include <QDebug>
 
+#include <memory>
+
 #include <limits>
 
 namespace {
@@ -31,12 +33,14 @@ int deadlineFor(const ScraperTimings &t)
     constexpr qint64 ScriptRoundTripMs = 1000;
     const qint64 loads = qint64(1 + LinkReloads) * LoadAttempts * (t.pageLoadTimeoutMs + qint64(t.loadRetryDelayMs));
     const qint64 validationWait = (ValidationChecks + 1) * (t.validationRecheckMs + ScriptRoundTripMs);
+    // A page that reloads itself in the first round adds a round of its own.
     const qint64 polls =
-        (PollAttempts + LinkReloads * PollAttemptsAfterReload) * (t.pollIntervalMs + ScriptRoundTripMs);
+        (2 * PollAttempts + LinkReloads * PollAttemptsAfterReload) * (t.pollIntervalMs + ScriptRoundTripMs);
     const qint64 steps = qint64(t.afterInjectionMs) + t.afterVersionSelectionMs + t.afterLanguageSelectionMs
         + LanguageReads * (t.languageRetryDelayMs + ScriptRoundTripMs) + t.linkExtractionDelayMs
         + LinkReloads
-            * (qint64(t.reloadDelayMs) + t.resubmitDelayMs + t.reselectLanguageDelayMs + t.pollAfterReselectionMs);
+            * (qint64(t.reloadDelayMs) + t.resubmitDelayMs + t.afterVersionSelectionMs + t.reselectLanguageDelayMs
+               + t.pollAfterReselectionMs);
     return int(
         qMin<qint64>(loads + (2 + LinkReloads) * validationWait + polls + steps, std::numeric_limits<int>::max()));
 }
@@ -160,6 +164,8 @@ void QuibScraper::loadProductPage(const QString &productKey)
     m_session->load(QUrl(buildPageUrl(m_locale, productKey)));
 }
 
+// A load under way is left to complete, so the page gets our library and
+// the next request finds it whole.
 void QuibScraper::cancelRequest()
 {
     qCDebug(lcScraper) << "QuibScraper: Request cancelled";
@@ -167,7 +173,7 @@ void QuibScraper::cancelRequest()
         m_evalCenter->abandon();
     } else {
         m_request = ScraperRequest();
-        m_session->abandonRequest();
+        m_session->endRequest();
     }
     setState(ScraperState::Idle);
 }
@@ -186,7 +192,7 @@ void QuibScraper::endRequest()
 {
     m_request.awaited = Result::None;
     if (m_request.linkSearch)
-        m_request.linkSearch->phase = LinkSearch::Phase::Ended;
+        m_request.linkSearch->enter(LinkSearch::Phase::Ended);
     m_session->endRequest();
 }
 
@@ -218,7 +224,20 @@ void QuibScraper::onDeadline()
 // The next step of the current request, unless another request has begun by then.
 void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
 {
-    m_session->after(delayMs, [this, step] { (this->*step)(); });
+    m_session->after(delayMs, inStretch([this, step] { (this->*step)(); }));
+}
+
+// `action` as long as the link search, if there is one, is in the stretch
+// it was asked in.
+std::function<void()> QuibScraper::inStretch(std::function<void()> action) const
+{
+    if (!m_request.linkSearch)
+        return action;
+    const int stretch = m_request.linkSearch->stretch;
+    return [this, stretch, action = std::move(action)] {
+        if (m_request.linkSearch && m_request.linkSearch->stretch == stretch)
+            action();
+    };
 }
 
 // A page whose load never completes (a tracker or an image that does not
@@ -288,9 +307,11 @@ void QuibScraper::onPageReady()
 {
     qCDebug(lcScraper) << "QuibScraper: Page loaded, injecting JavaScript helpers...";
     injectJavaScript();
+    // First, since a new round of the link search leaves the steps of the
+    // last one behind.
+    resumeAfterLoad();
     qCDebug(lcScraper) << "QuibScraper: JavaScript injected, scheduling extraction...";
     after(m_timings.afterInjectionMs, &QuibScraper::onJavaScriptInjected);
-    resumeAfterLoad();
 }
 
 // Picks up the work that the completed load was for: a load that no request
@@ -302,7 +323,7 @@ void QuibScraper::resumeAfterLoad()
     if (m_request.linkSearch && m_request.linkSearch->takesNextLoad()) {
         qCDebug(lcScraper) << "QuibScraper: Page reloaded after language selection, will retry language selection";
         setState(ScraperState::SubmittingSelection);
-        m_request.linkSearch->phase = LinkSearch::Phase::LaterRound;
+        m_request.linkSearch->enter(LinkSearch::Phase::LaterRound);
         m_request.linkSearch->pollCount = 0;
         after(m_timings.resubmitDelayMs, &QuibScraper::retryLanguageSubmit);
         return;
@@ -361,7 +382,15 @@ void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel
 
 void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult, PageLeft pageLeft)
 {
-    m_session->runScript(script, std::move(onResult), pageLeft);
+    const auto answer = std::make_shared<QString>();
+    const std::function<void()> take = inStretch([onResult, answer] { onResult(*answer); });
+    m_session->runScript(
+        script,
+        [answer, take](const QString &text) {
+            *answer = text;
+            take();
+        },
+        pageLeft);
 }
 
 void QuibScraper::runScript(const QString &script)

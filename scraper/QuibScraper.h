@@ -92,6 +92,7 @@ private:
     LinkSearch &linkSearch();
     void onDeadline();
     void after(int delayMs, void (QuibScraper::*step)());
+    std::function<void()> inStretch(std::function<void()> action) const;
     void onPageReady();
     void resumeAfterLoad();
     void readListsAfterTimeout();

@@ -111,7 +111,8 @@ void QuibScraper::doExtractLinks()
         qCDebug(lcScraper) << "QuibScraper: Links already extracted, skipping duplicate extraction";
         return;
     }
-    search.phase = LinkSearch::Phase::Reading;
+    if (search.phase != LinkSearch::Phase::Reading)
+        search.enter(LinkSearch::Phase::Reading);
     qCDebug(lcScraper) << "QuibScraper: Running link extraction...";
     readList(PageScripts::extractLinksCall(), &QuibScraper::parseLinks);
     qCDebug(lcScraper) << "QuibScraper: Link extraction scheduled";
@@ -136,7 +137,7 @@ void QuibScraper::parseLinks(const QString &text)
     LinkSearch &search = linkSearch();
     if (search.phase != LinkSearch::Phase::Reading)
         return;
-    search.phase = LinkSearch::Phase::Ended;
+    search.enter(LinkSearch::Phase::Ended);
     qCDebug(lcScraper) << "QuibScraper: Parsing links:" << text;
     const std::optional<QList<DownloadOption>> options = offeredOptions(text);
     if (!options)
@@ -178,18 +179,19 @@ std::optional<QList<DownloadOption>> QuibScraper::offeredOptions(const QString &
         PublishedHashes::withListedLanguages(PageAnswers::parsePublishedHashes(text), m_languages);
     QList<DownloadOption> options;
     for (DownloadOption option : *parsed) {
+        if (!isTrustedDownloadLink(option.url)) {
+            qCDebug(lcScraper) << "QuibScraper: Ignored a link to another site:" << option.url;
+            continue;
+        }
         if (option.architecture.isEmpty()) {
             qCDebug(lcScraper) << "QuibScraper: A link's file name and its DownloadType disagree:" << option.url;
             failAndIdle(scraperFailure(FailureKind::PageError,
                                        QStringLiteral("The page's link names another architecture than its record")));
             return std::nullopt;
         }
-        const bool trusted = isTrustedDownloadLink(option.url);
         attachPublishedHash(option, table);
-        qCDebug(lcScraper) << (trusted ? "QuibScraper: Found link:" : "QuibScraper: Ignored a link to another site:")
-                           << option.url << "(" << option.architecture << ")";
-        if (trusted)
-            options << option;
+        qCDebug(lcScraper) << "QuibScraper: Found link:" << option.url << "(" << option.architecture << ")";
+        options << option;
     }
     return options;
 }

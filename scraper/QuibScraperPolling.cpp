@@ -56,6 +56,8 @@ void QuibScraper::startPollingForLinks()
 void QuibScraper::doPollingLoop()
 {
     LinkSearch &search = linkSearch();
+    if (!search.isPolling())
+        return;
     if (search.pollCount >= ScraperLimits::PollAttempts) {
         ++search.linkReloadCount;
         qCDebug(lcScraper) << "QuibScraper: Max poll attempts reached (25), reload" << search.linkReloadCount
@@ -77,7 +79,7 @@ void QuibScraper::reloadOrGiveUp(const QString &giveUpMessage)
 {
     LinkSearch &search = linkSearch();
     if (search.linkReloadCount < ScraperLimits::LinkReloads) {
-        search.phase = LinkSearch::Phase::Reloading;
+        search.enter(LinkSearch::Phase::Reloading);
         after(m_timings.reloadDelayMs, &QuibScraper::reloadPageForFreshLinks);
         return;
     }
@@ -182,7 +184,7 @@ void QuibScraper::actOnMissingContainer(const PollResult &result)
 // The polls end here: the links are read, once.
 void QuibScraper::onLanguageSelected()
 {
-    linkSearch().phase = LinkSearch::Phase::Reading;
+    linkSearch().enter(LinkSearch::Phase::Reading);
     qCDebug(lcScraper) << "QuibScraper: Language selected, now extracting download links...";
     setState(ScraperState::ExtractingLinks);
     after(m_timings.linkExtractionDelayMs, &QuibScraper::doExtractLinks);
@@ -203,6 +205,8 @@ void QuibScraper::reloadPageForFreshLinks()
 // edition goes first, and the language once the page has listed its own.
 void QuibScraper::retryLanguageSubmit()
 {
+    if (!linkSearch().isPolling())
+        return;
     qCDebug(lcScraper) << "QuibScraper: Retrying language submit after page reload...";
     runScript(PageScripts::selectVersionCall(m_selectedVersion), [this](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Edition confirmed again:" << result;

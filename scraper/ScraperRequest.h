@@ -30,12 +30,21 @@ struct LinkSearch {
     }
 
     bool isPolling() const { return phase == Phase::FirstRound || phase == Phase::LaterRound; }
+    // Every change of phase begins a new stretch of the search: the steps
+    // and answers of the one before it no longer act (a page that reloads
+    // itself would otherwise leave two chains of polls side by side).
+    void enter(Phase next)
+    {
+        phase = next;
+        ++stretch;
+    }
     // Whether the next completed load of the page starts a re-selection round.
     bool takesNextLoad() const { return phase == Phase::FirstRound || phase == Phase::Reloading; }
 
     // The page's row of the language chosen.
     LanguageInfo language;
     Phase phase = Phase::FirstRound;
+    int stretch = 0;
     int pollCount = 0;
     int linkReloadCount = 0;
     int languageValidationAttempts = 0;

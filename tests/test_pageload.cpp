@@ -196,6 +196,45 @@ private Q_SLOTS:
         QCOMPARE(m_replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
     }
 
+    // A tracker that never answers: the page's lists are read, and the load
+    // that completes at last reports nothing twice.
+    void pageWithAHungTrackerIsRead()
+    {
+        m_scraper->setTimings(shrunkTimings(ShortTimeoutMs));
+        QCOMPARE(m_replica.command(QStringLiteral("tracker on")), QStringLiteral("OK tracker on"));
+        QSignalSpy versions(m_scraper.get(), &QuibScraper::versionsExtracted);
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(versions.size(), 1, LoadTimeoutMs);
+        QVERIFY(m_errors->isEmpty());
+        QCOMPARE(m_replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
+        QTest::qWait(1000);
+        QCOMPARE(versions.size(), 1);
+        QVERIFY(m_errors->isEmpty());
+    }
+
+    // A page stopped half-loaded by a request's end is never taken for the
+    // next load of the same page, should that one not answer.
+    void stoppedPageIsNotTakenForTheNextLoad()
+    {
+        ScraperTimings timings = shrunkTimings();
+        timings.requestDeadlineMs = ShortTimeoutMs;
+        m_scraper->setTimings(timings);
+        QCOMPARE(m_replica.command(QStringLiteral("tracker on")), QStringLiteral("OK tracker on"));
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_errors->size(), 1, LoadTimeoutMs);
+        QCOMPARE(messagesOf(*m_errors), QStringList{QStringLiteral("Request deadline passed")});
+
+        m_scraper->setTimings(shrunkTimings(ShortTimeoutMs));
+        QCOMPARE(m_replica.command(QStringLiteral("tracker off")), QStringLiteral("OK tracker off"));
+        QCOMPARE(m_replica.command(QStringLiteral("hang 1")), QStringLiteral("OK hang 1"));
+        QSignalSpy versions(m_scraper.get(), &QuibScraper::versionsExtracted);
+        m_scraper->loadProductPage(QStringLiteral("win11"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_errors->size(), 2, LoadTimeoutMs);
+        QCOMPARE(messagesOf(*m_errors).last(), QStringLiteral("Page load timeout"));
+        QCOMPARE(versions.size(), 0);
+        QCOMPARE(m_replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
+    }
+
 private:
     ReplicaServer m_replica;
     FakeLocaleSystem m_system;
