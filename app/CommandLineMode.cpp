@@ -55,6 +55,8 @@ std::optional<int> answerWithoutApplication(int &argc, char **argv, const Option
     }
     if (!options.problem.isEmpty()) {
         printError(QStringLiteral("travonix: %1\nSee travonix --help.").arg(options.problem));
+        if (options.json)
+            printOut(errorJson(QStringLiteral("usage"), options.problem));
         return ExitCode::Usage;
     }
     return std::nullopt;

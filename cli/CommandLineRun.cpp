@@ -33,10 +33,19 @@ void CommandLineRun::start()
     startPage();
 }
 
+QString CommandLineRun::failureKind(int exitCode) const
+{
+    if (exitCode == ExitCode::Usage)
+        return QStringLiteral("usage");
+    if (exitCode == ExitCode::Interrupted)
+        return QStringLiteral("interrupted");
+    return m_page && !m_page->failureKind().isEmpty() ? m_page->failureKind() : QStringLiteral("failed");
+}
+
 // What can be told wrong before Microsoft is asked anything.
 QString CommandLineRun::choicesProblem() const
 {
-    const QString wanted = m_options.choices.architecture;
+    const QString wanted = m_options.choices.architecture.trimmed();
     const QStringList offered = offeredProduct(m_options.choices.product).architectures;
     if (!wanted.isEmpty() && !offered.contains(wanted, Qt::CaseInsensitive))
         return QStringLiteral("Unknown architecture \"%1\". Choose one of:\n  %2")
@@ -102,7 +111,7 @@ void CommandLineRun::end(int exitCode, const QString &error)
     if (!error.isEmpty())
         printError(error);
     if (m_options.json && exitCode != ExitCode::Done)
-        printOut(errorJson(exitCode, error));
+        printOut(errorJson(failureKind(exitCode), error));
     m_exitCode = exitCode;
     Q_EMIT ended(exitCode);
 }

@@ -30,6 +30,7 @@ Q_SIGNALS:
 
 private:
     QString choicesProblem() const;
+    QString failureKind(int exitCode) const;
     void startPage();
     void onLanguagesRead();
     void onLinkChosen(const DownloadOption &option);

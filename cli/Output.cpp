@@ -141,25 +141,38 @@ QString linkJson(const QString &productKey, const ProductVersion &edition, const
     return printed(root);
 }
 
-QString errorJson(int exitCode, const QString &message)
+QString failureKindName(FailureKind kind)
 {
-    const auto kind = [exitCode] {
-        switch (exitCode) {
-        case ExitCode::Usage:
-            return "usage";
-        case ExitCode::Refused:
-            return "refused";
-        case ExitCode::NotVerified:
-            return "not verified";
-        case ExitCode::Interrupted:
-            return "interrupted";
-        default:
-            return "failed";
-        }
-    };
+    switch (kind) {
+    case FailureKind::LoadFailed:
+        return QStringLiteral("load failed");
+    case FailureKind::Timeout:
+        return QStringLiteral("timeout");
+    case FailureKind::NoEditions:
+        return QStringLiteral("no editions");
+    case FailureKind::NoLanguages:
+        return QStringLiteral("no languages");
+    case FailureKind::LanguageNotOffered:
+        return QStringLiteral("language not offered");
+    case FailureKind::NoLinks:
+        return QStringLiteral("no links");
+    case FailureKind::Refused:
+        return QStringLiteral("refused");
+    case FailureKind::PageError:
+        return QStringLiteral("page error");
+    case FailureKind::LanguageMismatch:
+        return QStringLiteral("language mismatch");
+    case FailureKind::DeadLink:
+        return QStringLiteral("dead link");
+    }
+    return QStringLiteral("failed");
+}
+
+QString errorJson(const QString &kind, const QString &message)
+{
     Json root(cJSON_CreateObject(), &cJSON_Delete);
     cJSON *error = cJSON_AddObjectToObject(root.get(), "error");
-    cJSON_AddStringToObject(error, "kind", kind());
+    addText(error, "kind", kind);
     addText(error, "message", message);
     return printed(root);
 }

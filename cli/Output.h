@@ -29,6 +29,8 @@ QString pageListsJson(const PageLists &lists);
 
 // The link of one choice, with what a script needs to check the file.
 QString linkJson(const QString &productKey, const ProductVersion &edition, const DownloadOption &option);
+// The page's failure as scripts read it: "no links", "timeout", "refused", ...
+QString failureKindName(FailureKind kind);
 // What a run that failed prints for scripts: {"error": {"kind", "message"}},
-// the kind named after the exit code ("usage", "refused", "failed", ...).
-QString errorJson(int exitCode, const QString &message);
+// the kind "usage" or one of failureKindName's.
+QString errorJson(const QString &kind, const QString &message);

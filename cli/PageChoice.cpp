@@ -111,6 +111,7 @@ void PageChoice::onPageError(const ScraperFailure &failure)
 {
     if (m_done)
         return;
+    m_failureKind = failureKindName(failure.kind);
     if (const std::optional<Refusal> refusal = refusalOf(failure)) {
         fail(ExitCode::Refused,
              QStringLiteral("Microsoft refused the request: %1\n\n%2").arg(failure.message, refusalAdvice(*refusal)));

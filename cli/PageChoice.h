@@ -23,6 +23,8 @@ public:
 
     const PageLists &lists() const { return m_lists; }
     ProductVersion edition() const;
+    // What the page's failure was (failureKindName), once the page failed.
+    QString failureKind() const { return m_failureKind; }
 
 Q_SIGNALS:
     void languagesRead();
@@ -44,4 +46,5 @@ private:
     QString m_languageName;
     bool m_untilLanguages = false;
     bool m_done = false;
+    QString m_failureKind;
 };

@@ -190,6 +190,10 @@ private Q_SLOTS:
             << "^\\{\\s*\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\",\\s*\"message\":\\s*\"Unknown architecture "
                "[^}]+\\}\\s*\\}\\s*$"
             << "Unknown architecture";
+        QTest::newRow("--json, an option problem")
+            << QStringList{"--url", "--json", "--product", "win11", "--connections", "4"} << 1
+            << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
+            << "--connections goes with --download";
     }
     // Neither a page visit nor a link request comes first.
     void answersWithoutThePage()
@@ -286,7 +290,7 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 3);
         QVERIFY2(result.err.contains(QLatin1String("no download links")), qPrintable(result.err));
         const QJsonObject error = QJsonDocument::fromJson(result.out.toUtf8())[QLatin1String("error")].toObject();
-        QCOMPARE(error[QLatin1String("kind")].toString(), QStringLiteral("failed"));
+        QCOMPARE(error[QLatin1String("kind")].toString(), QStringLiteral("no links"));
         const int links = m_replica.count(QStringLiteral("links"));
         QVERIFY2(links >= 2 && links <= MostLinkRequestsOfAChoice, qPrintable(QString::number(links)));
         // The page and its one reload.
