@@ -276,7 +276,9 @@ private Q_SLOTS:
         QTest::newRow("32 wins over 64 in label") << "64-bit and 32-bit"
                                                   << "u.iso" << -1 << "x86";
         QTest::newRow("ARM64 described as 64-bit") << "ARM64 64-bit"
-                                                   << "u.iso" << -1 << "x64";
+                                                   << "u.iso" << -1 << "arm64";
+        QTest::newRow("Arm 64-bit") << "Windows 11 Arm 64-bit"
+                                    << "u.iso" << -1 << "arm64";
         QTest::newRow("arm label") << "Arm64 Download"
                                    << "u.iso" << -1 << "arm64";
         QTest::newRow("file X64") << "Download"
