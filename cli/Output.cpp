@@ -164,6 +164,8 @@ QString failureKindName(FailureKind kind)
         return QStringLiteral("language mismatch");
     case FailureKind::DeadLink:
         return QStringLiteral("dead link");
+    case FailureKind::LinkToPage:
+        return QStringLiteral("link to a web page");
     }
     return QStringLiteral("failed");
 }

@@ -41,6 +41,10 @@ PageFailure explainPageFailure(const ScraperFailure &failure)
     case FailureKind::DeadLink:
         return {QStringLiteral("Link Leads Nowhere"),
                 QStringLiteral("The download page's link for this choice leads to no file."), ChooseLanguageLater};
+    case FailureKind::LinkToPage:
+        return {QStringLiteral("Link Leads to a Web Page"),
+                QStringLiteral("Microsoft's link for this ISO leads to a web page, not to the file."),
+                QStringLiteral("Nothing was downloaded. ") + ChooseLanguageLater};
     case FailureKind::LanguageNotOffered:
     case FailureKind::LanguageMismatch:
         return languageFailure(failure);

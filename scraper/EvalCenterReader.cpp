@@ -172,15 +172,21 @@ void EvalCenterReader::followNext()
     }
     const EvalLink link = m_toFollow.takeFirst();
     m_follower->follow(QUrl(link.link), m_session->userAgent(), m_timings.pageLoadTimeoutMs,
-                       [this, link](const QUrl &file) { onFollowed(link, file); });
+                       [this, link](const LinkFollower::Followed &followed) { onFollowed(link, followed); });
 }
 
-void EvalCenterReader::onFollowed(const EvalLink &link, const QUrl &file)
+void EvalCenterReader::onFollowed(const EvalLink &link, const LinkFollower::Followed &followed)
 {
-    if (file.isEmpty()) {
+    if (followed.end == LinkFollower::Followed::End::WebPage) {
+        fail(FailureKind::LinkToPage,
+             QStringLiteral("Microsoft's link for this ISO leads to a web page, not to the file"));
+        return;
+    }
+    if (followed.end == LinkFollower::Followed::End::Nowhere) {
         fail(FailureKind::DeadLink, QStringLiteral("The page's link leads to no file: %1").arg(link.link));
         return;
     }
+    const QUrl &file = followed.file;
     DownloadOption option;
     option.versionId = m_edition;
     option.language = m_languageName;

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "EvalLinks.h"
+#include "LinkFollower.h"
 #include "ScraperTimings.h"
 #include "ScraperTypes.h"
 
 #include <QObject>
 
-class LinkFollower;
 class PageSession;
 
 class EvalCenterReader final : public QObject {
@@ -39,7 +39,7 @@ private:
     void onLoadFinished(bool success);
     void parseAnchors(const QString &text);
     void followNext();
-    void onFollowed(const EvalLink &link, const QUrl &file);
+    void onFollowed(const EvalLink &link, const LinkFollower::Followed &followed);
     void fail(FailureKind kind, const QString &message);
     void fail(const ScraperFailure &failure);
     void deliver();

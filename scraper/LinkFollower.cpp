@@ -23,6 +23,14 @@ bool isTrustedHop(const QUrl &url)
         && url.host() == QLatin1String("aka.ms");
 }
 
+// Microsoft sends a retired link to an ordinary page of its site, answered 200.
+bool isIsoImage(const QNetworkReply &reply)
+{
+    const QString type = reply.header(QNetworkRequest::ContentTypeHeader).toString().trimmed().toLower();
+    return reply.url().path().endsWith(QLatin1String(".iso"), Qt::CaseInsensitive)
+        && !type.startsWith(QLatin1String("text/html"));
+}
+
 } // namespace
 
 LinkFollower::LinkFollower(QObject *parent)
@@ -32,7 +40,7 @@ LinkFollower::LinkFollower(QObject *parent)
 }
 
 void LinkFollower::follow(const QUrl &link, const QString &userAgent, int timeoutMs,
-                          std::function<void(const QUrl &)> done)
+                          std::function<void(const Followed &)> done)
 {
     cancel();
     m_userAgent = userAgent;
@@ -57,7 +65,7 @@ void LinkFollower::ask(const QUrl &url)
 {
     if (!isTrustedHop(url) || ++m_hops > MaxHops) {
         qCDebug(lcScraper) << "LinkFollower: Not followed:" << url << "hop" << m_hops;
-        finish(QUrl());
+        finish(Followed());
         return;
     }
     QNetworkRequest request(url);
@@ -78,13 +86,13 @@ void LinkFollower::onReply(QNetworkReply *reply)
     if (status >= 300 && status < 400 && target.isValid())
         ask(reply->url().resolved(target));
     else if (status >= 200 && status < 300 && reply->error() == QNetworkReply::NoError)
-        finish(reply->url());
+        finish(isIsoImage(*reply) ? Followed{Followed::End::File, reply->url()} : Followed{Followed::End::WebPage, {}});
     else
-        finish(QUrl());
+        finish(Followed());
 }
 
-void LinkFollower::finish(const QUrl &file)
+void LinkFollower::finish(const Followed &followed)
 {
     if (const auto done = std::exchange(m_done, nullptr))
-        done(file);
+        done(followed);
 }

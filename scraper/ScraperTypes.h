@@ -67,6 +67,8 @@ enum class FailureKind {
     LanguageMismatch,
     // The page's link leads to no file.
     DeadLink,
+    // The page's link leads to a web page instead of the ISO.
+    LinkToPage,
 };
 
 struct ScraperFailure {

@@ -339,6 +339,9 @@ private Q_SLOTS:
         QTest::newRow("link leads nowhere")
             << QStringList{"evalcenter deadlink"} << url + QStringList{"server2025"} << 3 << "^$"
             << "^.+$";
+        QTest::newRow("link leads to a web page")
+            << QStringList{"evalcenter pagelink"} << url + QStringList{"server2022", "--language", "fr-fr"} << 3 << "^$"
+            << "^Microsoft's link for this ISO leads to a web page, not to the file\\.";
         QTest::newRow("editions and languages")
             << QStringList() << QStringList{"--list", "--product", "win11-eval", "--edition", "Windows 11 Enterprise"}
             << 0
@@ -372,6 +375,20 @@ private Q_SLOTS:
             QVERIFY(bytes.mid(offset, 11) == QStringLiteral("%1 ").arg(offset, 10, 10, QLatin1Char('0')).toLatin1());
         QVERIFY(bytes.contains("Windows_Server_2016_Datacenter_EVAL_en-us_14393_refresh.ISO"));
         QVERIFY2(result.err.contains(sha256Of(path)), qPrintable(result.err));
+        QVERIFY(leftBeside(path).isEmpty());
+    }
+
+    // Microsoft sends a retired link to a page of its site: nothing is saved.
+    void evaluationLinkToAPageSavesNothing()
+    {
+        QVERIFY(setSwitches({QStringLiteral("evalcenter pagelink")}));
+        m_productDelays = true;
+        const QString path = QDir(downloadsDir()).filePath(QStringLiteral("Server2025.iso"));
+        const Run result = run({"--download", "--product", "server2025", "--output", path});
+        m_productDelays = false;
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.err.contains(QLatin1String("leads to a web page")), qPrintable(result.err));
+        QVERIFY(!QFile::exists(path));
         QVERIFY(leftBeside(path).isEmpty());
     }
 

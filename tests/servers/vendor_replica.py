@@ -1402,7 +1402,8 @@ class Controller:
         "verify": ("verify", ("on", "off")),
         "tamper": ("tamper", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
-        "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink")),
+        "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
+                                      "pagelink")),
     }
     # verb -> Switches attribute holding a Language or None
     LANGUAGE_CHOICES = {
@@ -1687,6 +1688,9 @@ class ReplicaHandler(QuietHandler):
             return
         location = origin + (EVAL_HOP_PREFIX if hop else EVAL_FILE_PREFIX) \
             + ("gone/" if mode == "deadlink" and not hop else "") + file
+        if mode == "pagelink" and not hop:
+            # A retired link: Microsoft sends it to an ordinary page of the site.
+            location = origin + "/en-us/software-download/windows10"
         self._send(302, b"", "text/html", headers=(("Location", location),), send_body=send_body)
 
     # -- connector ---------------------------------------------------------
