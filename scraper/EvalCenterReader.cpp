@@ -187,6 +187,10 @@ void EvalCenterReader::onFollowed(const EvalLink &link, const LinkFollower::Foll
         return;
     }
     const QUrl &file = followed.file;
+    if (const std::optional<ScraperFailure> slip = labelSlip(link, file)) {
+        fail(*slip);
+        return;
+    }
     DownloadOption option;
     option.versionId = m_edition;
     option.language = m_languageName;
@@ -195,6 +199,29 @@ void EvalCenterReader::onFollowed(const EvalLink &link, const LinkFollower::Foll
     option.publishesNoSha256 = true;
     m_options << option;
     followNext();
+}
+
+// A file whose own name names another language or architecture than its
+// label is never handed out under the label's name.
+std::optional<ScraperFailure> EvalCenterReader::labelSlip(const EvalLink &link, const QUrl &file) const
+{
+    const EvalLinks::FileNameFacts facts = EvalLinks::readFileName(file.fileName());
+    QString wanted;
+    QString offered;
+    if (!facts.culture.isEmpty() && facts.culture.compare(link.culture, Qt::CaseInsensitive) != 0) {
+        wanted = EvalLinks::languageName(link.culture);
+        offered = EvalLinks::languageName(facts.culture.left(3) + facts.culture.mid(3).toUpper());
+    } else if (!facts.architecture.isEmpty() && facts.architecture != link.architecture) {
+        wanted = link.architecture;
+        offered = facts.architecture;
+    } else {
+        return std::nullopt;
+    }
+    ScraperFailure failure = scraperFailure(FailureKind::LanguageMismatch,
+                                            QStringLiteral("Links for %1 instead of %2").arg(offered, wanted));
+    failure.wantedLanguage = wanted;
+    failure.offeredLanguage = offered;
+    return failure;
 }
 
 void EvalCenterReader::fail(FailureKind kind, const QString &message)

@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class PageSession;
 
 class EvalCenterReader final : public QObject {
@@ -40,6 +42,7 @@ private:
     void parseAnchors(const QString &text);
     void followNext();
     void onFollowed(const EvalLink &link, const LinkFollower::Followed &followed);
+    std::optional<ScraperFailure> labelSlip(const EvalLink &link, const QUrl &file) const;
     void fail(FailureKind kind, const QString &message);
     void fail(const ScraperFailure &failure);
     void deliver();

@@ -143,6 +143,17 @@ std::optional<QList<EvalLink>> parseAnchors(const QString &json)
     return links;
 }
 
+FileNameFacts readFileName(const QString &fileName)
+{
+    static const QRegularExpression culture(QStringLiteral("(?:^|_)([a-z]{2}-[a-z]{2})(?=[_.])"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression build(QStringLiteral("(?:^|_)(x64|a64|x86)fre(?=[_.])"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QString word = build.match(fileName).captured(1).toLower();
+    const QString architecture = word == QLatin1String("a64") ? QStringLiteral("arm64") : word;
+    return {culture.match(fileName).captured(1).toLower(), architecture};
+}
+
 QString languageName(const QString &culture)
 {
     const QLocale locale(culture);

@@ -26,6 +26,15 @@ std::optional<EvalLink> readAnchor(const QString &label, const QString &link);
 // each ISO once, in page order; no value when the answer is unreadable.
 std::optional<QList<EvalLink>> parseAnchors(const QString &json);
 
+// What a file's own name says of it, where it says it: its culture
+// ("ru-ru" in "…_x64FRE_ru-ru.iso") and its architecture ("x64FRE",
+// "A64FRE", "x86FRE"); empty where it names none.
+struct FileNameFacts {
+    QString culture;
+    QString architecture;
+};
+FileNameFacts readFileName(const QString &fileName);
+
 // "German (Germany)" for "de-DE"; the code itself when it names no language.
 QString languageName(const QString &culture);
 

@@ -339,6 +339,9 @@ private Q_SLOTS:
         QTest::newRow("link leads nowhere")
             << QStringList{"evalcenter deadlink"} << url + QStringList{"server2025"} << 3 << "^$"
             << "^.+$";
+        QTest::newRow("a file of another language than its label")
+            << QStringList{"evalcenter mislabel"} << url + QStringList{"server2025", "--language", "de-de"} << 3 << "^$"
+            << "offered links for French \\(France\\), not German \\(Germany\\)\\.";
         QTest::newRow("link leads to a web page")
             << QStringList{"evalcenter pagelink"} << url + QStringList{"server2022", "--language", "fr-fr"} << 3 << "^$"
             << "^Microsoft's link for this ISO leads to a web page, not to the file\\.";

@@ -601,6 +601,35 @@ private Q_SLOTS:
             QVERIFY(!read->link.contains(QLatin1String("&#61;")) && read->link.contains(QLatin1String("fwlink")));
     }
 
+    // What a followed file's own name says of its language and architecture.
+    void evalFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("facts"); // culture|architecture
+        QTest::newRow("server") << "26100.1742.240906-0331.ge_release_svc_refresh_SERVER_EVAL_x64FRE_ru-ru.iso"
+                                << "ru-ru|x64";
+        QTest::newRow("IoT Arm64") << "26100.1.240331-1435.ge_release_CLIENT_IOT_LTSC_EVAL_A64FRE_en-us.iso"
+                                   << "en-us|arm64";
+        QTest::newRow("x86")
+            << "19041.264.200511-0456.vb_release_svc_refresh_CLIENTENTERPRISEEVAL_OEMRET_x86FRE_de-de.iso"
+            << "de-de|x86";
+        QTest::newRow("culture before the build") << "Windows_Server_2016_Datacenter_EVAL_en-us_14393_refresh.ISO"
+                                                  << "en-us|";
+        QTest::newRow("upper case") << "X_SERVER_EVAL_X64FRE_FR-FR.ISO"
+                                    << "fr-fr|x64";
+        QTest::newRow("names neither") << "Win11_25H2_English_x64.iso"
+                                       << "|";
+        QTest::newRow("no word of its own") << "xen-usx64FRE.iso"
+                                            << "|";
+    }
+    void evalFileName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, facts);
+        const EvalLinks::FileNameFacts read = EvalLinks::readFileName(name);
+        QCOMPARE(read.culture + QLatin1Char('|') + read.architecture, facts);
+    }
+
     // A page's anchors: each ISO once, VHD rows and other anchors left out.
     void evalAnchorList()
     {

@@ -1403,7 +1403,7 @@ class Controller:
         "tamper": ("tamper", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
         "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
-                                      "pagelink")),
+                                      "pagelink", "mislabel")),
     }
     # verb -> Switches attribute holding a Language or None
     LANGUAGE_CHOICES = {
@@ -1686,6 +1686,9 @@ class ReplicaHandler(QuietHandler):
         if file is None:
             self._send(404, render_not_found().encode("utf-8"), "text/html", send_body=send_body)
             return
+        if mode == "mislabel" and file.replace("_de-de", "_fr-fr") in EVAL_FILES:
+            # Microsoft's slip, as on Server 2022, on a page whose label alone names the culture.
+            file = file.replace("_de-de", "_fr-fr")
         location = origin + (EVAL_HOP_PREFIX if hop else EVAL_FILE_PREFIX) \
             + ("gone/" if mode == "deadlink" and not hop else "") + file
         if mode == "pagelink" and not hop:
