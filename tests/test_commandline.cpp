@@ -250,6 +250,9 @@ private Q_SLOTS:
         QTest::newRow("a tracker that never answers")
             << QStringList{"tracker on"} << QStringList{"--url", "--product", "win11"} << 0
             << link.arg("Win11_25H2_English_x64\\.iso") << "^$";
+        QTest::newRow("a link whose type contradicts its file")
+            << QStringList{"linktype 2"} << QStringList{"--url", "--product", "win11"} << 3 << "^$"
+            << "^The download page could not give a link for this choice\\.";
         QTest::newRow("a page that never answers")
             << QStringList{"hang 3"} << QStringList{"--url", "--product", "win11"} << 3 << "^$"
             << "^The download page did not answer in time\\.";

@@ -1172,7 +1172,7 @@ class HeldRequest:
 ConnectorSettings = collections.namedtuple(
     "ConnectorSettings",
     "validation_ms stuck_dialog languages_mode hostile languagedelay_ms linksdelay_ms "
-    "refusal_type link_lifetime_s bare_ids link_language")
+    "refusal_type link_lifetime_s bare_ids link_language link_type")
 
 
 class SessionRecord:
@@ -1217,6 +1217,7 @@ class Switches:
         self.aftersubmit = "none"
         self.thirdparty = "off"
         self.tracker = "off"
+        self.link_type = "off"  # the DownloadType every link claims, or "off"
         self.verify = "on"
         self.tamper = "off"
         self.bare_ids = "off"
@@ -1288,7 +1289,8 @@ class Switches:
             return ConnectorSettings(self.validation_ms, self.stuck_dialog, self.languages_mode,
                                      self.hostile == "on", self.languagedelay_ms,
                                      self.linksdelay_ms, self.refusal_type, self.link_lifetime_s,
-                                     self.bare_ids == "on", self.link_language)
+                                     self.bare_ids == "on", self.link_language,
+                                     None if self.link_type == "off" else int(self.link_type))
 
     def remember_session(self, session_id, edition_id):
         key = session_id.lower()
@@ -1399,6 +1401,7 @@ class Controller:
         "unselect": ("unselect", ("on", "off")),
         "thirdparty": ("thirdparty", ("on", "off")),
         "tracker": ("tracker", ("on", "off")),
+        "linktype": ("link_type", ("off", "0", "1", "2")),
         "verify": ("verify", ("on", "off")),
         "tamper": ("tamper", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
@@ -1763,6 +1766,9 @@ class ReplicaHandler(QuietHandler):
         # remembered under the SKU asked for, so the thankyou page shows them too.
         answer = links_answer(edition, settings.link_language or language, self.server.iso_base,
                               lifetime_s=settings.link_lifetime_s)
+        if settings.link_type is not None:
+            for option in answer["ProductDownloadOptions"]:
+                option["DownloadType"] = settings.link_type
         sw.remember_links(session, sku, answer)
         control["after"] = sw.take_after_submit()
         return answer, control
