@@ -977,6 +977,50 @@ private Q_SLOTS:
         QCOMPARE(replica.count(QStringLiteral("links")), links);
     }
 
+    // Cancel, Escape or closing the wait dialog ends the request: the boxes
+    // come back, and nothing more of it is asked of the page or told.
+    void cancelEndsTheRequest_data()
+    {
+        QTest::addColumn<QString>("pageSwitch");
+        QTest::addColumn<int>("links"); // link requests when it is cancelled
+        QTest::addColumn<QString>("how");
+        QTest::newRow("page load, Cancel") << "hang 1" << 0 << "Cancel";
+        QTest::newRow("links, Escape") << "linksdelay 3000" << 1 << "Escape";
+        QTest::newRow("links, dialog closed") << "linksdelay 3000" << 1 << "close";
+    }
+    void cancelEndsTheRequest()
+    {
+        QFETCH(QString, pageSwitch);
+        QFETCH(int, links);
+        QFETCH(QString, how);
+        ReplicaServer replica;
+        QVERIFY(serveReplica(replica, {pageSwitch}));
+        MainWindow window(testParts(quickTimings()));
+        window.show();
+        Widgets w(window);
+        pick(w.version, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(replica.hits() == 1 && replica.count(QStringLiteral("links")) == links, 20000);
+        QDialog *waitDialog = waitDialogOf(window);
+        if (how == QLatin1String("Cancel"))
+            waitDialog->findChild<QPushButton *>(QStringLiteral("waitCancelButton"))->click();
+        else if (how == QLatin1String("Escape"))
+            QTest::keyClick(waitDialog, Qt::Key_Escape);
+        else
+            waitDialog->close();
+        QVERIFY(!waitDialog->isVisible() && w.version->isEnabled());
+        QCOMPARE(w.edition->isEnabled(), links > 0);
+        QVERIFY(window.findChild<QPushButton *>(QStringLiteral("retryButton"))->isVisible());
+        // What the page held back reaches it now, or once its delay is over.
+        QCOMPARE(replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
+        ModalCloser told;
+        told.arm();
+        QTest::qWait(4000);
+        QCOMPARE(told.title, QString());
+        QVERIFY(w.edition->count() == links && w.link->text().isEmpty());
+        QCOMPARE(replica.hits(), 1);
+        QCOMPARE(replica.count(QStringLiteral("links")), links);
+    }
+
     // A box sends its row to the page once the user commits to it: the rows
     // passed on the way, a row not rested on, the row already shown and the
     // wheel over a box without the focus ask nothing.

@@ -367,9 +367,20 @@ void MainWindow::buildWaitDialog()
     auto *busy = new QProgressBar(m_waitDialog);
     busy->setRange(0, 0);
     busy->setTextVisible(false);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), m_waitDialog);
+    cancel->setObjectName(QStringLiteral("waitCancelButton"));
+    // Enter was meant for a box, never for ending the request.
+    cancel->setAutoDefault(false);
+    auto *row = new QHBoxLayout;
+    row->addWidget(busy);
+    row->addWidget(cancel);
     layout->addWidget(m_waitLabel);
-    layout->addWidget(busy);
-    m_waitDialog->setFixedSize(WaitDialogWidth, WaitDialogHeight);
+    layout->addLayout(row);
+    connect(cancel, &QPushButton::clicked, m_waitDialog, &QDialog::reject);
+    // Escape and the title bar's close end the request as well: a dialog
+    // that merely went away would leave every box locked until the page gave up.
+    connect(m_waitDialog, &QDialog::rejected, this, &MainWindow::onWaitCancelled);
+    m_waitDialog->setFixedSize(WaitDialogWidth, qMax(WaitDialogHeight, m_waitDialog->sizeHint().height()));
     applyDarkTitleBar(m_waitDialog);
 }
 
@@ -380,7 +391,9 @@ void MainWindow::showWaitDialog(const QString &message)
     m_waitLabel->setText(message);
     m_waitDialog->show();
     m_waitDialog->repaint();
-    QCoreApplication::processEvents();
+    // The user's input waits for the event loop: a Cancel taken here would end
+    // the request before the scraper has even started what it is about to.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::hideWaitDialog()
@@ -519,11 +532,22 @@ void MainWindow::askScraper(PageStep step, const std::function<void(QuibScraper 
     request(scraper);
 }
 
+// Cancel, Escape or the dialog's close: the request ends where it stands,
+// and its step is left to Retry.
+void MainWindow::onWaitCancelled()
+{
+    m_afterFreshLink = AfterFreshLink::Nothing;
+    setUnfinishedStep(m_sentStep);
+    m_scraper->cancelRequest();
+    updateStatus(QStringLiteral("Request cancelled"));
+    setControlsEnabled(true);
+}
+
 void MainWindow::onScraperStateChanged(ScraperState state)
 {
     const QString text = waitText(state);
     // While a fresh link is fetched, the status line keeps saying why, and
-    // after a failure what failed.
+    // after a failure or a cancel what happened.
     if (m_afterFreshLink == AfterFreshLink::Nothing && m_unfinishedStep == PageStep::None)
         updateStatus(text);
     if (!m_waitDialog || !m_waitDialog->isVisible()) {
@@ -533,7 +557,8 @@ void MainWindow::onScraperStateChanged(ScraperState state)
     qCDebug(lcUi) << "MainWindow: Updating wait dialog to:" << text;
     m_waitLabel->setText(text);
     m_waitDialog->repaint();
-    QCoreApplication::processEvents();
+    // Inside the scraper's own call: see showWaitDialog.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::onScraperError(ScraperFailure failure)

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void onDownloadError(QString error);
     void onDownloadUnverified(QString keptPath, QString sha256);
     void onLinkExpired();
+    void onWaitCancelled();
     void onRetryClicked();
     void updateStatus(QString status);
 
@@ -148,7 +149,7 @@ private:
     PageStep m_sentStep = PageStep::None;
     // The box whose new row has not gone to the page yet.
     PageStep m_unsentStep = PageStep::None;
-    // The step whose request failed: Retry asks for it
+    // The step whose request failed or was cancelled: Retry asks for it
     // again, and so does committing to the same row in its box or one above.
     // Its error stays in the status line until the next request.
     PageStep m_unfinishedStep = PageStep::None;
