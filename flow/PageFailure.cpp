@@ -2,10 +2,17 @@
 
 namespace {
 
-const QString ChooseVersionAgain = QStringLiteral("Check the internet connection, then choose the version again.");
-const QString ChooseLanguageLater = QStringLiteral("Choose the language again in a while.");
+QString afterCheckingTheConnection(const QString &repeat)
+{
+    return QStringLiteral("Check the internet connection, then %1.").arg(repeat);
+}
 
-PageFailure languageFailure(const ScraperFailure &failure)
+QString later(const QString &repeat)
+{
+    return QStringLiteral("In a while, %1.").arg(repeat);
+}
+
+PageFailure languageFailure(const ScraperFailure &failure, const QString &repeat)
 {
     if (failure.kind == FailureKind::LanguageNotOffered)
         return {QStringLiteral("Language Not Offered"),
@@ -14,46 +21,45 @@ PageFailure languageFailure(const ScraperFailure &failure)
     return {
         QStringLiteral("Wrong Language Offered"),
         QStringLiteral("The page offered links for %1, not %2.").arg(failure.offeredLanguage, failure.wantedLanguage),
-        QStringLiteral("Nothing was downloaded. ") + ChooseLanguageLater};
+        QStringLiteral("Nothing was downloaded. ") + later(repeat)};
 }
 
 } // namespace
 
-PageFailure explainPageFailure(const ScraperFailure &failure)
+PageFailure explainPageFailure(const ScraperFailure &failure, const QString &repeat)
 {
     switch (failure.kind) {
     case FailureKind::LoadFailed:
         return {QStringLiteral("Page Not Loaded"), QStringLiteral("The download page could not be loaded."),
-                ChooseVersionAgain};
+                afterCheckingTheConnection(repeat)};
     case FailureKind::Timeout:
         return {QStringLiteral("Page Not Answering"), QStringLiteral("The download page did not answer in time."),
-                ChooseVersionAgain};
+                afterCheckingTheConnection(repeat)};
     case FailureKind::NoEditions:
         return {QStringLiteral("No Editions Offered"), QStringLiteral("The download page offered no editions."),
-                QStringLiteral("Choose the version again in a while.")};
+                later(repeat)};
     case FailureKind::NoLanguages:
         return {QStringLiteral("No Languages Offered"),
-                QStringLiteral("The download page offered no languages for this edition."),
-                QStringLiteral("Choose the edition again in a while.")};
+                QStringLiteral("The download page offered no languages for this edition."), later(repeat)};
     case FailureKind::NoLinks:
         return {QStringLiteral("No Download Links"),
-                QStringLiteral("The download page gave no download links for this choice."), ChooseLanguageLater};
+                QStringLiteral("The download page gave no download links for this choice."), later(repeat)};
     case FailureKind::DeadLink:
         return {QStringLiteral("Link Leads Nowhere"),
-                QStringLiteral("The download page's link for this choice leads to no file."), ChooseLanguageLater};
+                QStringLiteral("The download page's link for this choice leads to no file."), later(repeat)};
     case FailureKind::LinkToPage:
         return {QStringLiteral("Link Leads to a Web Page"),
                 QStringLiteral("Microsoft's link for this ISO leads to a web page, not to the file."),
-                QStringLiteral("Nothing was downloaded. ") + ChooseLanguageLater};
+                QStringLiteral("Nothing was downloaded. ") + later(repeat)};
     case FailureKind::LanguageNotOffered:
     case FailureKind::LanguageMismatch:
-        return languageFailure(failure);
+        return languageFailure(failure, repeat);
     case FailureKind::Refused:
     case FailureKind::PageError:
         break;
     }
     return {QStringLiteral("Page Reported a Problem"),
-            QStringLiteral("The download page could not give a link for this choice."), ChooseLanguageLater};
+            QStringLiteral("The download page could not give a link for this choice."), later(repeat)};
 }
 
 std::optional<Refusal> refusalOf(const ScraperFailure &failure)

@@ -15,7 +15,11 @@ struct PageFailure {
     QString advice;
 };
 
-PageFailure explainPageFailure(const ScraperFailure &failure);
+// `repeat` is how the front end has the user repeat the step that failed,
+// as the end of a sentence; the advice is worded around it. The command
+// line is run again; the window names its Retry and the step.
+PageFailure explainPageFailure(const ScraperFailure &failure,
+                               const QString &repeat = QStringLiteral("run the command again"));
 
 // Microsoft's refusal of the request (a block of the caller's address, often
 // for about a day), with the message code and session id the page gave.

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "ChoiceBox.h"
 #include "DarkTitleBar.h"
 #include "ElidedLabel.h"
 #include "ExistingFile.h"
@@ -127,9 +128,7 @@ void MainWindow::buildWidgetTree()
              QStringLiteral("Please select the Windows version you'd like to download"), buildSelectionGroup());
     addGroup(mainLayout, QStringLiteral("linkGroup"), QStringLiteral("Download link:"), buildLinkGroup());
     mainLayout->addWidget(buildProgressBar());
-    m_statusLine = new ElidedLabel(this);
-    m_statusLine->setObjectName(QStringLiteral("statusLine"));
-    mainLayout->addWidget(m_statusLine);
+    mainLayout->addLayout(buildStatusRow());
     mainLayout->addLayout(buildBottomRow());
 
     setCentralWidget(m_centralWidget);
@@ -144,9 +143,12 @@ void MainWindow::buildWidgetTree()
 void MainWindow::fitHeight()
 {
     QLayout *content = m_centralWidget->layout();
+    // As tall without Retry as with it: nothing moves when it comes.
+    const int statusRowHeight = qMax(m_statusLine->sizeHint().height(), m_retryButton->sizeHint().height());
+    m_statusLine->setMinimumHeight(statusRowHeight);
     content->activate();
-    const int statusLineHeight = m_statusLine->sizeHint().height() + content->spacing();
-    setFixedSize(WindowWidth, qMax(WindowHeight + statusLineHeight, content->totalHeightForWidth(WindowWidth)));
+    setFixedSize(WindowWidth,
+                 qMax(WindowHeight + statusRowHeight + content->spacing(), content->totalHeightForWidth(WindowWidth)));
 }
 
 // A group whose title is shortened with "…" when it is wider than the
@@ -175,11 +177,11 @@ QProgressBar *MainWindow::buildProgressBar()
     return m_progressBar;
 }
 
-QComboBox *MainWindow::addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label)
+ChoiceBox *MainWindow::addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label)
 {
     label = new QLabel(text, this);
     layout->addWidget(label);
-    auto *box = new QComboBox(this);
+    auto *box = new ChoiceBox(this);
     box->setObjectName(name + QStringLiteral("Box"));
     box->setMinimumWidth(ComboMinimumWidth);
     layout->addWidget(box);
@@ -209,6 +211,20 @@ QLayout *MainWindow::buildLinkGroup()
     m_copyLinkButton = makeButton(QStringLiteral("copyLinkButton"), QStringLiteral("Copy Link"), this, false);
     layout->addWidget(m_linkEdit);
     layout->addWidget(m_copyLinkButton);
+    return layout;
+}
+
+QLayout *MainWindow::buildStatusRow()
+{
+    auto *layout = new QHBoxLayout;
+    m_statusLine = new ElidedLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    // Shown only while a step of the page is left unfinished.
+    m_retryButton = makeButton(QStringLiteral("retryButton"), QStringLiteral("Retry"), this, true);
+    m_retryButton->setAutoDefault(false);
+    m_retryButton->hide();
+    layout->addWidget(m_statusLine, 1);
+    layout->addWidget(m_retryButton);
     return layout;
 }
 
@@ -247,6 +263,10 @@ void MainWindow::connectWidgets()
     connect(m_editionCombo, indexChanged, this, &MainWindow::onEditionChanged);
     connect(m_languageCombo, indexChanged, this, &MainWindow::onLanguageChanged);
     connect(m_architectureCombo, indexChanged, this, &MainWindow::onArchitectureChanged);
+    connect(m_versionCombo, &ChoiceBox::chosen, this, [this] { onChoiceCommitted(PageStep::Version); });
+    connect(m_editionCombo, &ChoiceBox::chosen, this, [this] { onChoiceCommitted(PageStep::Edition); });
+    connect(m_languageCombo, &ChoiceBox::chosen, this, [this] { onChoiceCommitted(PageStep::Language); });
+    connect(m_retryButton, &QPushButton::clicked, this, &MainWindow::onRetryClicked);
     connect(m_copyLinkButton, &QPushButton::clicked, this, &MainWindow::onCopyLinkClicked);
     connect(m_downloadButton, &QPushButton::clicked, this, &MainWindow::onDownloadClicked);
     connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
@@ -264,6 +284,7 @@ void MainWindow::connectWidgets()
 
 void MainWindow::setControlsEnabled(bool enabled)
 {
+    updateRetryButton();
     if (!enabled) {
         m_versionCombo->setEnabled(false);
         m_editionCombo->setEnabled(false);
@@ -332,31 +353,47 @@ QuibScraper *MainWindow::ensureScraper()
     return m_scraper;
 }
 
+void MainWindow::buildWaitDialog()
+{
+    m_waitDialog = new QDialog(this);
+    m_waitDialog->setObjectName(QStringLiteral("waitDialog"));
+    m_waitDialog->setWindowTitle(QStringLiteral("Loading..."));
+    m_waitDialog->setModal(true);
+    m_waitDialog->setWindowFlags(m_waitDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    auto *layout = new QVBoxLayout(m_waitDialog);
+    m_waitLabel = new QLabel(m_waitDialog);
+    m_waitLabel->setObjectName(QStringLiteral("waitLabel"));
+    m_waitLabel->setAlignment(Qt::AlignCenter);
+    auto *busy = new QProgressBar(m_waitDialog);
+    busy->setRange(0, 0);
+    busy->setTextVisible(false);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), m_waitDialog);
+    cancel->setObjectName(QStringLiteral("waitCancelButton"));
+    // Enter was meant for a box, never for ending the request.
+    cancel->setAutoDefault(false);
+    auto *row = new QHBoxLayout;
+    row->addWidget(busy);
+    row->addWidget(cancel);
+    layout->addWidget(m_waitLabel);
+    layout->addLayout(row);
+    connect(cancel, &QPushButton::clicked, m_waitDialog, &QDialog::reject);
+    // Escape and the title bar's close end the request as well: a dialog
+    // that merely went away would leave every box locked until the page gave up.
+    connect(m_waitDialog, &QDialog::rejected, this, &MainWindow::onWaitCancelled);
+    m_waitDialog->setFixedSize(WaitDialogWidth, qMax(WaitDialogHeight, m_waitDialog->sizeHint().height()));
+    applyDarkTitleBar(m_waitDialog);
+}
+
 void MainWindow::showWaitDialog(const QString &message)
 {
-    if (!m_waitDialog) {
-        m_waitDialog = new QDialog(this);
-        m_waitDialog->setObjectName(QStringLiteral("waitDialog"));
-        m_waitDialog->setWindowTitle(QStringLiteral("Loading..."));
-        m_waitDialog->setModal(true);
-        m_waitDialog->setFixedSize(WaitDialogWidth, WaitDialogHeight);
-        m_waitDialog->setWindowFlags(m_waitDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
-        auto *layout = new QVBoxLayout(m_waitDialog);
-        m_waitLabel = new QLabel(message, m_waitDialog);
-        m_waitLabel->setObjectName(QStringLiteral("waitLabel"));
-        m_waitLabel->setAlignment(Qt::AlignCenter);
-        auto *busy = new QProgressBar(m_waitDialog);
-        busy->setRange(0, 0);
-        busy->setTextVisible(false);
-        layout->addWidget(m_waitLabel);
-        layout->addWidget(busy);
-        applyDarkTitleBar(m_waitDialog);
-    } else {
-        m_waitLabel->setText(message);
-    }
+    if (!m_waitDialog)
+        buildWaitDialog();
+    m_waitLabel->setText(message);
     m_waitDialog->show();
     m_waitDialog->repaint();
-    QCoreApplication::processEvents();
+    // The user's input waits for the event loop: a Cancel taken here would end
+    // the request before the scraper has even started what it is about to.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::hideWaitDialog()
@@ -377,13 +414,97 @@ void MainWindow::onWindowsVersionChanged(int index)
     if (index < 0 || keepDownloadChoice(m_versionCombo, m_versionCombo->findData(m_selectedProductKey)))
         return;
     m_selectedProductKey = m_versionCombo->currentData(Qt::UserRole).toString();
-    m_selectedEditionId.clear();
-    m_selectedLanguageName.clear();
-    setControlsEnabled(false);
-    m_editionCombo->clear();
-    m_languageCombo->clear();
+    choiceChanged(PageStep::Version);
+}
+
+// What the boxes below showed belonged to the row before; the new one goes
+// to the page once the user commits to it.
+void MainWindow::choiceChanged(PageStep step)
+{
+    forgetBelow(step);
+    m_unsentStep = step;
+    setUnfinishedStep(PageStep::None);
+}
+
+// Each request is one to Microsoft: a row committed to again goes to the
+// page only when its step, or one below it, did not finish.
+void MainWindow::onChoiceCommitted(PageStep step)
+{
+    if (m_isDownloading)
+        return;
+    if (step == m_unsentStep || step <= m_unfinishedStep)
+        askPage(step);
+}
+
+void MainWindow::onRetryClicked()
+{
+    askPage(m_unfinishedStep);
+}
+
+void MainWindow::askPage(PageStep step)
+{
+    switch (step) {
+    case PageStep::None:
+        return;
+    case PageStep::Version:
+        forgetBelow(step);
+        setControlsEnabled(false);
+        askScraper(step, [this](QuibScraper *scraper) { scraper->loadProductPage(m_selectedProductKey); });
+        return;
+    case PageStep::Edition:
+        forgetBelow(step);
+        askScraper(step, [this](QuibScraper *scraper) { scraper->selectVersion(m_selectedEditionId); });
+        return;
+    case PageStep::Language:
+        forgetBelow(step);
+        requestLanguage(QStringLiteral("MainWindow: User selected language code:"));
+        return;
+    }
+}
+
+void MainWindow::setUnfinishedStep(PageStep step)
+{
+    m_unfinishedStep = step;
+    updateRetryButton();
+}
+
+// A running download keeps the choices it came from: nothing is retried under it.
+void MainWindow::updateRetryButton()
+{
+    m_retryButton->setVisible(m_unfinishedStep != PageStep::None && !m_isDownloading);
+}
+
+// How the failure box has the user ask for the step again, after "Check
+// the internet connection, then" or "In a while,".
+QString MainWindow::retryAdvice(PageStep step)
+{
+    switch (step) {
+    case PageStep::Version:
+        return QStringLiteral("choose Retry to load the download page again");
+    case PageStep::Edition:
+        return QStringLiteral("choose Retry to ask for the edition's languages again");
+    case PageStep::None:
+    case PageStep::Language:
+        break;
+    }
+    return QStringLiteral("choose Retry to ask for the download links again");
+}
+
+// What the boxes below a step show comes from it: asked for again, or for
+// another row, it starts them empty.
+void MainWindow::forgetBelow(PageStep step)
+{
+    if (step == PageStep::Version) {
+        m_selectedEditionId.clear();
+        m_editionCombo->clear();
+        m_editionCombo->setEnabled(false);
+    }
+    if (step == PageStep::Version || step == PageStep::Edition) {
+        m_selectedLanguageName.clear();
+        m_languageCombo->clear();
+        m_languageCombo->setEnabled(false);
+    }
     forgetDownloadChoice();
-    askScraper([this](QuibScraper *scraper) { scraper->loadProductPage(m_selectedProductKey); });
 }
 
 // The architecture, link and progress belong to the choices above them.
@@ -393,26 +514,41 @@ void MainWindow::forgetDownloadChoice()
     m_selectedDownloadUrl.clear();
     m_architectureCombo->clear();
     m_linkEdit->clear();
+    m_copyLinkButton->setEnabled(false);
+    m_downloadButton->setEnabled(false);
     m_progressBar->setValue(0);
 }
 
 // Page work runs behind the wait dialog; nothing happens without a scraper.
-void MainWindow::askScraper(const std::function<void(QuibScraper *)> &request)
+void MainWindow::askScraper(PageStep step, const std::function<void(QuibScraper *)> &request)
 {
     QuibScraper *scraper = ensureScraper();
     if (!scraper)
         return;
+    m_sentStep = step;
+    m_unsentStep = PageStep::None;
+    setUnfinishedStep(PageStep::None);
     showWaitDialog(QStringLiteral("Loading, please wait..."));
-    m_pageFailed = false;
     request(scraper);
+}
+
+// Cancel, Escape or the dialog's close: the request ends where it stands,
+// and its step is left to Retry.
+void MainWindow::onWaitCancelled()
+{
+    m_afterFreshLink = AfterFreshLink::Nothing;
+    setUnfinishedStep(m_sentStep);
+    m_scraper->cancelRequest();
+    updateStatus(QStringLiteral("Request cancelled"));
+    setControlsEnabled(true);
 }
 
 void MainWindow::onScraperStateChanged(ScraperState state)
 {
     const QString text = waitText(state);
     // While a fresh link is fetched, the status line keeps saying why, and
-    // after a failure what failed.
-    if (m_afterFreshLink == AfterFreshLink::Nothing && !m_pageFailed)
+    // after a failure or a cancel what happened.
+    if (m_afterFreshLink == AfterFreshLink::Nothing && m_unfinishedStep == PageStep::None)
         updateStatus(text);
     if (!m_waitDialog || !m_waitDialog->isVisible()) {
         qCDebug(lcUi) << "MainWindow: Wait dialog not visible, status:" << text;
@@ -421,7 +557,8 @@ void MainWindow::onScraperStateChanged(ScraperState state)
     qCDebug(lcUi) << "MainWindow: Updating wait dialog to:" << text;
     m_waitLabel->setText(text);
     m_waitDialog->repaint();
-    QCoreApplication::processEvents();
+    // Inside the scraper's own call: see showWaitDialog.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::onScraperError(ScraperFailure failure)
@@ -430,7 +567,7 @@ void MainWindow::onScraperError(ScraperFailure failure)
         return;
     hideWaitDialog();
     m_afterFreshLink = AfterFreshLink::Nothing;
-    m_pageFailed = true;
+    setUnfinishedStep(m_sentStep);
     qCDebug(lcUi) << "MainWindow::onScraperError:" << failure.message;
     updateStatus(QStringLiteral("Error: %1").arg(failure.message));
     setControlsEnabled(true);
@@ -438,7 +575,7 @@ void MainWindow::onScraperError(ScraperFailure failure)
         showRefusalBox(this, failure.message, *refusal);
         return;
     }
-    const PageFailure explained = explainPageFailure(failure);
+    const PageFailure explained = explainPageFailure(failure, retryAdvice(m_sentStep));
     showResultBox(this, explained.title, QMessageBox::Warning,
                   QStringLiteral("%1 %2\n\nDetail: %3").arg(explained.summary, explained.advice, failure.message));
 }
@@ -466,6 +603,7 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
         m_editionCombo->addItem(version.name, version.id);
     if (m_editions.isEmpty()) {
         m_isFilling = false;
+        setUnfinishedStep(PageStep::Version);
         QMessageBox::warning(this, QStringLiteral("No Editions"),
                              QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."),
                              QMessageBox::Ok);
@@ -473,7 +611,8 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
         m_editionCombo->setEnabled(true);
         m_editionCombo->setCurrentIndex(m_editionCombo->count() - 1);
         m_isFilling = false;
-        onEditionChanged(m_editionCombo->currentIndex());
+        m_selectedEditionId = m_editions.last().id;
+        askPage(PageStep::Edition);
     }
     setControlsEnabled(true);
 }
@@ -488,10 +627,7 @@ void MainWindow::onEditionChanged(int index)
     if (keepDownloadChoice(m_editionCombo, int(running - m_editions.cbegin())))
         return;
     m_selectedEditionId = m_editions.at(index).id;
-    m_selectedLanguageName.clear();
-    m_languageCombo->clear();
-    forgetDownloadChoice();
-    askScraper([this](QuibScraper *scraper) { scraper->selectVersion(m_selectedEditionId); });
+    choiceChanged(PageStep::Edition);
 }
 
 void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
@@ -507,6 +643,7 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
     if (languages.isEmpty()) {
         m_isFilling = false;
         hideWaitDialog();
+        setUnfinishedStep(PageStep::Edition);
         QMessageBox::warning(this, QStringLiteral("No Languages"), QStringLiteral("No languages found."),
                              QMessageBox::Ok);
         setControlsEnabled(true);
@@ -529,15 +666,12 @@ void MainWindow::onLanguageChanged(int index)
         || keepDownloadChoice(m_languageCombo, m_languageNames.indexOf(m_selectedLanguageName)))
         return;
     m_selectedLanguageName = m_languageNames.at(index);
-    forgetDownloadChoice();
-    m_copyLinkButton->setEnabled(false);
-    m_downloadButton->setEnabled(false);
-    requestLanguage(QStringLiteral("MainWindow: User selected language code:"));
+    choiceChanged(PageStep::Language);
 }
 
 void MainWindow::requestLanguage(const QString &logLine)
 {
-    askScraper([this, logLine](QuibScraper *scraper) {
+    askScraper(PageStep::Language, [this, logLine](QuibScraper *scraper) {
         qCDebug(lcUi).noquote() << logLine << m_selectedLanguageName;
         scraper->selectLanguage(m_selectedLanguageName);
     });
@@ -558,6 +692,7 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
     for (int row = 0; row < m_downloadOptions.size(); ++row)
         m_architectureCombo->addItem(m_downloadOptions.at(row).architecture, row);
     if (m_downloadOptions.isEmpty()) {
+        setUnfinishedStep(PageStep::Language);
         QMessageBox::warning(this, QStringLiteral("No Links"), QStringLiteral("No download links found."),
                              QMessageBox::Ok);
     } else {
@@ -740,8 +875,9 @@ void MainWindow::onLinkExpired()
 {
     endDownload(m_progressBar->value());
     if (std::exchange(m_linkRenewed, true)) {
-        onDownloadError(QStringLiteral("The file server refused the download link, and a fresh one as well. Choose "
-                                       "the language again to get another."));
+        setUnfinishedStep(PageStep::Language);
+        onDownloadError(QStringLiteral(
+            "The file server refused the download link, and a fresh one as well. Choose Retry to get another."));
         return;
     }
     updateStatus(QStringLiteral("The link expired during the download; getting a fresh one to continue..."));

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class ChoiceBox;
 class DownloadManager;
 class ElidedLabel;
 class QComboBox;
@@ -59,9 +60,15 @@ private Q_SLOTS:
     void onDownloadError(QString error);
     void onDownloadUnverified(QString keptPath, QString sha256);
     void onLinkExpired();
+    void onWaitCancelled();
+    void onRetryClicked();
     void updateStatus(QString status);
 
 private:
+    // The page's steps, each asked for by its box, in the order the page
+    // takes them (None before all).
+    enum class PageStep { None, Version, Edition, Language };
+
     void buildWidgetTree();
     void addGroup(QLayout *layout, const QString &name, const QString &title, QLayout *content);
     QProgressBar *buildProgressBar();
@@ -69,15 +76,24 @@ private:
     static QString proposedFolder();
     QLayout *buildSelectionGroup();
     QLayout *buildLinkGroup();
+    QLayout *buildStatusRow();
     QLayout *buildBottomRow();
-    QComboBox *addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label);
+    ChoiceBox *addLabelledBox(QLayout *layout, const QString &name, const QString &text, QLabel *&label);
     void fillVersionBox();
     void connectWidgets();
     void setControlsEnabled(bool enabled);
     QuibScraper *ensureScraper();
+    void buildWaitDialog();
     void showWaitDialog(const QString &message);
     void hideWaitDialog();
     void requestLanguage(const QString &logLine);
+    void choiceChanged(PageStep step);
+    void onChoiceCommitted(PageStep step);
+    void askPage(PageStep step);
+    void setUnfinishedStep(PageStep step);
+    void updateRetryButton();
+    static QString retryAdvice(PageStep step);
+    void forgetBelow(PageStep step);
     void forgetDownloadChoice();
     enum class AfterFreshLink { Nothing, Copy, Download, ContinueDownload };
     bool getFreshLinkFirst(AfterFreshLink then);
@@ -88,7 +104,7 @@ private:
     void startDownloadFlow();
     void beginDownload(const QString &path);
     void endDownload(int progress);
-    void askScraper(const std::function<void(QuibScraper *)> &request);
+    void askScraper(PageStep step, const std::function<void(QuibScraper *)> &request);
     bool keepDownloadChoice(QComboBox *box, int index);
     bool ignoredWhileDownloading(const char *what) const;
     bool belongsToChoices(const QList<DownloadOption> &options) const;
@@ -96,19 +112,20 @@ private:
     QWidget *m_centralWidget = nullptr;
     QLabel *m_headerLabel = nullptr;
     QLabel *m_versionLabel = nullptr;
-    QComboBox *m_versionCombo = nullptr;
+    ChoiceBox *m_versionCombo = nullptr;
     QLabel *m_editionLabel = nullptr;
-    QComboBox *m_editionCombo = nullptr;
+    ChoiceBox *m_editionCombo = nullptr;
     QLabel *m_languageLabel = nullptr;
-    QComboBox *m_languageCombo = nullptr;
+    ChoiceBox *m_languageCombo = nullptr;
     QLabel *m_architectureLabel = nullptr;
-    QComboBox *m_architectureCombo = nullptr;
+    ChoiceBox *m_architectureCombo = nullptr;
     QLineEdit *m_linkEdit = nullptr;
     QPushButton *m_copyLinkButton = nullptr;
     QPushButton *m_aboutButton = nullptr;
     QLabel *m_advertLabel = nullptr;
     QProgressBar *m_progressBar = nullptr;
     ElidedLabel *m_statusLine = nullptr;
+    QPushButton *m_retryButton = nullptr;
     QPushButton *m_downloadButton = nullptr;
     QuibScraper *m_scraper = nullptr;
     DownloadManager *m_downloadManager = nullptr;
@@ -128,8 +145,14 @@ private:
     QString m_downloadPath;
     bool m_linkRenewed = false;
     bool m_checkingExisting = false;
-    // The page work failed; its error stays in the status line until the next request.
-    bool m_pageFailed = false;
+    // The step of the request the page works on, or worked on last.
+    PageStep m_sentStep = PageStep::None;
+    // The box whose new row has not gone to the page yet.
+    PageStep m_unsentStep = PageStep::None;
+    // The step whose request failed or was cancelled: Retry asks for it
+    // again, and so does committing to the same row in its box or one above.
+    // Its error stays in the status line until the next request.
+    PageStep m_unfinishedStep = PageStep::None;
     bool m_isFilling = false;
     QDialog *m_waitDialog = nullptr;
     QLabel *m_waitLabel = nullptr;
