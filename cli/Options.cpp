@@ -40,9 +40,12 @@ struct OptionSet {
     QCommandLineOption arch{QStringLiteral("arch"), QStringLiteral("x86, x64 or arm64 (default: the first offered)."),
                             QStringLiteral("ARCH")};
     QCommandLineOption output{QStringLiteral("output"),
-                              QStringLiteral("Where --download saves the ISO (default: its own name, here)."),
+                              QStringLiteral(
+                                  "Where --download saves the ISO: a file, or a folder to keep the ISO's own name "
+                                  "in (default: its own name, here)."),
                               QStringLiteral("PATH")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --list or --url: one JSON document.")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("With --list or --url: one JSON document, also on failure.")};
     QCommandLineOption quiet{QStringLiteral("quiet"), QStringLiteral("Print only errors.")};
     QCommandLineOption origin{QStringLiteral("origin"),
                               QStringLiteral("Scheme and host of the download site (a mirror or a test site)."),
