@@ -67,6 +67,16 @@ function quibForgetOfferedLinks() {
   for (var j = 0; j < inputs.length; ++j) inputs[j].remove();
 }
 
+// The error dialog of an earlier answer is closed, as a person would close
+// it before choosing again: what it said is no answer to the new choice.
+function quibCloseErrorDialog() {
+  var dialog = document.querySelector('[data-condition="GetProductDownloadLinksBySku.Errors"]');
+  if (!dialog || window.getComputedStyle(dialog).display === 'none') return;
+  var buttons = dialog.querySelectorAll('button, [data-dismiss]');
+  for (var i = 0; i < buttons.length; ++i) buttons[i].click();
+  if (window.getComputedStyle(dialog).display !== 'none') dialog.style.display = 'none';
+}
+
 // An option's SKU id: its value is JSON text with an "id", or the bare id.
 function quibOptionId(option) {
   var value = quibValue(option);
@@ -93,6 +103,7 @@ window.quibQtSelectLanguage = function (skuId) {
   }
   if (chosen < 0) return 'ERROR:option_not_found';
   quibForgetOfferedLinks();
+  quibCloseErrorDialog();
   list.selectedIndex = chosen;
   list.dispatchEvent(new Event('change', { bubbles: true }));
   list.dispatchEvent(new Event('input', { bubbles: true }));
