@@ -206,17 +206,18 @@ void EvalCenterReader::onFollowed(const EvalLink &link, const LinkFollower::Foll
 std::optional<ScraperFailure> EvalCenterReader::labelSlip(const EvalLink &link, const QUrl &file) const
 {
     const EvalLinks::FileNameFacts facts = EvalLinks::readFileName(file.fileName());
-    QString wanted;
-    QString offered;
-    if (!facts.culture.isEmpty() && facts.culture.compare(link.culture, Qt::CaseInsensitive) != 0) {
-        wanted = EvalLinks::languageName(link.culture);
-        offered = EvalLinks::languageName(facts.culture.left(3) + facts.culture.mid(3).toUpper());
-    } else if (!facts.architecture.isEmpty() && facts.architecture != link.architecture) {
-        wanted = link.architecture;
-        offered = facts.architecture;
-    } else {
+    switch (EvalLinks::labelSlip(link, facts)) {
+    case EvalLinks::LabelSlip::None:
         return std::nullopt;
+    case EvalLinks::LabelSlip::Architecture:
+        // As on the consumer page, a link that contradicts itself is not guessed at.
+        return scraperFailure(FailureKind::PageError,
+                              QStringLiteral("The file's name names another architecture than its label"));
+    case EvalLinks::LabelSlip::Culture:
+        break;
     }
+    const QString wanted = EvalLinks::languageName(link.culture);
+    const QString offered = EvalLinks::languageName(facts.culture.left(3) + facts.culture.mid(3).toUpper());
     ScraperFailure failure = scraperFailure(FailureKind::LanguageMismatch,
                                             QStringLiteral("Links for %1 instead of %2").arg(offered, wanted));
     failure.wantedLanguage = wanted;

@@ -154,6 +154,15 @@ FileNameFacts readFileName(const QString &fileName)
     return {culture.match(fileName).captured(1).toLower(), architecture};
 }
 
+LabelSlip labelSlip(const EvalLink &link, const FileNameFacts &file)
+{
+    if (!file.culture.isEmpty() && file.culture.compare(link.culture, Qt::CaseInsensitive) != 0)
+        return LabelSlip::Culture;
+    if (!file.architecture.isEmpty() && file.architecture != link.architecture)
+        return LabelSlip::Architecture;
+    return LabelSlip::None;
+}
+
 QString languageName(const QString &culture)
 {
     const QLocale locale(culture);

@@ -34,6 +34,10 @@ struct FileNameFacts {
     QString architecture;
 };
 FileNameFacts readFileName(const QString &fileName);
+// What in a followed file's name contradicts the link's label, if anything:
+// the culture first, then the architecture.
+enum class LabelSlip { None, Culture, Architecture };
+LabelSlip labelSlip(const EvalLink &link, const FileNameFacts &file);
 
 // "German (Germany)" for "de-DE"; the code itself when it names no language.
 QString languageName(const QString &culture);

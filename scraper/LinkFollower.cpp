@@ -11,8 +11,9 @@
 
 namespace {
 
-// fwlink, sometimes an aka.ms hop, then the file.
-constexpr int MaxHops = 5;
+// fwlink, sometimes an aka.ms hop, then the file; a retired link may pass
+// a few of the site's own redirects on its way to a page.
+constexpr int MaxHops = 8;
 
 bool isTrustedHop(const QUrl &url)
 {
@@ -23,12 +24,15 @@ bool isTrustedHop(const QUrl &url)
         && url.host() == QLatin1String("aka.ms");
 }
 
-// Microsoft sends a retired link to an ordinary page of its site, answered 200.
-bool isIsoImage(const QNetworkReply &reply)
+// Microsoft sends a retired link to an ordinary page of its site, answered
+// 200; only an .iso address that is no HTML page is the file.
+LinkFollower::Followed::End endOf(const QNetworkReply &reply)
 {
+    using End = LinkFollower::Followed::End;
     const QString type = reply.header(QNetworkRequest::ContentTypeHeader).toString().trimmed().toLower();
-    return reply.url().path().endsWith(QLatin1String(".iso"), Qt::CaseInsensitive)
-        && !type.startsWith(QLatin1String("text/html"));
+    if (type.startsWith(QLatin1String("text/html")))
+        return End::WebPage;
+    return reply.url().path().endsWith(QLatin1String(".iso"), Qt::CaseInsensitive) ? End::File : End::Nowhere;
 }
 
 } // namespace
@@ -86,7 +90,7 @@ void LinkFollower::onReply(QNetworkReply *reply)
     if (status >= 300 && status < 400 && target.isValid())
         ask(reply->url().resolved(target));
     else if (status >= 200 && status < 300 && reply->error() == QNetworkReply::NoError)
-        finish(isIsoImage(*reply) ? Followed{Followed::End::File, reply->url()} : Followed{Followed::End::WebPage, {}});
+        finish(Followed{endOf(*reply), reply->url()});
     else
         finish(Followed());
 }

@@ -14,8 +14,9 @@ class LinkFollower final : public QObject {
 public:
     explicit LinkFollower(QObject *parent = nullptr);
 
-    // Where a link led: to a file (its address), to a web page, or nowhere
-    // (an error answer, a hop to an untrusted host, or too many hops).
+    // Where a link led: to a file (its address), to a web page (an HTML
+    // answer), or nowhere (an error answer, an address that names no ISO, a
+    // hop to an untrusted host, or too many hops).
     struct Followed {
         enum class End { File, WebPage, Nowhere };
         End end = End::Nowhere;

@@ -30,6 +30,8 @@ public:
     void endRequest();
     // Ends the request where it stands and stops the page.
     void abandonRequest();
+    // A load under way runs on without a time limit: no request waits for it.
+    void stopLoadTimer() { m_loadTimer.stop(); }
 
     // Loads `url`, which a retry after a failed load loads again.
     void load(const QUrl &url);

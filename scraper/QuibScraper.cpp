@@ -174,6 +174,7 @@ void QuibScraper::cancelRequest()
     } else {
         m_request = ScraperRequest();
         m_session->endRequest();
+        m_session->stopLoadTimer();
     }
     setState(ScraperState::Idle);
 }
@@ -320,7 +321,8 @@ void QuibScraper::resumeAfterLoad()
 {
     if (m_request.awaited == Result::None)
         return;
-    if (m_request.linkSearch && m_request.linkSearch->takesNextLoad()) {
+    const bool productPage = m_session->currentUrl().path() == QUrl(buildPageUrl(m_locale, m_productKey)).path();
+    if (m_request.linkSearch && m_request.linkSearch->takesLoad(productPage)) {
         qCDebug(lcScraper) << "QuibScraper: Page reloaded after language selection, will retry language selection";
         setState(ScraperState::SubmittingSelection);
         m_request.linkSearch->enter(LinkSearch::Phase::LaterRound);

@@ -38,8 +38,13 @@ struct LinkSearch {
         phase = next;
         ++stretch;
     }
-    // Whether the next completed load of the page starts a re-selection round.
-    bool takesNextLoad() const { return phase == Phase::FirstRound || phase == Phase::Reloading; }
+    // Whether a completed load of the product's page starts a re-selection
+    // round: also once links were seen but not yet read, for the fresh page
+    // has none of them. A page the search moved on to is read instead.
+    bool takesLoad(bool productPage) const
+    {
+        return phase == Phase::FirstRound || phase == Phase::Reloading || (phase == Phase::Reading && productPage);
+    }
 
     // The page's row of the language chosen.
     LanguageInfo language;

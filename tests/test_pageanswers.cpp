@@ -630,6 +630,45 @@ private Q_SLOTS:
         QCOMPARE(read.culture + QLatin1Char('|') + read.architecture, facts);
     }
 
+    // A followed file's name against its label: the culture, then the build.
+    void evalLabelSlip_data()
+    {
+        QTest::addColumn<QString>("culture"); // of the label
+        QTest::addColumn<QString>("architecture"); // of the label
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("slip"); // EvalLinks::LabelSlip
+        const int none = int(EvalLinks::LabelSlip::None);
+        const int culture = int(EvalLinks::LabelSlip::Culture);
+        const int build = int(EvalLinks::LabelSlip::Architecture);
+        QTest::newRow("agrees") << "en-GB"
+                                << "x64"
+                                << "X_CLIENT_EVAL_x64FRE_en-gb.iso" << none;
+        QTest::newRow("labelled Korean, Russian file") << "ko-KR"
+                                                       << "x64"
+                                                       << "X_SERVER_EVAL_x64FRE_ru-ru.iso" << culture;
+        QTest::newRow("Arm label, x64 file") << "en-US"
+                                             << "arm64"
+                                             << "X_IOT_LTSC_EVAL_x64FRE_en-us.iso" << build;
+        QTest::newRow("x64 label, Arm file") << "en-US"
+                                             << "x64"
+                                             << "X_IOT_LTSC_EVAL_A64FRE_en-us.iso" << build;
+        QTest::newRow("both: the culture first") << "de-DE"
+                                                 << "x64"
+                                                 << "X_EVAL_A64FRE_fr-fr.iso" << culture;
+        QTest::newRow("names neither") << "fr-FR"
+                                       << "x64"
+                                       << "Server2016.ISO" << none;
+    }
+    void evalLabelSlip()
+    {
+        QFETCH(QString, culture);
+        QFETCH(QString, architecture);
+        QFETCH(QString, name);
+        QFETCH(int, slip);
+        const EvalLink link{QStringLiteral("Windows Server"), architecture, culture, QStringLiteral("https://x")};
+        QCOMPARE(int(EvalLinks::labelSlip(link, EvalLinks::readFileName(name))), slip);
+    }
+
     // A page's anchors: each ISO once, VHD rows and other anchors left out.
     void evalAnchorList()
     {
