@@ -182,7 +182,11 @@ private Q_SLOTS:
     // and the page it left, still shown, is not taken for it.
     void pageStartedLoadRestartsTheCount()
     {
-        m_scraper->setTimings(shrunkTimings(ShortTimeoutMs));
+        ScraperTimings timings = shrunkTimings(ShortTimeoutMs);
+        // The edition's request still waits when the page's own load times
+        // out, however late a hidden page runs its timers.
+        timings.afterVersionSelectionMs = 20000;
+        m_scraper->setTimings(timings);
         QCOMPARE(m_replica.command(QStringLiteral("selfnav 800")), QStringLiteral("OK selfnav 800"));
         QSignalSpy versions(m_scraper.get(), &QuibScraper::versionsExtracted);
         m_scraper->loadProductPage(QStringLiteral("win11"));
@@ -200,11 +204,10 @@ private Q_SLOTS:
     // that completes at last reports nothing twice.
     void pageWithAHungTrackerIsRead()
     {
-        m_scraper->setTimings(shrunkTimings(ShortTimeoutMs));
         QCOMPARE(m_replica.command(QStringLiteral("tracker on")), QStringLiteral("OK tracker on"));
         QSignalSpy versions(m_scraper.get(), &QuibScraper::versionsExtracted);
         m_scraper->loadProductPage(QStringLiteral("win11"));
-        QTRY_COMPARE_WITH_TIMEOUT(versions.size(), 1, LoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(versions.size(), 1, 2 * LoadTimeoutMs);
         QVERIFY(m_errors->isEmpty());
         QCOMPARE(m_replica.command(QStringLiteral("release")), QStringLiteral("OK release"));
         QTest::qWait(1000);
