@@ -75,6 +75,14 @@ ChoiceMatch matchLanguage(const QList<LanguageInfo> &languages, const QString &w
     return {-1, problem.arg(wanted, offered.join(QLatin1Char('\n')))};
 }
 
+ChoiceMatch matchProductArchitecture(const QString &productKey, const QString &wanted)
+{
+    if (wanted.isEmpty())
+        return {0, QString()};
+    return findRow<QString>(offeredProduct(productKey).architectures, wanted, QStringLiteral("architecture"),
+                            [](const QString &architecture) { return QStringList{architecture}; });
+}
+
 ChoiceMatch matchArchitecture(const QList<DownloadOption> &options, const QString &wanted)
 {
     if (wanted.isEmpty())

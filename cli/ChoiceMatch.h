@@ -19,5 +19,8 @@ ChoiceMatch matchEdition(const QList<ProductVersion> &editions, const QString &w
 // By language or localized name ("german", "English (United States)"); the
 // default follows the system locale as in the window.
 ChoiceMatch matchLanguage(const QList<LanguageInfo> &languages, const QString &wanted, const QString &localeName);
+// One of the architectures the product is made in ("x64" for Windows 11),
+// before the page is asked; an empty choice matches.
+ChoiceMatch matchProductArchitecture(const QString &productKey, const QString &wanted);
 // "x86", "x64" or "arm64"; the default is the first link.
 ChoiceMatch matchArchitecture(const QList<DownloadOption> &options, const QString &wanted);

@@ -5,7 +5,6 @@
 #include "Output.h"
 #include "PageChoice.h"
 #include "download/DownloadManager.h"
-#include "scraper/ProductTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,11 +44,10 @@ QString CommandLineRun::failureKind(int exitCode) const
 // What can be told wrong before Microsoft is asked anything.
 QString CommandLineRun::choicesProblem() const
 {
-    const QString wanted = m_options.choices.architecture.trimmed();
-    const QStringList offered = offeredProduct(m_options.choices.product).architectures;
-    if (!wanted.isEmpty() && !offered.contains(wanted, Qt::CaseInsensitive))
-        return QStringLiteral("Unknown architecture \"%1\". Choose one of:\n  %2")
-            .arg(wanted, offered.join(QStringLiteral("\n  ")));
+    const ChoiceMatch architecture =
+        matchProductArchitecture(m_options.choices.product, m_options.choices.architecture);
+    if (architecture.row < 0)
+        return architecture.problem;
     if (m_options.mode == RunMode::Download && !m_options.output.isEmpty()) {
         const QFileInfo output(m_options.output);
         if (!output.isDir() && !output.absoluteDir().exists())

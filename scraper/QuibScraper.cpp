@@ -11,8 +11,6 @@
 
 #include <QDebug>
 
-#include <memory>
-
 #include <limits>
 
 namespace {
@@ -225,20 +223,23 @@ void QuibScraper::onDeadline()
 // The next step of the current request, unless another request has begun by then.
 void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
 {
-    m_session->after(delayMs, inStretch([this, step] { (this->*step)(); }));
+    const std::optional<int> stretch = stretchNow();
+    m_session->after(delayMs, [this, stretch, step] {
+        if (isStretch(stretch))
+            (this->*step)();
+    });
 }
 
-// `action` as long as the link search, if there is one, is in the stretch
-// it was asked in.
-std::function<void()> QuibScraper::inStretch(std::function<void()> action) const
+// The stretch of the link search a step or an answer is asked in; none
+// before a language is chosen.
+std::optional<int> QuibScraper::stretchNow() const
 {
-    if (!m_request.linkSearch)
-        return action;
-    const int stretch = m_request.linkSearch->stretch;
-    return [this, stretch, action = std::move(action)] {
-        if (m_request.linkSearch && m_request.linkSearch->stretch == stretch)
-            action();
-    };
+    return m_request.linkSearch ? std::optional<int>(m_request.linkSearch->stretch) : std::nullopt;
+}
+
+bool QuibScraper::isStretch(std::optional<int> stretch) const
+{
+    return !stretch || (m_request.linkSearch && m_request.linkSearch->stretch == *stretch);
 }
 
 // A page whose load never completes (a tracker or an image that does not
@@ -384,13 +385,12 @@ void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel
 
 void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult, PageLeft pageLeft)
 {
-    const auto answer = std::make_shared<QString>();
-    const std::function<void()> take = inStretch([onResult, answer] { onResult(*answer); });
+    const std::optional<int> stretch = stretchNow();
     m_session->runScript(
         script,
-        [answer, take](const QString &text) {
-            *answer = text;
-            take();
+        [this, stretch, onResult](const QString &text) {
+            if (isStretch(stretch))
+                onResult(text);
         },
         pageLeft);
 }

@@ -92,7 +92,8 @@ private:
     LinkSearch &linkSearch();
     void onDeadline();
     void after(int delayMs, void (QuibScraper::*step)());
-    std::function<void()> inStretch(std::function<void()> action) const;
+    std::optional<int> stretchNow() const;
+    bool isStretch(std::optional<int> stretch) const;
     void onPageReady();
     void resumeAfterLoad();
     void readListsAfterTimeout();
