@@ -223,23 +223,23 @@ void QuibScraper::onDeadline()
 // The next step of the current request, unless another request has begun by then.
 void QuibScraper::after(int delayMs, void (QuibScraper::*step)())
 {
-    const std::optional<int> stretch = stretchNow();
+    const Stretch stretch = stretchNow();
     m_session->after(delayMs, [this, stretch, step] {
         if (isStretch(stretch))
             (this->*step)();
     });
 }
 
-// The stretch of the link search a step or an answer is asked in; none
-// before a language is chosen.
-std::optional<int> QuibScraper::stretchNow() const
+// The stretch of the request, and of its link search (-1 before a language
+// is chosen), that a step or an answer is asked in.
+QuibScraper::Stretch QuibScraper::stretchNow() const
 {
-    return m_request.linkSearch ? std::optional<int>(m_request.linkSearch->stretch) : std::nullopt;
+    return {m_request.stretch, m_request.linkSearch ? m_request.linkSearch->stretch : -1};
 }
 
-bool QuibScraper::isStretch(std::optional<int> stretch) const
+bool QuibScraper::isStretch(Stretch stretch) const
 {
-    return !stretch || (m_request.linkSearch && m_request.linkSearch->stretch == *stretch);
+    return stretch == stretchNow();
 }
 
 // A page whose load never completes (a tracker or an image that does not
@@ -331,6 +331,16 @@ void QuibScraper::resumeAfterLoad()
         after(m_timings.resubmitDelayMs, &QuibScraper::retryLanguageSubmit);
         return;
     }
+    // A fresh page has no edition chosen: the edition's languages are asked
+    // for again, a bounded number of times.
+    if (m_request.awaited == Result::Languages && productPage
+        && m_request.editionConfirmations < ScraperLimits::LoadAttempts) {
+        qCDebug(lcScraper) << "QuibScraper: Page reloaded while the edition was chosen, choosing it again";
+        ++m_request.editionConfirmations;
+        ++m_request.stretch;
+        confirmEdition();
+        return;
+    }
     switch (m_state) {
     case ScraperState::LoadingVersions:
         qCDebug(lcScraper) << "QuibScraper: State is LoadingVersions, will extract after injection";
@@ -385,7 +395,7 @@ void QuibScraper::onConsoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel
 
 void QuibScraper::runScript(const QString &script, std::function<void(const QString &)> onResult, PageLeft pageLeft)
 {
-    const std::optional<int> stretch = stretchNow();
+    const Stretch stretch = stretchNow();
     m_session->runScript(
         script,
         [this, stretch, onResult](const QString &text) {

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class EvalCenterReader;
 
@@ -92,9 +93,11 @@ private:
     LinkSearch &linkSearch();
     void onDeadline();
     void after(int delayMs, void (QuibScraper::*step)());
-    std::optional<int> stretchNow() const;
-    bool isStretch(std::optional<int> stretch) const;
+    using Stretch = std::pair<int, int>;
+    Stretch stretchNow() const;
+    bool isStretch(Stretch stretch) const;
     void onPageReady();
+    void confirmEdition();
     void resumeAfterLoad();
     void readListsAfterTimeout();
     using PageLeft = PageSession::PageLeft;

@@ -18,9 +18,14 @@ void QuibScraper::selectVersion(const QString &versionId)
     }
     beginRequest(Result::Languages);
     m_selectedVersion = versionId;
-    qCDebug(lcScraper) << "QuibScraper: Selecting version:" << versionId;
+    confirmEdition();
+}
+
+void QuibScraper::confirmEdition()
+{
+    qCDebug(lcScraper) << "QuibScraper: Selecting version:" << m_selectedVersion;
     setState(ScraperState::SelectingVersion);
-    runScript(PageScripts::selectVersionCall(versionId), [this](const QString &result) {
+    runScript(PageScripts::selectVersionCall(m_selectedVersion), [this](const QString &result) {
         qCDebug(lcScraper) << "QuibScraper: Version selection result:" << result;
         qCDebug(lcScraper) << "QuibScraper: Waiting for languages to load via AJAX...";
         after(m_timings.afterVersionSelectionMs, &QuibScraper::onVersionSelected);

@@ -66,6 +66,11 @@ struct ScraperRequest {
 
     // Result::None once the request has its result or has failed.
     Result awaited = Result::None;
+    // Bumped when a load of the page starts the request's step again: the
+    // steps and answers asked before no longer act.
+    int stretch = 0;
+    // Times a page that reloaded itself had the edition confirmed again.
+    int editionConfirmations = 0;
     int versionValidationAttempts = 0;
     int languageRetryCount = 0;
     // Made by the language choice.

@@ -352,6 +352,27 @@ private Q_SLOTS:
         QVERIFY2(requests.last().contains(QLatin1String("/software-download/thankyou?")), qPrintable(requests.last()));
     }
 
+    // A page that reloads itself on its own while the edition is chosen:
+    // the fresh page gets the edition again, and then the links come.
+    void pageThatReloadsItselfWhileTheEditionIsChosen_data()
+    {
+        QTest::addColumn<QString>("selfnav");
+        QTest::newRow("soon after loading") << "selfnav 100";
+        QTest::newRow("while the edition waits") << "selfnav 800";
+    }
+    void pageThatReloadsItselfWhileTheEditionIsChosen()
+    {
+        QFETCH(QString, selfnav);
+        send(selfnav);
+        QVERIFY(reachLanguages(QStringLiteral("win11")));
+        QCOMPARE(m_probe->lastLanguages().size(), 38);
+        m_probe->scraper->selectLanguage(QStringLiteral("English (United States)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_probe->links->size(), 1, StepTimeoutMs);
+        QVERIFY(m_probe->errors->isEmpty());
+        QCOMPARE(m_probe->versions->size(), 1);
+        QCOMPARE(m_replica.hits(), 2);
+    }
+
     // The page may reload itself before or after a poll saw its links: the
     // links are read where they are, never from the fresh page.
     void pageThatReloadsItselfAfterSubmission_data()
