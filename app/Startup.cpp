@@ -194,6 +194,8 @@ int runTravonix(int &argc, char **argv)
     const QString originProblem = applyOriginSetting(QCoreApplication::arguments());
     if (!originProblem.isEmpty() && !window) {
         printError(QStringLiteral("travonix: %1").arg(originProblem));
+        if (options.json)
+            printOut(errorJson(QStringLiteral("usage"), originProblem));
         return ExitCode::Usage;
     }
     if (!originProblem.isEmpty())

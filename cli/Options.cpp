@@ -116,6 +116,13 @@ Options parseOptions(const QStringList &arguments)
     const bool parsed = parser.parse(arguments);
     Options options;
     options.mode = modeOf(parser, set, options.problem);
+    // A script that asked for JSON gets its answer, not a window.
+    if (options.mode == RunMode::Window && parser.isSet(set.json)) {
+        options.mode = RunMode::Url;
+        options.json = true;
+        options.problem = QStringLiteral("--json goes with --list or --url.");
+        return options;
+    }
     if (options.mode == RunMode::Window || options.mode == RunMode::Help || options.mode == RunMode::Version)
         return options;
     options.choices = {parser.value(set.product), parser.value(set.edition), parser.value(set.language),

@@ -190,6 +190,13 @@ private Q_SLOTS:
             << "^\\{\\s*\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\",\\s*\"message\":\\s*\"Unknown architecture "
                "[^}]+\\}\\s*\\}\\s*$"
             << "Unknown architecture";
+        QTest::newRow("--json without --list or --url")
+            << QStringList{"--json", "--product", "win11"} << 1 << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
+            << "--json goes with --list or --url";
+        QTest::newRow("--json, an origin that is no site")
+            << QStringList{"--url", "--json", "--product", "win11", "--origin", "ftp://x"} << 1
+            << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
+            << "expected an http or https address";
         QTest::newRow("--json, an option problem")
             << QStringList{"--url", "--json", "--product", "win11", "--connections", "4"} << 1
             << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
