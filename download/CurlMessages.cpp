@@ -44,6 +44,8 @@ QString engineErrorText(const DownloadResult &result)
         return curlErrorMessage(CURLE_UNSUPPORTED_PROTOCOL);
     case DownloadOutcome::WrongPart:
         return curlErrorMessage(CURLE_RANGE_ERROR);
+    case DownloadOutcome::EndedEarly:
+        return QStringLiteral("The server ended the transfer early");
     default:
         return curlErrorMessage(CURLE_WRITE_ERROR);
     }

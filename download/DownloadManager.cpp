@@ -3,6 +3,7 @@
 #include "CurlMessages.h"
 #include "DownloadLog.h"
 #include "PartFile.h"
+#include "PartFileIo.h"
 #include "SpeedMeter.h"
 #include "platform/Platform.h"
 
@@ -56,12 +57,17 @@ DownloadManager::DownloadManager(QObject *parent)
         fail(result);
     });
     connect(&m_closing, &QFutureWatcher<void>::finished, this, &DownloadManager::onClosed);
+    m_retryTimer.setSingleShot(true);
+    connect(&m_retryTimer, &QTimer::timeout, this, [this] {
+        refillLanes();
+        maybeComplete();
+    });
     curl_global_init(CURL_GLOBAL_ALL);
 }
 
 DownloadManager::~DownloadManager()
 {
-    if (m_isDownloading)
+    if (m_phase != Phase::Idle)
         cancelDownload();
     settleClose();
 }
@@ -96,7 +102,7 @@ QStringList DownloadManager::allowedSchemes() const
 
 int DownloadManager::connections() const
 {
-    return m_singleStream ? 1 : qBound(1, m_settings.connections, MostConnections);
+    return m_budget.ceiling();
 }
 
 qint64 DownloadManager::clockMs() const
@@ -106,7 +112,7 @@ qint64 DownloadManager::clockMs() const
 
 void DownloadManager::startDownload(const QString &url, const QString &savePath)
 {
-    if (m_isDownloading)
+    if (m_phase != Phase::Idle)
         return;
     qCDebug(lcDownload) << "DownloadManager: startDownload called with url:" << url;
     // A part of an earlier attempt may still be on its way out.
@@ -122,7 +128,9 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);
-    m_startedOver = m_singleStream = m_otherFile = false;
+    m_startOvers = 0;
+    m_firstRecord = 0;
+    m_budget = ConnectionBudget(qBound(1, m_settings.connections, MostConnections));
     m_currentSpeed = 0.0;
     m_totalReported = false;
     m_sinceDataMs = 0;
@@ -130,6 +138,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     QDir().mkpath(QFileInfo(savePath).absolutePath());
     partfile::adoptOldName(url, savePath);
     m_records.waitForWrites();
+    m_records.clearError();
+    m_records.setStepHook(m_settings.afterDeviceStep, m_settings.recordFlushDelayMs);
     const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
     m_record = resumable.record;
     m_held = resumable.held;
@@ -138,9 +148,9 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
         report(resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath));
         return;
     }
-    m_isDownloading = true;
+    m_phase = Phase::Probing;
     beginLanes();
-    if (!m_isDownloading)
+    if (!isUnderWay())
         return;
     m_speedTimer.start();
     Q_EMIT statusChanged(QStringLiteral("Downloading..."));
@@ -149,6 +159,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
 bool DownloadManager::openPart()
 {
     m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond, m_settings.deviceRoomBytes);
+    m_writer.setSyncEvery(m_settings.syncEveryBytes);
+    m_writer.setStepHook(m_settings.afterDeviceStep);
     if (m_total <= 0)
         m_held = m_held.before(m_held.prefixEnd());
     m_bytesBefore = m_receivedAtSample = m_held.bytes();
@@ -163,22 +175,37 @@ int DownloadManager::laneTarget() const
     const int allowed = connections();
     if (m_total <= 0)
         return 1;
-    return int(
-        qBound<qint64>(1, (m_total - m_held.bytes()) / BytesPerConnection, qint64(std::min(allowed, m_laneBudget))));
+    return int(qBound<qint64>(1, (m_total - m_held.bytes()) / BytesPerConnection,
+                              qint64(std::min(allowed, m_budget.allowed()))));
+}
+
+// The work is known: connections take it from the plan.
+void DownloadManager::setPlan(std::vector<ByteRange> missing, qint64 pieceBytes)
+{
+    Q_ASSERT(m_phase == Phase::Probing || m_phase == Phase::Transferring);
+    m_plan.emplace(std::move(missing), pieceBytes, MinSplitBytes);
+    m_phase = Phase::Transferring;
+}
+
+// The file's length is not known (any more): the next request asks.
+void DownloadManager::dropPlan()
+{
+    Q_ASSERT(m_phase == Phase::Probing || m_phase == Phase::Transferring);
+    m_plan.reset();
+    m_phase = Phase::Probing;
 }
 
 // With the file's length known the plan hands the work out; before that,
 // the first request asks from where the part ends and its answer tells.
 void DownloadManager::beginLanes()
 {
-    m_plan.reset();
-    m_laneBudget = connections();
+    dropPlan();
     if (m_total > 0)
         planFor(m_total);
     // A part whole by its record is whole only if the server's file is still
     // that one: its last byte is asked for again, under If-Range.
     if (m_plan && m_plan->isDone())
-        m_plan.emplace(std::vector<ByteRange>{{m_total - 1, m_total}}, Whole, MinSplitBytes);
+        setPlan(std::vector<ByteRange>{{m_total - 1, m_total}}, Whole);
     if (!m_plan) {
         launch(0, requestFor(probeRange()));
         return;
@@ -197,18 +224,19 @@ ByteRange DownloadManager::probeRange() const
 }
 
 // Several connections write the part out of order: its record, saying
-// which of its bytes count, goes to the device before a second one starts.
-// One connection writes it in order, from where it ends.
+// which of its bytes count, goes to the device before a second one starts
+// (later records never hold a connection back). One connection writes it
+// in order, from where it ends.
 void DownloadManager::planFor(qint64 total)
 {
     m_total = total;
     const qint64 piece = connections() == 1 ? Whole : PieceBytes;
-    m_plan.emplace(m_held.gapsBefore(total), piece, MinSplitBytes);
+    setPlan(m_held.gapsBefore(total), piece);
     if (laneTarget() == 1)
         return;
     m_record.total = total;
     m_record.setHeld(m_held);
-    m_records.save(m_tempFilePath, m_record);
+    m_firstRecord = m_records.save(m_tempFilePath, m_record);
 }
 
 TransferRequest DownloadManager::requestFor(ByteRange range) const
@@ -228,7 +256,11 @@ TransferRequest DownloadManager::requestFor(ByteRange range) const
 
 bool DownloadManager::startLane(int lane)
 {
-    if (!isUnderWay() || (!m_lanes.empty() && !m_records.isIdle()))
+    if (!isUnderWay() || recordFailed())
+        return false;
+    if (!m_lanes.empty() && m_firstRecord != 0 && !m_records.hasWritten(m_firstRecord))
+        return false;
+    if (m_budget.retryAtMs() > m_clock.elapsed())
         return false;
     advancePlan();
     const std::optional<ByteRange> range = m_plan ? m_plan->take(lane) : std::nullopt;
@@ -286,7 +318,7 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
     case AnswerKind::Range:
         // A range of another file than the part's: never spliced in.
         if (isOtherFile(transfer)) {
-            m_otherFile = true;
+            transfer.refuseAsOtherFile();
             return false;
         }
         if (m_record.ifRange().isEmpty()) {
@@ -299,8 +331,7 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
         }
         return true;
     case AnswerKind::WholeFile:
-        takeWholeFile(lane, transfer);
-        return true;
+        return takeWholeFile(lane, transfer);
     case AnswerKind::Error:
         return true;
     default:
@@ -322,27 +353,65 @@ bool DownloadManager::isOtherFile(const RangeTransfer &transfer) const
 
 // A whole file in answer to a range: the server will not split, or the file
 // changed. Either way it is written from byte zero over one connection, and
-// nothing of the old part stays.
-void DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
+// nothing of the old part stays. False when the part could not be made to
+// hold nothing: the answer's bytes are then refused.
+bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
 {
+    stepTaken(DeviceStep::StartOverBegins);
     for (auto &entry : m_lanes) {
         if (entry.first != lane)
             entry.second.transfer->dismiss();
     }
-    m_writer.startOver();
-    m_records.forget(m_tempFilePath);
-    m_held = ByteRanges();
-    m_record.setHeld(m_held);
-    m_record.etag = transfer.etag();
-    m_record.lastModified = transfer.lastModified();
-    m_bytesBefore = m_receivedAtSample = m_partLength = 0;
-    m_laneBudget = 1;
+    PartRecord fresh;
+    fresh.total = transfer.fileTotal();
+    fresh.etag = transfer.etag();
+    fresh.lastModified = transfer.lastModified();
+    if (!forgetHeldBytes(fresh))
+        return false;
+    m_budget.limitToOne();
     m_total = transfer.fileTotal();
-    m_plan.reset();
+    dropPlan();
     if (m_total > 0) {
-        m_plan.emplace(std::vector<ByteRange>{{0, m_total}}, Whole, MinSplitBytes);
+        setPlan(std::vector<ByteRange>{{0, m_total}}, Whole);
         m_plan->take(lane);
     }
+    return true;
+}
+
+// What the part held no longer counts: first on the device, with a record
+// that holds nothing (a next run empties such a part), and only then in
+// the writer, which empties the part before any new byte goes in.
+bool DownloadManager::forgetHeldBytes(const PartRecord &nothingHeld)
+{
+    Q_ASSERT(nothingHeld.held().isEmpty());
+    if (!m_records.saveNow(m_tempFilePath, nothingHeld))
+        return false;
+    m_record = nothingHeld;
+    m_firstRecord = 0;
+    m_held = ByteRanges();
+    m_writer.startOver();
+    m_bytesBefore = m_receivedAtSample = m_partLength = 0;
+    return true;
+}
+
+void DownloadManager::stepTaken(DeviceStep step) const
+{
+    if (m_settings.afterDeviceStep)
+        m_settings.afterDeviceStep(step);
+}
+
+// A record that could not be written ends the download: what the part
+// holds could no longer be told, and no connection may start on it.
+bool DownloadManager::recordFailed()
+{
+    const int error = m_records.error();
+    if (error == 0)
+        return false;
+    m_records.clearError();
+    DownloadResult result = resultOf(DownloadOutcome::WriteFailed, m_savePath);
+    result.systemError = quint32(error);
+    fail(result);
+    return true;
 }
 
 void DownloadManager::onTransferWorked()
@@ -372,12 +441,23 @@ void DownloadManager::onTransferWorked()
     }
 }
 
-// Free work goes to new connections, up to as many as the file gets.
+// Free work goes to new connections, up to as many as the file gets, once
+// a broken connection's back-off has ended; a probe that broke asks again.
 void DownloadManager::refillLanes()
 {
-    for (int lane = 0; m_plan && m_plan->hasFree() && int(m_lanes.size()) < laneTarget(); ++lane) {
-        if (!m_lanes.count(lane) && !startLane(lane))
-            break;
+    if (!isUnderWay())
+        return;
+    const qint64 wait = m_budget.retryAtMs() - m_clock.elapsed();
+    if (wait > 0) {
+        m_retryTimer.start(int(wait));
+    } else if (!m_plan) {
+        if (m_lanes.empty() && !recordFailed())
+            launch(0, requestFor(probeRange()));
+    } else {
+        for (int lane = 0; m_plan && m_plan->hasFree() && int(m_lanes.size()) < laneTarget(); ++lane) {
+            if (!m_lanes.count(lane) && !startLane(lane))
+                break;
+        }
     }
     emitBusy();
 }
@@ -442,7 +522,9 @@ bool DownloadManager::endLanes(const std::vector<std::pair<CURL *, CURLcode>> &e
 // starts in the meantime.
 bool DownloadManager::isUnderWay() const
 {
-    return m_isDownloading && !m_afterClose;
+    Q_ASSERT(m_phase != Phase::Probing || !m_plan);
+    Q_ASSERT(m_phase != Phase::Transferring || m_plan);
+    return m_phase == Phase::Probing || m_phase == Phase::Transferring;
 }
 
 void DownloadManager::endLane(int lane, CURLcode code)
@@ -458,7 +540,9 @@ void DownloadManager::endLane(int lane, CURLcode code)
 // What one connection's end means for the download.
 void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
 {
-    if (std::exchange(m_otherFile, false)) {
+    if (recordFailed())
+        return;
+    if (end.otherFile) {
         restartFromZero(false);
         return;
     }
@@ -475,8 +559,9 @@ void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
             // A file of no stated length ends where its answer does.
             if (!m_plan) {
                 m_total = receivedBytes();
-                m_plan.emplace(std::vector<ByteRange>(), Whole, MinSplitBytes);
+                setPlan(std::vector<ByteRange>(), Whole);
             }
+            m_budget.pieceDone();
             if (m_lanes.size() < size_t(laneTarget()))
                 startLane(lane);
             return;
@@ -486,9 +571,14 @@ void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
         judgeError(lane, end);
         return;
     case AnswerKind::Unsatisfiable:
-        // A part that was already whole ends complete.
+        // A part that was already whole ends complete, and so does a file
+        // of no bytes.
         if (!m_plan && m_held.prefixEnd() > 0 && m_held.prefixEnd() == end.fileTotal) {
             planFor(m_held.prefixEnd());
+            return;
+        }
+        if (!m_plan && m_held.isEmpty() && end.emptyFile) {
+            planFor(0);
             return;
         }
         restartFromZero(false);
@@ -498,18 +588,78 @@ void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
             return;
         // A first piece the server will not give with the file's length:
         // the file comes over one connection, once more from the start.
-        restartFromZero(!m_plan && !std::exchange(m_singleStream, true));
+        if (!m_plan && connections() > 1) {
+            m_budget.limitToOne();
+            restartFromZero(true);
+        } else {
+            restartFromZero(false);
+        }
         return;
     case AnswerKind::Pending:
         break;
     }
-    // Cut short: on its own the download ends with the reason; beside other
-    // connections, the range goes back to them.
-    if (m_lanes.empty() || connections() == 1 || !retire(lane)) {
+    judgeBreak(lane, end);
+}
+
+namespace {
+
+// A connection that ended this way may work when tried again: the line or
+// the server broke it, nothing says it will fail again.
+bool mayWorkAgain(CURLcode code)
+{
+    switch (code) {
+    case CURLE_OK: // a body that ended before its last byte
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_HTTP2:
+    case CURLE_HTTP2_STREAM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// A connection cut short. One that got no answer at all while others are
+// served was refused: the server takes no more. One that broke is tried
+// again after a back-off, where it stopped, on the same budget.
+void DownloadManager::judgeBreak(int lane, const TransferEnd &end)
+{
+    if (!mayWorkAgain(end.curlCode)) {
         DownloadResult result = resultOf(DownloadOutcome::TransferFailed);
         result.curlCode = end.curlCode;
         fail(result);
+        return;
     }
+    if (end.status == 0 && retire(lane))
+        return;
+    m_budget.broke(m_clock.elapsed());
+    if (m_budget.givesUp()) {
+        giveUpAfterBreaks(end);
+        return;
+    }
+    if (m_plan)
+        m_plan->giveBack(lane);
+    else
+        m_held.add({m_held.prefixEnd(), m_held.prefixEnd() + end.bytes});
+}
+
+// Connection after connection broke without bringing a byte.
+void DownloadManager::giveUpAfterBreaks(const TransferEnd &end)
+{
+    if (end.curlCode == CURLE_OK || end.curlCode == CURLE_PARTIAL_FILE) {
+        fail(resultOf(DownloadOutcome::EndedEarly));
+        return;
+    }
+    DownloadResult result = resultOf(DownloadOutcome::TransferFailed);
+    result.curlCode = end.curlCode;
+    fail(result);
 }
 
 void DownloadManager::judgeError(int lane, const TransferEnd &end)
@@ -537,14 +687,14 @@ void DownloadManager::judgeError(int lane, const TransferEnd &end)
     fail(result);
 }
 
-// The connection is given up while others go on: its range goes back to
-// them, and the file uses one connection fewer from now on.
+// The connection was refused while others go on: its range goes back to
+// them, and the file uses fewer connections for a while.
 bool DownloadManager::retire(int lane)
 {
     if (m_lanes.empty() || !m_plan)
         return false;
     m_plan->giveBack(lane);
-    m_laneBudget = qMax(1, qMin(m_laneBudget, int(m_lanes.size())));
+    m_budget.refused(int(m_lanes.size()));
     return true;
 }
 
@@ -598,17 +748,17 @@ void DownloadManager::maybeComplete()
 // the first was only the server's way of saying it will not split.
 void DownloadManager::restartFromZero(bool freeOfCharge)
 {
-    if (!freeOfCharge && std::exchange(m_startedOver, true)) {
+    if (!freeOfCharge && m_startOvers++ > 0) {
         fail(resultOf(DownloadOutcome::WrongPart, m_tempFilePath));
         return;
     }
+    stepTaken(DeviceStep::StartOverBegins);
     dropLanes();
-    m_records.forget(m_tempFilePath);
-    m_held = ByteRanges();
-    m_record = PartRecord();
+    if (!forgetHeldBytes(PartRecord())) {
+        recordFailed();
+        return;
+    }
     m_total = 0;
-    m_writer.startOver();
-    m_bytesBefore = m_receivedAtSample = m_partLength = 0;
     beginLanes();
 }
 
@@ -626,6 +776,8 @@ void DownloadManager::fail(DownloadResult result)
 
 void DownloadManager::closePart(bool digest, AfterClose then)
 {
+    m_retryTimer.stop();
+    m_phase = Phase::Closing;
     m_afterClose = std::move(then);
     m_record.total = m_total;
     m_closing.setFuture(QtConcurrent::run([this, digest] {
@@ -648,7 +800,9 @@ void DownloadManager::onClosed()
         closed = m_closed;
     }
     const AfterClose then = std::exchange(m_afterClose, AfterClose());
-    if (QFileInfo::exists(m_tempFilePath))
+    // A whole file is kept as it is, even one of no bytes.
+    const bool whole = m_plan && m_plan->isDone();
+    if (!whole && QFileInfo::exists(m_tempFilePath))
         keepPart(m_tempFilePath, m_record, m_writer.durable());
     endTransfer();
     then(closed);
@@ -688,10 +842,14 @@ void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
     Q_EMIT statusChanged(QStringLiteral("Download complete"));
 }
 
-// A rename replaces an existing file in one step on every system.
+// A rename replaces an existing file in one step on every system. The
+// record goes only once the new name is on the device: until then, a crash
+// may leave the part under its old name, and its record with it.
 bool DownloadManager::moveInto(const QString &path)
 {
     if (platform::replaceFile(m_tempFilePath.toStdWString().c_str(), path.toStdWString().c_str())) {
+        flushFolderOf(partfile::nativePath(path));
+        stepTaken(DeviceStep::FileRenamed);
         m_records.forget(m_tempFilePath);
         return true;
     }
@@ -704,7 +862,7 @@ bool DownloadManager::moveInto(const QString &path)
 // The failure, as facts and in the fixed words of the engine's signal.
 void DownloadManager::report(DownloadResult result)
 {
-    m_isDownloading = false;
+    m_phase = Phase::Idle;
     if (result.outcome == DownloadOutcome::LinkExpired) {
         Q_EMIT linkExpired();
         return;
@@ -744,7 +902,7 @@ void DownloadManager::recordPart()
 void DownloadManager::cancelDownload()
 {
     m_speedTimer.stop();
-    if (!m_isDownloading && !m_afterClose)
+    if (m_phase == Phase::Idle && !m_afterClose)
         return;
     const QString part = m_tempFilePath;
     dropLanes();
@@ -760,7 +918,7 @@ void DownloadManager::cancelDownload()
     else
         closePart(false, removePart);
     m_tempFilePath.clear();
-    m_isDownloading = false;
+    m_phase = Phase::Idle;
 }
 
 // The part stays, closed and flushed to the device on a thread of its own,
@@ -768,7 +926,7 @@ void DownloadManager::cancelDownload()
 // hashing.
 void DownloadManager::stopDownload()
 {
-    if (!m_isDownloading)
+    if (m_phase == Phase::Idle)
         return;
     m_speedTimer.stop();
     dropLanes();
@@ -778,13 +936,14 @@ void DownloadManager::stopDownload()
         m_afterClose = keepQuiet;
     else
         closePart(false, keepQuiet);
-    m_isDownloading = false;
+    m_phase = Phase::Idle;
 }
 
 void DownloadManager::endTransfer()
 {
-    m_isDownloading = false;
+    m_phase = Phase::Idle;
     m_speedTimer.stop();
+    m_retryTimer.stop();
     dropLanes();
     m_plan.reset();
     m_currentSpeed = 0.0;
@@ -802,7 +961,7 @@ void DownloadManager::emitBusy()
 // The part being read back for its digest changes only what is shown.
 void DownloadManager::sample()
 {
-    if (!m_isDownloading)
+    if (!isUnderWay() || recordFailed())
         return;
     const qint64 now = clockMs();
     const qint64 gap = countedGap(m_lastSampleTime, now, SpeedIntervalMs);
@@ -869,6 +1028,7 @@ void DownloadManager::noteActivity()
             continue;
         lane.lastBytes = bytes;
         lane.activeAtMs = m_dataAtMs = now;
+        m_budget.brought();
     }
 }
 

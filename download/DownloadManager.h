@@ -1,8 +1,19 @@
 // Fetches one ISO into a resumable ".part" file beside its destination,
 // over one connection or several, and moves it into place when every byte
 // is there and its SHA-256 is one the page publishes.
+//
+// At every instant, the part and its record on the device describe only
+// bytes of one version of the file that are really there: a record claims
+// only bytes flushed to the device before it was written; a start over
+// first writes a record that holds nothing, and only then lets the part be
+// emptied and new bytes in; several connections write out of order only
+// once a record says which bytes count; the finished file's rename is
+// flushed with its folder before its record goes. A crash at any step
+// leaves a part that the next run continues or starts over, never one it
+// finishes with other bytes.
 #pragma once
 
+#include "ConnectionBudget.h"
 #include "CurlMultiDriver.h"
 #include "DownloadResult.h"
 #include "EngineSettings.h"
@@ -37,7 +48,7 @@ public:
     // for a later start to continue; emits nothing.
     void stopDownload();
     double currentSpeed() const { return m_currentSpeed; }
-    bool isDownloading() const { return m_isDownloading; }
+    bool isDownloading() const { return m_phase != Phase::Idle; }
     // How many connections bring bytes right now.
     int busyConnections() const { return int(m_lanes.size()); }
 
@@ -78,6 +89,12 @@ private Q_SLOTS:
     void resumeLanes();
 
 private:
+    // Idle: no attempt (an earlier one's part may still be closing quietly).
+    // Probing: the first request asks from where the part ends, and its
+    // answer says how long the file is. Transferring: a plan hands the
+    // work out. Closing: every connection is gone and the part is being
+    // closed; the attempt ends when it is.
+    enum class Phase { Idle, Probing, Transferring, Closing };
     struct Lane {
         std::unique_ptr<RangeTransfer> transfer;
         qint64 activeAtMs = 0; // when it started or last brought bytes
@@ -93,6 +110,8 @@ private:
     QStringList allowedSchemes() const;
     qint64 clockMs() const;
     bool openPart();
+    void setPlan(std::vector<ByteRange> missing, qint64 pieceBytes);
+    void dropPlan();
     void beginLanes();
     bool startLane(int lane);
     bool launch(int lane, const TransferRequest &request);
@@ -101,7 +120,7 @@ private:
     int laneTarget() const;
     bool checkAnswer(int lane, RangeTransfer &transfer);
     void planFor(qint64 total);
-    void takeWholeFile(int lane, RangeTransfer &transfer);
+    bool takeWholeFile(int lane, RangeTransfer &transfer);
     bool isOtherFile(const RangeTransfer &transfer) const;
     qint64 limitOf(int lane) const;
     bool stepAside(int lane);
@@ -111,6 +130,8 @@ private:
     void endLane(int lane, CURLcode code);
     void judgeEnd(int lane, const TransferEnd &end);
     void judgeError(int lane, const TransferEnd &end);
+    void judgeBreak(int lane, const TransferEnd &end);
+    void giveUpAfterBreaks(const TransferEnd &end);
     bool retire(int lane);
     void dropLane(int lane);
     void giveUpLane(int lane);
@@ -119,6 +140,9 @@ private:
     qint64 receivedBytes() const;
     void maybeComplete();
     void restartFromZero(bool freeOfCharge);
+    bool forgetHeldBytes(const PartRecord &nothingHeld);
+    void stepTaken(DeviceStep step) const;
+    bool recordFailed();
     void dropDismissed();
     int connections() const;
     void fail(DownloadResult result);
@@ -138,18 +162,20 @@ private:
     void emitBusy();
     void endTransfer();
 
-    bool m_isDownloading = false;
+    Phase m_phase = Phase::Idle;
     CurlMultiDriver m_driver;
     std::map<int, Lane> m_lanes;
+    // Set while transferring, and only then.
     std::optional<SegmentPlan> m_plan;
-    int m_laneBudget = 1;
+    ConnectionBudget m_budget;
+    // A broken connection's range waits here for its back-off to end.
+    QTimer m_retryTimer;
     int m_busyReported = 0;
-    bool m_startedOver = false;
-    // The server gives no file length with a range: one connection only.
-    bool m_singleStream = false;
-    // An answer came for another file than the part's: start over.
-    bool m_otherFile = false;
-    DownloadResult m_failure;
+    // How often this attempt started over for a wrong answer.
+    int m_startOvers = 0;
+    // The record that must be on the device before a second connection
+    // writes out of order (0: none is needed).
+    quint64 m_firstRecord = 0;
     qint64 m_total = 0;
     // Bytes of the file held before the transfers now running, and what
     // was received when the speed was last sampled.

@@ -16,6 +16,7 @@ enum class DownloadOutcome {
     HttpError, // an answer that is not the file
     Stalled, // no byte for longer than the stall limit
     WrongPart, // the server keeps sending other bytes than asked for
+    EndedEarly, // connection after connection ended before the bytes asked for
     WriteFailed, // the system's error number says why
     PartGone, // the part vanished before it could take its place
     MoveFailed, // the system's error says why

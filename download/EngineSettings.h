@@ -3,6 +3,8 @@
 // itself is never switched off.
 #pragma once
 
+#include "DeviceStep.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -48,4 +50,12 @@ struct EngineSettings {
     // The most connections one file may use at once (1: one stream, up to
     // 16). Small files use fewer.
     int connections = 1;
+    // How many bytes are written between flushes of the part to the device
+    // (tests make it small, so that records follow sooner).
+    qint64 syncEveryBytes = qint64(64) * 1024 * 1024;
+    // Tests that stand in for a busy disk: each record takes this long more
+    // to reach the device.
+    int recordFlushDelayMs = 0;
+    // Tests that end the process at a step that changes the device.
+    DeviceStepHook afterDeviceStep;
 };

@@ -19,6 +19,15 @@ QString pathFromIdentity(const QString &identity, const QString &savePath)
 
 } // namespace
 
+std::filesystem::path nativePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toStdWString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
 QString pathFor(const QString &url, const QString &savePath)
 {
     return pathFromIdentity(QUrl(url).adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString(), savePath);

@@ -7,7 +7,12 @@
 
 #include <QString>
 
+#include <filesystem>
+
 namespace partfile {
+
+// The name QFile would open: UTF-16 on Windows, the local encoding elsewhere.
+std::filesystem::path nativePath(const QString &path);
 
 // Named from the link without its query: every link the page hands out for
 // the same file carries a new token, and all of them continue the same part.

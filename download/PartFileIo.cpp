@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -35,6 +36,22 @@ bool seekPartFile(std::FILE *file, long long offset)
     return _fseeki64(file, offset, SEEK_SET) == 0;
 #else
     return fseeko(file, off_t(offset), SEEK_SET) == 0;
+#endif
+}
+
+bool flushFolderOf(const std::filesystem::path &file)
+{
+#ifdef _WIN32
+    (void)file;
+    return true;
+#else
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool flushed = fsync(fd) == 0;
+    close(fd);
+    return flushed;
 #endif
 }
 

@@ -18,3 +18,7 @@ bool seekPartFile(std::FILE *file, long long offset);
 
 // Empties the file: its length becomes zero.
 bool emptyPartFile(std::FILE *file);
+
+// Puts the entries of the folder that holds `file` (one just renamed into
+// it) on the device. Windows has no such call for a folder: true there.
+bool flushFolderOf(const std::filesystem::path &file);

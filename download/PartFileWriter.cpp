@@ -1,5 +1,6 @@
 #include "PartFileWriter.h"
 
+#include "PartFile.h"
 #include "PartFileIo.h"
 
 #include <QFile>
@@ -10,17 +11,6 @@
 
 namespace {
 
-// The name QFile would open: UTF-16 on Windows, the local encoding elsewhere.
-std::filesystem::path nativePath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return path.toStdWString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
-constexpr qint64 SyncEveryBytes = qint64(64) * 1024 * 1024;
 constexpr size_t FileBufferBytes = size_t(1024) * 1024;
 constexpr size_t BlockBytes = size_t(1024) * 1024;
 constexpr qint64 BlockAgeMs = 200;
@@ -61,10 +51,28 @@ void PartFileWriter::setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 
     m_deviceRoom = deviceRoom;
 }
 
+void PartFileWriter::setSyncEvery(qint64 bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_syncEvery = qMax<qint64>(bytes, 1);
+}
+
+void PartFileWriter::setStepHook(DeviceStepHook hook)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stepHook = std::move(hook);
+}
+
+void PartFileWriter::stepTaken(DeviceStep step) const
+{
+    if (m_stepHook)
+        m_stepHook(step);
+}
+
 bool PartFileWriter::open(const QString &path, const ByteRanges &held, bool hashing)
 {
     close(false);
-    std::FILE *file = openPartFile(nativePath(path), held.isEmpty() ? "wb" : "r+b");
+    std::FILE *file = openPartFile(partfile::nativePath(path), held.isEmpty() ? "wb" : "r+b");
     if (!file)
         return false;
     std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
@@ -192,6 +200,8 @@ PartFileWriter::Closed PartFileWriter::close(bool digest)
     lock.unlock();
     // What a failed write left in the file still goes to the device.
     const bool flushed = !m_abandoned && flushToDevice(file);
+    if (flushed)
+        stepTaken(DeviceStep::PartFlushed);
     if (!m_abandoned && !flushed && m_error == 0)
         m_error = lastError();
     if (digest && m_hashing && m_error == 0 && written.prefixEnd() == written.end())
@@ -289,6 +299,8 @@ void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
     std::FILE *file = m_file;
     if (file && !emptyPartFile(file) && m_error == 0)
         m_error = lastError();
+    else if (file)
+        stepTaken(DeviceStep::PartEmptied);
     m_position = -1;
     m_sinceSync = 0;
     if (m_hashing && !m_abandoned && file)
@@ -343,7 +355,7 @@ void PartFileWriter::write(const WrittenBlock &block, quint64 generation)
     m_sinceSync += qint64(size);
     if (size < block.bytes.size())
         m_error = ENOSPC;
-    else if (m_sinceSync >= SyncEveryBytes)
+    else if (m_sinceSync >= m_syncEvery)
         askForSync();
 }
 
@@ -382,6 +394,8 @@ void PartFileWriter::runSyncing()
         m_syncing = true;
         lock.unlock();
         const bool synced = file && flushToDevice(file);
+        if (synced)
+            stepTaken(DeviceStep::PartFlushed);
         lock.lock();
         m_syncing = false;
         if (generation != m_generation) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "ByteRanges.h"
+#include "DeviceStep.h"
 #include "PartHasher.h"
 
 #include <QElapsedTimer>
@@ -48,6 +49,10 @@ public:
     // for a full device, how long the file may grow (-1: no limit), from the
     // next open on.
     void setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom = -1);
+    // How many bytes go between flushes to the device, from the next open on.
+    void setSyncEvery(qint64 bytes);
+    // Told of each emptying and flush of the file (tests).
+    void setStepHook(DeviceStepHook hook);
     // `held`: what the file already holds that counts (none: it starts
     // empty). With `hashing` off the digest stays empty and nothing is read
     // back.
@@ -94,6 +99,7 @@ private:
     void keepToDiskSpeed(qint64 bytes) const;
     void askForSync();
     void runSyncing();
+    void stepTaken(DeviceStep step) const;
 
     std::function<void()> m_roomAgain;
     std::atomic<std::FILE *> m_file{nullptr};
@@ -129,6 +135,8 @@ private:
     std::atomic<size_t> m_queueLimit{size_t(32) * 1024 * 1024};
     qint64 m_bytesPerSecond = 0;
     qint64 m_deviceRoom = -1;
+    qint64 m_syncEvery = qint64(64) * 1024 * 1024;
+    DeviceStepHook m_stepHook;
     PartHasher m_hasher;
     std::thread m_thread;
     std::thread m_syncThread;

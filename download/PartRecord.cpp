@@ -6,6 +6,10 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+
 namespace {
 
 qint64 numberIn(const QJsonValue &value)
@@ -79,7 +83,9 @@ std::optional<PartRecord> readPartRecord(const QString &partPath)
     record.ranges = rangesIn(object.value(QLatin1String("ranges")).toArray(), record.total);
     if (listed)
         record.length = record.ranges.prefixEnd();
-    if (record.held().bytes() <= 0 && !(listed && record.total > 0))
+    // A record that lists no run says the part holds nothing (yet, or any
+    // more, after a start over); one that neither lists nor holds is none.
+    if (record.held().bytes() <= 0 && !listed)
         return std::nullopt;
     return record;
 }
@@ -119,31 +125,69 @@ PartRecordKeeper::~PartRecordKeeper()
     m_thread.join();
 }
 
-void PartRecordKeeper::save(const QString &partPath, const PartRecord &record)
+void PartRecordKeeper::setStepHook(DeviceStepHook hook, int extraDelayMs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stepHook = std::move(hook);
+    m_extraDelayMs = extraDelayMs;
+}
+
+// A record that replaces one still waiting takes over its number too: the
+// older one is on the device only once this one is.
+quint64 PartRecordKeeper::save(const QString &partPath, const PartRecord &record)
+{
+    quint64 ticket = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ticket = ++m_asked;
+        quint64 first = ticket;
+        for (auto it = m_pending.begin(); it != m_pending.end();) {
+            if (it->partPath != partPath) {
+                ++it;
+                continue;
+            }
+            first = std::min(first, it->firstTicket);
+            it = m_pending.erase(it);
+        }
+        m_pending.push_back({partPath, record, first});
+    }
+    m_changed.notify_all();
+    return ticket;
+}
+
+bool PartRecordKeeper::saveNow(const QString &partPath, const PartRecord &record)
+{
+    const quint64 ticket = save(partPath, record);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this, ticket] { return isWrittenLocked(ticket); });
+    return m_error == 0;
+}
+
+bool PartRecordKeeper::hasWritten(quint64 ticket)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return isWrittenLocked(ticket);
+}
+
+bool PartRecordKeeper::isWrittenLocked(quint64 ticket) const
+{
+    if (m_writingFirst != 0 && m_writingFirst <= ticket)
+        return false;
+    return std::none_of(m_pending.begin(), m_pending.end(),
+                        [ticket](const Pending &pending) { return pending.firstTicket <= ticket; });
+}
+
+void PartRecordKeeper::forget(const QString &partPath)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         for (auto it = m_pending.begin(); it != m_pending.end();)
             it = it->partPath == partPath ? m_pending.erase(it) : it + 1;
-        m_pending.push_back({partPath, record});
+        if (partPath == m_writing)
+            m_writingForgotten = true;
+        removePartRecord(partPath);
     }
     m_changed.notify_all();
-}
-
-void PartRecordKeeper::forget(const QString &partPath)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    for (auto it = m_pending.begin(); it != m_pending.end();)
-        it = it->partPath == partPath ? m_pending.erase(it) : it + 1;
-    if (partPath == m_writing)
-        m_writingForgotten = true;
-    removePartRecord(partPath);
-}
-
-bool PartRecordKeeper::isIdle()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_pending.empty() && m_writing.isEmpty();
 }
 
 void PartRecordKeeper::waitForWrites()
@@ -163,13 +207,24 @@ void PartRecordKeeper::run()
         const Pending next = m_pending.front();
         m_pending.pop_front();
         m_writing = next.partPath;
+        m_writingFirst = next.firstTicket;
         m_writingForgotten = false;
+        const int delayMs = m_extraDelayMs;
         lock.unlock();
-        writePartRecord(next.partPath, next.record);
+        if (delayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        errno = 0;
+        const bool written = writePartRecord(next.partPath, next.record);
+        const int error = written ? 0 : (errno ? errno : EIO);
+        if (written && m_stepHook)
+            m_stepHook(DeviceStep::RecordWritten);
         lock.lock();
         if (m_writingForgotten)
             removePartRecord(next.partPath);
+        else if (error != 0 && m_error == 0)
+            m_error = error;
         m_writing.clear();
+        m_writingFirst = 0;
         m_changed.notify_all();
     }
 }

@@ -5,9 +5,11 @@
 #pragma once
 
 #include "ByteRanges.h"
+#include "DeviceStep.h"
 
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -48,21 +50,33 @@ public:
     PartRecordKeeper(const PartRecordKeeper &) = delete;
     PartRecordKeeper &operator=(const PartRecordKeeper &) = delete;
 
-    // Any thread.
-    void save(const QString &partPath, const PartRecord &record);
+    // Told of each record that reached the device, and made to take longer
+    // for each (tests).
+    void setStepHook(DeviceStepHook hook, int extraDelayMs);
+    // Any thread. Returns the write's number: writes end in that order.
+    quint64 save(const QString &partPath, const PartRecord &record);
+    // Writes the record and returns once it is on the device, or failed.
+    bool saveNow(const QString &partPath, const PartRecord &record);
+    // Whether the write numbered `ticket`, or a newer one of the same part
+    // that replaced it, has ended.
+    bool hasWritten(quint64 ticket);
+    // The error number of the first write that failed since the last
+    // clearError(); 0 when none did.
+    int error() const { return m_error; }
+    void clearError() { m_error = 0; }
     // Removes the record at once; a write of it under way is undone.
     void forget(const QString &partPath);
     // Returns once every record asked for is written.
     void waitForWrites();
-    // Whether every record asked for is written.
-    bool isIdle();
 
 private:
     struct Pending {
         QString partPath;
         PartRecord record;
+        quint64 firstTicket;
     };
     void run();
+    bool isWrittenLocked(quint64 ticket) const;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
@@ -72,5 +86,11 @@ private:
     // meanwhile: that write is then undone.
     QString m_writing;
     bool m_writingForgotten = false;
+    quint64 m_asked = 0;
+    // The oldest write number the write under way stands for.
+    quint64 m_writingFirst = 0;
+    std::atomic<int> m_error{0};
+    DeviceStepHook m_stepHook;
+    int m_extraDelayMs = 0;
     std::thread m_thread;
 };

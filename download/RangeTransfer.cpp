@@ -119,6 +119,7 @@ void RangeTransfer::judge()
 {
     const ByteRange asked = m_request.range;
     m_answer = judgeAnswer(status(), m_contentRange, asked.from, asked.to, m_request.sendRange);
+    m_emptyFile = m_contentRange && m_contentRange->start < 0 && m_contentRange->total == 0;
     if (m_contentRange && m_contentRange->total > 0) {
         m_total = m_contentRange->total;
     } else if (m_answer == AnswerKind::Range || m_answer == AnswerKind::WholeFile) {
@@ -198,5 +199,5 @@ TransferEnd RangeTransfer::finish(CURLcode curlCode)
     if (m_answer == AnswerKind::Pending && status() != 0)
         judge();
     const bool reached = reachedEnd() || (curlCode == CURLE_OK && m_limit() < 0);
-    return TransferEnd{m_answer, status(), curlCode, m_bytes, reached, m_dismissed, m_total};
+    return TransferEnd{m_answer, status(), curlCode, m_bytes, reached, m_dismissed, m_total, m_emptyFile, m_otherFile};
 }

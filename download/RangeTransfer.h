@@ -34,6 +34,8 @@ struct TransferEnd {
     bool reachedEnd = false; // every byte asked for arrived
     bool dismissed = false; // its bytes no longer count
     qint64 fileTotal = 0; // the file's length, if the answer said it
+    bool emptyFile = false; // the answer says the file has no bytes
+    bool otherFile = false; // refused: a range of another file than the part's
 };
 
 class RangeTransfer final {
@@ -73,6 +75,8 @@ public:
     // Stops the transfer from the next byte on; what it gathered and did
     // not hand over yet is dropped.
     void dismiss() { m_stopped = m_dismissed = true; }
+    // The answer is for another file than the part's: its bytes are refused.
+    void refuseAsOtherFile() { m_otherFile = true; }
     bool isDismissed() const { return m_dismissed; }
     bool reachedEnd() const;
     // What is gathered so far goes to the writer.
@@ -111,4 +115,6 @@ private:
     bool m_steppedAside = false;
     bool m_stopped = false;
     bool m_dismissed = false;
+    bool m_otherFile = false;
+    bool m_emptyFile = false;
 };
