@@ -35,10 +35,10 @@ void ConnectionBudget::pieceDone()
     m_quietPieces = 0;
 }
 
-void ConnectionBudget::broke(qint64 nowMs)
+void ConnectionBudget::broke(qint64 nowMs, bool broughtBytes)
 {
-    m_retryAtMs = nowMs + (FirstBackoffMs << std::min(m_breaks, MostBackoffDoublings));
-    ++m_breaks;
+    m_breaks = broughtBytes ? 1 : m_breaks + 1;
+    m_retryAtMs = nowMs + (FirstBackoffMs << std::min(m_breaks - 1, MostBackoffDoublings));
 }
 
 void ConnectionBudget::brought()

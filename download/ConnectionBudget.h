@@ -8,7 +8,8 @@
 // budget stays. Once refusals stop, the budget climbs back one connection
 // at a time, each after a few pieces completed without a refusal; every
 // refusal doubles that wait. Bytes arriving end a run of breaks; too many
-// breaks in a row without a byte give the download up.
+// connections in a row that broke without bringing a byte give the
+// download up.
 #pragma once
 
 #include <QtGlobal>
@@ -28,8 +29,8 @@ public:
     void refused(int busy);
     // A piece of the file is complete.
     void pieceDone();
-    // A connection broke at `nowMs`.
-    void broke(qint64 nowMs);
+    // A connection broke at `nowMs`, after bringing bytes or before any.
+    void broke(qint64 nowMs, bool broughtBytes);
     // Bytes arrived: the breaks before them are forgiven.
     void brought();
     // No new connection starts before this (0: any time).

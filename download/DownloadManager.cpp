@@ -639,7 +639,7 @@ void DownloadManager::judgeBreak(int lane, const TransferEnd &end)
     }
     if (end.status == 0 && retire(lane))
         return;
-    m_budget.broke(m_clock.elapsed());
+    m_budget.broke(m_clock.elapsed(), end.bytes > 0);
     if (m_budget.givesUp()) {
         giveUpAfterBreaks(end);
         return;

@@ -485,6 +485,49 @@ private Q_SLOTS:
         QCOMPARE(m_faults.requests().size(), requests);
     }
 
+    // A file of no bytes is a file; a transfer cut short goes on from where
+    // it stopped, on its own.
+    void edgesOfATransfer_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<qint64>("partBytes"); // of the right bytes, without a record
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<int>("requests"); // at least
+        QTest::newRow("no bytes, one connection") << qint64(0) << 1 << qint64(0) << QStringList() << 1;
+        QTest::newRow("no bytes, eight connections") << qint64(0) << 8 << qint64(0) << QStringList() << 1;
+        QTest::newRow("a 206 that ends early")
+            << BodySize << 1 << qint64(1000000) << QStringList{"nolength", "drop 500000"} << 2;
+        QTest::newRow("a reset midway") << BodySize << 1 << qint64(0) << QStringList{"rst 1000000"} << 2;
+        QTest::newRow("resets before any answer, twice") << BodySize << 1 << qint64(0) << QStringList{"rst 0 2"} << 3;
+    }
+    void edgesOfATransfer()
+    {
+        QFETCH(qint64, size);
+        QFETCH(int, connections);
+        QFETCH(qint64, partBytes);
+        QFETCH(QStringList, faults);
+        QFETCH(int, requests);
+        const QString url = m_faults.fileUrl(QStringLiteral("edge.iso"), size);
+        const QString destination = m_out.filePath(QStringLiteral("edge.iso"));
+        QFile::remove(destination);
+        if (partBytes > 0)
+            writeFile(DownloadManager::makeTempFilePath(url, destination), expectedBody(partBytes));
+        for (const QString &fault : faults)
+            command(fault);
+        m_probe->configure([connections](EngineSettings &settings) { settings.connections = connections; });
+        const QByteArray body = expectedBody(size);
+        m_probe->engine.setPublishedSha256({sha256Of(body)});
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(m_probe->finished.size(), 1);
+        QVERIFY(QFileInfo::exists(destination));
+        QVERIFY(readAll(destination) == body);
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(body));
+        QVERIFY(m_faults.requests().size() >= requests);
+    }
+
     void completePartAnswered416IsFinished()
     {
         const QString url = fileUrl();
@@ -846,41 +889,73 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("midway"); // once two requests are in
+        // Each record takes this long to reach the device (and records
+        // follow every mebibyte); busy connections stay above one while
+        // work remains.
+        QTest::addColumn<int>("recordDelayMs");
+        // Once the faults are used up, more than one connection is busy again.
+        QTest::addColumn<bool>("busyAgain");
         const QString changed = QStringLiteral("version 1");
-        QTest::newRow("no fault") << QString() << QString();
-        QTest::newRow("one connection dropped") << QStringLiteral("drop 1000000") << QString();
-        QTest::newRow("one connection stalls") << QStringLiteral("stall 1000000") << QString();
-        QTest::newRow("two connections allowed (503)") << QStringLiteral("limit 2") << QString();
-        QTest::newRow("two connections allowed (refused)") << QStringLiteral("limit 2 close") << QString();
-        QTest::newRow("a wrong range on one connection") << QStringLiteral("badrange 100") << QString();
-        QTest::newRow("the file changed between ranges") << QString() << changed;
-        QTest::newRow("the file changed, If-Range ignored") << QStringLiteral("ifrange 0") << changed;
-        QTest::newRow("the link expires midway") << QString() << QStringLiteral("status 403");
+        QTest::newRow("resets on seven connections once each")
+            << QStringLiteral("rst 300000 7") << QString() << 0 << true;
+        QTest::newRow("the probe connection reset once") << QStringLiteral("rst 100000 1") << QString() << 0 << false;
+        QTest::newRow("a slow record flush") << QString() << QString() << 1500 << true;
+        QTest::newRow("no fault") << QString() << QString() << 0 << false;
+        QTest::newRow("one connection dropped") << QStringLiteral("drop 1000000") << QString() << 0 << false;
+        QTest::newRow("one connection stalls") << QStringLiteral("stall 1000000") << QString() << 0 << false;
+        QTest::newRow("two connections allowed (503)") << QStringLiteral("limit 2") << QString() << 0 << false;
+        QTest::newRow("two connections allowed (refused)")
+            << QStringLiteral("limit 2 close") << QString() << 0 << false;
+        QTest::newRow("a wrong range on one connection") << QStringLiteral("badrange 100") << QString() << 0 << false;
+        QTest::newRow("the file changed between ranges") << QString() << changed << 0 << false;
+        QTest::newRow("the file changed, If-Range ignored") << QStringLiteral("ifrange 0") << changed << 0 << false;
+        QTest::newRow("the link expires midway") << QString() << QStringLiteral("status 403") << 0 << false;
     }
     void severalConnections()
     {
         QFETCH(QString, before);
         QFETCH(QString, midway);
+        QFETCH(int, recordDelayMs);
+        QFETCH(bool, busyAgain);
         constexpr qint64 Size = 24 * 1024 * 1024 + 12345;
         const int version = midway == QLatin1String("version 1") ? 1 : 0;
         const bool expires = midway.startsWith(QLatin1String("status"));
-        m_probe->configure([](EngineSettings &settings) {
+        m_probe->configure([recordDelayMs](EngineSettings &settings) {
             settings.connections = 8;
             settings.stallLimitMs = 1500;
             // Every read waits once for the event loop's next turn, faults
             // or not.
             settings.turnMicroseconds = 0;
+            settings.recordFlushDelayMs = recordDelayMs;
+            if (recordDelayMs > 0)
+                settings.syncEveryBytes = 1024 * 1024;
+        });
+        // The fewest connections busy while a third of the file or more was
+        // still to come, once more than one had been.
+        int fewestBusy = 8;
+        bool severalSeen = false;
+        QObject::connect(&m_probe->engine, &DownloadManager::connectionsChanged, &m_probe->engine, [&](int busy) {
+            const qint64 received = m_probe->progress.isEmpty() ? 0 : m_probe->progress.last().at(0).toLongLong();
+            severalSeen = severalSeen || busy > 1;
+            if (severalSeen && received < Size * 2 / 3)
+                fewestBusy = qMin(fewestBusy, busy);
         });
         const QString url = m_faults.fileUrl(QStringLiteral("split.iso"), Size);
         const QString destination = m_out.filePath(QStringLiteral("split.iso"));
         QSignalSpy expired(&m_probe->engine, &DownloadManager::linkExpired);
-        command(QStringLiteral("cap 8000000"));
+        command(busyAgain ? QStringLiteral("cap 2000000") : QStringLiteral("cap 8000000"));
         if (!before.isEmpty())
             command(before);
         m_probe->engine.startDownload(url, destination);
         if (!midway.isEmpty()) {
             QTRY_VERIFY(m_faults.requests().size() >= 2);
             command(midway);
+        }
+        if (busyAgain)
+            QTRY_VERIFY(m_faults.requests().size() > 7 && m_faults.stats().busy > 1);
+        if (recordDelayMs > 0) {
+            QVERIFY(m_probe->waitForEnd(60000));
+            QVERIFY2(fewestBusy > 1, qPrintable(QString::number(fewestBusy)));
         }
         QVERIFY(m_probe->waitForEnd(60000));
         QCOMPARE(expired.size(), int(expires));
