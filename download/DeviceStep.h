@@ -7,6 +7,7 @@
 
 enum class DeviceStep {
     RecordWritten, // a part's record replaced, on the device
+    RecordRemoved, // a part's record gone
     StartOverBegins, // nothing changed yet: the part is about to start over
     PartEmptied, // the part cut to no bytes
     PartFlushed, // the part's bytes so far put on the device

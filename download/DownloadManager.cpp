@@ -142,6 +142,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_records.setStepHook(m_settings.afterDeviceStep, m_settings.recordFlushDelayMs);
     const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
     m_record = resumable.record;
+    m_recordOnDevice = resumable.recorded;
     m_held = resumable.held;
     m_total = m_record.total > 0 && !m_record.held().isEmpty() ? m_record.total : 0;
     if (!openPart()) {
@@ -324,12 +325,13 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
         if (m_record.ifRange().isEmpty()) {
             m_record.etag = transfer.etag();
             m_record.lastModified = transfer.lastModified();
+            m_recordOnDevice = m_recordOnDevice && m_record.ifRange().isEmpty();
         }
         if (!m_plan && transfer.fileTotal() > 0) {
             planFor(transfer.fileTotal());
             m_plan->take(lane);
         }
-        return true;
+        return recordBeforeFirstByte();
     case AnswerKind::WholeFile:
         return takeWholeFile(lane, transfer);
     case AnswerKind::Error:
@@ -378,6 +380,19 @@ bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
     return true;
 }
 
+// No byte of the file goes into the part before a record of it is on the
+// device: without one, a next run would take the part for a run from byte
+// zero of whatever file the server has by then.
+bool DownloadManager::recordBeforeFirstByte()
+{
+    if (m_recordOnDevice)
+        return true;
+    m_record.total = m_total;
+    m_record.setHeld(m_held);
+    m_recordOnDevice = m_records.saveNow(m_tempFilePath, m_record);
+    return m_recordOnDevice;
+}
+
 // What the part held no longer counts: first on the device, with a record
 // that holds nothing (a next run empties such a part), and only then in
 // the writer, which empties the part before any new byte goes in.
@@ -386,6 +401,7 @@ bool DownloadManager::forgetHeldBytes(const PartRecord &nothingHeld)
     Q_ASSERT(nothingHeld.held().isEmpty());
     if (!m_records.saveNow(m_tempFilePath, nothingHeld))
         return false;
+    m_recordOnDevice = true;
     m_record = nothingHeld;
     m_firstRecord = 0;
     m_held = ByteRanges();

@@ -141,6 +141,7 @@ private:
     void maybeComplete();
     void restartFromZero(bool freeOfCharge);
     bool forgetHeldBytes(const PartRecord &nothingHeld);
+    bool recordBeforeFirstByte();
     void stepTaken(DeviceStep step) const;
     bool recordFailed();
     void dropDismissed();
@@ -176,6 +177,9 @@ private:
     // The record that must be on the device before a second connection
     // writes out of order (0: none is needed).
     quint64 m_firstRecord = 0;
+    // A record of the file being fetched, with its validators, is on the
+    // device: its bytes may go into the part.
+    bool m_recordOnDevice = false;
     qint64 m_total = 0;
     // Bytes of the file held before the transfers now running, and what
     // was received when the speed was last sampled.

@@ -57,6 +57,7 @@ Resumable resumable(const QString &partPath)
         return Resumable();
     }
     found.held = recorded;
+    found.recorded = true;
     return found;
 }
 

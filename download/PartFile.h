@@ -25,6 +25,7 @@ void adoptOldName(const QString &url, const QString &savePath);
 struct Resumable {
     ByteRanges held;
     PartRecord record;
+    bool recorded = false; // a record beside the part says what it holds
 };
 
 // Which bytes of the part count. With a record beside it, only the bytes

@@ -186,6 +186,8 @@ void PartRecordKeeper::forget(const QString &partPath)
         if (partPath == m_writing)
             m_writingForgotten = true;
         removePartRecord(partPath);
+        if (m_stepHook)
+            m_stepHook(DeviceStep::RecordRemoved);
     }
     m_changed.notify_all();
 }

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -967,6 +968,83 @@ private Q_SLOTS:
         QCOMPARE(m_probe->engine.sha256(), sha256Of(FaultServer::body(0, Size, version)));
         QVERIFY(m_faults.stats().peak > 1);
         QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+    }
+
+    // A crash right after any step that changes the device, with the file
+    // changed on the server before each next run: the next run ends with
+    // exactly the server's file, or fails clearly and the one after it does;
+    // never is a file with other bytes finished.
+    void crashAtEachDeviceStep_data()
+    {
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("occurrence");
+        const struct {
+            const char *name;
+            DeviceStep step;
+            int occurrence;
+        } steps[] = {{"the first record", DeviceStep::RecordWritten, 1},
+                     {"a later record", DeviceStep::RecordWritten, 2},
+                     {"a flush", DeviceStep::PartFlushed, 2},
+                     {"a start over begins", DeviceStep::StartOverBegins, 1},
+                     {"the part emptied", DeviceStep::PartEmptied, 1},
+                     {"a record removed", DeviceStep::RecordRemoved, 1},
+                     {"the rename", DeviceStep::FileRenamed, 1}};
+        for (const int connections : {1, 8}) {
+            for (const auto &step : steps) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2 connections").arg(step.name).arg(connections)))
+                    << connections << int(step.step) << step.occurrence;
+            }
+        }
+    }
+    void crashAtEachDeviceStep()
+    {
+#ifdef __SANITIZE_THREAD__
+        QSKIP("the crashing runs are not instrumented; the other rows check the engine's threads");
+#endif
+        QFETCH(int, connections);
+        QFETCH(int, step);
+        QFETCH(int, occurrence);
+        constexpr qint64 Size = 16 * 1024 * 1024 + 4321;
+        constexpr int Crashed = 77;
+        const QString url = m_faults.fileUrl(QStringLiteral("crash.iso"), Size);
+        const QString destination = m_out.filePath(QStringLiteral("crash.iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        for (const QString &left : {destination, part, partRecordPath(part)})
+            QFile::remove(left);
+        // About three seconds for the whole file, so that records follow.
+        command(connections == 1 ? QStringLiteral("cap 5000000") : QStringLiteral("cap 1500000"));
+        int version = 0;
+        const auto crashAt = [&](DeviceStep at, int time) {
+            QProcess run;
+            run.start(QStringLiteral(TRAVONIX_CRASHER_PATH),
+                      {url, destination, QString::number(connections), QString::number(int(at)),
+                       QString::number(time)});
+            const bool ended = run.waitForFinished(60000);
+            command(QStringLiteral("version %1").arg(++version));
+            return ended && run.exitStatus() == QProcess::NormalExit ? run.exitCode() : -1;
+        };
+        // A start over needs a part of an older file to start over from,
+        // recorded for some of its bytes.
+        const auto crashStep = DeviceStep(step);
+        if (crashStep == DeviceStep::StartOverBegins || crashStep == DeviceStep::PartEmptied
+            || crashStep == DeviceStep::RecordRemoved)
+            QCOMPARE(crashAt(DeviceStep::RecordWritten, 3), Crashed);
+        QCOMPARE(crashAt(crashStep, occurrence), Crashed);
+        command(QStringLiteral("cap 0"));
+        const QByteArray served = FaultServer::body(0, Size, version);
+        for (int run = 0; run < 2; ++run) {
+            EngineProbe next;
+            next.configure([connections](EngineSettings &settings) { settings.connections = connections; });
+            next.engine.startDownload(url, destination);
+            QVERIFY(next.waitForEnd(60000));
+            if (!next.finished.isEmpty()) {
+                QVERIFY2(readAll(destination) == served, "a file with other bytes was finished");
+                return;
+            }
+            QVERIFY(!next.error().isEmpty());
+        }
+        QFAIL("two runs after the crash did not finish the file");
     }
 
 private:
