@@ -529,6 +529,32 @@ private Q_SLOTS:
         QVERIFY(m_faults.requests().size() >= requests);
     }
 
+    // A record that cannot be written stops the download before a byte of
+    // the file goes into the part, and says why.
+    void aRecordThatCannotBeWrittenStops_data()
+    {
+        QTest::addColumn<int>("connections");
+        QTest::newRow("one connection") << 1;
+        QTest::newRow("eight connections") << 8;
+    }
+    void aRecordThatCannotBeWrittenStops()
+    {
+        QFETCH(int, connections);
+        const QString url = m_faults.fileUrl(QStringLiteral("norecord.iso"), BodySize);
+        const QString destination = m_out.filePath(QStringLiteral("norecord.iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        // A folder where the record goes: nothing can be renamed onto it.
+        QVERIFY(QDir().mkpath(partRecordPath(part)));
+        m_probe->configure([connections](EngineSettings &settings) { settings.connections = connections; });
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        QDir(partRecordPath(part)).removeRecursively();
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::WriteFailed));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+        QCOMPARE(QFileInfo(part).size(), qint64(0));
+    }
+
     void completePartAnswered416IsFinished()
     {
         const QString url = fileUrl();

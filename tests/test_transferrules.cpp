@@ -1,5 +1,6 @@
 // The download engine's rules that need no network: part-file names, speed
 // texts, and how each server answer may touch the part file.
+#include "download/ConnectionBudget.h"
 #include "download/CurlMessages.h"
 #include "download/DownloadManager.h"
 #include "download/PartFile.h"
@@ -149,6 +150,57 @@ private Q_SLOTS:
         QFETCH(double, speed);
         QFETCH(QString, text);
         QCOMPARE(speedText(speed), text);
+    }
+
+    // The connection budget of a file allowed eight, after a run of events:
+    // R<n> refused beside n busy, P a piece done, B0/B1 broke without or
+    // after bytes, D bytes arrived, L one connection only.
+    void connectionBudget_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("allowed");
+        QTest::addColumn<bool>("givesUp");
+        QTest::addColumn<qint64>("backoffMs"); // after the last break
+        QTest::newRow("a refusal: those served") << "R3" << 3 << false << qint64(0);
+        QTest::newRow("a refusal beside none: one") << "R0" << 1 << false << qint64(0);
+        QTest::newRow("breaks leave the budget") << "B1 B1 B1 B1 B1 B1" << 8 << false << qint64(200);
+        QTest::newRow("back after two quiet pieces") << "R2 P P" << 3 << false << qint64(0);
+        QTest::newRow("one at a time") << "R2 P P P" << 3 << false << qint64(0);
+        QTest::newRow("a second refusal doubles the wait") << "R2 P P R2 P P P" << 2 << false << qint64(0);
+        QTest::newRow("never past the ceiling") << "R7 P P P P P P P P P P" << 8 << false << qint64(0);
+        QTest::newRow("breaks without a byte back off") << "B0 B0 B0" << 8 << false << qint64(800);
+        QTest::newRow("five without a byte give up") << "B0 B0 B0 B0 B0" << 8 << true << qint64(3200);
+        QTest::newRow("bytes forgive the breaks") << "B0 B0 B0 B0 D B0" << 8 << false << qint64(200);
+        QTest::newRow("a break after bytes starts anew") << "B0 B0 B0 B0 B1" << 8 << false << qint64(200);
+        QTest::newRow("one connection stays one") << "L P P P P" << 1 << false << qint64(0);
+    }
+    void connectionBudget()
+    {
+        QFETCH(QString, events);
+        QFETCH(int, allowed);
+        QFETCH(bool, givesUp);
+        QFETCH(qint64, backoffMs);
+        ConnectionBudget budget(8);
+        qint64 now = 1000;
+        qint64 lastBreak = 0;
+        for (const QString &event : events.split(QLatin1Char(' '))) {
+            now += 10;
+            const QChar kind = event.at(0);
+            if (kind == QLatin1Char('R'))
+                budget.refused(event.mid(1).toInt());
+            else if (kind == QLatin1Char('P'))
+                budget.pieceDone();
+            else if (kind == QLatin1Char('B'))
+                budget.broke(lastBreak = now, event.mid(1) == QLatin1String("1"));
+            else if (kind == QLatin1Char('D'))
+                budget.brought();
+            else if (kind == QLatin1Char('L'))
+                budget.limitToOne();
+            QVERIFY(budget.allowed() >= 1 && budget.allowed() <= budget.ceiling());
+        }
+        QCOMPARE(budget.allowed(), allowed);
+        QCOMPARE(budget.givesUp(), givesUp);
+        QCOMPARE(lastBreak == 0 ? qint64(0) : budget.retryAtMs() - lastBreak, backoffMs);
     }
 
     void stallWatchdog_data()
