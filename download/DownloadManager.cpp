@@ -42,7 +42,9 @@ DownloadResult resultOf(DownloadOutcome outcome, const QString &path = QString()
 DownloadManager::DownloadManager(QObject *parent)
     : QObject(parent)
     // By name: the call is made and carried out inside Qt, which the thread
-    // that has room again (the writer's or the hashing's) never touches.
+    // that has room again (the writer's or the hashing's) or that wrote a
+    // record never touches.
+    , m_records([this] { QMetaObject::invokeMethod(this, "resumeLanes", Qt::QueuedConnection); })
     , m_writer([this] { QMetaObject::invokeMethod(this, "resumeLanes", Qt::QueuedConnection); })
 {
     qRegisterMetaType<DownloadResult>();
@@ -72,11 +74,13 @@ DownloadManager::~DownloadManager()
     settleClose();
 }
 
-// The disk has caught up with transfers that waited for it, or the event
-// loop has had its turn.
+// The disk has caught up with transfers that waited for it, a record is on
+// the device, or the event loop has had its turn.
 void DownloadManager::resumeLanes()
 {
     m_resumePosted = false;
+    if (!isUnderWay() || recordFailed())
+        return;
     std::vector<std::pair<CURL *, CURLcode>> refused;
     for (auto &entry : m_lanes) {
         const CURLcode code = entry.second.transfer->resume();
@@ -142,7 +146,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_records.setStepHook(m_settings.afterDeviceStep, m_settings.recordFlushDelayMs);
     const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
     m_record = resumable.record;
-    m_recordOnDevice = resumable.recorded;
+    m_partRecorded = resumable.recorded;
     m_held = resumable.held;
     m_total = m_record.total > 0 && !m_record.held().isEmpty() ? m_record.total : 0;
     if (!openPart()) {
@@ -225,19 +229,16 @@ ByteRange DownloadManager::probeRange() const
 }
 
 // Several connections write the part out of order: its record, saying
-// which of its bytes count, goes to the device before a second one starts
-// (later records never hold a connection back). One connection writes it
-// in order, from where it ends.
+// which of its bytes count and how long the file is, goes to the device
+// before their bytes go in (later records never hold a byte back). One
+// connection writes it in order, from where it ends.
 void DownloadManager::planFor(qint64 total)
 {
     m_total = total;
     const qint64 piece = connections() == 1 ? Whole : PieceBytes;
     setPlan(m_held.gapsBefore(total), piece);
-    if (laneTarget() == 1)
-        return;
-    m_record.total = total;
-    m_record.setHeld(m_held);
-    m_firstRecord = m_records.save(m_tempFilePath, m_record);
+    if (laneTarget() > 1)
+        recordFirst();
 }
 
 TransferRequest DownloadManager::requestFor(ByteRange range) const
@@ -258,8 +259,6 @@ TransferRequest DownloadManager::requestFor(ByteRange range) const
 bool DownloadManager::startLane(int lane)
 {
     if (!isUnderWay() || recordFailed())
-        return false;
-    if (!m_lanes.empty() && m_firstRecord != 0 && !m_records.hasWritten(m_firstRecord))
         return false;
     if (m_budget.retryAtMs() > m_clock.elapsed())
         return false;
@@ -294,6 +293,8 @@ qint64 DownloadManager::limitOf(int lane) const
 // connection is left out.
 bool DownloadManager::stepAside(int lane)
 {
+    if (waitsForFirstRecord())
+        return true;
     const qint64 now = m_driver.turnNanoseconds();
     const auto found = m_lanes.find(lane);
     if (now < 0 || found == m_lanes.end())
@@ -325,15 +326,18 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
         if (m_record.ifRange().isEmpty()) {
             m_record.etag = transfer.etag();
             m_record.lastModified = transfer.lastModified();
-            m_recordOnDevice = m_recordOnDevice && m_record.ifRange().isEmpty();
+            m_partRecorded = m_partRecorded && m_record.ifRange().isEmpty();
         }
         if (!m_plan && transfer.fileTotal() > 0) {
             planFor(transfer.fileTotal());
             m_plan->take(lane);
         }
-        return recordBeforeFirstByte();
+        if (!m_partRecorded)
+            recordFirst();
+        return true;
     case AnswerKind::WholeFile:
-        return takeWholeFile(lane, transfer);
+        takeWholeFile(lane, transfer);
+        return true;
     case AnswerKind::Error:
         return true;
     default:
@@ -355,9 +359,8 @@ bool DownloadManager::isOtherFile(const RangeTransfer &transfer) const
 
 // A whole file in answer to a range: the server will not split, or the file
 // changed. Either way it is written from byte zero over one connection, and
-// nothing of the old part stays. False when the part could not be made to
-// hold nothing: the answer's bytes are then refused.
-bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
+// nothing of the old part stays.
+void DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
 {
     stepTaken(DeviceStep::StartOverBegins);
     for (auto &entry : m_lanes) {
@@ -368,8 +371,7 @@ bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
     fresh.total = transfer.fileTotal();
     fresh.etag = transfer.etag();
     fresh.lastModified = transfer.lastModified();
-    if (!forgetHeldBytes(fresh))
-        return false;
+    forgetHeldBytes(fresh);
     m_budget.limitToOne();
     m_total = transfer.fileTotal();
     dropPlan();
@@ -377,37 +379,50 @@ bool DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
         setPlan(std::vector<ByteRange>{{0, m_total}}, Whole);
         m_plan->take(lane);
     }
-    return true;
 }
 
 // No byte of the file goes into the part before a record of it is on the
 // device: without one, a next run would take the part for a run from byte
-// zero of whatever file the server has by then.
-bool DownloadManager::recordBeforeFirstByte()
+// zero of whatever file the server has by then. The record is written on
+// the records' thread; the transfers wait for it in stepAside().
+void DownloadManager::recordFirst()
 {
-    if (m_recordOnDevice)
-        return true;
     m_record.total = m_total;
     m_record.setHeld(m_held);
-    m_recordOnDevice = m_records.saveNow(m_tempFilePath, m_record);
-    return m_recordOnDevice;
+    m_firstRecord = m_records.save(m_tempFilePath, m_record);
+    m_partRecorded = true;
+}
+
+// Whether bytes must wait for the first record still; a record that could
+// not be written holds them for good, until the event loop's next turn
+// ends the download.
+bool DownloadManager::waitsForFirstRecord()
+{
+    if (m_firstRecord == 0)
+        return false;
+    if (!m_records.hasWritten(m_firstRecord))
+        return true;
+    if (m_records.error() != 0) {
+        QMetaObject::invokeMethod(this, "resumeLanes", Qt::QueuedConnection);
+        return true;
+    }
+    m_firstRecord = 0;
+    return false;
 }
 
 // What the part held no longer counts: first on the device, with a record
 // that holds nothing (a next run empties such a part), and only then in
-// the writer, which empties the part before any new byte goes in.
-bool DownloadManager::forgetHeldBytes(const PartRecord &nothingHeld)
+// the part, which the writer empties before any new byte goes in; new
+// bytes wait for that record.
+void DownloadManager::forgetHeldBytes(const PartRecord &nothingHeld)
 {
     Q_ASSERT(nothingHeld.held().isEmpty());
-    if (!m_records.saveNow(m_tempFilePath, nothingHeld))
-        return false;
-    m_recordOnDevice = true;
     m_record = nothingHeld;
-    m_firstRecord = 0;
     m_held = ByteRanges();
+    m_firstRecord = m_records.save(m_tempFilePath, nothingHeld);
+    m_partRecorded = true;
     m_writer.startOver();
     m_bytesBefore = m_receivedAtSample = m_partLength = 0;
-    return true;
 }
 
 void DownloadManager::stepTaken(DeviceStep step) const
@@ -770,10 +785,7 @@ void DownloadManager::restartFromZero(bool freeOfCharge)
     }
     stepTaken(DeviceStep::StartOverBegins);
     dropLanes();
-    if (!forgetHeldBytes(PartRecord())) {
-        recordFailed();
-        return;
-    }
+    forgetHeldBytes(PartRecord());
     m_total = 0;
     beginLanes();
 }

@@ -120,7 +120,7 @@ private:
     int laneTarget() const;
     bool checkAnswer(int lane, RangeTransfer &transfer);
     void planFor(qint64 total);
-    bool takeWholeFile(int lane, RangeTransfer &transfer);
+    void takeWholeFile(int lane, RangeTransfer &transfer);
     bool isOtherFile(const RangeTransfer &transfer) const;
     qint64 limitOf(int lane) const;
     bool stepAside(int lane);
@@ -140,8 +140,9 @@ private:
     qint64 receivedBytes() const;
     void maybeComplete();
     void restartFromZero(bool freeOfCharge);
-    bool forgetHeldBytes(const PartRecord &nothingHeld);
-    bool recordBeforeFirstByte();
+    void forgetHeldBytes(const PartRecord &nothingHeld);
+    void recordFirst();
+    bool waitsForFirstRecord();
     void stepTaken(DeviceStep step) const;
     bool recordFailed();
     void dropDismissed();
@@ -174,12 +175,12 @@ private:
     int m_busyReported = 0;
     // How often this attempt started over for a wrong answer.
     int m_startOvers = 0;
-    // The record that must be on the device before a second connection
-    // writes out of order (0: none is needed).
+    // The record that must be on the device before the file's bytes go
+    // into the part (0: none is awaited).
     quint64 m_firstRecord = 0;
     // A record of the file being fetched, with its validators, is on the
-    // device: its bytes may go into the part.
-    bool m_recordOnDevice = false;
+    // device or on its way there.
+    bool m_partRecorded = false;
     qint64 m_total = 0;
     // Bytes of the file held before the transfers now running, and what
     // was received when the speed was last sampled.

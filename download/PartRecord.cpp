@@ -110,8 +110,9 @@ void removePartRecord(const QString &partPath)
     QFile::remove(partRecordPath(partPath));
 }
 
-PartRecordKeeper::PartRecordKeeper()
-    : m_thread([this] { run(); })
+PartRecordKeeper::PartRecordKeeper(std::function<void()> written)
+    : m_written(std::move(written))
+    , m_thread([this] { run(); })
 {
 }
 
@@ -153,14 +154,6 @@ quint64 PartRecordKeeper::save(const QString &partPath, const PartRecord &record
     }
     m_changed.notify_all();
     return ticket;
-}
-
-bool PartRecordKeeper::saveNow(const QString &partPath, const PartRecord &record)
-{
-    const quint64 ticket = save(partPath, record);
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [this, ticket] { return isWrittenLocked(ticket); });
-    return m_error == 0;
 }
 
 bool PartRecordKeeper::hasWritten(quint64 ticket)
@@ -228,5 +221,10 @@ void PartRecordKeeper::run()
         m_writing.clear();
         m_writingFirst = 0;
         m_changed.notify_all();
+        if (m_written) {
+            lock.unlock();
+            m_written();
+            lock.lock();
+        }
     }
 }

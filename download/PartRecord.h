@@ -12,6 +12,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -45,7 +46,8 @@ void removePartRecord(const QString &partPath);
 // record of a part is written; a record forgotten meanwhile stays gone.
 class PartRecordKeeper final {
 public:
-    PartRecordKeeper();
+    // `written` runs on the keeper's thread each time a write has ended.
+    explicit PartRecordKeeper(std::function<void()> written = {});
     ~PartRecordKeeper();
     PartRecordKeeper(const PartRecordKeeper &) = delete;
     PartRecordKeeper &operator=(const PartRecordKeeper &) = delete;
@@ -55,8 +57,6 @@ public:
     void setStepHook(DeviceStepHook hook, int extraDelayMs);
     // Any thread. Returns the write's number: writes end in that order.
     quint64 save(const QString &partPath, const PartRecord &record);
-    // Writes the record and returns once it is on the device, or failed.
-    bool saveNow(const QString &partPath, const PartRecord &record);
     // Whether the write numbered `ticket`, or a newer one of the same part
     // that replaced it, has ended.
     bool hasWritten(quint64 ticket);
@@ -76,6 +76,7 @@ private:
         quint64 firstTicket;
     };
     void run();
+    std::function<void()> m_written;
     bool isWrittenLocked(quint64 ticket) const;
 
     std::mutex m_mutex;
