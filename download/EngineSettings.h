@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QtGlobal>
 
 #include <functional>
@@ -28,6 +29,9 @@ struct EngineSettings {
     // plain http (a local mirror, a test site) may allow http as well; a
     // transfer that starts on https still never continues on http.
     bool plainHttpAllowed = false;
+    // Where a redirect may send the download: a target on another host than
+    // the link's that this refuses is never asked for. Any host when empty.
+    std::function<bool(const QUrl &)> redirectAllowed;
     // How many received bytes may wait for the disk before the transfer
     // pauses, and, for tests that stand in for a slow disk, a cap on how fast
     // the part is written and read back (0: as fast as the disk goes).

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <curl/curl.h>
 
@@ -83,6 +84,8 @@ public:
 private:
     void configure(const EngineSettings &settings);
     void judge();
+    bool mayGoTo(const QUrl &target) const;
+    bool followsRedirect();
     size_t take(const char *data, size_t size);
     static size_t onBody(char *data, size_t size, size_t count, void *transfer);
     static size_t onHeader(char *data, size_t size, size_t count, void *transfer);
@@ -100,6 +103,10 @@ private:
     QByteArray m_caBundle;
     QByteArray m_dns;
     QByteArray m_schemes;
+    std::function<bool(const QUrl &)> m_redirectAllowed;
+    QByteArray m_location;
+    long m_redirectStatus = 0;
+    bool m_redirectRefused = false;
     std::optional<ContentRange> m_contentRange;
     QString m_etag;
     QString m_lastModified;

@@ -515,28 +515,72 @@ private Q_SLOTS:
         QCOMPARE(readAll(destination), QByteArray("the old file"));
     }
 
+    // Redirects are followed up to ten hops, and only to the link's own host
+    // or one the settings allow: a refused one is never asked for.
     void redirects_data()
     {
-        QTest::addColumn<int>("hops");
-        QTest::addColumn<bool>("followed");
-        QTest::newRow("10 hops") << 10 << true;
-        QTest::newRow("11 hops") << 11 << false;
+        QTest::addColumn<int>("hops"); // of /chain on the last host, before the file
+        QTest::addColumn<QStringList>("via"); // the hosts /goto sends the download to, in turn
+        QTest::addColumn<QString>("allowedHost"); // empty: no rule
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<int>("curlCode"); // CURLE_OK: the file arrives
+        const QString own = QStringLiteral("127.0.0.1");
+        const QString other = QStringLiteral("localhost");
+        const int ok = int(CURLE_OK);
+        const int refused = int(CURLE_UNSUPPORTED_PROTOCOL);
+        QTest::newRow("10 hops") << 10 << QStringList() << QString() << 1 << ok;
+        QTest::newRow("11 hops") << 11 << QStringList() << QString() << 1 << int(CURLE_TOO_MANY_REDIRECTS);
+        QTest::newRow("10 hops on the link's own host, outside the rule")
+            << 10 << QStringList() << QStringLiteral("example.invalid") << 1 << ok;
+        QTest::newRow("to a host outside the rule") << 0 << QStringList{other} << own << 1 << refused;
+        QTest::newRow("to a host outside the rule, several connections")
+            << 2 << QStringList{other} << own << 8 << refused;
+        QTest::newRow("to a host the rule allows") << 2 << QStringList{other} << other << 1 << ok;
+        QTest::newRow("to a host the rule allows, several connections") << 0 << QStringList{other} << other << 8 << ok;
+        QTest::newRow("on to the link's own host again") << 1 << QStringList{other, own} << other << 1 << ok;
+        QTest::newRow("a second hop outside the rule") << 0 << QStringList{own, other} << own << 1 << refused;
+        QTest::newRow("a second hop outside the rule, several connections")
+            << 0 << QStringList{own, other} << own << 8 << refused;
     }
     void redirects()
     {
         QFETCH(int, hops);
-        QFETCH(bool, followed);
-        const QString url =
-            m_faults.origin() + QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
-        const QString destination = m_out.filePath(QStringLiteral("redirected%1.iso").arg(hops));
+        QFETCH(QStringList, via);
+        QFETCH(QString, allowedHost);
+        QFETCH(int, connections);
+        QFETCH(int, curlCode);
+        const QString port = QString::number(QUrl(m_faults.origin()).port());
+        const auto at = [&port](const QString &host) { return QStringLiteral("http://%1:%2").arg(host, port); };
+        QString url = QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
+        url = at(via.isEmpty() ? QStringLiteral("127.0.0.1") : via.takeLast()) + url;
+        while (!via.isEmpty())
+            url = at(via.takeLast()) + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(url));
+        if (!url.startsWith(m_faults.origin() + QLatin1Char('/')))
+            url = m_faults.origin() + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(url));
+        const QString destination = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".iso");
+        m_probe->configure([allowedHost, connections](EngineSettings &settings) {
+            settings.connections = connections;
+            if (!allowedHost.isEmpty())
+                settings.redirectAllowed = [allowedHost](const QUrl &target) { return target.host() == allowedHost; };
+        });
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        if (followed) {
+        if (curlCode == CURLE_OK) {
             QCOMPARE(m_probe->error(), QString());
             QCOMPARE(readAll(destination), expectedBody(BodySize));
-        } else {
+            return;
+        }
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::TransferFailed));
+        QCOMPARE(m_probe->failure().curlCode, curlCode);
+        if (curlCode == CURLE_TOO_MANY_REDIRECTS)
             QCOMPARE(m_probe->error(), QStringLiteral("Download error: Number of redirects hit maximum amount"));
-            QVERIFY(!QFile::exists(destination));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+        if (curlCode == CURLE_UNSUPPORTED_PROTOCOL) {
+            // Both names are this server's: only /goto answers were asked for.
+            for (const FaultServer::Request &request : m_faults.requests())
+                QVERIFY2(request.path.startsWith(QLatin1String("/goto?")), qPrintable(request.path));
         }
     }
 
