@@ -44,6 +44,8 @@ QString engineErrorText(const DownloadResult &result)
         return curlErrorMessage(CURLE_UNSUPPORTED_PROTOCOL);
     case DownloadOutcome::WrongPart:
         return curlErrorMessage(CURLE_RANGE_ERROR);
+    case DownloadOutcome::TooLong:
+        return QStringLiteral("The server sent more than the file holds, so the download was stopped.");
     default:
         return curlErrorMessage(CURLE_WRITE_ERROR);
     }

@@ -16,6 +16,7 @@ enum class DownloadOutcome {
     HttpError, // an answer that is not the file
     Stalled, // no byte for longer than the stall limit
     WrongPart, // the server keeps sending other bytes than asked for
+    TooLong, // more bytes than the file's stated length, or than the limit for a file of none
     WriteFailed, // the system's error number says why
     PartGone, // the part vanished before it could take its place
     MoveFailed, // the system's error says why

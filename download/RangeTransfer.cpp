@@ -57,6 +57,7 @@ void RangeTransfer::configure(const EngineSettings &settings)
     curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &RangeTransfer::onHeader);
     curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
     m_redirectAllowed = settings.redirectAllowed;
+    m_unannouncedLimit = settings.unannouncedLengthLimit;
     m_schemes = m_request.schemes.join(QLatin1Char(',')).toLatin1();
     const bool secure = QUrl(m_request.url).scheme() == QLatin1String("https");
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, m_schemes.constData());
@@ -203,6 +204,14 @@ size_t RangeTransfer::take(const char *data, size_t size)
         return size; // an error page is not the file
     if ((m_answer != AnswerKind::Range && m_answer != AnswerKind::WholeFile) || m_writer.error() != 0)
         return 0;
+    // Bytes past the file's stated end, or, for a file of no stated length
+    // and no range to stop at, past the most a file may be: the server is
+    // not sending the file, and would fill the disk.
+    const qint64 end = position() + qint64(size);
+    if ((m_total > 0 && end > m_total) || (m_total <= 0 && m_limit() < 0 && end > m_unannouncedLimit)) {
+        m_tooLong = m_stopped = true;
+        return 0;
+    }
     // libcurl keeps these bytes and gives them again on resume.
     if (m_stepAside()) {
         m_steppedAside = true;
@@ -254,6 +263,6 @@ TransferEnd RangeTransfer::finish(CURLcode curlCode)
     if (m_redirectRefused)
         return TransferEnd{
             AnswerKind::Error, m_redirectStatus, CURLE_UNSUPPORTED_PROTOCOL, m_bytes, false, m_dismissed, 0};
-    const bool reached = reachedEnd() || (curlCode == CURLE_OK && m_limit() < 0);
-    return TransferEnd{m_answer, status(), curlCode, m_bytes, reached, m_dismissed, m_total};
+    const bool reached = !m_tooLong && (reachedEnd() || (curlCode == CURLE_OK && m_limit() < 0));
+    return TransferEnd{m_answer, status(), curlCode, m_bytes, reached, m_dismissed, m_total, m_tooLong};
 }

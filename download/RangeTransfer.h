@@ -35,6 +35,7 @@ struct TransferEnd {
     bool reachedEnd = false; // every byte asked for arrived
     bool dismissed = false; // its bytes no longer count
     qint64 fileTotal = 0; // the file's length, if the answer said it
+    bool tooLong = false; // more bytes came than the file holds
 };
 
 class RangeTransfer final {
@@ -104,9 +105,11 @@ private:
     QByteArray m_dns;
     QByteArray m_schemes;
     std::function<bool(const QUrl &)> m_redirectAllowed;
+    qint64 m_unannouncedLimit = 0;
     QByteArray m_location;
     long m_redirectStatus = 0;
     bool m_redirectRefused = false;
+    bool m_tooLong = false;
     std::optional<ContentRange> m_contentRange;
     QString m_etag;
     QString m_lastModified;

@@ -584,6 +584,61 @@ private Q_SLOTS:
         }
     }
 
+    // A body of no stated length (no Content-Length, no Content-Range total)
+    // ends at the connection's end, but never past the settings' limit: a
+    // server that sends on and on does not fill the disk.
+    void unstatedLength_data()
+    {
+        QTest::addColumn<QString>("framing"); // the server's commands, split by ";"
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<bool>("finished");
+        const qint64 endless = qint64(1) << 40;
+        const qint64 few = qint64(4) * 1024 * 1024;
+        const qint64 standard = EngineSettings().unannouncedLengthLimit;
+        QTest::newRow("no length") << "nolength" << BodySize << standard << 1 << true;
+        QTest::newRow("chunked") << "chunked" << BodySize << standard << 1 << true;
+        QTest::newRow("no length, exactly the limit") << "nolength" << BodySize << BodySize << 1 << true;
+        QTest::newRow("no length, a byte past the limit") << "nolength" << BodySize << BodySize - 1 << 1 << false;
+        QTest::newRow("no length, endless") << "nolength" << endless << few << 1 << false;
+        QTest::newRow("chunked, endless") << "chunked" << endless << few << 1 << false;
+        QTest::newRow("range ignored, no length, endless, several connections")
+            << "ignorerange;nolength" << endless << few << 8 << false;
+    }
+    void unstatedLength()
+    {
+        QFETCH(QString, framing);
+        QFETCH(qint64, size);
+        QFETCH(qint64, limit);
+        QFETCH(int, connections);
+        QFETCH(bool, finished);
+        const QString url = m_faults.fileUrl(QStringLiteral("unstated.iso"), size);
+        const QString destination = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".iso");
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        m_probe->configure([limit, connections](EngineSettings &settings) {
+            settings.unannouncedLengthLimit = limit;
+            settings.connections = connections;
+        });
+        for (const QString &line : framing.split(QLatin1Char(';')))
+            command(line);
+        QElapsedTimer clock;
+        clock.start();
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        if (finished) {
+            QCOMPARE(m_probe->error(), QString());
+            QCOMPARE(readAll(destination), expectedBody(size));
+            return;
+        }
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::TooLong));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(QFileInfo(part).size() <= limit);
+        QCOMPARE(m_faults.requests().size(), 1);
+    }
+
     void stallIsReportedAndALaterStartResumes()
     {
         const QString url = fileUrl();
