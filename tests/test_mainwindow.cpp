@@ -1108,6 +1108,14 @@ private Q_SLOTS:
                 + QString::fromLocal8Bit(strerror(EISDIR));
         QTest::newRow("stall") << result(DownloadOutcome::Stalled, QString(), 0, QString())
                                << "Network disconnected or timeout";
+        DownloadResult redirected = result(DownloadOutcome::TransferFailed, QString(), 0, QString());
+        redirected.curlCode = CURLE_UNSUPPORTED_PROTOCOL;
+        QTest::newRow("redirect refused")
+            << redirected
+            << "The server sent the download on to an insecure or unsupported address, so it was stopped.";
+        QTest::newRow("more than the file holds")
+            << result(DownloadOutcome::TooLong, QStringLiteral("/d/Win11_0123abcd.part"), 0, QString())
+            << "The server sent more than the file holds, so the download was stopped.";
     }
     void downloadFailuresAreWorded()
     {
