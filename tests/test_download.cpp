@@ -520,7 +520,7 @@ private Q_SLOTS:
     void redirects_data()
     {
         QTest::addColumn<int>("hops"); // of /chain on the last host, before the file
-        QTest::addColumn<QStringList>("via"); // the hosts /goto sends the download to, in turn
+        QTest::addColumn<QStringList>("hosts"); // where /goto sends the download, in turn
         QTest::addColumn<QString>("allowedHost"); // empty: no rule
         QTest::addColumn<int>("connections");
         QTest::addColumn<int>("curlCode"); // CURLE_OK: the file arrives
@@ -545,18 +545,22 @@ private Q_SLOTS:
     void redirects()
     {
         QFETCH(int, hops);
-        QFETCH(QStringList, via);
+        QFETCH(QStringList, hosts);
         QFETCH(QString, allowedHost);
         QFETCH(int, connections);
         QFETCH(int, curlCode);
         const QString port = QString::number(QUrl(m_faults.origin()).port());
         const auto at = [&port](const QString &host) { return QStringLiteral("http://%1:%2").arg(host, port); };
-        QString url = QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
-        url = at(via.isEmpty() ? QStringLiteral("127.0.0.1") : via.takeLast()) + url;
-        while (!via.isEmpty())
-            url = at(via.takeLast()) + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(url));
-        if (!url.startsWith(m_faults.origin() + QLatin1Char('/')))
-            url = m_faults.origin() + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(url));
+        const auto via = [&at](const QString &host, const QString &target) {
+            return at(host) + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(target));
+        };
+        // From the file back to the link, which is on this server's own name.
+        QString url = at(hosts.isEmpty() ? QStringLiteral("127.0.0.1") : hosts.last())
+            + QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
+        for (int i = int(hosts.size()) - 2; i >= 0; --i)
+            url = via(hosts.at(i), url);
+        if (!hosts.isEmpty())
+            url = via(QStringLiteral("127.0.0.1"), url);
         const QString destination = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".iso");
         m_probe->configure([allowedHost, connections](EngineSettings &settings) {
             settings.connections = connections;
@@ -578,8 +582,11 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(destination));
         QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
         if (curlCode == CURLE_UNSUPPORTED_PROTOCOL) {
-            // Both names are this server's: only /goto answers were asked for.
-            for (const FaultServer::Request &request : m_faults.requests())
+            // Both names are this server's: each hop up to the refused one
+            // was asked for, and nothing after it.
+            const QVector<FaultServer::Request> requests = m_faults.requests();
+            QCOMPARE(requests.size(), int(hosts.size()));
+            for (const FaultServer::Request &request : requests)
                 QVERIFY2(request.path.startsWith(QLatin1String("/goto?")), qPrintable(request.path));
         }
     }
