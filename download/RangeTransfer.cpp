@@ -1,5 +1,7 @@
 #include "RangeTransfer.h"
 
+#include "DownloadLog.h"
+
 #include <QFile>
 #include <QUrl>
 
@@ -164,9 +166,11 @@ bool RangeTransfer::mayGoTo(const QUrl &target) const
 {
     if (!m_redirectAllowed)
         return true;
-    if (!target.isValid() || target.host().isEmpty())
-        return false;
-    return target.host().compare(QUrl(m_request.url).host(), Qt::CaseInsensitive) == 0 || m_redirectAllowed(target);
+    const bool allowed = target.isValid() && !target.host().isEmpty()
+        && (target.host().compare(QUrl(m_request.url).host(), Qt::CaseInsensitive) == 0 || m_redirectAllowed(target));
+    if (!allowed)
+        qCDebug(lcDownload) << "RangeTransfer: not sent on to host" << target.host();
+    return allowed;
 }
 
 void RangeTransfer::judge()
@@ -209,6 +213,7 @@ size_t RangeTransfer::take(const char *data, size_t size)
     // not sending the file, and would fill the disk.
     const qint64 end = position() + qint64(size);
     if ((m_total > 0 && end > m_total) || (m_total <= 0 && m_limit() < 0 && end > m_unannouncedLimit)) {
+        qCDebug(lcDownload) << "RangeTransfer: more bytes than the file holds, up to" << end;
         m_tooLong = m_stopped = true;
         return 0;
     }
