@@ -46,6 +46,8 @@ QString engineErrorText(const DownloadResult &result)
         return curlErrorMessage(CURLE_RANGE_ERROR);
     case DownloadOutcome::EndedEarly:
         return QStringLiteral("The server ended the transfer early");
+    case DownloadOutcome::TooLong:
+        return QStringLiteral("The server sent more than the file holds, so the download was stopped.");
     default:
         return curlErrorMessage(CURLE_WRITE_ERROR);
     }

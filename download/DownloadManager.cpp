@@ -583,6 +583,12 @@ void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
         fail(result);
         return;
     }
+    // The server sends more than the file holds: whatever it is, it is not
+    // the file, and it is not written on.
+    if (end.tooLong) {
+        fail(resultOf(DownloadOutcome::TooLong, m_tempFilePath));
+        return;
+    }
     switch (end.answer) {
     case AnswerKind::Range:
     case AnswerKind::WholeFile:

@@ -17,6 +17,7 @@ enum class DownloadOutcome {
     Stalled, // no byte for longer than the stall limit
     WrongPart, // the server keeps sending other bytes than asked for
     EndedEarly, // connection after connection ended before the bytes asked for
+    TooLong, // more bytes than the file's stated length, or than the limit for a file of none
     WriteFailed, // the system's error number says why
     PartGone, // the part vanished before it could take its place
     MoveFailed, // the system's error says why

@@ -6,6 +6,7 @@
 #include "DeviceStep.h"
 
 #include <QString>
+#include <QUrl>
 #include <QtGlobal>
 
 #include <functional>
@@ -30,6 +31,12 @@ struct EngineSettings {
     // plain http (a local mirror, a test site) may allow http as well; a
     // transfer that starts on https still never continues on http.
     bool plainHttpAllowed = false;
+    // Where a redirect may send the download: a target on another host than
+    // the link's that this refuses is never asked for. Any host when empty.
+    std::function<bool(const QUrl &)> redirectAllowed;
+    // An answer that does not say how long the file is may bring this many
+    // bytes at most; beyond, the download stops (well above any ISO).
+    qint64 unannouncedLengthLimit = qint64(16) * 1024 * 1024 * 1024;
     // How many received bytes may wait for the disk before the transfer
     // pauses, and, for tests that stand in for a slow disk, a cap on how fast
     // the part is written and read back (0: as fast as the disk goes).

@@ -1,5 +1,7 @@
 #include "RangeTransfer.h"
 
+#include "DownloadLog.h"
+
 #include <QFile>
 #include <QUrl>
 
@@ -8,6 +10,21 @@
 namespace {
 
 constexpr long ReceiveBufferBytes = 512L * 1024;
+
+// Where a Location header sends a request for `base`, resolved as libcurl
+// resolves it when it follows; empty when it cannot be.
+QUrl redirectTarget(const char *base, const QByteArray &location)
+{
+    CURLU *url = curl_url();
+    char *full = nullptr;
+    const bool resolved = url && base && curl_url_set(url, CURLUPART_URL, base, 0) == CURLUE_OK
+        && curl_url_set(url, CURLUPART_URL, location.constData(), CURLU_URLENCODE | CURLU_ALLOW_SPACE) == CURLUE_OK
+        && curl_url_get(url, CURLUPART_URL, &full, 0) == CURLUE_OK;
+    const QUrl target = resolved ? QUrl(QString::fromUtf8(full), QUrl::StrictMode) : QUrl();
+    curl_free(full);
+    curl_url_cleanup(url);
+    return target;
+}
 
 } // namespace
 
@@ -41,6 +58,8 @@ void RangeTransfer::configure(const EngineSettings &settings)
     curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &RangeTransfer::onHeader);
     curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
+    m_redirectAllowed = settings.redirectAllowed;
+    m_unannouncedLimit = settings.unannouncedLengthLimit;
     m_schemes = m_request.schemes.join(QLatin1Char(',')).toLatin1();
     const bool secure = QUrl(m_request.url).scheme() == QLatin1String("https");
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, m_schemes.constData());
@@ -105,14 +124,53 @@ size_t RangeTransfer::onHeader(char *data, size_t size, size_t count, void *tran
         self->m_contentRange.reset();
         self->m_etag.clear();
         self->m_lastModified.clear();
+        self->m_location.clear();
+        // Each answer comes from an address the download may be at.
+        char *address = nullptr;
+        curl_easy_getinfo(self->m_easy, CURLINFO_EFFECTIVE_URL, &address);
+        if (self->m_redirectStatus != 0 && !self->mayGoTo(QUrl(QString::fromUtf8(address)))) {
+            self->m_redirectRefused = true;
+            return 0;
+        }
     } else if (lower.startsWith("content-range:")) {
         self->m_contentRange = parseContentRange(line.mid(14).trimmed());
     } else if (lower.startsWith("etag:")) {
         self->m_etag = QString::fromLatin1(line.mid(5).trimmed());
     } else if (lower.startsWith("last-modified:")) {
         self->m_lastModified = QString::fromLatin1(line.mid(14).trimmed());
+    } else if (lower.startsWith("location:")) {
+        // libcurl follows the first one.
+        if (self->m_location.isEmpty())
+            self->m_location = line.mid(9).trimmed();
+    } else if (line.trimmed().isEmpty() && !self->followsRedirect()) {
+        return 0;
     }
     return size * count;
+}
+
+// The headers of an answer are in: a redirect that leaves the hosts the
+// download may use is not followed.
+bool RangeTransfer::followsRedirect()
+{
+    const long code = status();
+    if (code < 300 || code >= 400 || m_location.isEmpty())
+        return true;
+    m_redirectStatus = code;
+    char *address = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_EFFECTIVE_URL, &address);
+    m_redirectRefused = !mayGoTo(redirectTarget(address, m_location));
+    return !m_redirectRefused;
+}
+
+bool RangeTransfer::mayGoTo(const QUrl &target) const
+{
+    if (!m_redirectAllowed)
+        return true;
+    const bool allowed = target.isValid() && !target.host().isEmpty()
+        && (target.host().compare(QUrl(m_request.url).host(), Qt::CaseInsensitive) == 0 || m_redirectAllowed(target));
+    if (!allowed)
+        qCDebug(lcDownload) << "RangeTransfer: not sent on to host" << target.host();
+    return allowed;
 }
 
 void RangeTransfer::judge()
@@ -151,6 +209,15 @@ size_t RangeTransfer::take(const char *data, size_t size)
         return size; // an error page is not the file
     if ((m_answer != AnswerKind::Range && m_answer != AnswerKind::WholeFile) || m_writer.error() != 0)
         return 0;
+    // Bytes past the file's stated end, or, for a file of no stated length
+    // and no range to stop at, past the most a file may be: the server is
+    // not sending the file, and would fill the disk.
+    const qint64 end = position() + qint64(size);
+    if ((m_total > 0 && end > m_total) || (m_total <= 0 && m_limit() < 0 && end > m_unannouncedLimit)) {
+        qCDebug(lcDownload) << "RangeTransfer: more bytes than the file holds, up to" << end;
+        m_tooLong = m_stopped = true;
+        return 0;
+    }
     // libcurl keeps these bytes and gives them again on resume.
     if (m_stepAside()) {
         m_steppedAside = true;
@@ -198,6 +265,13 @@ TransferEnd RangeTransfer::finish(CURLcode curlCode)
 {
     if (m_answer == AnswerKind::Pending && status() != 0)
         judge();
-    const bool reached = reachedEnd() || (curlCode == CURLE_OK && m_limit() < 0);
-    return TransferEnd{m_answer, status(), curlCode, m_bytes, reached, m_dismissed, m_total, m_emptyFile, m_otherFile};
+    // A redirect refused for its host ends as one refused for its scheme.
+    if (m_redirectRefused) {
+        TransferEnd refused{AnswerKind::Error, m_redirectStatus, CURLE_UNSUPPORTED_PROTOCOL, m_bytes, false,
+                            m_dismissed};
+        return refused;
+    }
+    const bool reached = !m_tooLong && (reachedEnd() || (curlCode == CURLE_OK && m_limit() < 0));
+    return TransferEnd{m_answer,    status(), curlCode,    m_bytes,     reached,
+                       m_dismissed, m_total,  m_emptyFile, m_otherFile, m_tooLong};
 }

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <curl/curl.h>
 
@@ -36,6 +37,7 @@ struct TransferEnd {
     qint64 fileTotal = 0; // the file's length, if the answer said it
     bool emptyFile = false; // the answer says the file has no bytes
     bool otherFile = false; // refused: a range of another file than the part's
+    bool tooLong = false; // more bytes came than the file holds
 };
 
 class RangeTransfer final {
@@ -87,6 +89,8 @@ public:
 private:
     void configure(const EngineSettings &settings);
     void judge();
+    bool mayGoTo(const QUrl &target) const;
+    bool followsRedirect();
     size_t take(const char *data, size_t size);
     static size_t onBody(char *data, size_t size, size_t count, void *transfer);
     static size_t onHeader(char *data, size_t size, size_t count, void *transfer);
@@ -104,6 +108,12 @@ private:
     QByteArray m_caBundle;
     QByteArray m_dns;
     QByteArray m_schemes;
+    std::function<bool(const QUrl &)> m_redirectAllowed;
+    qint64 m_unannouncedLimit = 0;
+    QByteArray m_location;
+    long m_redirectStatus = 0;
+    bool m_redirectRefused = false;
+    bool m_tooLong = false;
     std::optional<ContentRange> m_contentRange;
     QString m_etag;
     QString m_lastModified;

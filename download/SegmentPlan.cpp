@@ -3,16 +3,18 @@
 #include <algorithm>
 
 SegmentPlan::SegmentPlan(std::vector<ByteRange> missing, qint64 pieceBytes, qint64 minSplitBytes)
-    : m_free(std::move(missing))
+    // Sorted and apart, so that no byte goes out twice.
+    : m_free(ByteRanges(missing).runs())
     , m_pieceBytes(std::max<qint64>(pieceBytes, 1))
     , m_minSplitBytes(std::max<qint64>(minSplitBytes, 1))
 {
-    m_free.erase(std::remove_if(m_free.begin(), m_free.end(), [](const ByteRange &r) { return r.size() <= 0; }),
-                 m_free.end());
 }
 
 std::optional<ByteRange> SegmentPlan::take(int lane)
 {
+    // A range left behind would be brought by no one, and the file would
+    // count as whole without it.
+    giveBack(lane);
     std::optional<ByteRange> range;
     if (!m_free.empty()) {
         ByteRange &first = m_free.front();
@@ -35,7 +37,7 @@ std::optional<ByteRange> SegmentPlan::takeOverHalf()
         if (largest == m_running.end() || it->second.size() > largest->second.size())
             largest = it;
     }
-    if (largest == m_running.end() || largest->second.size() < 2 * m_minSplitBytes)
+    if (largest == m_running.end() || largest->second.size() / 2 < m_minSplitBytes)
         return std::nullopt;
     ByteRange &victim = largest->second;
     const qint64 middle = victim.from + victim.size() / 2;

@@ -14,11 +14,12 @@
 
 class SegmentPlan final {
 public:
-    // `missing` in file order; pieces of `pieceBytes` at most; a running
+    // `missing`, in any order; pieces of `pieceBytes` at most; a running
     // range is split only if each half gets at least `minSplitBytes`.
     SegmentPlan(std::vector<ByteRange> missing, qint64 pieceBytes, qint64 minSplitBytes);
 
-    // The next range for connection `lane`, which holds none.
+    // The next range for connection `lane`; one it still holds is free
+    // again first.
     std::optional<ByteRange> take(int lane);
     // The connection has brought its range up to `to` (not past its end).
     void advance(int lane, qint64 to);
@@ -29,6 +30,8 @@ public:
     void giveBack(int lane);
     bool isDone() const { return m_free.empty() && m_running.empty(); }
     bool hasFree() const { return !m_free.empty(); }
+    // What no connection holds and none has brought, in file order.
+    const std::vector<ByteRange> &freeRuns() const { return m_free; }
 
 private:
     std::optional<ByteRange> takeOverHalf();

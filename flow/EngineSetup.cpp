@@ -4,10 +4,17 @@
 #include "download/DownloadManager.h"
 #include "scraper/ProductTable.h"
 
+#include <QUrl>
+
 void prepareEngineFor(DownloadManager &engine, const DownloadOption &option)
 {
     EngineSettings settings = engine.settings();
     settings.plainHttpAllowed = siteScheme() == QLatin1String("http");
+    // The file server may send the download on only to where the page's
+    // own links may lead.
+    settings.redirectAllowed = [](const QUrl &target) {
+        return isTrustedDownloadLink(target.toString(QUrl::FullyEncoded));
+    };
     engine.setSettings(settings);
     engine.setPublishedSha256(acceptedSha256(option));
 }

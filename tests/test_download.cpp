@@ -589,29 +589,135 @@ private Q_SLOTS:
         QCOMPARE(readAll(destination), QByteArray("the old file"));
     }
 
+    // Redirects are followed up to ten hops, and only to the link's own host
+    // or one the settings allow: a refused one is never asked for.
     void redirects_data()
     {
-        QTest::addColumn<int>("hops");
-        QTest::addColumn<bool>("followed");
-        QTest::newRow("10 hops") << 10 << true;
-        QTest::newRow("11 hops") << 11 << false;
+        QTest::addColumn<int>("hops"); // of /chain on the last host, before the file
+        QTest::addColumn<QStringList>("hosts"); // where /goto sends the download, in turn
+        QTest::addColumn<QString>("allowedHost"); // empty: no rule
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<int>("curlCode"); // CURLE_OK: the file arrives
+        const QString own = QStringLiteral("127.0.0.1");
+        const QString other = QStringLiteral("localhost");
+        const int ok = int(CURLE_OK);
+        const int refused = int(CURLE_UNSUPPORTED_PROTOCOL);
+        QTest::newRow("10 hops") << 10 << QStringList() << QString() << 1 << ok;
+        QTest::newRow("11 hops") << 11 << QStringList() << QString() << 1 << int(CURLE_TOO_MANY_REDIRECTS);
+        QTest::newRow("10 hops on the link's own host, outside the rule")
+            << 10 << QStringList() << QStringLiteral("example.invalid") << 1 << ok;
+        QTest::newRow("to a host outside the rule") << 0 << QStringList{other} << own << 1 << refused;
+        QTest::newRow("to a host outside the rule, several connections")
+            << 2 << QStringList{other} << own << 8 << refused;
+        QTest::newRow("to a host the rule allows") << 2 << QStringList{other} << other << 1 << ok;
+        QTest::newRow("to a host the rule allows, several connections") << 0 << QStringList{other} << other << 8 << ok;
+        QTest::newRow("on to the link's own host again") << 1 << QStringList{other, own} << other << 1 << ok;
+        QTest::newRow("a second hop outside the rule") << 0 << QStringList{own, other} << own << 1 << refused;
+        QTest::newRow("a second hop outside the rule, several connections")
+            << 0 << QStringList{own, other} << own << 8 << refused;
     }
     void redirects()
     {
         QFETCH(int, hops);
-        QFETCH(bool, followed);
-        const QString url =
-            m_faults.origin() + QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
-        const QString destination = m_out.filePath(QStringLiteral("redirected%1.iso").arg(hops));
+        QFETCH(QStringList, hosts);
+        QFETCH(QString, allowedHost);
+        QFETCH(int, connections);
+        QFETCH(int, curlCode);
+        const QString port = QString::number(QUrl(m_faults.origin()).port());
+        const auto at = [&port](const QString &host) { return QStringLiteral("http://%1:%2").arg(host, port); };
+        const auto via = [&at](const QString &host, const QString &target) {
+            return at(host) + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(target));
+        };
+        // From the file back to the link, which is on this server's own name.
+        QString url = at(hosts.isEmpty() ? QStringLiteral("127.0.0.1") : hosts.last())
+            + QStringLiteral("/chain/%1/redirected.iso?size=%2").arg(hops).arg(BodySize);
+        for (int i = int(hosts.size()) - 2; i >= 0; --i)
+            url = via(hosts.at(i), url);
+        if (!hosts.isEmpty())
+            url = via(QStringLiteral("127.0.0.1"), url);
+        const QString destination = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".iso");
+        m_probe->configure([allowedHost, connections](EngineSettings &settings) {
+            settings.connections = connections;
+            if (!allowedHost.isEmpty())
+                settings.redirectAllowed = [allowedHost](const QUrl &target) { return target.host() == allowedHost; };
+        });
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
-        if (followed) {
+        if (curlCode == CURLE_OK) {
             QCOMPARE(m_probe->error(), QString());
             QCOMPARE(readAll(destination), expectedBody(BodySize));
-        } else {
-            QCOMPARE(m_probe->error(), QStringLiteral("Download error: Number of redirects hit maximum amount"));
-            QVERIFY(!QFile::exists(destination));
+            return;
         }
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::TransferFailed));
+        QCOMPARE(m_probe->failure().curlCode, curlCode);
+        if (curlCode == CURLE_TOO_MANY_REDIRECTS)
+            QCOMPARE(m_probe->error(), QStringLiteral("Download error: Number of redirects hit maximum amount"));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+        if (curlCode == CURLE_UNSUPPORTED_PROTOCOL) {
+            // Both names are this server's: each hop up to the refused one
+            // was asked for, and nothing after it.
+            const QVector<FaultServer::Request> requests = m_faults.requests();
+            QCOMPARE(requests.size(), int(hosts.size()));
+            for (const FaultServer::Request &request : requests)
+                QVERIFY2(request.path.startsWith(QLatin1String("/goto?")), qPrintable(request.path));
+        }
+    }
+
+    // A body of no stated length (no Content-Length, no Content-Range total)
+    // ends at the connection's end, but never past the settings' limit: a
+    // server that sends on and on does not fill the disk.
+    void unstatedLength_data()
+    {
+        QTest::addColumn<QString>("framing"); // the server's commands, split by ";"
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<bool>("finished");
+        const qint64 endless = qint64(1) << 40;
+        const qint64 few = qint64(4) * 1024 * 1024;
+        const qint64 standard = EngineSettings().unannouncedLengthLimit;
+        QTest::newRow("no length") << "nolength" << BodySize << standard << 1 << true;
+        QTest::newRow("chunked") << "chunked" << BodySize << standard << 1 << true;
+        QTest::newRow("no length, exactly the limit") << "nolength" << BodySize << BodySize << 1 << true;
+        QTest::newRow("no length, a byte past the limit") << "nolength" << BodySize << BodySize - 1 << 1 << false;
+        QTest::newRow("no length, endless") << "nolength" << endless << few << 1 << false;
+        QTest::newRow("chunked, endless") << "chunked" << endless << few << 1 << false;
+        QTest::newRow("range ignored, no length, endless, several connections")
+            << "ignorerange;nolength" << endless << few << 8 << false;
+    }
+    void unstatedLength()
+    {
+        QFETCH(QString, framing);
+        QFETCH(qint64, size);
+        QFETCH(qint64, limit);
+        QFETCH(int, connections);
+        QFETCH(bool, finished);
+        const QString url = m_faults.fileUrl(QStringLiteral("unstated.iso"), size);
+        const QString destination = m_out.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".iso");
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        m_probe->configure([limit, connections](EngineSettings &settings) {
+            settings.unannouncedLengthLimit = limit;
+            settings.connections = connections;
+        });
+        for (const QString &line : framing.split(QLatin1Char(';')))
+            command(line);
+        QElapsedTimer clock;
+        clock.start();
+        m_probe->engine.startDownload(url, destination);
+        QVERIFY(m_probe->waitForEnd());
+        if (finished) {
+            QCOMPARE(m_probe->error(), QString());
+            QCOMPARE(readAll(destination), expectedBody(size));
+            return;
+        }
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::TooLong));
+        QVERIFY(m_probe->finished.isEmpty());
+        QVERIFY(!QFile::exists(destination));
+        QVERIFY(QFileInfo(part).size() <= limit);
+        QCOMPARE(m_faults.requests().size(), 1);
     }
 
     void stallIsReportedAndALaterStartResumes()

@@ -8,6 +8,7 @@
 #include "ScraperProbe.h"
 #include "download/DownloadManager.h"
 #include "flow/DownloadFailure.h"
+#include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
 #include "flow/LinkExpiry.h"
 #include "flow/PageFailure.h"
@@ -1108,12 +1109,45 @@ private Q_SLOTS:
                 + QString::fromLocal8Bit(strerror(EISDIR));
         QTest::newRow("stall") << result(DownloadOutcome::Stalled, QString(), 0, QString())
                                << "Network disconnected or timeout";
+        DownloadResult redirected = result(DownloadOutcome::TransferFailed, QString(), 0, QString());
+        redirected.curlCode = CURLE_UNSUPPORTED_PROTOCOL;
+        QTest::newRow("redirect refused")
+            << redirected
+            << "The server sent the download on to an insecure or unsupported address, so it was stopped.";
+        QTest::newRow("more than the file holds")
+            << result(DownloadOutcome::TooLong, QStringLiteral("/d/Win11_0123abcd.part"), 0, QString())
+            << "The server sent more than the file holds, so the download was stopped.";
     }
     void downloadFailuresAreWorded()
     {
         QFETCH(DownloadResult, result);
         QFETCH(QString, text);
         QCOMPARE(downloadFailureText(result), text);
+    }
+
+    // The engine the window and the command line start follows a redirect
+    // only where the page's own links may lead.
+    void engineRedirectsFollowThePageLinks_data()
+    {
+        QTest::addColumn<bool>("microsoftOrigin");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("a Microsoft file server")
+            << true << "https://software.download.prss.microsoft.com/a.iso" << true;
+        QTest::newRow("another host") << true << "https://microsoft.com.example/a.iso" << false;
+        QTest::newRow("a Microsoft host over http") << true << "http://dl.microsoft.com/a.iso" << false;
+        QTest::newRow("any host of a test site") << false << "http://127.0.0.2:8/a.iso" << true;
+    }
+    void engineRedirectsFollowThePageLinks()
+    {
+        QFETCH(bool, microsoftOrigin);
+        QFETCH(QString, target);
+        QFETCH(bool, allowed);
+        QVERIFY(setSiteOrigin(microsoftOrigin ? defaultSiteOrigin() : m_deadOrigin));
+        DownloadManager engine;
+        prepareEngineFor(engine, DownloadOption());
+        QVERIFY(engine.settings().redirectAllowed);
+        QCOMPARE(engine.settings().redirectAllowed(QUrl(target)), allowed);
     }
 
     void pageFailuresAreExplained_data()

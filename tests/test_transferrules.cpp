@@ -1,10 +1,12 @@
 // The download engine's rules that need no network: part-file names, speed
-// texts, and how each server answer may touch the part file.
+// texts, how each server answer may touch the part file, and how the file's
+// bytes are shared among connections.
 #include "download/ConnectionBudget.h"
 #include "download/CurlMessages.h"
 #include "download/DownloadManager.h"
 #include "download/PartFile.h"
 #include "download/PartFileWriter.h"
+#include "download/SegmentPlan.h"
 #include "download/SpeedMeter.h"
 #include "download/TransferAnswer.h"
 
@@ -15,7 +17,158 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+#include <map>
+#include <random>
+
 Q_DECLARE_METATYPE(AnswerKind)
+
+namespace {
+
+// "0-1000,1500-2000" as ranges; "none" as no range.
+std::vector<ByteRange> rangesOf(const QString &text)
+{
+    std::vector<ByteRange> ranges;
+    for (const QString &run : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList ends = run.split(QLatin1Char('-'));
+        if (ends.size() == 2)
+            ranges.push_back(ByteRange{ends[0].toLongLong(), ends[1].toLongLong()});
+    }
+    return ranges;
+}
+
+// A plan driven step by step beside what the connections brought, with
+// every step checked against what a plan must never do.
+class PlanDriver final {
+public:
+    PlanDriver(const std::vector<ByteRange> &missing, qint64 piece, qint64 minSplit)
+        : m_plan(missing, piece, minSplit)
+        , m_missing(missing)
+        , m_piece(piece)
+        , m_minSplit(minSplit)
+    {
+    }
+
+    std::optional<ByteRange> take(int lane)
+    {
+        const std::vector<ByteRange> freeBefore = m_plan.freeRuns();
+        const std::map<int, ByteRange> before = running();
+        const std::optional<ByteRange> range = m_plan.take(lane);
+        const bool held = before.count(lane) > 0;
+        if (range) {
+            m_check &= rangeOf(lane) == range && range->size() > 0;
+            if (!freeBefore.empty() || held) {
+                m_check &= range->size() <= m_piece;
+            } else {
+                // The second half of a running range: its first half stays
+                // with its lane, each at least the minimum.
+                bool split = false;
+                for (const auto &[other, was] : before) {
+                    const auto now = rangeOf(other);
+                    if (other != lane && now && was.from == now->from && now->to == range->from && was.to == range->to)
+                        split = now->size() >= m_minSplit && range->size() >= m_minSplit;
+                }
+                m_check &= split;
+            }
+        } else {
+            // Nothing free, and no range that could be halved.
+            m_check &= freeBefore.empty() && !rangeOf(lane);
+            for (const auto &entry : before)
+                m_check &= entry.first == lane || entry.second.size() / 2 < m_minSplit;
+        }
+        verify();
+        return range;
+    }
+    void advance(int lane, qint64 to)
+    {
+        const std::optional<ByteRange> was = rangeOf(lane);
+        m_plan.advance(lane, to);
+        const std::optional<ByteRange> now = rangeOf(lane);
+        if (was) {
+            m_check &= now && now->from == std::clamp(to, was->from, was->to) && now->to == was->to;
+            m_brought.add(ByteRange{was->from, now ? now->from : was->from});
+        }
+        verify();
+    }
+    void giveBack(int lane)
+    {
+        ByteRanges expected(m_plan.freeRuns());
+        if (const auto rest = rangeOf(lane))
+            expected.add(*rest);
+        m_plan.giveBack(lane);
+        // Exactly the rest not brought is free again.
+        m_check &= !rangeOf(lane) && ByteRanges(m_plan.freeRuns()) == expected;
+        verify();
+    }
+    void complete(int lane)
+    {
+        if (const auto range = rangeOf(lane))
+            advance(lane, range->to);
+        giveBack(lane);
+    }
+    // Every connection brings its range whole, and takes the next, until
+    // nothing is left.
+    void drain(int lanes)
+    {
+        for (int round = 0; !m_plan.isDone() && round < 1000000; ++round) {
+            const int lane = round % lanes;
+            if (!rangeOf(lane))
+                take(lane);
+            else
+                complete(lane);
+        }
+        m_check &= m_plan.isDone();
+    }
+    std::optional<ByteRange> rangeOf(int lane) const { return m_plan.rangeOf(lane); }
+    // Every step so far kept to the rules.
+    bool held() const { return m_check; }
+
+private:
+    std::map<int, ByteRange> running() const
+    {
+        std::map<int, ByteRange> ranges;
+        for (int lane = 0; lane < Lanes; ++lane) {
+            if (const auto range = rangeOf(lane))
+                ranges[lane] = *range;
+        }
+        return ranges;
+    }
+    // Free runs, running ranges and the bytes brought cover what was
+    // missing exactly, none of them on another; the plan is done only when
+    // every byte is brought.
+    void verify()
+    {
+        const ByteRanges missing(m_missing);
+        ByteRanges all = m_brought;
+        qint64 sum = m_brought.bytes();
+        qint64 last = -1;
+        for (const ByteRange &run : m_plan.freeRuns()) {
+            m_check &= run.size() > 0 && run.from > last;
+            last = run.to;
+            all.add(run);
+            sum += run.size();
+        }
+        for (const auto &entry : running()) {
+            all.add(entry.second);
+            sum += entry.second.size();
+        }
+        m_check &= all == missing && sum == missing.bytes();
+        m_check &= m_plan.hasFree() == !m_plan.freeRuns().empty();
+        m_check &= m_plan.isDone() == (m_plan.freeRuns().empty() && running().empty());
+        if (m_plan.isDone())
+            m_check &= m_brought == missing;
+    }
+
+    static constexpr int Lanes = 8;
+    SegmentPlan m_plan;
+    std::vector<ByteRange> m_missing;
+    ByteRanges m_brought;
+    qint64 m_piece;
+    qint64 m_minSplit;
+    bool m_check = true;
+};
+
+} // namespace
 
 class TestTransferRules : public QObject {
     Q_OBJECT
@@ -332,6 +485,97 @@ private Q_SLOTS:
         QFETCH(AnswerKind, kind);
         const auto range = contentRange.isEmpty() ? std::nullopt : parseContentRange(contentRange);
         QCOMPARE(judgeAnswer(status, range, from, to == -2 ? -1 : to, to != -2), kind);
+    }
+
+    // Steps, separated by ";": "take L" (with "=FROM-TO" or "=none", what it
+    // must hand out), "advance L TO", "giveback L", "complete L" (brought
+    // whole, then given back), "drain" (every lane brings its ranges until
+    // nothing is left), "random SEED COUNT" (that many steps of each kind at
+    // random). After every step: no byte held by two lanes, none lost, a
+    // split only into halves of the minimum, and done only when every byte
+    // is brought.
+    void segmentPlan_data()
+    {
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<qint64>("piece");
+        QTest::addColumn<qint64>("minSplit");
+        QTest::addColumn<QString>("steps");
+        const auto row = [](const char *name, const char *missing, qint64 piece, qint64 minSplit, const char *steps) {
+            QTest::newRow(name) << QString::fromLatin1(missing) << piece << minSplit << QString::fromLatin1(steps);
+        };
+        const qint64 huge = std::numeric_limits<qint64>::max();
+        row("nothing missing", "", 300, 50, "take 0 =none; drain");
+        row("one lane, piece by piece", "0-1000", 300, 50,
+            "take 0 =0-300; complete 0; take 0 =300-600; complete 0; take 0 =600-900; complete 0; "
+            "take 0 =900-1000; complete 0; take 0 =none");
+        row("pieces in file order, then a split", "0-1000", 300, 50,
+            "take 0 =0-300; take 1 =300-600; take 2 =600-900; take 3 =900-1000; take 4 =150-300; drain");
+        row("halves of the largest running range", "0-1000", huge, 100,
+            "take 0 =0-1000; advance 0 200; take 1 =600-1000; take 2 =400-600; take 3 =800-1000; drain");
+        row("no split below twice the minimum", "0-1000", huge, 300,
+            "take 0 =0-1000; advance 0 401; take 1 =none; drain");
+        row("a split at exactly twice the minimum", "0-600", huge, 300, "take 0 =0-600; take 1 =300-600; drain");
+        row("a minimum too large to double", "0-1000", huge, huge, "take 0 =0-1000; take 1 =none; drain");
+        row("a partly brought range given back", "0-1000", 300, 50,
+            "take 0 =0-300; advance 0 120; giveback 0; take 1 =120-420; drain");
+        row("a split range given back", "0-1000", huge, 100,
+            "take 0 =0-1000; take 1 =500-1000; advance 1 700; giveback 1; giveback 0; take 2 =0-500; "
+            "take 3 =700-1000; drain");
+        row("advanced past its end, and back", "0-1000", 300, 50,
+            "take 0 =0-300; advance 0 100; advance 0 50; advance 0 5000; complete 0; take 1 =300-600; drain");
+        row("a lane that takes again while it holds a range", "0-1000", 300, 50,
+            "take 0 =0-300; advance 0 100; take 0 =100-400; take 1 =400-700; drain");
+        row("gaps in what is missing", "100-200,500-900", 300, 50,
+            "take 0 =100-200; take 1 =500-800; take 2 =800-900; take 3 =650-800; drain");
+        row("missing runs out of order and overlapping", "500-900,100-200,150-600", 300, 50,
+            "take 0 =100-400; take 1 =400-700; take 2 =700-900; drain");
+        row("a few thousand random steps over 8 lanes", "0-40000,40100-100000,100001-250000", 4096, 64,
+            "random 20261209 4000; drain");
+    }
+    void segmentPlan()
+    {
+        QFETCH(QString, missing);
+        QFETCH(qint64, piece);
+        QFETCH(qint64, minSplit);
+        QFETCH(QString, steps);
+        PlanDriver plan(rangesOf(missing), piece, minSplit);
+        for (const QString &step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QStringList words = step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const QString verb = words.value(0);
+            const int lane = words.value(1).toInt();
+            if (verb == QLatin1String("take")) {
+                const std::optional<ByteRange> range = plan.take(lane);
+                const QString expected = words.value(2).mid(1);
+                const std::vector<ByteRange> wanted = rangesOf(expected);
+                QVERIFY2(expected.isEmpty() || (wanted.empty() ? !range : range && *range == wanted.front()),
+                         qPrintable(step));
+            } else if (verb == QLatin1String("advance")) {
+                plan.advance(lane, words.value(2).toLongLong());
+            } else if (verb == QLatin1String("giveback")) {
+                plan.giveBack(lane);
+            } else if (verb == QLatin1String("complete")) {
+                plan.complete(lane);
+            } else if (verb == QLatin1String("drain")) {
+                plan.drain(8);
+            } else {
+                QCOMPARE(verb, QStringLiteral("random"));
+                std::mt19937 random(words.value(1).toUInt());
+                for (int i = 0; i < words.value(2).toInt(); ++i) {
+                    const int chosen = int(random() % 8);
+                    const std::optional<ByteRange> range = plan.rangeOf(chosen);
+                    const unsigned kind = random() % 8;
+                    if (!range || kind == 0)
+                        plan.take(chosen);
+                    else if (kind < 5)
+                        plan.advance(chosen, range->from + qint64(random() % quint64(range->size() + 2)));
+                    else if (kind < 7)
+                        plan.complete(chosen);
+                    else
+                        plan.giveBack(chosen);
+                }
+            }
+            QVERIFY2(plan.held(), qPrintable(step));
+        }
     }
 };
 
