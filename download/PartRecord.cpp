@@ -1,12 +1,17 @@
 #include "PartRecord.h"
 
+#include "PartFileIo.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
+
+// Far more than a record of every run sixteen connections may leave.
+constexpr std::size_t RecordLimitBytes = 1024 * 1024;
+constexpr int ValidatorLimit = 200;
 
 qint64 numberIn(const QJsonValue &value)
 {
@@ -59,17 +64,41 @@ void PartRecord::setHeld(const ByteRanges &held)
     ranges = held.runs().size() > 1 || length == 0 ? held : ByteRanges();
 }
 
+std::filesystem::path nativeFilePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toStdWString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+bool isSafeValidator(const QString &value)
+{
+    if (value.size() > ValidatorLimit)
+        return false;
+    for (const QChar c : value) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    }
+    return true;
+}
+
 QString partRecordPath(const QString &partPath)
 {
     return partPath + QStringLiteral(".json");
 }
 
-std::optional<PartRecord> readPartRecord(const QString &partPath)
+std::optional<PartRecord> readPartRecord(const QString &partPath, bool *untrusted)
 {
-    QFile file(partRecordPath(partPath));
-    if (!file.open(QIODevice::ReadOnly))
+    std::string content;
+    const OwnFileRead read = readOwnFile(nativeFilePath(partRecordPath(partPath)), RecordLimitBytes, content);
+    if (untrusted)
+        *untrusted = read == OwnFileRead::NotOurs;
+    if (read != OwnFileRead::Read)
         return std::nullopt;
-    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromRawData(content.data(), int(content.size()))).object();
     PartRecord record{numberIn(object.value(QLatin1String("total"))), object.value(QLatin1String("etag")).toString(),
                       object.value(QLatin1String("lastModified")).toString(),
                       numberIn(object.value(QLatin1String("length"))), ByteRanges()};
@@ -81,22 +110,26 @@ std::optional<PartRecord> readPartRecord(const QString &partPath)
         record.length = record.ranges.prefixEnd();
     if (record.held().bytes() <= 0 && !(listed && record.total > 0))
         return std::nullopt;
+    // Validators that no server sends: the part cannot be checked against
+    // the server's file.
+    if (!isSafeValidator(record.etag) || !isSafeValidator(record.lastModified)) {
+        if (untrusted)
+            *untrusted = true;
+        return std::nullopt;
+    }
     return record;
 }
 
 bool writePartRecord(const QString &partPath, const PartRecord &record)
 {
-    QSaveFile file(partRecordPath(partPath));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QJsonObject object{{QStringLiteral("total"), QString::number(record.total)},
                        {QStringLiteral("etag"), record.etag},
                        {QStringLiteral("lastModified"), record.lastModified},
                        {QStringLiteral("length"), QString::number(record.length)}};
     if (!record.ranges.isEmpty() || record.length == 0)
         object.insert(QStringLiteral("ranges"), pairsOf(record.ranges));
-    file.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
-    return file.commit();
+    return replaceOwnFile(nativeFilePath(partRecordPath(partPath)),
+                          QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
 }
 
 void removePartRecord(const QString &partPath)

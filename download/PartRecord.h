@@ -10,6 +10,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -31,9 +32,23 @@ struct PartRecord {
     void setHeld(const ByteRanges &held);
 };
 
+// The name the system calls take: UTF-16 on Windows, the local encoding
+// elsewhere, as QFile would open it.
+std::filesystem::path nativeFilePath(const QString &path);
+
+// An ETag or a Last-Modified date fit to send back in a header: visible
+// ASCII and spaces, at most 200 of them. Anything else is no server's file
+// identity, and in a header could end the line.
+bool isSafeValidator(const QString &value);
+
 QString partRecordPath(const QString &partPath);
-std::optional<PartRecord> readPartRecord(const QString &partPath);
-// Written whole or not at all.
+// Only a record that is the user's own plain file under its one name, and
+// whose validators are safe, is believed; `untrusted`, when given, says
+// that one was there but is not. A part beside such a record counts for
+// nothing either.
+std::optional<PartRecord> readPartRecord(const QString &partPath, bool *untrusted = nullptr);
+// Written whole or not at all, as a new file renamed into place, and on the
+// device when it returns true.
 bool writePartRecord(const QString &partPath, const PartRecord &record);
 void removePartRecord(const QString &partPath);
 

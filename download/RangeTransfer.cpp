@@ -1,5 +1,7 @@
 #include "RangeTransfer.h"
 
+#include "PartRecord.h"
+
 #include <QFile>
 #include <QUrl>
 
@@ -8,6 +10,14 @@
 namespace {
 
 constexpr long ReceiveBufferBytes = 512L * 1024;
+
+// A validator the part may be checked by later, sent back in If-Range: one
+// that is not safe there is not kept.
+QString safeValidator(const QByteArray &field)
+{
+    const QString value = QString::fromLatin1(field.trimmed());
+    return isSafeValidator(value) ? value : QString();
+}
 
 } // namespace
 
@@ -108,9 +118,9 @@ size_t RangeTransfer::onHeader(char *data, size_t size, size_t count, void *tran
     } else if (lower.startsWith("content-range:")) {
         self->m_contentRange = parseContentRange(line.mid(14).trimmed());
     } else if (lower.startsWith("etag:")) {
-        self->m_etag = QString::fromLatin1(line.mid(5).trimmed());
+        self->m_etag = safeValidator(line.mid(5));
     } else if (lower.startsWith("last-modified:")) {
-        self->m_lastModified = QString::fromLatin1(line.mid(14).trimmed());
+        self->m_lastModified = safeValidator(line.mid(14));
     }
     return size * count;
 }
