@@ -6,6 +6,7 @@
 #include "CurlMultiDriver.h"
 #include "DownloadResult.h"
 #include "EngineSettings.h"
+#include "PartFileIo.h"
 #include "PartFileWriter.h"
 #include "PartRecord.h"
 #include "RangeTransfer.h"
@@ -93,6 +94,7 @@ private:
     QStringList allowedSchemes() const;
     qint64 clockMs() const;
     bool openPart();
+    bool takePart();
     void beginLanes();
     bool startLane(int lane);
     bool launch(int lane, const TransferRequest &request);
@@ -171,6 +173,9 @@ private:
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;
+    // The part, open and locked from the start until the finished file has
+    // taken its place or the attempt has ended.
+    OwnPart m_part;
     ByteRanges m_held;
     PartRecord m_record;
     PartRecordKeeper m_records;
