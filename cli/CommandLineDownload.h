@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProgressReport.h"
+#include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
 #include <QFileInfo>
@@ -24,6 +25,8 @@ public:
 
     // Where the file goes for this link and `output`.
     static QString destinationFor(const QString &url, const QString &output);
+    // The JSON kind of the download's failure; empty for a plain "failed".
+    QString failureKind() const { return m_failureKind; }
 
 Q_SIGNALS:
     void needsFreshLink();
@@ -35,7 +38,7 @@ private:
     void onFinished(const QString &path);
     void onUnverified(const QString &keptPath, const QString &sha256);
     void onLinkExpired();
-    void onError(const QString &error);
+    void onError(const DownloadResult &result);
     void end(int exitCode, const QString &error = QString());
     QFileInfo partFile() const;
     QString keptPartText() const;
@@ -45,4 +48,5 @@ private:
     DownloadOption m_option;
     QString m_destination;
     bool m_linkRenewed = false;
+    QString m_failureKind;
 };
