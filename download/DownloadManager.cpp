@@ -760,7 +760,7 @@ void DownloadManager::keepPart(const QString &part, PartRecord record, const Byt
     if (durable == record.held() && QFile::exists(partRecordPath(part)))
         return;
     record.setHeld(durable);
-    m_records.save(part, record);
+    m_records.save(part, record, m_part.duplicate());
 }
 
 // The record beside the part follows what is known to be on the device.

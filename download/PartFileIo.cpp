@@ -386,6 +386,28 @@ NativeFile OwnPart::reader() const
 #endif
 }
 
+OwnPart OwnPart::duplicate() const
+{
+    OwnPart copy;
+    if (m_file == -1)
+        return copy;
+#ifdef _WIN32
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    if (!DuplicateHandle(GetCurrentProcess(), handleOf(m_file), GetCurrentProcess(), &handle, 0, FALSE,
+                         DUPLICATE_SAME_ACCESS))
+        return copy;
+    copy.m_file = nativeOf(handle);
+#else
+    copy.m_file = fcntl(int(m_file), F_DUPFD_CLOEXEC, 0);
+    if (copy.m_file < 0) {
+        copy.m_file = -1;
+        return copy;
+    }
+#endif
+    copy.m_state = State::Open;
+    return copy;
+}
+
 bool OwnPart::isAt(const std::filesystem::path &path) const
 {
     if (m_file == -1)

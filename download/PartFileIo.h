@@ -85,6 +85,9 @@ public:
     std::FILE *stream() const;
     // A reader of the same file, never of whatever the name holds later.
     NativeFile reader() const;
+    // Another hold of the same file and its lock: the lock stays until both
+    // are closed. Closed itself on a failure.
+    OwnPart duplicate() const;
     // Whether `path` still names this file.
     bool isAt(const std::filesystem::path &path) const;
     // Removes the file from `path`, if that still names it.

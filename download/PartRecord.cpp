@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <utility>
+
 namespace {
 
 // Far more than a record of every run sixteen connections may leave.
@@ -152,13 +154,13 @@ PartRecordKeeper::~PartRecordKeeper()
     m_thread.join();
 }
 
-void PartRecordKeeper::save(const QString &partPath, const PartRecord &record)
+void PartRecordKeeper::save(const QString &partPath, const PartRecord &record, OwnPart hold)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         for (auto it = m_pending.begin(); it != m_pending.end();)
             it = it->partPath == partPath ? m_pending.erase(it) : it + 1;
-        m_pending.push_back({partPath, record});
+        m_pending.push_back({partPath, record, std::move(hold)});
     }
     m_changed.notify_all();
 }
@@ -193,7 +195,7 @@ void PartRecordKeeper::run()
         m_changed.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
         if (m_pending.empty())
             return;
-        const Pending next = m_pending.front();
+        Pending next = std::move(m_pending.front());
         m_pending.pop_front();
         m_writing = next.partPath;
         m_writingForgotten = false;
@@ -202,6 +204,8 @@ void PartRecordKeeper::run()
         lock.lock();
         if (m_writingForgotten)
             removePartRecord(next.partPath);
+        // Given up before anyone waiting for the writes hears of them.
+        next.hold.close();
         m_writing.clear();
         m_changed.notify_all();
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ByteRanges.h"
+#include "PartFileIo.h"
 
 #include <QString>
 
@@ -63,8 +64,10 @@ public:
     PartRecordKeeper(const PartRecordKeeper &) = delete;
     PartRecordKeeper &operator=(const PartRecordKeeper &) = delete;
 
-    // Any thread.
-    void save(const QString &partPath, const PartRecord &record);
+    // Any thread. `hold`, a hold of the part, keeps it locked until the
+    // record is written (or dropped), so that no other download reads the
+    // part and its record while they do not agree yet.
+    void save(const QString &partPath, const PartRecord &record, OwnPart hold = OwnPart());
     // Removes the record at once; a write of it under way is undone.
     void forget(const QString &partPath);
     // Returns once every record asked for is written.
@@ -76,6 +79,7 @@ private:
     struct Pending {
         QString partPath;
         PartRecord record;
+        OwnPart hold;
     };
     void run();
 
