@@ -122,7 +122,6 @@ void CommandLineDownload::onLinkExpired()
 void CommandLineDownload::onError(const DownloadResult &result)
 {
     const bool partInUse = result.outcome == DownloadOutcome::PartBusy;
-    m_failureKind = partInUse ? QStringLiteral("download running") : QString();
     end(ExitCode::Failed,
         QStringLiteral("Download failed: %1").arg(downloadFailureText(result))
             + (partInUse ? QString() : keptPartText()));

@@ -25,8 +25,6 @@ public:
 
     // Where the file goes for this link and `output`.
     static QString destinationFor(const QString &url, const QString &output);
-    // The JSON kind of the download's failure; empty for a plain "failed".
-    QString failureKind() const { return m_failureKind; }
 
 Q_SIGNALS:
     void needsFreshLink();
@@ -48,5 +46,4 @@ private:
     DownloadOption m_option;
     QString m_destination;
     bool m_linkRenewed = false;
-    QString m_failureKind;
 };

@@ -38,8 +38,6 @@ QString CommandLineRun::failureKind(int exitCode) const
         return QStringLiteral("usage");
     if (exitCode == ExitCode::Interrupted)
         return QStringLiteral("interrupted");
-    if (m_download && !m_download->failureKind().isEmpty())
-        return m_download->failureKind();
     return m_page && !m_page->failureKind().isEmpty() ? m_page->failureKind() : QStringLiteral("failed");
 }
 
