@@ -417,6 +417,8 @@ private Q_SLOTS:
         QTest::newRow("a symbolic link as the part") << "part symlink" << true;
         QTest::newRow("a symbolic link as the record") << "record symlink" << true;
         QTest::newRow("a hard link as the part") << "hard link" << true;
+        QTest::newRow("a hard link as the record") << "record hard link" << true;
+        QTest::newRow("another user's record") << "other user's record" << true;
         QTest::newRow("an ETag that breaks the header line") << "bad etag" << true;
         QTest::newRow("another user's part") << "other user" << false;
     }
@@ -424,7 +426,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, kind);
         QFETCH(bool, finishes);
-        if (kind == QLatin1String("other user") && geteuid() != 0)
+        if (kind.startsWith(QLatin1String("other user")) && geteuid() != 0)
             QSKIP("giving a file to another user needs root");
         const QString name = QString(kind).replace(QLatin1Char(' '), QLatin1Char('_'));
         const QString url = m_faults.fileUrl(name + QStringLiteral(".iso"), BodySize);
@@ -446,6 +448,11 @@ private Q_SLOTS:
         if (kind == QLatin1String("record symlink")) {
             QVERIFY(writePartRecord(outside, record));
             QVERIFY(QFile::link(partRecordPath(outside), partRecordPath(part)));
+        } else if (kind == QLatin1String("record hard link")) {
+            QVERIFY(writePartRecord(outside, record));
+            QCOMPARE(::link(QFile::encodeName(partRecordPath(outside)).constData(),
+                            QFile::encodeName(partRecordPath(part)).constData()),
+                     0);
         } else if (kind == QLatin1String("bad etag")) {
             PartRecord injecting = record;
             injecting.etag += QStringLiteral("\r\nX-Injected: 1");
@@ -455,6 +462,8 @@ private Q_SLOTS:
         }
         if (kind == QLatin1String("other user"))
             QCOMPARE(::chown(QFile::encodeName(part).constData(), 65534, 65534), 0);
+        if (kind == QLatin1String("other user's record"))
+            QCOMPARE(::chown(QFile::encodeName(partRecordPath(part)).constData(), 65534, 65534), 0);
         const QByteArray outsideRecord = readAll(partRecordPath(outside));
         m_probe->engine.startDownload(url, destination);
         QVERIFY(m_probe->waitForEnd());
