@@ -676,7 +676,8 @@ void DownloadManager::onClosed()
         closed = m_closed;
     }
     const AfterClose then = std::exchange(m_afterClose, AfterClose());
-    if (QFileInfo::exists(m_tempFilePath))
+    // A record only beside the part itself, not beside whatever took its name.
+    if (m_part.isAt(nativeFilePath(m_tempFilePath)))
         keepPart(m_tempFilePath, m_record, m_writer.durable());
     endTransfer();
     then(closed);

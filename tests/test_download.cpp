@@ -413,19 +413,23 @@ private Q_SLOTS:
     void partThatIsNotOurs_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("finishes");
-        QTest::newRow("a symbolic link as the part") << "part symlink" << true;
-        QTest::newRow("a symbolic link as the record") << "record symlink" << true;
-        QTest::newRow("a hard link as the part") << "hard link" << true;
-        QTest::newRow("a hard link as the record") << "record hard link" << true;
-        QTest::newRow("another user's record") << "other user's record" << true;
-        QTest::newRow("an ETag that breaks the header line") << "bad etag" << true;
-        QTest::newRow("another user's part") << "other user" << false;
+        QTest::addColumn<int>("outcome");
+        const int finished = int(DownloadOutcome::Finished);
+        QTest::newRow("a symbolic link as the part") << "part symlink" << finished;
+        QTest::newRow("a symbolic link as the record") << "record symlink" << finished;
+        QTest::newRow("a hard link as the part") << "hard link" << finished;
+        QTest::newRow("a hard link as the record") << "record hard link" << finished;
+        QTest::newRow("another user's record") << "other user's record" << finished;
+        QTest::newRow("an ETag that breaks the header line") << "bad etag" << finished;
+        QTest::newRow("another user's part") << "other user" << int(DownloadOutcome::CannotCreatePart);
+        // The bytes hashed are the part's own; what took its name never
+        // takes the destination's.
+        QTest::newRow("another file swapped in under the part's name") << "swapped" << int(DownloadOutcome::PartGone);
     }
     void partThatIsNotOurs()
     {
         QFETCH(QString, kind);
-        QFETCH(bool, finishes);
+        QFETCH(int, outcome);
         if (kind.startsWith(QLatin1String("other user")) && geteuid() != 0)
             QSKIP("giving a file to another user needs root");
         const QString name = QString(kind).replace(QLatin1Char(' '), QLatin1Char('_'));
@@ -465,18 +469,29 @@ private Q_SLOTS:
         if (kind == QLatin1String("other user's record"))
             QCOMPARE(::chown(QFile::encodeName(partRecordPath(part)).constData(), 65534, 65534), 0);
         const QByteArray outsideRecord = readAll(partRecordPath(outside));
+        const QByteArray planted(1000, 'x');
         m_probe->engine.startDownload(url, destination);
+        if (kind == QLatin1String("swapped")) {
+            QVERIFY(QFile::rename(part, outside + QStringLiteral(".moved")));
+            writeFile(part, planted);
+        }
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(readAll(outside), held);
         QCOMPARE(readAll(partRecordPath(outside)), outsideRecord);
-        if (!finishes) {
-            QCOMPARE(int(m_probe->failure().outcome), int(DownloadOutcome::CannotCreatePart));
+        if (outcome != int(DownloadOutcome::Finished)) {
+            QCOMPARE(int(m_probe->failure().outcome), outcome);
             QCOMPARE(m_probe->failure().path, part);
             QVERIFY(m_probe->finished.isEmpty());
-            QCOMPARE(readAll(part), held);
-            QCOMPARE(QFileInfo(part).ownerId(), uint(65534));
-            QVERIFY(m_faults.requests().isEmpty());
+            QVERIFY(!QFile::exists(destination));
+            if (kind == QLatin1String("swapped")) {
+                QCOMPARE(readAll(part), planted);
+            } else {
+                QCOMPARE(readAll(part), held);
+                QCOMPARE(QFileInfo(part).ownerId(), uint(65534));
+                QVERIFY(m_faults.requests().isEmpty());
+            }
             QFile::remove(part);
+            removePartRecord(part);
             return;
         }
         QCOMPARE(m_probe->error(), QString());
