@@ -445,7 +445,9 @@ OwnFileRead readOwnFile(const std::filesystem::path &path, std::size_t limit, st
 {
     content.clear();
 #ifdef _WIN32
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    // Deleting is shared: a record being renamed over this one meanwhile
+    // does not fail for the reading.
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
