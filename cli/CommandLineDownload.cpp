@@ -28,8 +28,7 @@ CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport
     connect(engine, &DownloadManager::finished, this, &CommandLineDownload::onFinished);
     connect(engine, &DownloadManager::unverified, this, &CommandLineDownload::onUnverified);
     connect(engine, &DownloadManager::linkExpired, this, &CommandLineDownload::onLinkExpired);
-    connect(engine, &DownloadManager::failed, this,
-            [this](const DownloadResult &result) { onError(downloadFailureText(result)); });
+    connect(engine, &DownloadManager::failed, this, &CommandLineDownload::onError);
 }
 
 // An --output that names a folder takes the ISO under its own name.
@@ -119,9 +118,13 @@ void CommandLineDownload::onLinkExpired()
     Q_EMIT needsFreshLink();
 }
 
-void CommandLineDownload::onError(const QString &error)
+// A part that another download holds is that one's, not this run's to keep.
+void CommandLineDownload::onError(const DownloadResult &result)
 {
-    end(ExitCode::Failed, QStringLiteral("Download failed: %1").arg(error) + keptPartText());
+    const bool partInUse = result.outcome == DownloadOutcome::PartBusy;
+    end(ExitCode::Failed,
+        QStringLiteral("Download failed: %1").arg(downloadFailureText(result))
+            + (partInUse ? QString() : keptPartText()));
 }
 
 QFileInfo CommandLineDownload::partFile() const

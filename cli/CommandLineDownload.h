@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProgressReport.h"
+#include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
 #include <QFileInfo>
@@ -35,7 +36,7 @@ private:
     void onFinished(const QString &path);
     void onUnverified(const QString &keptPath, const QString &sha256);
     void onLinkExpired();
-    void onError(const QString &error);
+    void onError(const DownloadResult &result);
     void end(int exitCode, const QString &error = QString());
     QFileInfo partFile() const;
     QString keptPartText() const;

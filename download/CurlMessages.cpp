@@ -30,6 +30,8 @@ QString engineErrorText(const DownloadResult &result)
     switch (result.outcome) {
     case DownloadOutcome::CannotCreatePart:
         return QStringLiteral("Cannot create file: %1").arg(result.path);
+    case DownloadOutcome::PartBusy:
+        return QStringLiteral("Another download of this file is running");
     case DownloadOutcome::CurlInitFailed:
         return QStringLiteral("Failed to initialize CURL");
     case DownloadOutcome::HttpError:

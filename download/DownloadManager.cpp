@@ -144,13 +144,17 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     m_records.waitForWrites();
     m_records.clearError();
     m_records.setStepHook(m_settings.afterDeviceStep, m_settings.recordFlushDelayMs);
-    const partfile::Resumable resumable = partfile::resumable(m_tempFilePath);
+    if (!takePart())
+        return;
+    const partfile::Resumable resumable = partfile::resumable(m_part, m_tempFilePath);
     m_record = resumable.record;
     m_partRecorded = resumable.recorded;
     m_held = resumable.held;
     m_total = m_record.total > 0 && !m_record.held().isEmpty() ? m_record.total : 0;
     if (!openPart()) {
-        report(resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath));
+        DownloadResult result = resultOf(DownloadOutcome::CannotCreatePart, m_tempFilePath);
+        result.systemError = quint32(errno);
+        report(result);
         return;
     }
     m_phase = Phase::Probing;
@@ -159,6 +163,30 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
         return;
     m_speedTimer.start();
     Q_EMIT statusChanged(QStringLiteral("Downloading..."));
+}
+
+// The part is opened and locked before anything of it is read. One that
+// another download holds is left completely alone; so is one that is not
+// the user's own plain file (another user's download, say), which the
+// engine can neither write nor take away without harm to its owner: the
+// user is told its name.
+bool DownloadManager::takePart()
+{
+    m_part = partfile::openOwn(m_tempFilePath);
+    if (m_part.isOpen())
+        return true;
+    const OwnPart::State state = m_part.state();
+    DownloadResult result =
+        resultOf(state == OwnPart::State::Busy ? DownloadOutcome::PartBusy : DownloadOutcome::CannotCreatePart,
+                 m_tempFilePath);
+#ifdef Q_OS_WIN
+    constexpr quint32 NotPermitted = 5; // ERROR_ACCESS_DENIED
+#else
+    constexpr quint32 NotPermitted = EPERM;
+#endif
+    result.systemError = state == OwnPart::State::NotOurs ? NotPermitted : quint32(m_part.error());
+    report(result);
+    return false;
 }
 
 bool DownloadManager::openPart()
@@ -170,7 +198,7 @@ bool DownloadManager::openPart()
         m_held = m_held.before(m_held.prefixEnd());
     m_bytesBefore = m_receivedAtSample = m_held.bytes();
     m_partLength = m_settings.computeSha256 ? m_held.prefixEnd() : 0;
-    return m_writer.open(m_tempFilePath, m_held, m_settings.computeSha256);
+    return m_writer.open(m_part, m_held, m_settings.computeSha256);
 }
 
 // How many connections the file gets: one for every few mebibytes, up to
@@ -834,9 +862,10 @@ void DownloadManager::onClosed()
         closed = m_closed;
     }
     const AfterClose then = std::exchange(m_afterClose, AfterClose());
-    // A whole file is kept as it is, even one of no bytes.
+    // A whole file is kept as it is, even one of no bytes; a record goes
+    // only beside the part itself, not beside whatever took its name.
     const bool whole = m_plan && m_plan->isDone();
-    if (!whole && QFileInfo::exists(m_tempFilePath))
+    if (!whole && m_part.isAt(nativeFilePath(m_tempFilePath)))
         keepPart(m_tempFilePath, m_record, m_writer.durable());
     endTransfer();
     then(closed);
@@ -859,19 +888,23 @@ void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
         report(result);
         return;
     }
-    if (!QFileInfo::exists(m_tempFilePath)) {
+    // The name must still hold the bytes just hashed.
+    if (!m_part.isAt(nativeFilePath(m_tempFilePath))) {
         report(resultOf(DownloadOutcome::PartGone, m_tempFilePath));
         return;
     }
     m_sha256 = closed.sha256;
     if (!m_publishedSha256.isEmpty() && !m_publishedSha256.contains(m_sha256, Qt::CaseInsensitive)) {
         const QString kept = m_savePath + QStringLiteral(".unverified");
-        if (moveInto(kept))
+        if (moveInto(kept)) {
+            m_part.close();
             Q_EMIT unverified(kept, m_sha256);
+        }
         return;
     }
     if (!moveInto(m_savePath))
         return;
+    m_part.close();
     Q_EMIT finished(m_savePath);
     Q_EMIT statusChanged(QStringLiteral("Download complete"));
 }
@@ -882,7 +915,7 @@ void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
 bool DownloadManager::moveInto(const QString &path)
 {
     if (platform::replaceFile(m_tempFilePath.toStdWString().c_str(), path.toStdWString().c_str())) {
-        flushFolderOf(partfile::nativePath(path));
+        flushFolderOf(nativeFilePath(path));
         stepTaken(DeviceStep::FileRenamed);
         m_records.forget(m_tempFilePath);
         return true;
@@ -897,6 +930,7 @@ bool DownloadManager::moveInto(const QString &path)
 void DownloadManager::report(DownloadResult result)
 {
     m_phase = Phase::Idle;
+    m_part.close();
     if (result.outcome == DownloadOutcome::LinkExpired) {
         Q_EMIT linkExpired();
         return;
@@ -912,14 +946,14 @@ void DownloadManager::report(DownloadResult result)
 void DownloadManager::keepPart(const QString &part, PartRecord record, const ByteRanges &durable)
 {
     if (durable.isEmpty()) {
-        QFile::remove(part);
+        m_part.removeFrom(nativeFilePath(part));
         m_records.forget(part);
         return;
     }
     if (durable == record.held() && QFile::exists(partRecordPath(part)))
         return;
     record.setHeld(durable);
-    m_records.save(part, record);
+    m_records.save(part, record, m_part.duplicate());
 }
 
 // The record beside the part follows what is known to be on the device.
@@ -942,9 +976,10 @@ void DownloadManager::cancelDownload()
     dropLanes();
     m_writer.abandon();
     m_records.forget(part);
-    const AfterClose removePart = [part](const PartFileWriter::Closed &) {
-        QFile::remove(part);
+    const AfterClose removePart = [this, part](const PartFileWriter::Closed &) {
+        m_part.removeFrom(nativeFilePath(part));
         removePartRecord(part);
+        m_part.close();
     };
     // A close under way ends in the part's removal, not in its report.
     if (m_afterClose)
@@ -965,7 +1000,7 @@ void DownloadManager::stopDownload()
     m_speedTimer.stop();
     dropLanes();
     m_writer.stopHashing();
-    const AfterClose keepQuiet = [](const PartFileWriter::Closed &) {};
+    const AfterClose keepQuiet = [this](const PartFileWriter::Closed &) { m_part.close(); };
     if (m_afterClose)
         m_afterClose = keepQuiet;
     else

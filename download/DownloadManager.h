@@ -17,6 +17,7 @@
 #include "CurlMultiDriver.h"
 #include "DownloadResult.h"
 #include "EngineSettings.h"
+#include "PartFileIo.h"
 #include "PartFileWriter.h"
 #include "PartRecord.h"
 #include "RangeTransfer.h"
@@ -112,6 +113,7 @@ private:
     bool openPart();
     void setPlan(std::vector<ByteRange> missing, qint64 pieceBytes);
     void dropPlan();
+    bool takePart();
     void beginLanes();
     bool startLane(int lane);
     bool launch(int lane, const TransferRequest &request);
@@ -202,6 +204,9 @@ private:
     QString m_url;
     QString m_savePath;
     QString m_tempFilePath;
+    // The part, open and locked from the start until the finished file has
+    // taken its place or the attempt has ended.
+    OwnPart m_part;
     ByteRanges m_held;
     PartRecord m_record;
     PartRecordKeeper m_records;

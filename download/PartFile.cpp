@@ -19,15 +19,6 @@ QString pathFromIdentity(const QString &identity, const QString &savePath)
 
 } // namespace
 
-std::filesystem::path nativePath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return path.toStdWString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
 QString pathFor(const QString &url, const QString &savePath)
 {
     return pathFromIdentity(QUrl(url).adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString(), savePath);
@@ -41,18 +32,30 @@ void adoptOldName(const QString &url, const QString &savePath)
         QFile::rename(old, current);
 }
 
-Resumable resumable(const QString &partPath)
+OwnPart openOwn(const QString &partPath)
 {
-    const std::optional<PartRecord> record = readPartRecord(partPath);
+    return OwnPart::open(nativeFilePath(partPath));
+}
+
+Resumable resumable(OwnPart &part, const QString &partPath)
+{
+    bool untrusted = false;
+    const std::optional<PartRecord> record = readPartRecord(partPath, &untrusted);
     Resumable found{ByteRanges(), record.value_or(PartRecord())};
-    const qint64 size = QFileInfo::exists(partPath) ? QFileInfo(partPath).size() : 0;
+    const qint64 size = part.length();
+    // A record not believed stays where it is, for the first record of the
+    // new part to replace.
+    if (untrusted || size < 0) {
+        part.truncate(0);
+        return Resumable();
+    }
     if (!record) {
         found.held.add({0, size});
         return found;
     }
     const ByteRanges recorded = record->held();
-    if (size < recorded.end() || !QFile::resize(partPath, recorded.end())) {
-        QFile::remove(partPath);
+    if (size < recorded.end() || !part.truncate(recorded.end())) {
+        part.truncate(0);
         removePartRecord(partPath);
         return Resumable();
     }
@@ -63,8 +66,13 @@ Resumable resumable(const QString &partPath)
 
 qint64 heldBytes(const QString &partPath)
 {
-    const std::optional<PartRecord> record = readPartRecord(partPath);
-    const qint64 size = QFileInfo::exists(partPath) ? QFileInfo(partPath).size() : 0;
+    bool untrusted = false;
+    const std::optional<PartRecord> record = readPartRecord(partPath, &untrusted);
+    const QFileInfo part(partPath);
+    // A link under the part's name is never continued.
+    const qint64 size = part.isFile() && !part.isSymLink() ? part.size() : 0;
+    if (untrusted)
+        return 0;
     if (!record)
         return size;
     const ByteRanges held = record->held();

@@ -3,6 +3,7 @@
 // transfer may continue from. Plain file operations, no network.
 #pragma once
 
+#include "PartFileIo.h"
 #include "PartRecord.h"
 
 #include <QString>
@@ -10,9 +11,6 @@
 #include <filesystem>
 
 namespace partfile {
-
-// The name QFile would open: UTF-16 on Windows, the local encoding elsewhere.
-std::filesystem::path nativePath(const QString &path);
 
 // Named from the link without its query: every link the page hands out for
 // the same file carries a new token, and all of them continue the same part.
@@ -28,13 +26,18 @@ struct Resumable {
     bool recorded = false; // a record beside the part says what it holds
 };
 
-// Which bytes of the part count. With a record beside it, only the bytes
-// known to be on disk (a tail written after them may be torn by a power
-// cut, and is cut off), and the rest is asked for only if the server's file
-// is still the same one; a part shorter than its record goes, and one whose
-// record holds nothing yet is emptied. A part without a record is continued
-// as it is, from its end.
-Resumable resumable(const QString &partPath);
+// The part at `partPath`, opened and locked before anything of it is read
+// (see OwnPart::open).
+OwnPart openOwn(const QString &partPath);
+
+// Which bytes of the part, open as `part`, count. With a record beside it,
+// only the bytes known to be on disk (a tail written after them may be torn
+// by a power cut, and is cut off), and the rest is asked for only if the
+// server's file is still the same one; a part shorter than its record, or
+// beside a record that is not believed, is emptied, as is one whose record
+// holds nothing yet. A part without a record is continued as it is, from
+// its end. Whatever is cut goes through `part`, never by name.
+Resumable resumable(OwnPart &part, const QString &partPath);
 
 // How many bytes of the part a transfer would keep, without touching it.
 qint64 heldBytes(const QString &partPath);

@@ -3,8 +3,6 @@
 #include "PartFile.h"
 #include "PartFileIo.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <chrono>
 #include <utility>
@@ -69,16 +67,21 @@ void PartFileWriter::stepTaken(DeviceStep step) const
         m_stepHook(step);
 }
 
-bool PartFileWriter::open(const QString &path, const ByteRanges &held, bool hashing)
+bool PartFileWriter::open(OwnPart &part, const ByteRanges &held, bool hashing)
 {
     close(false);
-    std::FILE *file = openPartFile(partfile::nativePath(path), held.isEmpty() ? "wb" : "r+b");
+    if (held.isEmpty() && !part.truncate(0))
+        return false;
+    auto reader = std::make_shared<const PartReader>(hashing ? part.reader() : NativeFile(-1));
+    if (hashing && !reader->isOpen())
+        return false;
+    std::FILE *file = part.stream();
     if (!file)
         return false;
     std::setvbuf(file, nullptr, _IOFBF, FileBufferBytes);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_path = path;
+        m_reader = reader;
         m_hashing = hashing;
         m_error = 0;
         m_abandoned = false;
@@ -88,7 +91,7 @@ bool PartFileWriter::open(const QString &path, const ByteRanges &held, bool hash
         m_file = file;
     }
     if (hashing)
-        m_hasher.begin(path, held.prefixEnd(), m_queueLimit / 8, m_bytesPerSecond);
+        m_hasher.begin(reader, held.prefixEnd(), m_queueLimit / 8, m_bytesPerSecond);
     else
         m_hasher.leaveBehind();
     return true;
@@ -210,6 +213,7 @@ PartFileWriter::Closed PartFileWriter::close(bool digest)
         m_hasher.leaveBehind();
     lock.lock();
     m_file = nullptr;
+    m_reader.reset();
     if (std::fclose(file) != 0 && m_error == 0)
         m_error = lastError();
     if (flushed)
@@ -293,7 +297,7 @@ void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
     // Another start over while this one runs raises the flag again.
     m_emptyingFile = false;
     m_busy = true;
-    const QString path = m_path;
+    const std::shared_ptr<const PartReader> reader = m_reader;
     const qint64 bytesPerSecond = m_bytesPerSecond;
     lock.unlock();
     std::FILE *file = m_file;
@@ -304,7 +308,7 @@ void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
     m_position = -1;
     m_sinceSync = 0;
     if (m_hashing && !m_abandoned && file)
-        m_hasher.begin(path, 0, m_queueLimit / 8, bytesPerSecond);
+        m_hasher.begin(reader, 0, m_queueLimit / 8, bytesPerSecond);
     lock.lock();
     m_busy = false;
     m_changed.notify_all();

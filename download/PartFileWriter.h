@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -53,10 +54,12 @@ public:
     void setSyncEvery(qint64 bytes);
     // Told of each emptying and flush of the file (tests).
     void setStepHook(DeviceStepHook hook);
+    // Writes `part` through a stream of its own, and reads it back through
+    // a reader of its own: `part` itself stays the caller's, with its lock.
     // `held`: what the file already holds that counts (none: it starts
     // empty). With `hashing` off the digest stays empty and nothing is read
     // back.
-    bool open(const QString &path, const ByteRanges &held, bool hashing);
+    bool open(OwnPart &part, const ByteRanges &held, bool hashing);
     // False, taking nothing, while the queue is full; call again after
     // `roomAgain`.
     bool enqueue(Stream &stream, const char *data, size_t size);
@@ -103,7 +106,7 @@ private:
 
     std::function<void()> m_roomAgain;
     std::atomic<std::FILE *> m_file{nullptr};
-    QString m_path;
+    std::shared_ptr<const PartReader> m_reader;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<WrittenBlock> m_queue;

@@ -22,13 +22,14 @@ PartHasher::~PartHasher()
     m_thread.join();
 }
 
-void PartHasher::begin(const QString &path, qint64 partLength, size_t memoryBytes, qint64 bytesPerSecond)
+void PartHasher::begin(std::shared_ptr<const PartReader> reader, qint64 partLength, size_t memoryBytes,
+                       qint64 bytesPerSecond)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_round;
         dropBlocks();
-        m_path = path;
+        m_reader = std::move(reader);
         m_hash = std::make_shared<Sha256>();
         m_memoryLimit = memoryBytes;
         m_bytesPerSecond = bytesPerSecond;
@@ -71,6 +72,7 @@ void PartHasher::leaveBehind()
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_round;
         m_active = false;
+        m_reader.reset();
         updateChecking();
         dropBlocks();
     }
@@ -85,6 +87,7 @@ QString PartHasher::finish(qint64 length)
     m_changed.wait(lock, [this, length] { return !m_active || m_failed || m_hashed >= length; });
     const bool whole = m_active && !m_failed && m_hashed == length;
     m_active = false;
+    m_reader.reset();
     updateChecking();
     dropBlocks();
     return whole ? m_hash->finish() : QString();
@@ -160,11 +163,14 @@ void PartHasher::hashFromFile(std::unique_lock<std::mutex> &lock)
     const qint64 end = next == m_blocks.end() ? m_readable : std::min(m_readable, next->first);
     const std::shared_ptr<Sha256> hash = m_hash;
     const quint64 round = m_round;
-    const QString path = m_path;
+    const std::shared_ptr<const PartReader> reader = m_reader;
     const qint64 bytesPerSecond = m_bytesPerSecond;
     lock.unlock();
     qint64 before = 0;
-    const bool read = hash->addFile(path, from, end - from, [&](qint64 done) {
+    const auto readAt = [&reader](char *data, qint64 size, qint64 offset) {
+        return reader ? qint64(reader->readAt(data, size_t(size), offset)) : qint64(-1);
+    };
+    const bool read = hash->addRead(readAt, from, end - from, [&](qint64 done) {
         keepToDiskSpeed(done - std::exchange(before, done), bytesPerSecond);
         if (round != m_round)
             return false;

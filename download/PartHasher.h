@@ -6,6 +6,7 @@
 // the digest of a finished file: leaving it behind is immediate.
 #pragma once
 
+#include "PartFileIo.h"
 #include "Sha256.h"
 
 #include <QString>
@@ -28,10 +29,11 @@ public:
     PartHasher(const PartHasher &) = delete;
     PartHasher &operator=(const PartHasher &) = delete;
 
-    // A new digest of the file at `path`, whose first `partLength` bytes
-    // are already there. Blocks are kept up to `memoryBytes`; reading back
-    // is held to `bytesPerSecond` (0: as fast as the disk goes).
-    void begin(const QString &path, qint64 partLength, size_t memoryBytes, qint64 bytesPerSecond);
+    // A new digest of the file `reader` reads (the file itself, never what
+    // its name holds later), whose first `partLength` bytes are already
+    // there. Blocks are kept up to `memoryBytes`; reading back is held to
+    // `bytesPerSecond` (0: as fast as the disk goes).
+    void begin(std::shared_ptr<const PartReader> reader, qint64 partLength, size_t memoryBytes, qint64 bytesPerSecond);
     // The bytes of `block` are in the file from `offset` on.
     void offer(qint64 offset, Block &&block);
     // Every byte of the file before `end` is in it.
@@ -57,7 +59,7 @@ private:
     std::function<void(Block &&)> m_spare;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
-    QString m_path;
+    std::shared_ptr<const PartReader> m_reader;
     // One digest per file: one that is left behind keeps its own, so that
     // the piece under way may end while the next file is being hashed.
     std::shared_ptr<Sha256> m_hash;

@@ -1,16 +1,23 @@
 #include "PartRecord.h"
 
+#include "PartFileIo.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include <utility>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 
 namespace {
+
+// Far more than a record of every run sixteen connections may leave.
+constexpr std::size_t RecordLimitBytes = 1024 * 1024;
+constexpr int ValidatorLimit = 200;
 
 qint64 numberIn(const QJsonValue &value)
 {
@@ -63,17 +70,41 @@ void PartRecord::setHeld(const ByteRanges &held)
     ranges = held.runs().size() > 1 || length == 0 ? held : ByteRanges();
 }
 
+std::filesystem::path nativeFilePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toStdWString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+bool isSafeValidator(const QString &value)
+{
+    if (value.size() > ValidatorLimit)
+        return false;
+    for (const QChar c : value) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    }
+    return true;
+}
+
 QString partRecordPath(const QString &partPath)
 {
     return partPath + QStringLiteral(".json");
 }
 
-std::optional<PartRecord> readPartRecord(const QString &partPath)
+std::optional<PartRecord> readPartRecord(const QString &partPath, bool *untrusted)
 {
-    QFile file(partRecordPath(partPath));
-    if (!file.open(QIODevice::ReadOnly))
+    std::string content;
+    const OwnFileRead read = readOwnFile(nativeFilePath(partRecordPath(partPath)), RecordLimitBytes, content);
+    if (untrusted)
+        *untrusted = read == OwnFileRead::NotOurs;
+    if (read != OwnFileRead::Read)
         return std::nullopt;
-    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromRawData(content.data(), int(content.size()))).object();
     PartRecord record{numberIn(object.value(QLatin1String("total"))), object.value(QLatin1String("etag")).toString(),
                       object.value(QLatin1String("lastModified")).toString(),
                       numberIn(object.value(QLatin1String("length"))), ByteRanges()};
@@ -87,22 +118,26 @@ std::optional<PartRecord> readPartRecord(const QString &partPath)
     // more, after a start over); one that neither lists nor holds is none.
     if (record.held().bytes() <= 0 && !listed)
         return std::nullopt;
+    // Validators that no server sends: the part cannot be checked against
+    // the server's file.
+    if (!isSafeValidator(record.etag) || !isSafeValidator(record.lastModified)) {
+        if (untrusted)
+            *untrusted = true;
+        return std::nullopt;
+    }
     return record;
 }
 
 bool writePartRecord(const QString &partPath, const PartRecord &record)
 {
-    QSaveFile file(partRecordPath(partPath));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QJsonObject object{{QStringLiteral("total"), QString::number(record.total)},
                        {QStringLiteral("etag"), record.etag},
                        {QStringLiteral("lastModified"), record.lastModified},
                        {QStringLiteral("length"), QString::number(record.length)}};
     if (!record.ranges.isEmpty() || record.length == 0)
         object.insert(QStringLiteral("ranges"), pairsOf(record.ranges));
-    file.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
-    return file.commit();
+    return replaceOwnFile(nativeFilePath(partRecordPath(partPath)),
+                          QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
 }
 
 void removePartRecord(const QString &partPath)
@@ -135,7 +170,7 @@ void PartRecordKeeper::setStepHook(DeviceStepHook hook, int extraDelayMs)
 
 // A record that replaces one still waiting takes over its number too: the
 // older one is on the device only once this one is.
-quint64 PartRecordKeeper::save(const QString &partPath, const PartRecord &record)
+quint64 PartRecordKeeper::save(const QString &partPath, const PartRecord &record, OwnPart hold)
 {
     quint64 ticket = 0;
     {
@@ -150,7 +185,7 @@ quint64 PartRecordKeeper::save(const QString &partPath, const PartRecord &record
             first = std::min(first, it->firstTicket);
             it = m_pending.erase(it);
         }
-        m_pending.push_back({partPath, record, first});
+        m_pending.push_back({partPath, record, first, std::move(hold)});
     }
     m_changed.notify_all();
     return ticket;
@@ -199,7 +234,7 @@ void PartRecordKeeper::run()
         m_changed.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
         if (m_pending.empty())
             return;
-        const Pending next = m_pending.front();
+        Pending next = std::move(m_pending.front());
         m_pending.pop_front();
         m_writing = next.partPath;
         m_writingFirst = next.firstTicket;
@@ -218,6 +253,8 @@ void PartRecordKeeper::run()
             removePartRecord(next.partPath);
         else if (error != 0 && m_error == 0)
             m_error = error;
+        // Given up before anyone waiting for the writes hears of them.
+        next.hold.close();
         m_writing.clear();
         m_writingFirst = 0;
         m_changed.notify_all();

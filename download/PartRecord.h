@@ -6,12 +6,14 @@
 
 #include "ByteRanges.h"
 #include "DeviceStep.h"
+#include "PartFileIo.h"
 
 #include <QString>
 
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -34,9 +36,23 @@ struct PartRecord {
     void setHeld(const ByteRanges &held);
 };
 
+// The name the system calls take: UTF-16 on Windows, the local encoding
+// elsewhere, as QFile would open it.
+std::filesystem::path nativeFilePath(const QString &path);
+
+// An ETag or a Last-Modified date fit to send back in a header: visible
+// ASCII and spaces, at most 200 of them. Anything else is no server's file
+// identity, and in a header could end the line.
+bool isSafeValidator(const QString &value);
+
 QString partRecordPath(const QString &partPath);
-std::optional<PartRecord> readPartRecord(const QString &partPath);
-// Written whole or not at all.
+// Only a record that is the user's own plain file under its one name, and
+// whose validators are safe, is believed; `untrusted`, when given, says
+// that one was there but is not. A part beside such a record counts for
+// nothing either.
+std::optional<PartRecord> readPartRecord(const QString &partPath, bool *untrusted = nullptr);
+// Written whole or not at all, as a new file renamed into place, and on the
+// device when it returns true.
 bool writePartRecord(const QString &partPath, const PartRecord &record);
 void removePartRecord(const QString &partPath);
 
@@ -56,7 +72,10 @@ public:
     // for each (tests).
     void setStepHook(DeviceStepHook hook, int extraDelayMs);
     // Any thread. Returns the write's number: writes end in that order.
-    quint64 save(const QString &partPath, const PartRecord &record);
+    // `hold`, a hold of the part, keeps it locked until the record is
+    // written (or dropped), so that no other download reads the part and
+    // its record while they do not agree yet.
+    quint64 save(const QString &partPath, const PartRecord &record, OwnPart hold = OwnPart());
     // Whether the write numbered `ticket`, or a newer one of the same part
     // that replaced it, has ended.
     bool hasWritten(quint64 ticket);
@@ -74,6 +93,7 @@ private:
         QString partPath;
         PartRecord record;
         quint64 firstTicket;
+        OwnPart hold;
     };
     void run();
     std::function<void()> m_written;

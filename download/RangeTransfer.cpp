@@ -1,6 +1,7 @@
 #include "RangeTransfer.h"
 
 #include "DownloadLog.h"
+#include "PartRecord.h"
 
 #include <QFile>
 #include <QUrl>
@@ -24,6 +25,14 @@ QUrl redirectTarget(const char *base, const QByteArray &location)
     curl_free(full);
     curl_url_cleanup(url);
     return target;
+}
+
+// A validator the part may be checked by later, sent back in If-Range: one
+// that is not safe there is not kept.
+QString safeValidator(const QByteArray &field)
+{
+    const QString value = QString::fromLatin1(field.trimmed());
+    return isSafeValidator(value) ? value : QString();
 }
 
 } // namespace
@@ -135,9 +144,9 @@ size_t RangeTransfer::onHeader(char *data, size_t size, size_t count, void *tran
     } else if (lower.startsWith("content-range:")) {
         self->m_contentRange = parseContentRange(line.mid(14).trimmed());
     } else if (lower.startsWith("etag:")) {
-        self->m_etag = QString::fromLatin1(line.mid(5).trimmed());
+        self->m_etag = safeValidator(line.mid(5));
     } else if (lower.startsWith("last-modified:")) {
-        self->m_lastModified = QString::fromLatin1(line.mid(14).trimmed());
+        self->m_lastModified = safeValidator(line.mid(14));
     } else if (lower.startsWith("location:")) {
         // libcurl follows the first one.
         if (self->m_location.isEmpty())

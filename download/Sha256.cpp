@@ -40,21 +40,26 @@ QString Sha256::finish()
 
 bool Sha256::addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
 {
-    constexpr qint64 PieceBytes = qint64(8) * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !file.seek(offset))
         return false;
     const qint64 wanted = length < 0 ? file.size() - offset : length;
+    return addRead([&file](char *data, qint64 size, qint64) { return file.read(data, size); }, offset, wanted, goOn);
+}
+
+bool Sha256::addRead(const ReadAt &read, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
+{
+    constexpr qint64 PieceBytes = qint64(8) * 1024 * 1024;
     // Kept from one call to the next: reading back often, a little at a
     // time, then takes no fresh memory.
-    m_piece.resize(std::max(m_piece.size(), std::size_t(qMin(PieceBytes, qMax<qint64>(wanted, 1)))));
+    m_piece.resize(std::max(m_piece.size(), std::size_t(qMin(PieceBytes, qMax<qint64>(length, 1)))));
     qint64 done = 0;
-    while (done < wanted) {
-        const qint64 read = file.read(m_piece.data(), qMin(qint64(m_piece.size()), wanted - done));
-        if (read <= 0)
+    while (done < length) {
+        const qint64 got = read(m_piece.data(), qMin(qint64(m_piece.size()), length - done), offset + done);
+        if (got <= 0)
             return false;
-        update(m_piece.data(), std::size_t(read));
-        done += read;
+        update(m_piece.data(), std::size_t(got));
+        done += got;
         if (!goOn(done))
             return false;
     }

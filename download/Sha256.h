@@ -24,6 +24,10 @@ public:
     // in after each piece and may stop by returning false. False when the
     // file is shorter, cannot be read, or the reading was stopped.
     bool addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn);
+    // Reads `size` bytes at `offset` into `data`: how many came, or -1.
+    using ReadAt = std::function<qint64(char *data, qint64 size, qint64 offset)>;
+    // As addFile, through `read`, for `length` bytes from `offset` on.
+    bool addRead(const ReadAt &read, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn);
     // The digest of everything since the last reset, as 64 upper-case hex
     // digits; the stream starts again afterwards.
     QString finish();

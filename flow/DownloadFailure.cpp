@@ -38,6 +38,14 @@ QString downloadFailureText(const DownloadResult &result)
             .arg(result.path, systemErrorText(result.systemError));
     case DownloadOutcome::WrongPart:
         return QStringLiteral("The server keeps sending the wrong part of the file.");
+    case DownloadOutcome::PartBusy:
+        return QStringLiteral("Another download of this file is running, and %1 is in use by it. Let that one "
+                              "finish, or stop it and start again.")
+            .arg(result.path);
+    case DownloadOutcome::CannotCreatePart:
+        if (result.systemError == 0)
+            return engineErrorText(result);
+        return QStringLiteral("Cannot create file: %1: %2").arg(result.path, systemErrorText(result.systemError));
     default:
         return engineErrorText(result);
     }

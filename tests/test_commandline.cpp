@@ -433,7 +433,8 @@ private Q_SLOTS:
 
     // Ctrl+C keeps the part, and so does a kill that leaves no time to tidy
     // up; the same command continues it, with a fresh link, to a verified
-    // file. Several connections write the part out of order: killed before
+    // file. A second run while the first is downloading is refused and
+    // leaves the first one's part to it. Several connections write the part out of order: killed before
     // any of it is known to be on the device, it is started over, never
     // taken for a run from its first byte; killed with half of it there,
     // only the rest is fetched again, with at most a mebibyte a connection
@@ -446,13 +447,18 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("heldAtKill"); // by the part's record; 0: once the part has 250000 bytes
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("continues");
+        QTest::addColumn<bool>("secondRunMeanwhile");
         const QStringList slow{QStringLiteral("isorate 200000")};
         QTest::newRow("Ctrl+C") << int(SIGINT) << QStringList() << slow << qint64(0)
-                                << "Interrupted.\n.*win11_[0-9a-f]{8}\\.part is kept" << true;
-        QTest::newRow("SIGKILL") << int(SIGKILL) << QStringList() << slow << qint64(0) << "^Downloading " << true;
+                                << "Interrupted.\n.*win11_[0-9a-f]{8}\\.part is kept" << true << false;
+        QTest::newRow("Ctrl+C after a second run was refused")
+            << int(SIGINT) << QStringList() << slow << qint64(0) << "Interrupted.\n.*win11_[0-9a-f]{8}\\.part is kept"
+            << true << true;
+        QTest::newRow("SIGKILL") << int(SIGKILL) << QStringList() << slow << qint64(0) << "^Downloading " << true
+                                 << false;
         QTest::newRow("SIGKILL, three connections")
             << int(SIGKILL) << QStringList{QStringLiteral("isosize 12")}
-            << QStringList{QStringLiteral("isorate 1000000")} << qint64(0) << "^Downloading " << false;
+            << QStringList{QStringLiteral("isorate 1000000")} << qint64(0) << "^Downloading " << false << false;
         // Without the published digests, which would take the replica half
         // a minute for 128 MiB files. Both runs held to a rate: a range cut
         // short at loopback speed would count what the system's buffers held.
@@ -460,7 +466,7 @@ private Q_SLOTS:
             << int(SIGKILL)
             << QStringList{QStringLiteral("isosize 128"), QStringLiteral("verify off"),
                            QStringLiteral("isorate 2000000")}
-            << QStringList() << qint64(64) * MiB << "^Downloading " << true;
+            << QStringList() << qint64(64) * MiB << "^Downloading " << true << false;
     }
     void interruptedDownloadContinuesNextRun()
     {
@@ -470,6 +476,7 @@ private Q_SLOTS:
         QFETCH(qint64, heldAtKill);
         QFETCH(QString, said);
         QFETCH(bool, continues);
+        QFETCH(bool, secondRunMeanwhile);
         const QString destination = QDir(downloadsDir()).filePath(QStringLiteral("win11.iso"));
         const QStringList arguments{"--download", "--product", "win11", "--output", destination};
         QVERIFY(setSwitches(switches + firstRunOnly));
@@ -483,6 +490,16 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(recordedBytes(partPath()) >= heldAtKill, RunTimeoutMs);
         else
             QTRY_VERIFY_WITH_TIMEOUT(partSize() > 250000, RunTimeoutMs);
+        if (secondRunMeanwhile) {
+            const qint64 before = partSize();
+            const Run refused = run(arguments);
+            QVERIFY2(refused.exitCode == 3, qPrintable(refused.err));
+            QVERIFY2(refused.err.contains(QLatin1String("Another download of this file is running")),
+                     qPrintable(refused.err));
+            QVERIFY2(!refused.err.contains(QLatin1String("is kept")), qPrintable(refused.err));
+            QVERIFY(partSize() >= before);
+            QCOMPARE(first->state(), QProcess::Running);
+        }
         ::kill(pid_t(first->processId()), signal);
         QVERIFY(first->waitForFinished(RunTimeoutMs));
         if (signal == SIGINT)

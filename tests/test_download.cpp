@@ -26,6 +26,8 @@
 
 #include <dlfcn.h>
 #include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Flushes to the device made on the event loop's thread, which a busy disk
 // would hold up for seconds. ThreadSanitizer has flushes of its own.
@@ -406,6 +408,155 @@ private Q_SLOTS:
         QCOMPARE(m_faults.requests().first().range, QStringLiteral("bytes=1000000-"));
         QCOMPARE(readAll(destination), expectedBody(BodySize));
         QVERIFY(!QFile::exists(partPath) && !QFile::exists(partRecordPath(partPath)));
+    }
+
+    // What lies under the part's or the record's name and is not the
+    // engine's own is never written through nor believed: a link's target
+    // and a file's other name keep their bytes, and the download starts a
+    // part of its own from byte zero. A part of another user is left as it
+    // is, and the download says so.
+    void partThatIsNotOurs_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("outcome");
+        const int finished = int(DownloadOutcome::Finished);
+        QTest::newRow("a symbolic link as the part") << "part symlink" << finished;
+        QTest::newRow("a symbolic link as the record") << "record symlink" << finished;
+        QTest::newRow("a hard link as the part") << "hard link" << finished;
+        QTest::newRow("a hard link as the record") << "record hard link" << finished;
+        QTest::newRow("another user's record") << "other user's record" << finished;
+        QTest::newRow("an ETag that breaks the header line") << "bad etag" << finished;
+        QTest::newRow("another user's part") << "other user" << int(DownloadOutcome::CannotCreatePart);
+        // The bytes hashed are the part's own; what took its name never
+        // takes the destination's.
+        QTest::newRow("another file swapped in under the part's name") << "swapped" << int(DownloadOutcome::PartGone);
+    }
+    void partThatIsNotOurs()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, outcome);
+        if (kind.startsWith(QLatin1String("other user")) && geteuid() != 0)
+            QSKIP("giving a file to another user needs root");
+        const QString name = QString(kind).replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QString url = m_faults.fileUrl(name + QStringLiteral(".iso"), BodySize);
+        const QString destination = m_out.filePath(name + QStringLiteral(".iso"));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        const QString outside = m_out.filePath(QStringLiteral("outside/") + name);
+        // Bytes that a resume would continue from, and that a write through
+        // the link would change.
+        const QByteArray held = expectedBody(1000000);
+        const PartRecord record{BodySize, FaultServer::etag(BodySize), QString(), 1000000, {}};
+        writeFile(outside, held);
+        if (kind == QLatin1String("part symlink")) {
+            QVERIFY(QFile::link(outside, part));
+        } else if (kind == QLatin1String("hard link")) {
+            QCOMPARE(::link(QFile::encodeName(outside).constData(), QFile::encodeName(part).constData()), 0);
+        } else {
+            writeFile(part, held);
+        }
+        if (kind == QLatin1String("record symlink")) {
+            QVERIFY(writePartRecord(outside, record));
+            QVERIFY(QFile::link(partRecordPath(outside), partRecordPath(part)));
+        } else if (kind == QLatin1String("record hard link")) {
+            QVERIFY(writePartRecord(outside, record));
+            QCOMPARE(::link(QFile::encodeName(partRecordPath(outside)).constData(),
+                            QFile::encodeName(partRecordPath(part)).constData()),
+                     0);
+        } else if (kind == QLatin1String("bad etag")) {
+            PartRecord injecting = record;
+            injecting.etag += QStringLiteral("\r\nX-Injected: 1");
+            QVERIFY(writePartRecord(part, injecting));
+        } else {
+            QVERIFY(writePartRecord(part, record));
+        }
+        if (kind == QLatin1String("other user"))
+            QCOMPARE(::chown(QFile::encodeName(part).constData(), 65534, 65534), 0);
+        if (kind == QLatin1String("other user's record"))
+            QCOMPARE(::chown(QFile::encodeName(partRecordPath(part)).constData(), 65534, 65534), 0);
+        const QByteArray outsideRecord = readAll(partRecordPath(outside));
+        const QByteArray planted(1000, 'x');
+        m_probe->engine.startDownload(url, destination);
+        if (kind == QLatin1String("swapped")) {
+            QVERIFY(QFile::rename(part, outside + QStringLiteral(".moved")));
+            writeFile(part, planted);
+        }
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(readAll(outside), held);
+        QCOMPARE(readAll(partRecordPath(outside)), outsideRecord);
+        if (outcome != int(DownloadOutcome::Finished)) {
+            QCOMPARE(int(m_probe->failure().outcome), outcome);
+            QCOMPARE(m_probe->failure().path, part);
+            QVERIFY(m_probe->finished.isEmpty());
+            QVERIFY(!QFile::exists(destination));
+            if (kind == QLatin1String("swapped")) {
+                QCOMPARE(readAll(part), planted);
+            } else {
+                QCOMPARE(readAll(part), held);
+                QCOMPARE(QFileInfo(part).ownerId(), uint(65534));
+                QVERIFY(m_faults.requests().isEmpty());
+            }
+            QFile::remove(part);
+            removePartRecord(part);
+            return;
+        }
+        QCOMPARE(m_probe->error(), QString());
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(expectedBody(BodySize)));
+        QCOMPARE(m_faults.requests().size(), 1);
+        QCOMPARE(m_faults.requests().first().range, QString());
+        QCOMPARE(m_faults.requests().first().ifRange, QString());
+        QVERIFY(!QFileInfo::exists(part) && !QFileInfo(partRecordPath(part)).isSymLink());
+    }
+
+    // A part another download is writing (here another engine of the same
+    // process) is refused, and neither that start nor the refused engine's
+    // end touches it: the first finishes with the exact file.
+    void aPartInUseIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("end"); // how the refused engine ends
+        QTest::newRow("cancelled") << "cancel";
+        QTest::newRow("stopped") << "stop";
+        QTest::newRow("destroyed") << "destroy";
+    }
+    void aPartInUseIsLeftAlone()
+    {
+        QFETCH(QString, end);
+        const QString url = fileUrl();
+        const QString destination = m_out.filePath(QStringLiteral("in use, %1.iso").arg(end));
+        const QString part = DownloadManager::makeTempFilePath(url, destination);
+        // Two whole blocks reach the part, and the rest waits.
+        command(QStringLiteral("stall 3000000"));
+        m_probe->engine.startDownload(url, destination);
+        QTRY_VERIFY(QFileInfo(part).size() >= 2000000);
+        QTest::qWait(200);
+        const QByteArray partBefore = readAll(part);
+        const QByteArray recordBefore = readAll(partRecordPath(part));
+        auto second = std::make_unique<EngineProbe>();
+        second->engine.startDownload(fileUrl() + QStringLiteral("&t=another"), destination);
+        QVERIFY(second->waitForEnd());
+        QCOMPARE(second->error(), QStringLiteral("Another download of this file is running"));
+        QCOMPARE(int(second->failure().outcome), int(DownloadOutcome::PartBusy));
+        QCOMPARE(second->failure().path, part);
+        QVERIFY(second->finished.isEmpty());
+        if (end == QLatin1String("cancel"))
+            second->engine.cancelDownload();
+        else if (end == QLatin1String("stop"))
+            second->engine.stopDownload();
+        second.reset();
+        QTest::qWait(100);
+        QCOMPARE(readAll(part), partBefore);
+        QCOMPARE(readAll(partRecordPath(part)), recordBefore);
+        QCOMPARE(m_faults.requests().size(), 1);
+        QVERIFY(m_probe->engine.isDownloading());
+        // The stalled connection is closed: the first download continues
+        // its part from where it was.
+        command(QStringLiteral("release"));
+        QVERIFY(m_probe->waitForEnd());
+        QCOMPARE(m_probe->errors.size(), 0);
+        QCOMPARE(m_probe->finished.size(), 1);
+        QVERIFY(m_faults.requests().last().hasRange);
+        QCOMPARE(readAll(destination), expectedBody(BodySize));
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(expectedBody(BodySize)));
     }
 
     // A disk slower than the network is no stall: the transfer waits for it.

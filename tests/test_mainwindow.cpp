@@ -1117,6 +1117,13 @@ private Q_SLOTS:
         QTest::newRow("more than the file holds")
             << result(DownloadOutcome::TooLong, QStringLiteral("/d/Win11_0123abcd.part"), 0, QString())
             << "The server sent more than the file holds, so the download was stopped.";
+        const QString part = QStringLiteral("/d/Win11_0a1b2c3d.part");
+        QTest::newRow("part in use") << result(DownloadOutcome::PartBusy, part, 0, QString())
+                                     << "Another download of this file is running, and /d/Win11_0a1b2c3d.part is in "
+                                        "use by it. Let that one finish, or stop it and start again.";
+        QTest::newRow("part of another user")
+            << result(DownloadOutcome::CannotCreatePart, part, EPERM, QString())
+            << "Cannot create file: /d/Win11_0a1b2c3d.part: " + QString::fromLocal8Bit(strerror(EPERM));
     }
     void downloadFailuresAreWorded()
     {

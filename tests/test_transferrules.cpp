@@ -196,31 +196,57 @@ private Q_SLOTS:
     }
 
     // What a part on disk, with or without its record, lets a transfer
-    // continue from, and what is left of it.
+    // continue from, and what is left of it. A record whose validators no
+    // server sends cannot tell the part is still the server's file: the
+    // part counts for nothing.
     void resumablePart_data()
     {
         QTest::addColumn<qint64>("partSize"); // -1: no part
         QTest::addColumn<qint64>("recorded"); // 0: no record; -1: a record of no bytes
+        QTest::addColumn<QString>("etag");
+        QTest::addColumn<QString>("lastModified");
         QTest::addColumn<qint64>("resumable");
         QTest::addColumn<qint64>("sizeAfter"); // -1: gone
-        const auto row = [](const char *name, qint64 partSize, qint64 recorded, qint64 resumable, qint64 after) {
-            QTest::newRow(name) << partSize << recorded << resumable << after;
+        QTest::addColumn<bool>("recordStays");
+        QTest::addColumn<QString>("ifRange");
+        const QString etag = QStringLiteral("\"e\"");
+        const auto row = [&etag](const char *name, qint64 partSize, qint64 recorded, qint64 resumable, qint64 after,
+                                 bool recordStays) {
+            QTest::newRow(name) << partSize << recorded << etag << QString() << resumable << after << recordStays
+                                << (recordStays ? etag : QString());
         };
-        row("no part", -1, 0, 0, -1);
-        row("a part without a record", 5000, 0, 5000, 5000);
-        row("a part as long as its record", 1000, 1000, 1000, 1000);
-        row("a torn tail is cut off", 1200, 1000, 1000, 1000);
-        row("shorter than its record", 800, 1000, 0, -1);
-        row("a record without a part", -1, 1000, 0, -1);
+        // The part is opened before anything is read: one that was not there
+        // is there, empty.
+        row("no part", -1, 0, 0, 0, false);
+        row("a part without a record", 5000, 0, 5000, 5000, false);
+        row("a part as long as its record", 1000, 1000, 1000, 1000, true);
+        row("a torn tail is cut off", 1200, 1000, 1000, 1000, true);
+        row("shorter than its record", 800, 1000, 0, 0, false);
+        row("a record without a part", -1, 1000, 0, 0, false);
         // Several connections wrote it out of order, none of it on the device yet.
-        row("a record that holds nothing yet", 1500, -1, 0, 0);
+        row("a record that holds nothing yet", 1500, -1, 0, 0, true);
+        const auto untrusted = [](const char *name, const QString &etag, const QString &lastModified) {
+            QTest::newRow(name) << qint64(1000) << qint64(1000) << etag << lastModified << qint64(0) << qint64(0)
+                                << true << QString();
+        };
+        untrusted("an ETag that ends the header line", QStringLiteral("\"e\"\r\nX-Injected: 1"), QString());
+        untrusted("an ETag of 201 characters", QStringLiteral("\"%1\"").arg(QString(199, QLatin1Char('a'))), QString());
+        untrusted("a Last-Modified outside ASCII", QString(), QStringLiteral("Mon, 01 J\u00e4n 2024 00:00:00 GMT"));
+        untrusted("a Last-Modified with a tab", QString(), QStringLiteral("Mon,\t01 Jan 2024 00:00:00 GMT"));
+        QTest::newRow("an ETag of 200 characters")
+            << qint64(1000) << qint64(1000) << QStringLiteral("\"%1\"").arg(QString(198, QLatin1Char('a'))) << QString()
+            << qint64(1000) << qint64(1000) << true << QStringLiteral("\"%1\"").arg(QString(198, QLatin1Char('a')));
     }
     void resumablePart()
     {
         QFETCH(qint64, partSize);
         QFETCH(qint64, recorded);
+        QFETCH(QString, etag);
+        QFETCH(QString, lastModified);
         QFETCH(qint64, resumable);
         QFETCH(qint64, sizeAfter);
+        QFETCH(bool, recordStays);
+        QFETCH(QString, ifRange);
         QTemporaryDir dir;
         const QString part =
             partfile::pathFor(QStringLiteral("https://h/a.iso?t=1"), dir.filePath(QStringLiteral("a.iso")));
@@ -229,15 +255,14 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(partSize));
         file.close();
         if (recorded != 0)
-            QVERIFY(
-                writePartRecord(part,
-                                PartRecord{2000, QStringLiteral("\"e\""), QString(), qMax<qint64>(recorded, 0), {}}));
-        const partfile::Resumable found = partfile::resumable(part);
+            QVERIFY(writePartRecord(part, PartRecord{2000, etag, lastModified, qMax<qint64>(recorded, 0), {}}));
+        OwnPart own = partfile::openOwn(part);
+        QVERIFY(own.isOpen());
+        const partfile::Resumable found = partfile::resumable(own, part);
         QCOMPARE(found.held.bytes(), resumable);
         QCOMPARE(QFileInfo::exists(part) ? QFileInfo(part).size() : -1, sizeAfter);
-        const bool recordStays = recorded != 0 && sizeAfter >= 0;
         QCOMPARE(QFile::exists(partRecordPath(part)), recordStays);
-        QCOMPARE(found.record.ifRange(), recordStays ? QStringLiteral("\"e\"") : QString());
+        QCOMPARE(found.record.ifRange(), ifRange);
     }
 
     // Starting over while the disk is still busy with a block of the old
@@ -259,7 +284,8 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("a.iso.part"));
         PartFileWriter writer([] {});
         writer.setLimits(8 * 1024 * 1024, 2 * 1024 * 1024); // three old mebibytes take 1.5 s
-        QVERIFY(writer.open(path, ByteRanges(), hashing));
+        OwnPart part = partfile::openOwn(path);
+        QVERIFY(writer.open(part, ByteRanges(), hashing));
         const QByteArray oldBytes(3 * 1024 * 1024, 'o');
         PartFileWriter::Stream old;
         QVERIFY(writer.enqueue(old, oldBytes.constData(), size_t(oldBytes.size())));

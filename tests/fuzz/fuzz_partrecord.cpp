@@ -1,5 +1,6 @@
 // The record beside a part, as a crash or another program may have left
-// it: read back, it claims some bytes, or it is no record.
+// it: read back, it claims some bytes and its validators are fit for a
+// header, or it is no record.
 #include "FuzzInput.h"
 
 #include "download/PartRecord.h"
@@ -11,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(partRecordPath(partPath) == recordPath);
     if (const std::optional<PartRecord> record = readPartRecord(partPath)) {
         FUZZ_EXPECT(record->held().bytes() > 0 || record->total > 0);
+        FUZZ_EXPECT(isSafeValidator(record->etag) && isSafeValidator(record->lastModified));
     }
     return 0;
 }

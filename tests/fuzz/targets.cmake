@@ -13,5 +13,5 @@ travonix_fuzz_target(settingsfile
     LINKS Qt5::DBus Qt5::Network Qt5::Widgets ${CMAKE_DL_LIBS})
 travonix_fuzz_target(options SOURCES cli/Options.cpp)
 travonix_fuzz_target(transferanswer SOURCES download/TransferAnswer.cpp)
-travonix_fuzz_target(partrecord SOURCES download/PartRecord.cpp download/ByteRanges.cpp)
+travonix_fuzz_target(partrecord SOURCES download/PartRecord.cpp download/PartFileIo.cpp download/ByteRanges.cpp)
 travonix_fuzz_target(evallinks SOURCES scraper/EvalLinks.cpp)

@@ -365,6 +365,59 @@ std::string checkPartFile(const FolderCase &c)
     return problem + expectEqual(readBytes(part), std::string("1234512345"), "part");
 }
 
+// The part as the engine holds it: locked against a second download,
+// written through a stream of its own, read back through a reader of its
+// own, cut through its handle and moved into place while still held; the
+// record beside it written by rename and read back only as a plain file.
+std::string checkOwnPart(const FolderCase &c)
+{
+    const std::wstring path = c.folder + L"\\Win11_4e5f6a7b.part";
+    const std::wstring destination = c.folder + L"\\Win11_own.iso";
+    const std::wstring other = c.folder + L"\\other name";
+    DeleteFileW(path.c_str());
+    DeleteFileW(destination.c_str());
+    // A part with another name too starts anew; the other name keeps its bytes.
+    writeBytes(other, "old");
+    if (!CreateHardLinkW(path.c_str(), other.c_str(), nullptr))
+        return "cannot make a hard link";
+    OwnPart part = OwnPart::open(path);
+    if (!part.isOpen())
+        return "cannot open, error " + std::to_string(part.error());
+    std::string problem = expectEqual<long long>(part.length(), 0, "new part")
+        + expectEqual(readBytes(other), std::string("old"), "other name");
+    DeleteFileW(other.c_str());
+    problem += expectEqual<long long>(int(OwnPart::open(path).state()), int(OwnPart::State::Busy), "second opening");
+    std::FILE *stream = part.stream();
+    if (!stream)
+        return problem + "no stream";
+    std::fputs("12345", stream);
+    problem += expectEqual<long long>(flushToDevice(stream), true, "flushed");
+    std::fclose(stream);
+    problem += expectEqual<long long>(part.length(), 5, "length");
+    const PartReader reader(part.reader());
+    char read[8] = {};
+    problem += expectEqual<long long>(reader.readAt(read, 3, 2), 3, "read back");
+    problem += expectEqual(std::string(read), std::string("345"), "bytes read back");
+    problem += expectEqual<long long>(part.truncate(2) && part.length() == 2, true, "cut");
+    problem += expectEqual<long long>(part.isAt(path), true, "under its name");
+    std::string record;
+    problem +=
+        expectEqual<long long>(replaceOwnFile(path + L".json", "{}") && replaceOwnFile(path + L".json", "{\"a\":1}"),
+                               true, "record written");
+    problem +=
+        expectEqual<long long>(int(readOwnFile(path + L".json", 100, record)), int(OwnFileRead::Read), "record read");
+    problem += expectEqual(record, std::string("{\"a\":1}"), "record");
+    problem +=
+        expectEqual<long long>(platform::replaceFile(path.c_str(), destination.c_str()), true, "moved while held");
+    part.close();
+    // The reader still open holds no lock.
+    problem += expectEqual<long long>(OwnPart::open(destination).isOpen(), true, "opened after the close");
+    problem += expectEqual(readBytes(destination), std::string("12"), "moved part");
+    DeleteFileW(destination.c_str());
+    DeleteFileW((path + L".json").c_str());
+    return problem;
+}
+
 struct MoveCase {
     const char *name;
     const char *before; // the destination's content; null: none, "/": a folder
@@ -473,6 +526,7 @@ int main(int argc, char **argv)
     const FolderCase partFolders[] = {{"in an ASCII folder", scratch(L"parts")},
                                       {"in a non-ASCII folder", scratch(OutsideAscii)}};
     tables.push_back(tableOf("part file", partFolders, checkPartFile));
+    tables.push_back(tableOf("own part", partFolders, checkOwnPart));
     tables.push_back(tableOf("move into place", MoveCases, checkMove));
     tables.push_back(tableOf("error text", ErrorCases, checkErrorText));
     tables.push_back(tableOf("thread priority", PriorityCases, checkLowerPriority));
