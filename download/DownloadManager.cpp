@@ -417,6 +417,7 @@ void DownloadManager::recordFirst()
 {
     m_record.total = m_total;
     m_record.setHeld(m_held);
+    m_record.inOrder = laneTarget() == 1 && m_held.prefixEnd() == m_held.end();
     m_firstRecord = m_records.save(m_tempFilePath, m_record);
     m_partRecorded = true;
 }

@@ -49,8 +49,9 @@ Resumable resumable(OwnPart &part, const QString &partPath)
         part.truncate(0);
         return Resumable();
     }
-    if (!record) {
+    if (!record || record->inOrder) {
         found.held.add({0, size});
+        found.recorded = record.has_value();
         return found;
     }
     const ByteRanges recorded = record->held();
@@ -73,7 +74,7 @@ qint64 heldBytes(const QString &partPath)
     const qint64 size = part.isFile() && !part.isSymLink() ? part.size() : 0;
     if (untrusted)
         return 0;
-    if (!record)
+    if (!record || record->inOrder)
         return size;
     const ByteRanges held = record->held();
     return size >= held.end() ? held.bytes() : 0;

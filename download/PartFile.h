@@ -35,8 +35,10 @@ OwnPart openOwn(const QString &partPath);
 // by a power cut, and is cut off), and the rest is asked for only if the
 // server's file is still the same one; a part shorter than its record, or
 // beside a record that is not believed, is emptied, as is one whose record
-// holds nothing yet. A part without a record is continued as it is, from
-// its end. Whatever is cut goes through `part`, never by name.
+// holds nothing yet. A part without a record, or whose record says it was
+// written in order, is continued as it is, from its end (the record's
+// validators then say whether the server's file is still that one).
+// Whatever is cut goes through `part`, never by name.
 Resumable resumable(OwnPart &part, const QString &partPath);
 
 // How many bytes of the part a transfer would keep, without touching it.

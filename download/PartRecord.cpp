@@ -68,6 +68,7 @@ void PartRecord::setHeld(const ByteRanges &held)
 {
     length = held.prefixEnd();
     ranges = held.runs().size() > 1 || length == 0 ? held : ByteRanges();
+    inOrder = false;
 }
 
 std::filesystem::path nativeFilePath(const QString &path)
@@ -116,7 +117,8 @@ std::optional<PartRecord> readPartRecord(const QString &partPath, bool *untruste
         record.length = record.ranges.prefixEnd();
     // A record that lists no run says the part holds nothing (yet, or any
     // more, after a start over); one that neither lists nor holds is none.
-    if (record.held().bytes() <= 0 && !listed)
+    record.inOrder = object.value(QLatin1String("inOrder")).toBool();
+    if (record.held().bytes() <= 0 && !listed && !record.inOrder)
         return std::nullopt;
     // Validators that no server sends: the part cannot be checked against
     // the server's file.
@@ -134,7 +136,9 @@ bool writePartRecord(const QString &partPath, const PartRecord &record)
                        {QStringLiteral("etag"), record.etag},
                        {QStringLiteral("lastModified"), record.lastModified},
                        {QStringLiteral("length"), QString::number(record.length)}};
-    if (!record.ranges.isEmpty() || record.length == 0)
+    if (record.inOrder)
+        object.insert(QStringLiteral("inOrder"), true);
+    else if (!record.ranges.isEmpty() || record.length == 0)
         object.insert(QStringLiteral("ranges"), pairsOf(record.ranges));
     return replaceOwnFile(nativeFilePath(partRecordPath(partPath)),
                           QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());

@@ -28,11 +28,16 @@ struct PartRecord {
     // them all, the first run included.
     qint64 length = 0;
     ByteRanges ranges;
+    // Written in order from byte zero by one connection since the record
+    // was made: every byte before the part's end counts, as a process that
+    // was killed leaves them, and the validators say of which file.
+    bool inOrder = false;
 
     // The If-Range value: a strong ETag, else the Last-Modified date, else empty.
     QString ifRange() const;
     // Every byte on the device, whichever way it was recorded.
     ByteRanges held() const;
+    // Exactly these bytes count (no longer all those in order).
     void setHeld(const ByteRanges &held);
 };
 
