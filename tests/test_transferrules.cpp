@@ -202,7 +202,8 @@ private Q_SLOTS:
     void resumablePart_data()
     {
         QTest::addColumn<qint64>("partSize"); // -1: no part
-        QTest::addColumn<qint64>("recorded"); // 0: no record; -1: a record of no bytes
+        // 0: no record; -1: a record of no bytes; -2: one of a part written in order
+        QTest::addColumn<qint64>("recorded");
         QTest::addColumn<QString>("etag");
         QTest::addColumn<QString>("lastModified");
         QTest::addColumn<qint64>("resumable");
@@ -225,6 +226,10 @@ private Q_SLOTS:
         row("a record without a part", -1, 1000, 0, 0, false);
         // Several connections wrote it out of order, none of it on the device yet.
         row("a record that holds nothing yet", 1500, -1, 0, 0, true);
+        // One connection wrote it from byte zero: all of it counts, if the
+        // server's file is still the one the record names.
+        row("written in order", 1500, -2, 1500, 1500, true);
+        row("written in order, no part", -1, -2, 0, 0, true);
         const auto untrusted = [](const char *name, const QString &etag, const QString &lastModified) {
             QTest::newRow(name) << qint64(1000) << qint64(1000) << etag << lastModified << qint64(0) << qint64(0)
                                 << true << QString();
@@ -254,8 +259,10 @@ private Q_SLOTS:
         if (partSize >= 0)
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(partSize));
         file.close();
+        PartRecord record{2000, etag, lastModified, qMax<qint64>(recorded, 0), {}};
+        record.inOrder = recorded == -2;
         if (recorded != 0)
-            QVERIFY(writePartRecord(part, PartRecord{2000, etag, lastModified, qMax<qint64>(recorded, 0), {}}));
+            QVERIFY(writePartRecord(part, record));
         OwnPart own = partfile::openOwn(part);
         QVERIFY(own.isOpen());
         const partfile::Resumable found = partfile::resumable(own, part);
