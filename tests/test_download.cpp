@@ -1236,10 +1236,14 @@ private Q_SLOTS:
         }
         if (busyAfter >= 0)
             QTRY_VERIFY(m_faults.requests().size() > busyAfter && m_faults.stats().busy > 1);
+#ifndef __SANITIZE_THREAD__
+        // Under ThreadSanitizer a connection may be slow enough to be given
+        // up as stalled.
         if (recordDelayMs > 0) {
             QVERIFY(m_probe->waitForEnd(60000));
             QVERIFY2(fewestBusy > 1, qPrintable(QString::number(fewestBusy)));
         }
+#endif
         QVERIFY(m_probe->waitForEnd(60000));
         QCOMPARE(expired.size(), int(expires));
         if (expires)
