@@ -638,20 +638,39 @@ private Q_SLOTS:
     }
 
     // A file of no bytes is a file; a transfer cut short goes on from where
-    // it stopped, on its own.
+    // it stopped, on its own. A server that can never give the whole file
+    // is given up, soon and after a bounded number of requests.
     void edgesOfATransfer_data()
     {
         QTest::addColumn<qint64>("size");
         QTest::addColumn<int>("connections");
         QTest::addColumn<qint64>("partBytes"); // of the right bytes, without a record
         QTest::addColumn<QStringList>("faults");
-        QTest::addColumn<int>("requests"); // at least
-        QTest::newRow("no bytes, one connection") << qint64(0) << 1 << qint64(0) << QStringList() << 1;
-        QTest::newRow("no bytes, eight connections") << qint64(0) << 8 << qint64(0) << QStringList() << 1;
+        QTest::addColumn<int>("requests"); // at least; at most, for a file that cannot come
+        QTest::addColumn<bool>("arrives");
+        const int always = 1000000000;
+        QTest::newRow("no bytes, one connection") << qint64(0) << 1 << qint64(0) << QStringList() << 1 << true;
+        QTest::newRow("no bytes, eight connections") << qint64(0) << 8 << qint64(0) << QStringList() << 1 << true;
         QTest::newRow("a 206 that ends early")
-            << BodySize << 1 << qint64(1000000) << QStringList{"nolength", "drop 500000"} << 2;
-        QTest::newRow("a reset midway") << BodySize << 1 << qint64(0) << QStringList{"rst 1000000"} << 2;
-        QTest::newRow("resets before any answer, twice") << BodySize << 1 << qint64(0) << QStringList{"rst 0 2"} << 3;
+            << BodySize << 1 << qint64(1000000) << QStringList{"nolength", "drop 500000"} << 2 << true;
+        QTest::newRow("a reset midway") << BodySize << 1 << qint64(0) << QStringList{"rst 1000000"} << 2 << true;
+        QTest::newRow("resets before any answer, twice")
+            << BodySize << 1 << qint64(0) << QStringList{"rst 0 2"} << 3 << true;
+        // The server says it cannot serve a first piece from byte zero: it
+        // answers no range, as a server that will not split, and the file
+        // still comes whole on one connection.
+        QTest::newRow("416 to every range, eight connections")
+            << BodySize << 8 << qint64(0) << QStringList{"416 1000000000"} << 2 << true;
+        // Every answer is the whole file from byte zero, cut after 100 bytes:
+        // each resume starts over, and no connection ever gets further.
+        QTest::newRow("range ignored, every body cut after 100 bytes, one connection")
+            << BodySize << 1 << qint64(0)
+            << QStringList{QStringLiteral("ignorerange %1").arg(always), QStringLiteral("drop 100 %1").arg(always)}
+            << 40 << false;
+        QTest::newRow("range ignored, every body cut after 100 bytes, eight connections")
+            << BodySize << 8 << qint64(0)
+            << QStringList{QStringLiteral("ignorerange %1").arg(always), QStringLiteral("drop 100 %1").arg(always)}
+            << 40 << false;
     }
     void edgesOfATransfer()
     {
@@ -660,6 +679,7 @@ private Q_SLOTS:
         QFETCH(qint64, partBytes);
         QFETCH(QStringList, faults);
         QFETCH(int, requests);
+        QFETCH(bool, arrives);
         const QString url = m_faults.fileUrl(QStringLiteral("edge.iso"), size);
         const QString destination = m_out.filePath(QStringLiteral("edge.iso"));
         QFile::remove(destination);
@@ -671,6 +691,17 @@ private Q_SLOTS:
         const QByteArray body = expectedBody(size);
         m_probe->engine.setPublishedSha256({sha256Of(body)});
         m_probe->engine.startDownload(url, destination);
+        if (!arrives) {
+            const bool ended = m_probe->waitForEnd(20000);
+            const int asked = int(m_faults.requests().size());
+            m_probe->engine.stopDownload();
+            QVERIFY2(ended, qPrintable(QStringLiteral("still running after %1 requests").arg(asked)));
+            QVERIFY(!m_probe->error().isEmpty());
+            QVERIFY(m_probe->finished.isEmpty());
+            QVERIFY(!QFileInfo::exists(destination));
+            QVERIFY2(asked <= requests, qPrintable(QString::number(asked)));
+            return;
+        }
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(m_probe->finished.size(), 1);
@@ -1272,6 +1303,9 @@ private Q_SLOTS:
         } steps[] = {{"the first record", DeviceStep::RecordWritten, 1},
                      {"a later record", DeviceStep::RecordWritten, 2},
                      {"a flush", DeviceStep::PartFlushed, 2},
+                     {"the first flush", DeviceStep::PartFlushed, 1},
+                     {"a third record", DeviceStep::RecordWritten, 3},
+                     {"a late flush", DeviceStep::PartFlushed, 8},
                      {"a start over begins", DeviceStep::StartOverBegins, 1},
                      {"the part emptied", DeviceStep::PartEmptied, 1},
                      {"a record removed", DeviceStep::RecordRemoved, 1},
