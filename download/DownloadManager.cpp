@@ -364,6 +364,12 @@ bool DownloadManager::checkAnswer(int lane, RangeTransfer &transfer)
             recordFirst();
         return true;
     case AnswerKind::WholeFile:
+        // A second whole answer to a range: the server keeps starting the
+        // file over, and it is not taken again.
+        if (m_startOvers > 0) {
+            transfer.refuseAsOtherFile();
+            return false;
+        }
         takeWholeFile(lane, transfer);
         return true;
     case AnswerKind::Error:
@@ -391,6 +397,7 @@ bool DownloadManager::isOtherFile(const RangeTransfer &transfer) const
 void DownloadManager::takeWholeFile(int lane, RangeTransfer &transfer)
 {
     stepTaken(DeviceStep::StartOverBegins);
+    ++m_startOvers;
     for (auto &entry : m_lanes) {
         if (entry.first != lane)
             entry.second.transfer->dismiss();
@@ -645,6 +652,13 @@ void DownloadManager::judgeEnd(int lane, const TransferEnd &end)
         }
         if (!m_plan && m_held.isEmpty() && end.emptyFile) {
             planFor(0);
+            return;
+        }
+        // A first piece refused for a file that has bytes: the server does
+        // not take ranges, and the file comes over one connection.
+        if (!m_plan && connections() > 1) {
+            m_budget.limitToOne();
+            restartFromZero(true);
             return;
         }
         restartFromZero(false);
