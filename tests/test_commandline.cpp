@@ -85,9 +85,14 @@ private:
         auto process = launch(arguments, sandbox);
         if (!process->waitForFinished(timeoutMs))
             process->kill();
+        // The web engine's own log lines ("[pid:tid:MMDD/HHMMSS.us:LEVEL:file(n)] ..."),
+        // which a busy machine brings out now and then, are not the program's words.
+        static const QRegularExpression engineLog(
+            QStringLiteral("^\\[\\d+:\\d+:\\d{4}/\\d{6}\\.\\d+:[A-Z]+:[^\\]\\n]*\\][^\\n]*\\n?"),
+            QRegularExpression::MultilineOption);
         return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
                 QString::fromUtf8(process->readAllStandardOutput()),
-                QString::fromUtf8(process->readAllStandardError())};
+                QString::fromUtf8(process->readAllStandardError()).remove(engineLog)};
     }
 
     // Scripts run without a display: the program picks its platform itself.
