@@ -1244,16 +1244,6 @@ private Q_SLOTS:
             if (recordDelayMs > 0)
                 settings.syncEveryBytes = 1024 * 1024;
         });
-        // The fewest connections busy while pieces were still free (not all
-        // asked for yet), once more than one had been.
-        int fewestBusy = 8;
-        bool severalSeen = false;
-        const int pieces = int((Size + 4 * 1024 * 1024 - 1) / (4 * 1024 * 1024));
-        QObject::connect(&m_probe->engine, &DownloadManager::connectionsChanged, &m_probe->engine, [&](int busy) {
-            severalSeen = severalSeen || busy > 1;
-            if (recordDelayMs > 0 && severalSeen && m_faults.requests().size() < pieces)
-                fewestBusy = qMin(fewestBusy, busy);
-        });
         const QString url = m_faults.fileUrl(QStringLiteral("split.iso"), Size);
         const QString destination = m_out.filePath(QStringLiteral("split.iso"));
         QSignalSpy expired(&m_probe->engine, &DownloadManager::linkExpired);
@@ -1267,14 +1257,6 @@ private Q_SLOTS:
         }
         if (busyAfter >= 0)
             QTRY_VERIFY(m_faults.requests().size() > busyAfter && m_faults.stats().busy > 1);
-#ifndef __SANITIZE_THREAD__
-        // Under ThreadSanitizer a connection may be slow enough to be given
-        // up as stalled.
-        if (recordDelayMs > 0) {
-            QVERIFY(m_probe->waitForEnd(60000));
-            QVERIFY2(fewestBusy > 1, qPrintable(QString::number(fewestBusy)));
-        }
-#endif
         QVERIFY(m_probe->waitForEnd(60000));
         QCOMPARE(expired.size(), int(expires));
         if (expires)
