@@ -236,7 +236,7 @@ QVector<FaultServer::Request> FaultServer::requests()
 
 FaultServer::Stats FaultServer::stats()
 {
-    // STATS connections=<a> busy=<b> peak=<p> refused=<r>
+    // STATS connections=<a> busy=<b> peak=<p> refused=<r> sent=<s>
     Stats result;
     const QString answer = command(QStringLiteral("stats"));
     const QStringList fields = answer.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -244,18 +244,19 @@ FaultServer::Stats FaultServer::stats()
         qWarning("FaultServer: unexpected answer to stats: %s", qPrintable(answer));
         return result;
     }
-    QHash<QString, int> values;
+    QHash<QString, qint64> values;
     for (const QString &field : fields.mid(1)) {
         bool ok = false;
         const int eq = field.indexOf(QLatin1Char('='));
-        const int value = field.mid(eq + 1).toInt(&ok);
+        const qint64 value = field.mid(eq + 1).toLongLong(&ok);
         if (eq > 0 && ok)
             values.insert(field.left(eq), value);
     }
-    result.connections = values.value(QStringLiteral("connections"), -1);
-    result.busy = values.value(QStringLiteral("busy"), -1);
-    result.peak = values.value(QStringLiteral("peak"), -1);
-    result.refused = values.value(QStringLiteral("refused"), -1);
+    result.connections = int(values.value(QStringLiteral("connections"), -1));
+    result.busy = int(values.value(QStringLiteral("busy"), -1));
+    result.peak = int(values.value(QStringLiteral("peak"), -1));
+    result.refused = int(values.value(QStringLiteral("refused"), -1));
+    result.sent = values.value(QStringLiteral("sent"), -1);
     return result;
 }
 

@@ -73,6 +73,7 @@ public:
         int busy = -1; // file requests in progress now
         int peak = -1; // the most of them at once since start or reset()
         int refused = -1; // file requests refused by "limit" since start or reset()
+        qint64 sent = -1; // file body bytes sent (at least what was read) since start or reset()
     };
 
     FaultServer();

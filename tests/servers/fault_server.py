@@ -154,6 +154,7 @@ class Switches:
         self._busy = 0  # file transfers in progress
         self._peak = 0  # most file transfers at once, since start or reset
         self._refused = 0  # file GETs refused by the limit, since start or reset
+        self._sent = 0  # file body bytes handed to sockets, since start or reset
         self._release = threading.Event()  # set (and replaced) by release/reset
         self._held = 0
         self._held_changed = threading.Condition(self.lock)
@@ -217,6 +218,10 @@ class Switches:
         with self.lock:
             self._busy -= 1
 
+    def count_sent(self, n):
+        with self.lock:
+            self._sent += n
+
     def record(self, method, path, headers, connection):
         with self.lock:
             self._requests.append({"method": method, "path": path, "range": headers.get("Range"),
@@ -224,8 +229,8 @@ class Switches:
 
     def stats_line(self):
         with self.lock:
-            return "STATS connections=%d busy=%d peak=%d refused=%d" % (
-                self._connections, self._busy, self._peak, self._refused)
+            return "STATS connections=%d busy=%d peak=%d refused=%d sent=%d" % (
+                self._connections, self._busy, self._peak, self._refused, self._sent)
 
     def requests_line(self):
         with self.lock:
@@ -265,7 +270,7 @@ class Switches:
             self.ifrange = 1
             self._limit = None
             self._peak = self._busy
-            self._refused = 0
+            self._refused = self._sent = 0
         self.release_held()
 
 
@@ -552,6 +557,7 @@ class FaultHandler(QuietHandler):
             else:
                 self.wfile.write(piece)
             sent += n
+            sw.count_sent(n)
             if plan.rate is not None:
                 delay = began + sent / plan.rate - time.monotonic()
                 if delay > 0 and sw.stopping.wait(delay):
