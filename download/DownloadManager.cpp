@@ -2,6 +2,7 @@
 
 #include "CurlMessages.h"
 #include "DownloadLog.h"
+#include "IsoImage.h"
 #include "PartFile.h"
 #include "PartFileIo.h"
 #include "SpeedMeter.h"
@@ -48,6 +49,7 @@ DownloadManager::DownloadManager(QObject *parent)
     , m_writer([this] { QMetaObject::invokeMethod(this, "resumeLanes", Qt::QueuedConnection); })
 {
     qRegisterMetaType<DownloadResult>();
+    qRegisterMetaType<UnverifiedReason>();
     m_clock.start();
     m_speedTimer.setInterval(SpeedIntervalMs);
     connect(&m_speedTimer, &QTimer::timeout, this, &DownloadManager::sample);
@@ -909,12 +911,12 @@ void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
         return;
     }
     m_sha256 = closed.sha256;
+    if (m_mustBeDiscImage && !isDiscImage()) {
+        keepUnverified(UnverifiedReason::NotADiscImage);
+        return;
+    }
     if (!m_publishedSha256.isEmpty() && !m_publishedSha256.contains(m_sha256, Qt::CaseInsensitive)) {
-        const QString kept = m_savePath + QStringLiteral(".unverified");
-        if (moveInto(kept)) {
-            m_part.close();
-            Q_EMIT unverified(kept, m_sha256);
-        }
+        keepUnverified(UnverifiedReason::DigestDiffers);
         return;
     }
     if (!moveInto(m_savePath))
@@ -922,6 +924,32 @@ void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
     m_part.close();
     Q_EMIT finished(m_savePath);
     Q_EMIT statusChanged(QStringLiteral("Download complete"));
+}
+
+void DownloadManager::keepUnverified(UnverifiedReason reason)
+{
+    const QString kept = m_savePath + QStringLiteral(".unverified");
+    if (moveInto(kept)) {
+        m_part.close();
+        Q_EMIT unverified(kept, m_sha256, reason);
+    }
+}
+
+// The whole part, as long as announced, with a disc image's volume
+// descriptors where they begin.
+bool DownloadManager::isDiscImage() const
+{
+    if (m_part.length() != m_total)
+        return false;
+    const PartReader reader(m_part.reader());
+    QByteArray descriptors(IsoImage::DescriptorsRead, '\0');
+    const long long read = reader.isOpen()
+        ? reader.readAt(descriptors.data(), size_t(descriptors.size()), IsoImage::DescriptorsOffset)
+        : -1;
+    if (read <= 0)
+        return false;
+    descriptors.truncate(int(read));
+    return IsoImage::hasVolumeDescriptors(descriptors);
 }
 
 // A rename replaces an existing file in one step on every system. The

@@ -60,6 +60,9 @@ public:
     // that matches none of them does not take the destination's place. An
     // empty list means there is nothing to check against.
     void setPublishedSha256(const QStringList &values) { m_publishedSha256 = values; }
+    // Whether the next download must be a disc image (ISO 9660 or UDF): one
+    // that is not, or not of the length announced, is kept as unverified.
+    void setMustBeDiscImage(bool must) { m_mustBeDiscImage = must; }
     // The SHA-256 of the file last finished or kept as unverified.
     QString sha256() const { return m_sha256; }
     QString savePath() const { return m_savePath; }
@@ -70,9 +73,9 @@ public:
 Q_SIGNALS:
     void progress(qint64 bytesReceived, qint64 bytesTotal);
     void finished(QString filePath);
-    // The bytes match none of the published values: they are kept at
-    // `keptPath` and the destination is left as it was.
-    void unverified(QString keptPath, QString sha256);
+    // The bytes match none of the published values, or are no disc image:
+    // they are kept at `keptPath` and the destination is left as it was.
+    void unverified(QString keptPath, QString sha256, UnverifiedReason reason);
     // The file server no longer takes the link (403 or 410, as for an
     // expired link); the part is kept for a fresh link to continue.
     void linkExpired();
@@ -154,6 +157,8 @@ private:
     void onClosed();
     void settleClose();
     void completeDownload(const PartFileWriter::Closed &closed);
+    void keepUnverified(UnverifiedReason reason);
+    bool isDiscImage() const;
     bool moveInto(const QString &path);
     void report(DownloadResult result);
     void keepPart(const QString &part, PartRecord record, const ByteRanges &durable);
@@ -219,5 +224,6 @@ private:
     AfterClose m_afterClose;
     EngineSettings m_settings;
     QStringList m_publishedSha256;
+    bool m_mustBeDiscImage = false;
     QString m_sha256;
 };

@@ -24,6 +24,12 @@ enum class DownloadOutcome {
     MoveFailed, // the system's error says why
 };
 
+// Why a whole file was kept beside the destination instead of taking it.
+enum class UnverifiedReason {
+    DigestDiffers, // its SHA-256 is none of the published values
+    NotADiscImage, // no volume descriptors 32 KiB in, or not the length announced
+};
+
 struct DownloadResult {
     DownloadOutcome outcome = DownloadOutcome::Finished;
     long httpStatus = 0;
@@ -38,3 +44,4 @@ struct DownloadResult {
 };
 
 Q_DECLARE_METATYPE(DownloadResult)
+Q_DECLARE_METATYPE(UnverifiedReason)

@@ -262,7 +262,8 @@ FaultServer::Stats FaultServer::stats()
 
 QByteArray FaultServer::body(qint64 offset, qint64 length, int version)
 {
-    // Same rule as fault_server.py: byte i is (i * 7 + i / 251 + 101 * version) mod 256.
+    // Same rule as fault_server.py: byte i is (i * 7 + i / 251 + 101 * version)
+    // mod 256, but for an ISO 9660 volume descriptor's first bytes at 32 KiB.
     QByteArray bytes;
     if (offset < 0 || offset > MaxBodyOffset || length <= 0 || length > std::numeric_limits<int>::max() / 2
         || version < 0 || version > MaxVersion)
@@ -272,6 +273,11 @@ QByteArray FaultServer::body(qint64 offset, qint64 length, int version)
         const qint64 i = offset + k;
         bytes[int(k)] = char((i * 7 + i / 251 + 101 * version) % 256);
     }
+    static const QByteArray descriptor = QByteArrayLiteral("\x01"
+                                                           "CD001\x01");
+    constexpr qint64 DescriptorAt = 32768;
+    for (qint64 i = qMax(offset, DescriptorAt); i < qMin(offset + length, DescriptorAt + descriptor.size()); ++i)
+        bytes[int(i - offset)] = descriptor.at(int(i - DescriptorAt));
     return bytes;
 }
 

@@ -257,21 +257,64 @@ private Q_SLOTS:
                               + m_served.mid(int(secondOffset), int(secondLength))));
     }
 
-    // Bytes that match no published SHA-256 never take the destination's place.
-    void unpublishedBytesAreKeptAside()
+    // A whole file takes the destination's place only if it is what was
+    // asked for: one of the published values, and an ISO image where one
+    // must be (a page served in its place, or a file too short to hold
+    // volume descriptors, is not). Any other is kept aside.
+    void whatIsKeptAside_data()
     {
+        QTest::addColumn<QByteArray>("served");
+        QTest::addColumn<bool>("mustBeImage");
+        QTest::addColumn<QString>("published"); // "": none, "own": the file's own value, else that value
+        QTest::addColumn<int>("keptFor"); // -1: it took the destination's place
+        const QByteArray image = expectedBody(BodySize);
+        const QByteArray page = "<!DOCTYPE html><html><body>" + QByteArray(64 * 1024, ' ') + "</body></html>\n";
+        const QString zeros = QStringLiteral("0").repeated(64);
+        const QString own = QStringLiteral("own");
+        const int digest = int(UnverifiedReason::DigestDiffers);
+        const int noImage = int(UnverifiedReason::NotADiscImage);
+        QTest::newRow("bytes of no published value") << image << false << zeros << digest;
+        QTest::newRow("an image of no published value") << image << true << zeros << digest;
+        QTest::newRow("an image, none published") << image << true << QString() << -1;
+        QTest::newRow("an image of its published value") << image << true << own << -1;
+        QTest::newRow("a web page, none published") << page << true << QString() << noImage;
+        QTest::newRow("a web page of its published value") << page << true << own << noImage;
+        QTest::newRow("a web page where any file will do") << page << false << QString() << -1;
+        QTest::newRow("too short for volume descriptors") << image.left(32770) << true << QString() << noImage;
+    }
+    void whatIsKeptAside()
+    {
+        QFETCH(QByteArray, served);
+        QFETCH(bool, mustBeImage);
+        QFETCH(QString, published);
+        QFETCH(int, keptFor);
+        writeFile(m_root.filePath(QStringLiteral("aside.iso")), served);
         const QString destination = m_out.filePath(QStringLiteral("kept.iso"));
         writeFile(destination, "an older download");
         QSignalSpy unverified(&m_probe->engine, &DownloadManager::unverified);
-        m_probe->engine.setPublishedSha256({QStringLiteral("0").repeated(64)});
-        m_probe->engine.startDownload(m_nginx.httpOrigin() + QStringLiteral("/Win11_test.iso"), destination);
+        m_probe->engine.setMustBeDiscImage(mustBeImage);
+        if (!published.isEmpty())
+            m_probe->engine.setPublishedSha256({published == QLatin1String("own") ? sha256Of(served) : published});
+        m_probe->engine.startDownload(m_nginx.httpOrigin() + QStringLiteral("/aside.iso"), destination);
         QVERIFY(m_probe->waitForEnd());
-        QVERIFY(m_probe->finished.isEmpty() && m_probe->errors.isEmpty());
+        QVERIFY(m_probe->errors.isEmpty());
+        const QString aside = destination + QStringLiteral(".unverified");
+        QCOMPARE(m_probe->engine.sha256(), sha256Of(served));
+        if (keptFor < 0) {
+            QCOMPARE(m_probe->finished.size(), 1);
+            QVERIFY(unverified.isEmpty());
+            QCOMPARE(readAll(destination), served);
+            QVERIFY(!QFile::exists(aside));
+            return;
+        }
+        QVERIFY(m_probe->finished.isEmpty());
         QCOMPARE(unverified.size(), 1);
-        QCOMPARE(unverified.first().at(0).toString(), destination + QStringLiteral(".unverified"));
-        QCOMPARE(unverified.first().at(1).toString(), sha256Of(m_served));
+        QCOMPARE(unverified.first().at(0).toString(), aside);
+        QCOMPARE(unverified.first().at(1).toString(), sha256Of(served));
+        QCOMPARE(int(unverified.first().at(2).value<UnverifiedReason>()), keptFor);
         QCOMPARE(readAll(destination), QByteArray("an older download"));
-        QCOMPARE(readAll(destination + QStringLiteral(".unverified")), m_served);
+        QCOMPARE(readAll(aside), served);
+        QFile::remove(aside);
     }
 
     void unknownCertificateAuthorityIsRefused()

@@ -4,6 +4,7 @@
 #include "download/ConnectionBudget.h"
 #include "download/CurlMessages.h"
 #include "download/DownloadManager.h"
+#include "download/IsoImage.h"
 #include "download/PartFile.h"
 #include "download/PartFileWriter.h"
 #include "download/SegmentPlan.h"
@@ -424,6 +425,52 @@ private Q_SLOTS:
         QFETCH(qint64, now);
         QFETCH(qint64, counted);
         QCOMPARE(countedGap(previous, now, 1000), counted);
+    }
+
+    // What 32 KiB in and on must hold for a file to pass for a disc image.
+    void volumeDescriptors_data()
+    {
+        QTest::addColumn<QByteArray>("descriptors");
+        QTest::addColumn<bool>("image");
+        const auto sectors = [](std::initializer_list<QByteArray> heads) {
+            QByteArray bytes;
+            for (const QByteArray &head : heads)
+                bytes += head + QByteArray(2048 - head.size(), '\0');
+            return bytes;
+        };
+        const QByteArray primary = QByteArrayLiteral("\x01"
+                                                     "CD001\x01");
+        QTest::newRow("ISO 9660 with a UDF bridge, as Windows ISOs")
+            << sectors({primary,
+                        "\xff"
+                        "CD001\x01",
+                        QByteArray("\0BEA01\x01", 7), QByteArray("\0NSR02\x01", 7)})
+            << true;
+        QTest::newRow("ISO 9660 alone, cut after its descriptor") << primary << true;
+        QTest::newRow("UDF alone (NSR03)")
+            << sectors({QByteArray("\0BEA01\x01", 7), QByteArray("\0NSR03\x01", 7), QByteArray("\0TEA01\x01", 7)})
+            << true;
+        QTest::newRow("a web page") << QByteArray("<!DOCTYPE html><html><body>CD001 BEA01 NSR02</body></html>")
+                                    << false;
+        QTest::newRow("nothing: the file ends before 32 KiB") << QByteArray() << false;
+        QTest::newRow("zeros") << QByteArray(16 * 2048, '\0') << false;
+        QTest::newRow("another ISO 9660 descriptor first") << sectors({"\x02"
+                                                                       "CD001\x01"})
+                                                           << true;
+        QTest::newRow("CD001 a byte late") << QByteArray("\0\x01"
+                                                         "CD001\x01")
+                                           << false;
+        QTest::newRow("NSR02 without BEA01") << sectors({QByteArray("\0NSR02\x01", 7)}) << false;
+        QTest::newRow("BEA01 with no NSR after it")
+            << sectors({QByteArray("\0NSR02\x01", 7), QByteArray("\0BEA01\x01", 7)}) << false;
+        QTest::newRow("an identifier one byte off")
+            << sectors({QByteArray("\0\0BEA01", 7), QByteArray("\0\0NSR02", 7)}) << false;
+    }
+    void volumeDescriptors()
+    {
+        QFETCH(QByteArray, descriptors);
+        QFETCH(bool, image);
+        QCOMPARE(IsoImage::hasVolumeDescriptors(descriptors), image);
     }
 
     void errorMessages_data()

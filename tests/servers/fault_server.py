@@ -54,6 +54,11 @@ _PATTERN = bytes(body_byte(i) for i in range(PERIOD)) * (SLICE_PERIODS + 1)
 _PATTERN_VIEWS = {0: memoryview(_PATTERN)}  # version -> its pattern
 _PATTERN_LOCK = threading.Lock()
 
+# Every body is a stand-in ISO image: an ISO 9660 primary volume
+# descriptor begins 32 KiB in, the same in every version.
+DESCRIPTOR_AT = 32768
+DESCRIPTOR = b"\x01CD001\x01"
+
 MAX_SIZE = 1 << 50
 MAX_VERSION = 255
 FIRST_MODIFIED = 1704067200  # Mon, 01 Jan 2024 00:00:00 GMT
@@ -67,7 +72,13 @@ def body_piece(start, length, version=0):
             shift = bytes((b + version * 101) % 256 for b in range(256))
             view = _PATTERN_VIEWS[version] = memoryview(_PATTERN.translate(shift))
     offset = start % PERIOD
-    return view[offset:offset + length]
+    piece = view[offset:offset + length]
+    low, high = max(start, DESCRIPTOR_AT), min(start + length, DESCRIPTOR_AT + len(DESCRIPTOR))
+    if low >= high:
+        return piece
+    patched = bytearray(piece)
+    patched[low - start:high - start] = DESCRIPTOR[low - DESCRIPTOR_AT:high - DESCRIPTOR_AT]
+    return bytes(patched)
 
 
 def write_body(size, path, version=0):
