@@ -48,10 +48,10 @@ QString matchProductKey(const QString &wanted, QString *problem)
     return QString();
 }
 
-ChoiceMatch matchEdition(const QList<ProductVersion> &editions, const QString &wanted)
+ChoiceMatch matchEdition(const QString &productKey, const QList<ProductVersion> &editions, const QString &wanted)
 {
     if (wanted.isEmpty())
-        return {int(editions.size()) - 1, QString()};
+        return {defaultEditionRow(productKey, editions), QString()};
     return findRow<ProductVersion>(editions, wanted, QStringLiteral("edition"), [](const ProductVersion &edition) {
         return QStringList{edition.id, edition.name.simplified()};
     });

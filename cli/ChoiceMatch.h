@@ -14,8 +14,8 @@ struct ChoiceMatch {
 
 // By product key ("win11"), in any case.
 QString matchProductKey(const QString &wanted, QString *problem);
-// By id or name; the default is the last edition.
-ChoiceMatch matchEdition(const QList<ProductVersion> &editions, const QString &wanted);
+// By id or name; the default is the one the window chooses first.
+ChoiceMatch matchEdition(const QString &productKey, const QList<ProductVersion> &editions, const QString &wanted);
 // By language or localized name ("german", "English (United States)"); the
 // default follows the system locale as in the window.
 ChoiceMatch matchLanguage(const QList<LanguageInfo> &languages, const QString &wanted, const QString &localeName);

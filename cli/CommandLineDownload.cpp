@@ -102,9 +102,9 @@ void CommandLineDownload::onFinished(const QString &path)
     end(ExitCode::Done);
 }
 
-void CommandLineDownload::onUnverified(const QString &keptPath, const QString &sha256)
+void CommandLineDownload::onUnverified(const QString &keptPath, const QString &sha256, UnverifiedReason reason)
 {
-    end(ExitCode::NotVerified, unverifiedText(m_option, sha256, m_destination, keptPath));
+    end(ExitCode::NotVerified, unverifiedText(m_option, sha256, m_destination, keptPath, reason));
 }
 
 // Once per run a fresh link for the same choices continues the part.

@@ -34,7 +34,7 @@ private:
     bool alreadyThere();
     void begin();
     void onFinished(const QString &path);
-    void onUnverified(const QString &keptPath, const QString &sha256);
+    void onUnverified(const QString &keptPath, const QString &sha256, UnverifiedReason reason);
     void onLinkExpired();
     void onError(const DownloadResult &result);
     void end(int exitCode, const QString &error = QString());

@@ -50,7 +50,7 @@ void PageChoice::onEditions(const QList<ProductVersion> &editions)
                  .arg(offeredProduct(m_choices.product).displayName));
         return;
     }
-    const ChoiceMatch match = matchEdition(editions, m_choices.edition);
+    const ChoiceMatch match = matchEdition(m_choices.product, editions, m_choices.edition);
     if (match.row < 0) {
         fail(ExitCode::Usage, match.problem);
         return;
@@ -98,13 +98,19 @@ void PageChoice::onLinks(const QList<DownloadOption> &options)
         fail(ExitCode::Failed, QStringLiteral("The page gave no download links; try again later."));
         return;
     }
-    const ChoiceMatch match = matchArchitecture(options, m_choices.architecture);
+    // An architecture whose link is dead is named when it is asked for.
+    const QList<DownloadOption> live = liveOptions(options);
+    const ChoiceMatch match = matchArchitecture(live, m_choices.architecture);
     if (match.row < 0) {
-        fail(ExitCode::Usage, match.problem);
+        const ChoiceMatch dead = matchArchitecture(options, m_choices.architecture);
+        if (dead.row >= 0)
+            onPageError(*options.at(dead.row).deadLink);
+        else
+            fail(ExitCode::Usage, match.problem);
         return;
     }
     m_done = true;
-    Q_EMIT linkChosen(options.at(match.row));
+    Q_EMIT linkChosen(live.at(match.row));
 }
 
 void PageChoice::onPageError(const ScraperFailure &failure)

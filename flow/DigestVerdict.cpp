@@ -36,8 +36,14 @@ QStringList acceptedSha256(const DownloadOption &option)
 }
 
 QString unverifiedText(const DownloadOption &option, const QString &sha256, const QString &destination,
-                       const QString &keptPath)
+                       const QString &keptPath, UnverifiedReason reason)
 {
+    if (reason == UnverifiedReason::NotADiscImage)
+        return QStringLiteral("The downloaded file is not an ISO image: it lacks the length the server announced "
+                              "or the volume descriptors every ISO image begins with. It was not saved as %1, which "
+                              "is as it was.\n\nIts SHA-256: %2\n\nThe downloaded bytes are kept in %3. Try the "
+                              "download again later.")
+            .arg(destination, sha256, keptPath);
     const auto row = PublishedHashes::rowWithValue(option.publishedHashes, sha256);
     if (row && !row->languageName.isEmpty() && row->languageName != option.language)
         return QStringLiteral("The downloaded file is the %1 one, not the %2 one you chose: its SHA-256 matches the "

@@ -2,6 +2,7 @@
 // values the page publishes.
 #pragma once
 
+#include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
 #include <QString>
@@ -20,7 +21,8 @@ bool matchesAnotherRow(const DownloadOption &option, const QString &sha256);
 // accepts no value of the other languages either, so the list is not empty.
 QStringList acceptedSha256(const DownloadOption &option);
 
-// The text of the box for a file that is not what was chosen: it matches no
-// accepted value, or it is the file of another language.
+// The text of the box for a file that is not what was chosen: no disc
+// image, or one that matches no accepted value, or the file of another
+// language.
 QString unverifiedText(const DownloadOption &option, const QString &sha256, const QString &destination,
-                       const QString &keptPath);
+                       const QString &keptPath, UnverifiedReason reason);

@@ -17,4 +17,6 @@ void prepareEngineFor(DownloadManager &engine, const DownloadOption &option)
     };
     engine.setSettings(settings);
     engine.setPublishedSha256(acceptedSha256(option));
+    // Every option is an ISO image, whether or not a SHA-256 is published.
+    engine.setMustBeDiscImage(true);
 }

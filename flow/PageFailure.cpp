@@ -62,6 +62,17 @@ PageFailure explainPageFailure(const ScraperFailure &failure, const QString &rep
             QStringLiteral("The download page could not give a link for this choice."), later(repeat)};
 }
 
+QString leftOutNote(const QList<DownloadOption> &options)
+{
+    QStringList notes;
+    for (const DownloadOption &option : options) {
+        if (option.deadLink)
+            notes << QStringLiteral("The %1 ISO is left out: %2")
+                         .arg(option.architecture, explainPageFailure(*option.deadLink).summary);
+    }
+    return notes.join(QLatin1Char(' '));
+}
+
 std::optional<Refusal> refusalOf(const ScraperFailure &failure)
 {
     if (failure.kind != FailureKind::Refused)

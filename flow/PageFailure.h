@@ -21,6 +21,10 @@ struct PageFailure {
 PageFailure explainPageFailure(const ScraperFailure &failure,
                                const QString &repeat = QStringLiteral("run the command again"));
 
+// What is said of the options left out for a dead link ("The arm64 ISO is
+// left out: …"); empty when every link leads to its file.
+QString leftOutNote(const QList<DownloadOption> &options);
+
 // Microsoft's refusal of the request (a block of the caller's address, often
 // for about a day), with the message code and session id the page gave.
 struct Refusal {

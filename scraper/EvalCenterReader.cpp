@@ -108,7 +108,7 @@ void EvalCenterReader::parseAnchors(const QString &text)
         qCDebug(lcScraper) << "EvalCenterReader: Found" << link.edition << link.architecture << link.culture;
         if (std::none_of(editions.cbegin(), editions.cend(),
                          [&link](const ProductVersion &edition) { return edition.id == link.edition; }))
-            editions << ProductVersion{link.edition, evaluationEditionName(link.edition), true};
+            editions << ProductVersion{link.edition, link.edition, true};
     }
     deliver();
     Q_EMIT versionsExtracted(editions);
@@ -162,10 +162,17 @@ void EvalCenterReader::selectLanguage(const QString &language)
     });
 }
 
-// One link at a time, each to the file it leads to.
+// One link at a time, each to the file it leads to. A dead link leaves
+// the other architectures offered; a choice whose every link is dead fails
+// as the first of them.
 void EvalCenterReader::followNext()
 {
     if (m_toFollow.isEmpty()) {
+        Q_ASSERT(!m_options.isEmpty());
+        if (liveOptions(m_options).isEmpty()) {
+            fail(*m_options.first().deadLink);
+            return;
+        }
         deliver();
         Q_EMIT downloadLinksExtracted(m_options);
         return;
@@ -177,26 +184,24 @@ void EvalCenterReader::followNext()
 
 void EvalCenterReader::onFollowed(const EvalLink &link, const LinkFollower::Followed &followed)
 {
-    if (followed.end == LinkFollower::Followed::End::WebPage) {
-        fail(FailureKind::LinkToPage,
-             QStringLiteral("Microsoft's link for this ISO leads to a web page, not to the file"));
-        return;
-    }
-    if (followed.end == LinkFollower::Followed::End::Nowhere) {
-        fail(FailureKind::DeadLink, QStringLiteral("The page's link leads to no file: %1").arg(link.link));
-        return;
-    }
-    const QUrl &file = followed.file;
-    if (const std::optional<ScraperFailure> slip = labelSlip(link, file)) {
-        fail(*slip);
-        return;
-    }
     DownloadOption option;
     option.versionId = m_edition;
     option.language = m_languageName;
     option.architecture = link.architecture;
-    option.url = file.toString(QUrl::FullyEncoded);
     option.publishesNoSha256 = true;
+    if (followed.end == LinkFollower::Followed::End::WebPage) {
+        option.deadLink =
+            scraperFailure(FailureKind::LinkToPage,
+                           QStringLiteral("Microsoft's link for this ISO leads to a web page, not to the file"));
+    } else if (followed.end == LinkFollower::Followed::End::Nowhere) {
+        option.deadLink = scraperFailure(FailureKind::DeadLink,
+                                         QStringLiteral("The page's link leads to no file: %1").arg(link.link));
+    } else if (const std::optional<ScraperFailure> slip = labelSlip(link, followed.file)) {
+        fail(*slip);
+        return;
+    } else {
+        option.url = followed.file.toString(QUrl::FullyEncoded);
+    }
     m_options << option;
     followNext();
 }

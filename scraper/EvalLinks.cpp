@@ -35,17 +35,23 @@ QString architectureOf(const QString &word)
 }
 
 // Older pages write "=" as "&#61;" inside the link. An entity that only
-// decoding "&amp;" made ("&amp;#61;") is no link of theirs.
-QUrl fwlinkOf(const QString &link)
+// decoding "&amp;" made ("&amp;#61;") is no link of theirs. A relative or
+// protocol-relative link is the page's own, as a browser reads it; an
+// aka.ms short link leads to the file as an fwlink does.
+QUrl fwlinkOf(const QString &link, const QUrl &page)
 {
     QString text = link.trimmed();
     text.replace(QLatin1String("&#61;"), QLatin1String("=")).replace(QLatin1String("&amp;"), QLatin1String("&"));
     if (text.contains(QLatin1String("&#61;")))
         return QUrl();
-    const QUrl url(text, QUrl::StrictMode);
+    QUrl url(text, QUrl::StrictMode);
+    if (url.isValid() && url.isRelative() && page.isValid() && !page.isRelative())
+        url = page.resolved(url);
     const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
-    if (!url.isValid() || !web || url.host().isEmpty()
-        || !url.path().startsWith(QLatin1String("/fwlink"), Qt::CaseInsensitive))
+    const bool fwlink = url.path().startsWith(QLatin1String("/fwlink"), Qt::CaseInsensitive);
+    const bool shortLink =
+        url.host().compare(QLatin1String("aka.ms"), Qt::CaseInsensitive) == 0 && url.path().size() > 1;
+    if (!url.isValid() || !web || url.host().isEmpty() || !(fwlink || shortLink))
         return QUrl();
     return url;
 }
@@ -70,23 +76,29 @@ struct LabelParts {
     QString culture;
 };
 
-// "…Download <product words> ISO [qualifiers] <architecture> (xx-YY)".
+// "…Download <product words> ISO [qualifiers] <architecture> (xx-YY)";
+// the culture may be missing (a link of the fwlink/p/ style names it) or
+// followed by a full stop, and "Arm 64-bit" is one architecture.
 std::optional<LabelParts> labelParts(const QString &label)
 {
     static const QRegularExpression download(QStringLiteral("\\bdownload\\s+"),
                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression suffix(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    static const QRegularExpression suffix(QStringLiteral("\\(([^()]*)\\)[\\s.]*$"));
+    static const QRegularExpression arm(QStringLiteral("\\barm 64-bit\\b"), QRegularExpression::CaseInsensitiveOption);
     const QString text = label.simplified();
     QRegularExpressionMatch start;
     if (text.lastIndexOf(download, -1, &start) < 0)
         return std::nullopt;
     QString rest = text.mid(start.capturedEnd());
-    const QRegularExpressionMatch culture = suffix.match(rest);
     LabelParts parts;
-    parts.culture = cultureCode(culture.captured(1));
-    if (parts.culture.isEmpty())
-        return std::nullopt;
-    rest.truncate(culture.capturedStart());
+    const QRegularExpressionMatch culture = suffix.match(rest);
+    if (culture.hasMatch()) {
+        parts.culture = cultureCode(culture.captured(1));
+        if (parts.culture.isEmpty())
+            return std::nullopt;
+        rest.truncate(culture.capturedStart());
+    }
+    rest.replace(arm, QStringLiteral("arm64"));
     QStringList edition;
     bool iso = false;
     for (const QString &word : rest.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -115,15 +127,17 @@ bool sameFile(const EvalLink &a, const EvalLink &b)
 
 namespace EvalLinks {
 
-std::optional<EvalLink> readAnchor(const QString &label, const QString &link)
+std::optional<EvalLink> readAnchor(const QString &label, const QString &link, const QUrl &page)
 {
-    const QUrl url = fwlinkOf(link);
+    const QUrl url = fwlinkOf(link, page);
     const std::optional<LabelParts> parts = labelParts(label);
     if (url.isEmpty() || !parts)
         return std::nullopt;
     const QString named = linkCulture(url);
-    return EvalLink{parts->edition, parts->architecture, named.isEmpty() ? parts->culture : named,
-                    url.toString(QUrl::FullyEncoded)};
+    const QString culture = named.isEmpty() ? parts->culture : named;
+    if (culture.isEmpty())
+        return std::nullopt;
+    return EvalLink{parts->edition, parts->architecture, culture, url.toString(QUrl::FullyEncoded)};
 }
 
 std::optional<QList<EvalLink>> parseAnchors(const QString &json)
@@ -131,10 +145,11 @@ std::optional<QList<EvalLink>> parseAnchors(const QString &json)
     const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
     if (!document.isObject() || !document.object().value(QLatin1String("links")).isArray())
         return std::nullopt;
+    const QUrl page(document.object().value(QLatin1String("url")).toString(), QUrl::StrictMode);
     QList<EvalLink> links;
     for (const QJsonValue anchor : document.object().value(QLatin1String("links")).toArray()) {
         const auto read =
-            readAnchor(anchor[QLatin1String("label")].toString(), anchor[QLatin1String("link")].toString());
+            readAnchor(anchor[QLatin1String("label")].toString(), anchor[QLatin1String("link")].toString(), page);
         const bool listed = read
             && std::any_of(links.cbegin(), links.cend(), [&read](const EvalLink &l) { return sameFile(l, *read); });
         if (read && !listed)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -17,13 +18,15 @@ struct EvalLink {
 namespace EvalLinks {
 
 // The ISO an anchor stands for, from its aria-label ("64-bit edition:
-// Download Windows Server 2025 ISO 64-bit (de-DE)") and its link. A link
-// of the fwlink/p/ style names its own culture, which decides over the
-// label's. No value for a VHD, or a label or link that names no file.
-std::optional<EvalLink> readAnchor(const QString &label, const QString &link);
+// Download Windows Server 2025 ISO 64-bit (de-DE)") and its link, read
+// against the address of the page it is on. A link of the fwlink/p/ style
+// names its own culture, which decides over the label's. No value for a
+// VHD, or a label or link that names no file.
+std::optional<EvalLink> readAnchor(const QString &label, const QString &link, const QUrl &page = QUrl());
 
-// The anchors the page script read (JSON: {"links":[{"label":…,"link":…}]}),
-// each ISO once, in page order; no value when the answer is unreadable.
+// The anchors the page script read (JSON: {"links":[{"label":…,"link":…}],
+// "url":…, the page's address}), each ISO once, in page order; no value
+// when the answer is unreadable.
 std::optional<QList<EvalLink>> parseAnchors(const QString &json);
 
 // What a file's own name says of it, where it says it: its culture

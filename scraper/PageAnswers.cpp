@@ -260,7 +260,7 @@ std::optional<QList<DownloadOption>> parseLinkList(const QString &text, const QS
             return std::nullopt;
         const QString architecture =
             classifyArchitecture(textMember(entry, "text"), *url, downloadTypeMember(entry)).value_or(QString());
-        return DownloadOption{versionId, language, architecture, *url, {}, {}, false};
+        return DownloadOption{versionId, language, architecture, *url, {}, {}, false, std::nullopt};
     });
 }
 

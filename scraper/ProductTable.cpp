@@ -1,5 +1,7 @@
 #include "ProductTable.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -79,12 +81,16 @@ QString evaluationPageUrl(const QString &productKey)
     return siteOrigin() + QStringLiteral("/en-us/evalcenter/download-%1").arg(offeredProduct(productKey).pagePath);
 }
 
-// The labels call the LTSC edition by its channel alone.
-QString evaluationEditionName(const QString &labelName)
+int defaultEditionRow(const QString &productKey, const QList<ProductVersion> &editions)
 {
-    if (labelName == QLatin1String("Windows 11 Enterprise LTSC"))
-        return QStringLiteral("Windows 11 Enterprise LTSC 2024");
-    return labelName;
+    if (editions.isEmpty())
+        return -1;
+    if (!isEvaluationProduct(productKey))
+        return int(editions.size()) - 1;
+    static const QRegularExpression ltsc(QStringLiteral("\\bLTSC\\b"), QRegularExpression::CaseInsensitiveOption);
+    const auto general = std::find_if(editions.cbegin(), editions.cend(),
+                                      [](const ProductVersion &edition) { return !edition.name.contains(ltsc); });
+    return general == editions.cend() ? 0 : int(general - editions.cbegin());
 }
 
 QString siteOrigin()

@@ -1,6 +1,8 @@
 // The products Travonix offers and the address of each one's download page.
 #pragma once
 
+#include "ScraperTypes.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -32,8 +34,10 @@ QList<ProductInfo> offeredProducts();
 ProductInfo offeredProduct(const QString &productKey);
 // The Evaluation Center page of `productKey`.
 QString evaluationPageUrl(const QString &productKey);
-// The name shown for an edition that the page's labels call `labelName`.
-QString evaluationEditionName(const QString &labelName);
+// The edition chosen until the user chooses one: the download page's last
+// (its newest release); on an Evaluation Center page the first outside the
+// LTSC channel, or the first where there is no other. -1 for no editions.
+int defaultEditionRow(const QString &productKey, const QList<ProductVersion> &editions);
 
 // Scheme and host of the download site, without a trailing slash.
 QString siteOrigin();

@@ -5,6 +5,8 @@
 #include <QMetaType>
 #include <QString>
 
+#include <optional>
+
 struct ProductVersion {
     QString id;
     QString name;
@@ -25,32 +27,6 @@ struct PublishedHash {
     // The name of the listed language the label stands for; empty when it
     // names none of them.
     QString languageName;
-};
-
-struct DownloadOption {
-    QString versionId;
-    // The language the page gave these links for, by its name in the list.
-    QString language;
-    QString architecture;
-    QString url;
-    // The page's whole table (empty when it publishes none), and the value
-    // of its row for this option's language and architecture, if any.
-    QList<PublishedHash> publishedHashes;
-    QString publishedSha256;
-    // Microsoft publishes no SHA-256 for any file of the page (the
-    // Evaluation Center), rather than none for this one.
-    bool publishesNoSha256 = false;
-};
-
-enum class ScraperState {
-    Idle = 0,
-    LoadingVersions = 1,
-    ExtractingVersions = 2,
-    SelectingVersion = 3,
-    LoadingLanguages = 4, // reserved: the language list arrives without a load of its own
-    ExtractingLanguages = 5,
-    SubmittingSelection = 6,
-    ExtractingLinks = 7,
 };
 
 // Why a request of the scraper ended without its result. Each comes with
@@ -90,6 +66,46 @@ inline ScraperFailure scraperFailure(FailureKind kind, const QString &message)
     failure.message = message;
     return failure;
 }
+
+struct DownloadOption {
+    QString versionId;
+    // The language the page gave these links for, by its name in the list.
+    QString language;
+    QString architecture;
+    QString url;
+    // The page's whole table (empty when it publishes none), and the value
+    // of its row for this option's language and architecture, if any.
+    QList<PublishedHash> publishedHashes;
+    QString publishedSha256;
+    // Microsoft publishes no SHA-256 for any file of the page (the
+    // Evaluation Center), rather than none for this one.
+    bool publishesNoSha256 = false;
+    // The page's link for it leads to no file (DeadLink, LinkToPage): the
+    // option is left out of what is offered, and this says why.
+    std::optional<ScraperFailure> deadLink;
+};
+
+// The options whose link leads to their file.
+inline QList<DownloadOption> liveOptions(const QList<DownloadOption> &options)
+{
+    QList<DownloadOption> live;
+    for (const DownloadOption &option : options) {
+        if (!option.deadLink)
+            live << option;
+    }
+    return live;
+}
+
+enum class ScraperState {
+    Idle = 0,
+    LoadingVersions = 1,
+    ExtractingVersions = 2,
+    SelectingVersion = 3,
+    LoadingLanguages = 4, // reserved: the language list arrives without a load of its own
+    ExtractingLanguages = 5,
+    SubmittingSelection = 6,
+    ExtractingLinks = 7,
+};
 
 Q_DECLARE_METATYPE(ScraperState)
 Q_DECLARE_METATYPE(FailureKind)

@@ -327,12 +327,24 @@ private Q_SLOTS:
         QTest::newRow("Server 2022 Russian, labelled Korean")
             << QStringList() << url + QStringList{"server2022", "--language", "russian (russia)"} << 0
             << file.arg("sg/download/20348\\.\\S+_SERVER_EVAL_x64FRE_ru-ru\\.iso") << "^$";
+        QTest::newRow("no edition: the one outside LTSC")
+            << QStringList() << url + QStringList{"win11-eval"} << 0
+            << file.arg("\\S+_CLIENTENTERPRISEEVAL_OEMRET_x64FRE_en-us\\.iso") << "^$";
         QTest::newRow("LTSC") << QStringList()
-                              << url + QStringList{"win11-eval", "--edition", "windows 11 enterprise ltsc 2024"} << 0
+                              << url + QStringList{"win11-eval", "--edition", "windows 11 enterprise ltsc"} << 0
                               << file.arg("\\S+_CLIENT_LTSC_EVAL_x64FRE_en-us\\.iso") << "^$";
         QTest::newRow("IoT Arm64") << QStringList{"evalcenter browsersonly"}
                                    << url + QStringList{"win11iot-eval", "--arch", "ARM64"} << 0
                                    << file.arg("\\S+_CLIENT_IOT_LTSC_EVAL_A64FRE_en-us\\.iso") << "^$";
+        QTest::newRow("IoT, the Arm64 link dead: x64 still")
+            << QStringList{"evalcenter armdead"} << url + QStringList{"win11iot-eval", "--arch", "x64"} << 0
+            << file.arg("\\S+_IOT_LTSC_EVAL_x64FRE_en-us\\.iso") << "^$";
+        QTest::newRow("IoT, the Arm64 link dead: no choice takes x64")
+            << QStringList{"evalcenter armdead"} << url + QStringList{"win11iot-eval"} << 0
+            << file.arg("\\S+_IOT_LTSC_EVAL_x64FRE_en-us\\.iso") << "^$";
+        QTest::newRow("IoT, the Arm64 link dead: Arm64 asked for")
+            << QStringList{"evalcenter armdead"} << url + QStringList{"win11iot-eval", "--arch", "arm64"} << 3 << "^$"
+            << "^The download page's link for this choice leads to no file\\.";
         QTest::newRow("Server 2019 German") << QStringList() << url + QStringList{"server2019", "--language", "de-de"}
                                             << 0 << file.arg("17763\\.\\S+_SERVER_EVAL_x64FRE_de-de\\.iso") << "^$";
         QTest::newRow("Server 2025") << QStringList() << url + QStringList{"server2025"} << 0
@@ -364,7 +376,7 @@ private Q_SLOTS:
             << QStringList() << QStringList{"--list", "--product", "win11-eval", "--edition", "Windows 11 Enterprise"}
             << 0
             << "^Editions:\n  Windows 11 Enterprise +Windows 11 Enterprise\n  Windows 11 Enterprise LTSC +Windows "
-               "11 Enterprise LTSC 2024\nLanguages of Windows 11 Enterprise:\n  en-US +English \\(United States\\)\n"
+               "11 Enterprise LTSC\nLanguages of Windows 11 Enterprise:\n  en-US +English \\(United States\\)\n"
                "  en-GB .*\n  zh-TW +Chinese \\(Taiwan\\)\n.*  de-DE +German \\(Germany\\)\n$"
             << "^$";
     }
@@ -376,24 +388,39 @@ private Q_SLOTS:
     }
 
     // A whole evaluation ISO: no SHA-256 is published, so the file is kept
-    // and its own value shown.
+    // and its own value shown, if it is an ISO image; bytes of the right
+    // length that are none are kept aside.
+    void evaluationDownload_data()
+    {
+        QTest::addColumn<QString>("isoimage");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("an ISO image") << "on" << 0;
+        QTest::newRow("no ISO image") << "off" << 4;
+    }
     void evaluationDownload()
     {
-        QVERIFY(setSwitches({}));
+        QFETCH(QString, isoimage);
+        QFETCH(int, exitCode);
+        QVERIFY(setSwitches({QStringLiteral("isoimage ") + isoimage}));
         m_productDelays = true;
         const QString path = QDir(downloadsDir()).filePath(QStringLiteral("Server2016.iso"));
+        const QString aside = path + QStringLiteral(".unverified");
         const Run result = run({"--download", "--product", "server2016", "--output", path});
         m_productDelays = false;
-        QCOMPARE(result.exitCode, 0);
-        QFile file(path);
+        QCOMPARE(result.exitCode, exitCode);
+        QFile file(exitCode == 0 ? path : aside);
+        QVERIFY(!QFile::exists(exitCode == 0 ? aside : path));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.size(), 1 << 20);
         for (const int offset : {0, 128, 524288, (1 << 20) - 128})
             QVERIFY(bytes.mid(offset, 11) == QStringLiteral("%1 ").arg(offset, 10, 10, QLatin1Char('0')).toLatin1());
         QVERIFY(bytes.contains("Windows_Server_2016_Datacenter_EVAL_en-us_14393_refresh.ISO"));
-        QVERIFY2(result.err.contains(sha256Of(path)), qPrintable(result.err));
+        QVERIFY2(result.err.contains(sha256Of(file.fileName())), qPrintable(result.err));
+        if (exitCode != 0)
+            QVERIFY2(result.err.contains(QLatin1String("not an ISO image")), qPrintable(result.err));
         QVERIFY(leftBeside(path).isEmpty());
+        file.remove();
     }
 
     // Microsoft sends a retired link to a page of its site: nothing is saved.

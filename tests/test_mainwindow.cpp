@@ -622,6 +622,49 @@ private Q_SLOTS:
             QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toUpper())));
     }
 
+    // Evaluation links that do not lead to their ISO, with the product's
+    // delays: a dead Arm64 link leaves x64 offered with a note; a link to a
+    // web page and a file of another language than its label offer nothing.
+    void evaluationLinksThatMisleadAreNotOffered()
+    {
+        ReplicaServer replica;
+        QVERIFY(serveReplica(replica, {QStringLiteral("evalcenter armdead")}));
+        MainWindow window(testParts(ScraperTimings()));
+        window.show();
+        Widgets w(window);
+        pick(w.version, w.version->findText(QStringLiteral("Windows 11 IoT Enterprise LTSC (evaluation)")));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+        QVERIFY(w.link->text().endsWith(QLatin1String("_IOT_LTSC_EVAL_x64FRE_en-us.iso")));
+        QCOMPARE(w.architecture->count(), 1);
+        QCOMPARE(w.architecture->currentText(), QStringLiteral("x64"));
+        QVERIFY2(statusOf(window).contains(QLatin1String("arm64 ISO is left out")), qPrintable(statusOf(window)));
+
+        const struct {
+            const char *evalcenter;
+            const char *product;
+            const char *language;
+            const char *title;
+        } misleading[] = {{"pagelink", "Windows Server 2022 (evaluation)", nullptr, "Link Leads to a Web Page"},
+                          {"mislabel", "Windows Server 2025 (evaluation)", "German (Germany)",
+                           "Wrong Language Offered"}};
+        for (const auto &row : misleading) {
+            QCOMPARE(replica.command(QStringLiteral("evalcenter %1").arg(QLatin1String(row.evalcenter))),
+                     QStringLiteral("OK evalcenter %1").arg(QLatin1String(row.evalcenter)));
+            ModalCloser box;
+            box.arm();
+            pick(w.version, w.version->findText(QLatin1String(row.product)));
+            if (row.language) {
+                // The English link first, then the language whose file slips.
+                QTRY_VERIFY_WITH_TIMEOUT(!w.link->text().isEmpty(), 30000);
+                pick(w.language, w.language->findText(QLatin1String(row.language)));
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(box.title, QLatin1String(row.title), 30000);
+            QCOMPARE(w.architecture->count(), 0);
+            QVERIFY(w.link->text().isEmpty());
+            QVERIFY(!w.buttons.value(QStringLiteral("Download"))->isEnabled());
+        }
+    }
+
     // Each choice in turn ends in its own link, with the product's delays,
     // while a third-party script of the page writes the product's tags and
     // defines its page functions with fake answers.

@@ -538,8 +538,9 @@ private Q_SLOTS:
         QVERIFY(script.size() > 1200);
     }
 
-    // An Evaluation Center anchor, as "edition|architecture|culture", or "-"
-    // when it stands for no ISO.
+    // An Evaluation Center anchor on a page of the site, as
+    // "edition|architecture|culture" (and "@host" of its link where that
+    // counts), or "-" when it stands for no ISO.
     void evalAnchor_data()
     {
         QTest::addColumn<QString>("label");
@@ -586,19 +587,43 @@ private Q_SLOTS:
         QTest::newRow("script link") << "Download Windows Server 2022 ISO 64-bit (en-US)"
                                      << "javascript:go('/fwlink')"
                                      << "-";
+        QTest::newRow("no language in the label, the /p/ link's")
+            << "Download Windows Server 2022 ISO 64-bit" << fr << "Windows Server 2022|x64|fr-FR";
+        QTest::newRow("a full stop after the language")
+            << "Download Windows Server 2025 ISO 64-bit (fr-fr)." << en << "Windows Server 2025|x64|fr-FR";
+        QTest::newRow("Arm 64-bit") << "Download Windows 11 IoT Enterprise LTSC ISO Arm 64-bit (en-US)" << en
+                                    << "Windows 11 IoT Enterprise LTSC|arm64|en-US";
+        QTest::newRow("a protocol-relative link") << "Download Windows Server 2025 ISO 64-bit (en-US)"
+                                                  << "//go.microsoft.com/fwlink/?linkid=2293312"
+                                                  << "Windows Server 2025|x64|en-US@go.microsoft.com";
+        QTest::newRow("a relative link") << "Download Windows Server 2025 ISO 64-bit (en-US)"
+                                         << "/fwlink/?linkid=2293312"
+                                         << "Windows Server 2025|x64|en-US@www.microsoft.com";
+        QTest::newRow("a relative link elsewhere") << "Download Windows Server 2025 ISO 64-bit (en-US)"
+                                                   << "fwlink/?linkid=2293312"
+                                                   << "-";
+        QTest::newRow("an aka.ms link") << "Download Windows Server 2025 ISO 64-bit (en-US)"
+                                        << "https://aka.ms/ws2025-eval-iso"
+                                        << "Windows Server 2025|x64|en-US@aka.ms";
+        QTest::newRow("aka.ms itself") << "Download Windows Server 2025 ISO 64-bit (en-US)"
+                                       << "https://aka.ms/"
+                                       << "-";
     }
     void evalAnchor()
     {
         QFETCH(QString, label);
         QFETCH(QString, link);
         QFETCH(QString, file);
-        const std::optional<EvalLink> read = EvalLinks::readAnchor(label, link);
-        const QString found = read
-            ? QStringList{read->edition, read->architecture, read->culture}.join(QLatin1Char('|'))
-            : QStringLiteral("-");
+        const QUrl page(QStringLiteral("https://www.microsoft.com/en-us/evalcenter/download-windows-server-2025"));
+        const std::optional<EvalLink> read = EvalLinks::readAnchor(label, link, page);
+        QString found = read ? QStringList{read->edition, read->architecture, read->culture}.join(QLatin1Char('|'))
+                             : QStringLiteral("-");
+        if (read && file.contains(QLatin1Char('@')))
+            found += QLatin1Char('@') + QUrl(read->link).host();
         QCOMPARE(found, file);
         if (read)
-            QVERIFY(!read->link.contains(QLatin1String("&#61;")) && read->link.contains(QLatin1String("fwlink")));
+            QVERIFY(!read->link.contains(QLatin1String("&#61;"))
+                    && QUrl(read->link).scheme() == QLatin1String("https"));
     }
 
     // What a followed file's own name says of its language and architecture.

@@ -54,6 +54,36 @@ private Q_SLOTS:
         QCOMPARE(buildPageUrl(locale, productKey), url);
     }
 
+    // The edition chosen before the user chooses, by rule, whatever the
+    // page's order.
+    void defaultEdition_data()
+    {
+        QTest::addColumn<QString>("productKey");
+        QTest::addColumn<QStringList>("editions");
+        QTest::addColumn<int>("row");
+        const QString enterprise = QStringLiteral("Windows 11 Enterprise");
+        const QString ltsc = QStringLiteral("Windows 11 Enterprise LTSC");
+        QTest::newRow("Enterprise, then LTSC") << "win11-eval" << QStringList{enterprise, ltsc} << 0;
+        QTest::newRow("LTSC listed first") << "win11-eval" << QStringList{ltsc, enterprise} << 1;
+        QTest::newRow("a third edition appended")
+            << "win11-eval" << QStringList{enterprise, ltsc, "Windows 12 LTSC"} << 0;
+        QTest::newRow("LTSC only") << "win11iot-eval" << QStringList{"Windows 11 IoT Enterprise LTSC"} << 0;
+        QTest::newRow("a server") << "server2025" << QStringList{"Windows Server 2025"} << 0;
+        QTest::newRow("no editions") << "server2025" << QStringList() << -1;
+        QTest::newRow("the download page: its last")
+            << "win11" << QStringList{"Windows 11 (multi-edition ISO)", "Windows 11 Home China"} << 1;
+    }
+    void defaultEdition()
+    {
+        QFETCH(QString, productKey);
+        QFETCH(QStringList, editions);
+        QFETCH(int, row);
+        QList<ProductVersion> versions;
+        for (const QString &name : editions)
+            versions << ProductVersion{name, name, true};
+        QCOMPARE(defaultEditionRow(productKey, versions), row);
+    }
+
     void origin_data()
     {
         QTest::addColumn<QString>("given");

@@ -608,10 +608,11 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
                              QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."),
                              QMessageBox::Ok);
     } else {
+        const int chosen = defaultEditionRow(m_selectedProductKey, m_editions);
         m_editionCombo->setEnabled(true);
-        m_editionCombo->setCurrentIndex(m_editionCombo->count() - 1);
+        m_editionCombo->setCurrentIndex(chosen);
         m_isFilling = false;
-        m_selectedEditionId = m_editions.last().id;
+        m_selectedEditionId = m_editions.at(chosen).id;
         askPage(PageStep::Edition);
     }
     setControlsEnabled(true);
@@ -686,7 +687,7 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
         return;
     }
     hideWaitDialog();
-    m_downloadOptions = options;
+    m_downloadOptions = liveOptions(options);
     // No filling guard: the first item added selects the first option at once.
     m_architectureCombo->clear();
     for (int row = 0; row < m_downloadOptions.size(); ++row)
@@ -700,7 +701,9 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
         m_architectureCombo->setCurrentIndex(0);
     }
     setControlsEnabled(true);
-    continueWithFreshLink();
+    if (const QString note = leftOutNote(options); !note.isEmpty())
+        updateStatus(note);
+    continueWithFreshLink(options);
 }
 
 void MainWindow::onArchitectureChanged(int index)
@@ -759,10 +762,17 @@ bool MainWindow::getFreshLinkFirst(AfterFreshLink then)
     return true;
 }
 
-void MainWindow::continueWithFreshLink()
+// A step that waited for a fresh link goes on with the architecture it was
+// for; one whose link is now dead goes on with no other.
+void MainWindow::continueWithFreshLink(const QList<DownloadOption> &options)
 {
     const AfterFreshLink then = std::exchange(m_afterFreshLink, AfterFreshLink::Nothing);
     if (then == AfterFreshLink::Nothing || m_downloadOptions.isEmpty())
+        return;
+    const bool leftOut = std::any_of(options.cbegin(), options.cend(), [this](const DownloadOption &option) {
+        return option.deadLink && option.architecture == m_freshLinkArchitecture;
+    });
+    if (leftOut)
         return;
     m_architectureCombo->setCurrentIndex(qMax(0, m_architectureCombo->findText(m_freshLinkArchitecture)));
     if (then == AfterFreshLink::Copy)
@@ -886,12 +896,12 @@ void MainWindow::onLinkExpired()
     requestLanguage(QStringLiteral("MainWindow: Fresh link to continue, language code:"));
 }
 
-void MainWindow::onDownloadUnverified(QString keptPath, QString sha256)
+void MainWindow::onDownloadUnverified(QString keptPath, QString sha256, UnverifiedReason reason)
 {
     endDownload(0);
     updateStatus(QStringLiteral("Not verified: %1").arg(QFileInfo(keptPath).fileName()));
     showResultBox(this, QStringLiteral("Download Not Verified"), QMessageBox::Critical,
-                  unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath));
+                  unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath, reason));
 }
 
 void MainWindow::onDownloadError(QString error)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/AppVersionNumbers.h"
+#include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
 #include <QMainWindow>
@@ -58,7 +59,7 @@ private Q_SLOTS:
     void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
     void onDownloadFinished(QString filePath);
     void onDownloadError(QString error);
-    void onDownloadUnverified(QString keptPath, QString sha256);
+    void onDownloadUnverified(QString keptPath, QString sha256, UnverifiedReason reason);
     void onLinkExpired();
     void onWaitCancelled();
     void onRetryClicked();
@@ -97,7 +98,7 @@ private:
     void forgetDownloadChoice();
     enum class AfterFreshLink { Nothing, Copy, Download, ContinueDownload };
     bool getFreshLinkFirst(AfterFreshLink then);
-    void continueWithFreshLink();
+    void continueWithFreshLink(const QList<DownloadOption> &options);
     void copyLink();
     int selectedRow() const;
     DownloadOption selectedOption() const;

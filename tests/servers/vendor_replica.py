@@ -326,16 +326,19 @@ ISO_FILES = _all_iso_files()
 
 # Served ISO files are small stand-ins: ISO_SIZE bytes (or `isosize` MiB) of
 # lines of ISO_LINE bytes, each starting with its own offset, so that a wrong
-# range shows.
+# range shows; the line at 32 KiB begins with an ISO 9660 primary volume
+# descriptor, as every ISO image does (unless `isoimage off`).
 ISO_SIZE = 1 << 20
 ISO_LINE = 128
+ISO_DESCRIPTOR_AT = 32768
 
 
 @functools.lru_cache(maxsize=8)
-def iso_body(name, size=ISO_SIZE):
+def iso_body(name, size=ISO_SIZE, image=True):
     lines = []
     for offset in range(0, size, ISO_LINE):
-        text = ("%010d %s " % (offset, name))[:ISO_LINE - 1]
+        mark = "\x01CD001\x01" if image and offset == ISO_DESCRIPTOR_AT else ""
+        text = (mark + "%010d %s " % (offset, name))[:ISO_LINE - 1]
         lines.append(text.ljust(ISO_LINE - 1, ".") + "\n")
     return "".join(lines).encode("ascii")
 
@@ -1220,6 +1223,7 @@ class Switches:
         self.link_type = "off"  # the DownloadType every link claims, or "off"
         self.verify = "on"
         self.tamper = "off"
+        self.isoimage = "on"
         self.bare_ids = "off"
         self.evalcenter = "normal"
         self.link_language = None     # Language whose links every link answer carries
@@ -1404,9 +1408,10 @@ class Controller:
         "linktype": ("link_type", ("off", "0", "1", "2")),
         "verify": ("verify", ("on", "off")),
         "tamper": ("tamper", ("on", "off")),
+        "isoimage": ("isoimage", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
         "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
-                                      "pagelink", "mislabel")),
+                                      "pagelink", "mislabel", "armdead")),
     }
     # verb -> Switches attribute holding a Language or None
     LANGUAGE_CHOICES = {
@@ -1576,7 +1581,9 @@ class ReplicaHandler(QuietHandler):
             self._eval_center(parts, send_body)
             return
         if parts.path.startswith(EVAL_FILE_PREFIX) and parts.path[len(EVAL_FILE_PREFIX):] in EVAL_FILES:
-            self._send_ranged(iso_body(parts.path.rsplit("/", 1)[1]), send_body, 0)
+            with self.server.switches.lock:
+                image = self.server.switches.isoimage == "on"
+            self._send_ranged(iso_body(parts.path.rsplit("/", 1)[1], image=image), send_body, 0)
             return
         if parts.path.lower().startswith(CONNECTOR_PREFIX):
             name = parts.path[len(CONNECTOR_PREFIX):].lower()
@@ -1692,8 +1699,9 @@ class ReplicaHandler(QuietHandler):
         if mode == "mislabel" and file.replace("_de-de", "_fr-fr") in EVAL_FILES:
             # Microsoft's slip, as on Server 2022, on a page whose label alone names the culture.
             file = file.replace("_de-de", "_fr-fr")
+        dead = mode == "deadlink" or (mode == "armdead" and "_A64FRE_" in file)
         location = origin + (EVAL_HOP_PREFIX if hop else EVAL_FILE_PREFIX) \
-            + ("gone/" if mode == "deadlink" and not hop else "") + file
+            + ("gone/" if dead and not hop else "") + file
         if mode == "pagelink" and not hop:
             # A retired link: Microsoft sends it to an ordinary page of the site.
             location = origin + "/en-us/software-download/windows10"
@@ -1787,14 +1795,15 @@ class ReplicaHandler(QuietHandler):
             rate = self.server.switches.iso_rate
             size = self.server.switches.iso_size_mib << 20
             tamper = self.server.switches.tamper == "on"
+            image = self.server.switches.isoimage == "on"
             body_language = self.server.switches.iso_body_language
         if body_language is not None:
             # Another language's bytes under this name: the file matches that
             # language's row, not its own.
             served = ISO_FILES[name]
-            body = iso_body(iso_file_name(served.edition, body_language, served.arch), size)
+            body = iso_body(iso_file_name(served.edition, body_language, served.arch), size, image)
         else:
-            body = iso_body(name, size)
+            body = iso_body(name, size, image)
         if tamper:
             # One byte changed: the file no longer matches its row.
             body = b"X" + body[1:]
