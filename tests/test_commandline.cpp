@@ -346,6 +346,15 @@ private Q_SLOTS:
         QTest::newRow("IoT, the Arm64 link dead: no choice takes x64")
             << QStringList{"evalcenter armdead"} << url + QStringList{"win11iot-eval"} << 0
             << file.arg("\\S+_IOT_LTSC_EVAL_x64FRE_en-us\\.iso") << "^$";
+        // No --arch means the product's first architecture, as --url and
+        // --download always gave: an Arm64 image is never handed to a run
+        // that did not ask for one.
+        QTest::newRow("IoT, the x64 link dead: no choice is no Arm64")
+            << QStringList{"evalcenter x64dead"} << url + QStringList{"win11iot-eval"} << 3 << "^$"
+            << "^The download page's link for this choice leads to no file\\.";
+        QTest::newRow("IoT, the x64 link dead: Arm64 asked for")
+            << QStringList{"evalcenter x64dead"} << url + QStringList{"win11iot-eval", "--arch", "arm64"} << 0
+            << file.arg("\\S+_IOT_LTSC_EVAL_A64FRE_en-us\\.iso") << "^$";
         QTest::newRow("IoT, the Arm64 link dead: Arm64 asked for")
             << QStringList{"evalcenter armdead"} << url + QStringList{"win11iot-eval", "--arch", "arm64"} << 3 << "^$"
             << "^The download page's link for this choice leads to no file\\.";

@@ -1411,7 +1411,7 @@ class Controller:
         "isoimage": ("isoimage", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
         "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
-                                      "pagelink", "mislabel", "armdead")),
+                                      "pagelink", "mislabel", "armdead", "x64dead")),
     }
     # verb -> Switches attribute holding a Language or None
     LANGUAGE_CHOICES = {
@@ -1699,7 +1699,8 @@ class ReplicaHandler(QuietHandler):
         if mode == "mislabel" and file.replace("_de-de", "_fr-fr") in EVAL_FILES:
             # Microsoft's slip, as on Server 2022, on a page whose label alone names the culture.
             file = file.replace("_de-de", "_fr-fr")
-        dead = mode == "deadlink" or (mode == "armdead" and "_A64FRE_" in file)
+        dead = mode == "deadlink" or (mode == "armdead" and "_A64FRE_" in file) \
+            or (mode == "x64dead" and "_x64FRE_" in file)
         location = origin + (EVAL_HOP_PREFIX if hop else EVAL_FILE_PREFIX) \
             + ("gone/" if dead and not hop else "") + file
         if mode == "pagelink" and not hop:
