@@ -98,19 +98,21 @@ void PageChoice::onLinks(const QList<DownloadOption> &options)
         fail(ExitCode::Failed, QStringLiteral("The page gave no download links; try again later."));
         return;
     }
-    // An architecture whose link is dead is named when it is asked for.
-    const QList<DownloadOption> live = liveOptions(options);
-    const ChoiceMatch match = matchArchitecture(live, m_choices.architecture);
+    // The architecture asked for, or the page's first: one whose link is
+    // dead is named, never replaced by another. A fresh link is for the same.
+    const ChoiceMatch match = matchArchitecture(options, m_choices.architecture);
     if (match.row < 0) {
-        const ChoiceMatch dead = matchArchitecture(options, m_choices.architecture);
-        if (dead.row >= 0)
-            onPageError(*options.at(dead.row).deadLink);
-        else
-            fail(ExitCode::Usage, match.problem);
+        fail(ExitCode::Usage, match.problem);
+        return;
+    }
+    const DownloadOption &chosen = options.at(match.row);
+    if (chosen.deadLink) {
+        onPageError(*chosen.deadLink);
         return;
     }
     m_done = true;
-    Q_EMIT linkChosen(live.at(match.row));
+    m_choices.architecture = chosen.architecture;
+    Q_EMIT linkChosen(chosen);
 }
 
 void PageChoice::onPageError(const ScraperFailure &failure)
