@@ -839,12 +839,15 @@ private Q_SLOTS:
     void refusedLinkIsRenewedAndThePartContinued_data()
     {
         QTest::addColumn<int>("refusals");
-        QTest::newRow("link refused") << 1;
-        QTest::newRow("fresh link refused too") << 2;
+        QTest::addColumn<QString>("freshArchitecture");
+        QTest::newRow("link refused") << 1 << QStringLiteral("x64");
+        QTest::newRow("fresh link refused too") << 2 << QStringLiteral("x64");
+        QTest::newRow("fresh links without the architecture") << 1 << QStringLiteral("arm64");
     }
     void refusedLinkIsRenewedAndThePartContinued()
     {
         QFETCH(int, refusals);
+        QFETCH(QString, freshArchitecture);
         FaultServer faults;
         QVERIFY(faults.start());
         MainWindow window(testParts());
@@ -866,8 +869,15 @@ private Q_SLOTS:
         ModalCloser closer;
         closer.expect(QLatin1String(refusals > 1 ? "Download Error" : "Download Complete"));
         Q_EMIT scraperOf(window)->downloadLinksExtracted(
-            {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"),
-                     url + QStringLiteral("&t=fresh"))});
+            {offered(QStringLiteral("English (United States)"), freshArchitecture, url + QStringLiteral("&t=fresh"))});
+        if (freshArchitecture != QLatin1String("x64")) {
+            // Another architecture's image never continues this part.
+            QVERIFY(statusOf(window).contains(QLatin1String("no longer offers the x64 ISO")));
+            QCOMPARE(w.buttons.value(QStringLiteral("Download"))->text(), QStringLiteral("Download"));
+            QVERIFY(!faults.requests().last().path.contains(QLatin1String("t=fresh")));
+            QCOMPARE(QFileInfo(part.fileName()).size(), qint64(400000));
+            return;
+        }
         QVERIFY(closer.closed());
         if (refusals > 1) {
             QSignalSpy states(scraperOf(window), &QuibScraper::stateChanged);

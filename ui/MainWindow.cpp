@@ -763,18 +763,23 @@ bool MainWindow::getFreshLinkFirst(AfterFreshLink then)
 }
 
 // A step that waited for a fresh link goes on with the architecture it was
-// for; one whose link is now dead goes on with no other.
+// for; one whose link is now dead, or no longer offered, goes on with no other.
 void MainWindow::continueWithFreshLink(const QList<DownloadOption> &options)
 {
     const AfterFreshLink then = std::exchange(m_afterFreshLink, AfterFreshLink::Nothing);
     if (then == AfterFreshLink::Nothing || m_downloadOptions.isEmpty())
         return;
-    const bool leftOut = std::any_of(options.cbegin(), options.cend(), [this](const DownloadOption &option) {
-        return option.deadLink && option.architecture == m_freshLinkArchitecture;
-    });
-    if (leftOut)
+    const int row = m_architectureCombo->findText(m_freshLinkArchitecture);
+    if (row < 0) {
+        const bool leftOut = std::any_of(options.cbegin(), options.cend(), [this](const DownloadOption &option) {
+            return option.deadLink && option.architecture == m_freshLinkArchitecture;
+        });
+        if (!leftOut)
+            updateStatus(QStringLiteral("The page no longer offers the %1 ISO; choose another architecture.")
+                             .arg(m_freshLinkArchitecture));
         return;
-    m_architectureCombo->setCurrentIndex(qMax(0, m_architectureCombo->findText(m_freshLinkArchitecture)));
+    }
+    m_architectureCombo->setCurrentIndex(row);
     if (then == AfterFreshLink::Copy)
         copyLink();
     else if (then == AfterFreshLink::ContinueDownload)
