@@ -936,7 +936,7 @@ void DownloadManager::keepUnverified(UnverifiedReason reason)
 }
 
 // The whole part, as long as announced, with a disc image's volume
-// descriptors where they begin.
+// descriptors where they begin, and as long as its volume says.
 bool DownloadManager::isDiscImage() const
 {
     if (m_part.length() != m_total)
@@ -949,7 +949,8 @@ bool DownloadManager::isDiscImage() const
     if (read <= 0)
         return false;
     descriptors.truncate(int(read));
-    return IsoImage::hasVolumeDescriptors(descriptors);
+    return IsoImage::hasVolumeDescriptors(descriptors)
+        && m_part.length() >= IsoImage::statedVolumeBytes(descriptors);
 }
 
 // A rename replaces an existing file in one step on every system. The

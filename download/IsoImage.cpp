@@ -1,5 +1,7 @@
 #include "IsoImage.h"
 
+#include <optional>
+
 namespace IsoImage {
 
 namespace {
@@ -10,6 +12,23 @@ constexpr int SectorBytes = 2048;
 QByteArray identifierOf(const QByteArray &descriptors, int sector)
 {
     return descriptors.mid(sector * SectorBytes + 1, 5);
+}
+
+// ISO 9660 writes its numbers twice, little-endian then big-endian, and
+// `bytes` of each at `offset`; nullopt when the two differ.
+std::optional<quint32> bothEndian(const QByteArray &sector, int offset, int bytes)
+{
+    if (sector.size() < offset + 2 * bytes)
+        return std::nullopt;
+    quint32 little = 0;
+    quint32 big = 0;
+    for (int i = 0; i < bytes; ++i) {
+        little |= quint32(quint8(sector.at(offset + i))) << (8 * i);
+        big = (big << 8) | quint8(sector.at(offset + bytes + i));
+    }
+    if (little != big)
+        return std::nullopt;
+    return little;
 }
 
 } // namespace
@@ -28,6 +47,20 @@ bool hasVolumeDescriptors(const QByteArray &descriptors)
             return true;
     }
     return false;
+}
+
+qint64 statedVolumeBytes(const QByteArray &descriptors)
+{
+    constexpr int VolumeSpaceSizeAt = 80;
+    constexpr int LogicalBlockSizeAt = 128;
+    if (!descriptors.startsWith("\x01"
+                                "CD001\x01"))
+        return 0;
+    const std::optional<quint32> blocks = bothEndian(descriptors, VolumeSpaceSizeAt, 4);
+    const std::optional<quint32> blockSize = bothEndian(descriptors, LogicalBlockSizeAt, 2);
+    if (!blocks || !blockSize)
+        return 0;
+    return qint64(*blocks) * qint64(*blockSize);
 }
 
 } // namespace IsoImage

@@ -19,4 +19,9 @@ constexpr int DescriptorsRead = 16 * 2048;
 // "NSR02" or "NSR03" one.
 bool hasVolumeDescriptors(const QByteArray &descriptors);
 
+// The bytes the primary volume descriptor in sector 16 says the volume
+// holds: a file shorter than that was cut short. 0 where none states it
+// (a UDF-only image, or fields whose two byte orders disagree).
+qint64 statedVolumeBytes(const QByteArray &descriptors);
+
 } // namespace IsoImage

@@ -281,6 +281,17 @@ private Q_SLOTS:
         QTest::newRow("a web page of its published value") << page << true << own << noImage;
         QTest::newRow("a web page where any file will do") << page << false << QString() << -1;
         QTest::newRow("too short for volume descriptors") << image.left(32770) << true << QString() << noImage;
+        const auto stating = [&image](quint32 blocks) {
+            QByteArray sized = image;
+            const char fields[] = {char(blocks),       char(blocks >> 8),  char(blocks >> 16), char(blocks >> 24),
+                                   char(blocks >> 24), char(blocks >> 16), char(blocks >> 8),  char(blocks)};
+            sized.replace(32768 + 80, 8, fields, 8);
+            sized.replace(32768 + 128, 4, "\x00\x08\x08\x00", 4); // 2048-byte blocks
+            return sized;
+        };
+        const quint32 whole = quint32(BodySize / 2048);
+        QTest::newRow("as long as its volume says") << stating(whole) << true << QString() << -1;
+        QTest::newRow("shorter than its volume says") << stating(whole + 1) << true << QString() << noImage;
     }
     void whatIsKeptAside()
     {

@@ -432,6 +432,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("descriptors");
         QTest::addColumn<bool>("image");
+        QTest::addColumn<qint64>("volumeBytes"); // 0: no length stated
         const auto sectors = [](std::initializer_list<QByteArray> heads) {
             QByteArray bytes;
             for (const QByteArray &head : heads)
@@ -445,32 +446,50 @@ private Q_SLOTS:
                         "\xff"
                         "CD001\x01",
                         QByteArray("\0BEA01\x01", 7), QByteArray("\0NSR02\x01", 7)})
-            << true;
-        QTest::newRow("ISO 9660 alone, cut after its descriptor") << primary << true;
+            << true << qint64(0);
+        QTest::newRow("ISO 9660 alone, cut after its descriptor") << primary << true << qint64(0);
         QTest::newRow("UDF alone (NSR03)")
             << sectors({QByteArray("\0BEA01\x01", 7), QByteArray("\0NSR03\x01", 7), QByteArray("\0TEA01\x01", 7)})
-            << true;
-        QTest::newRow("a web page") << QByteArray("<!DOCTYPE html><html><body>CD001 BEA01 NSR02</body></html>")
-                                    << false;
-        QTest::newRow("nothing: the file ends before 32 KiB") << QByteArray() << false;
-        QTest::newRow("zeros") << QByteArray(16 * 2048, '\0') << false;
+            << true << qint64(0);
+        QTest::newRow("a web page") << QByteArray("<!DOCTYPE html><html><body>CD001 BEA01 NSR02</body></html>") << false
+                                    << qint64(0);
+        QTest::newRow("nothing: the file ends before 32 KiB") << QByteArray() << false << qint64(0);
+        QTest::newRow("zeros") << QByteArray(16 * 2048, '\0') << false << qint64(0);
         QTest::newRow("another ISO 9660 descriptor first") << sectors({"\x02"
                                                                        "CD001\x01"})
-                                                           << true;
+                                                           << true << qint64(0);
         QTest::newRow("CD001 a byte late") << QByteArray("\0\x01"
                                                          "CD001\x01")
-                                           << false;
-        QTest::newRow("NSR02 without BEA01") << sectors({QByteArray("\0NSR02\x01", 7)}) << false;
+                                           << false << qint64(0);
+        QTest::newRow("NSR02 without BEA01") << sectors({QByteArray("\0NSR02\x01", 7)}) << false << qint64(0);
         QTest::newRow("BEA01 with no NSR after it")
-            << sectors({QByteArray("\0NSR02\x01", 7), QByteArray("\0BEA01\x01", 7)}) << false;
+            << sectors({QByteArray("\0NSR02\x01", 7), QByteArray("\0BEA01\x01", 7)}) << false << qint64(0);
         QTest::newRow("an identifier one byte off")
-            << sectors({QByteArray("\0\0BEA01", 7), QByteArray("\0\0NSR02", 7)}) << false;
+            << sectors({QByteArray("\0\0BEA01", 7), QByteArray("\0\0NSR02", 7)}) << false << qint64(0);
+        const auto primaryStating = [&sectors](const QByteArray &blocks, const QByteArray &blockSize) {
+            QByteArray head = QByteArrayLiteral("\x01"
+                                                "CD001\x01");
+            head += QByteArray(80 - head.size(), '\0') + blocks;
+            head += QByteArray(128 - head.size(), '\0') + blockSize;
+            return sectors({head});
+        };
+        QTest::newRow("a volume of 0x10203 blocks of 2048 bytes")
+            << primaryStating(QByteArray("\x03\x02\x01\0\0\x01\x02\x03", 8), QByteArray("\0\x08\x08\0", 4)) << true
+            << qint64(0x10203) * 2048;
+        QTest::newRow("a volume size whose byte orders disagree")
+            << primaryStating(QByteArray("\x03\x02\x01\0\0\x01\x02\x04", 8), QByteArray("\0\x08\x08\0", 4)) << true
+            << qint64(0);
+        QTest::newRow("a block size whose byte orders disagree")
+            << primaryStating(QByteArray("\x03\x02\x01\0\0\x01\x02\x03", 8), QByteArray("\0\x08\x00\x08", 4)) << true
+            << qint64(0);
     }
     void volumeDescriptors()
     {
         QFETCH(QByteArray, descriptors);
         QFETCH(bool, image);
+        QFETCH(qint64, volumeBytes);
         QCOMPARE(IsoImage::hasVolumeDescriptors(descriptors), image);
+        QCOMPARE(IsoImage::statedVolumeBytes(descriptors), volumeBytes);
     }
 
     void errorMessages_data()
