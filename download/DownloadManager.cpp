@@ -949,8 +949,7 @@ bool DownloadManager::isDiscImage() const
     if (read <= 0)
         return false;
     descriptors.truncate(int(read));
-    return IsoImage::hasVolumeDescriptors(descriptors)
-        && m_part.length() >= IsoImage::statedVolumeBytes(descriptors);
+    return IsoImage::hasVolumeDescriptors(descriptors) && m_part.length() >= IsoImage::statedVolumeBytes(descriptors);
 }
 
 // A rename replaces an existing file in one step on every system. The
