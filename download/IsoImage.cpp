@@ -58,7 +58,10 @@ qint64 statedVolumeBytes(const QByteArray &descriptors)
         return 0;
     const std::optional<quint32> blocks = bothEndian(descriptors, VolumeSpaceSizeAt, 4);
     const std::optional<quint32> blockSize = bothEndian(descriptors, LogicalBlockSizeAt, 2);
-    if (!blocks || !blockSize)
+    // The standard's block sizes are powers of two of at least 512 bytes.
+    const bool blockSizeValid =
+        blockSize && *blockSize >= 512 && *blockSize <= 2048 && (*blockSize & (*blockSize - 1)) == 0;
+    if (!blocks || !blockSizeValid)
         return 0;
     return qint64(*blocks) * qint64(*blockSize);
 }

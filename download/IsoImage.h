@@ -21,7 +21,8 @@ bool hasVolumeDescriptors(const QByteArray &descriptors);
 
 // The bytes the primary volume descriptor in sector 16 says the volume
 // holds: a file shorter than that was cut short. 0 where none states it
-// (a UDF-only image, or fields whose two byte orders disagree).
+// (a UDF-only image, fields whose two byte orders disagree, or a block
+// size the standard does not have).
 qint64 statedVolumeBytes(const QByteArray &descriptors);
 
 } // namespace IsoImage

@@ -479,6 +479,8 @@ private Q_SLOTS:
         QTest::newRow("a volume size whose byte orders disagree")
             << primaryStating(QByteArray("\x03\x02\x01\0\0\x01\x02\x04", 8), QByteArray("\0\x08\x08\0", 4)) << true
             << qint64(0);
+        QTest::newRow("a block size of no power of two, as text in its place")
+            << primaryStating(QByteArray(8, ' '), QByteArray(4, ' ')) << true << qint64(0);
         QTest::newRow("a block size whose byte orders disagree")
             << primaryStating(QByteArray("\x03\x02\x01\0\0\x01\x02\x03", 8), QByteArray("\0\x08\x00\x08", 4)) << true
             << qint64(0);
