@@ -16,8 +16,10 @@ bool IsLogLoaded();
 // there is none; nothing is written then.
 nRet LogPrint(const wchar_t *format, ...);
 
-// The three line formats. `source` is the narrow name of the writing file.
+// The line formats. `source` is the narrow name of the writing file.
 #define LOG_NRET_LINE(source, value)                                                                                   \
     LogPrint(L"%S %d nRet=0x%016llX\n", (source), __LINE__, static_cast<unsigned long long>(value))
 #define LOG_START_LINE(source) LogPrint(L"%S %d Start...\n", (source), __LINE__)
 #define LOG_END_LINE(source) LogPrint(L"%S %d End...\n", (source), __LINE__)
+// `text`: wide, the product's own words.
+#define LOG_TEXT_LINE(source, text) LogPrint(L"%S %d %s\n", (source), __LINE__, (text))

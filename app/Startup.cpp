@@ -116,13 +116,13 @@ MainWindowParts productParts()
             }};
 }
 
-void setProcessEnvironment()
+QString setProcessEnvironment()
 {
     // Debug lines are off; TRAVONIX_DEBUG=1 turns Travonix's own back on for
     // a user who reports a problem.
     const bool debug = qEnvironmentVariable("TRAVONIX_DEBUG") == QLatin1String("1");
     qputenv("QT_LOGGING_RULES", debug ? "*.debug=false;travonix.*.debug=true" : "*.debug=false");
-    setWebEngineEnvironment();
+    return setWebEngineEnvironment();
 }
 
 void applyIdentity()
@@ -180,7 +180,7 @@ int runTravonix(int &argc, char **argv)
         return *answered;
     if (!passesOsGate())
         return 1;
-    setProcessEnvironment();
+    const QString webEngineLine = setProcessEnvironment();
     if (!window) {
         keepQtWarningsOffStandardError();
         useOffscreenWithoutDisplay();
@@ -203,6 +203,7 @@ int runTravonix(int &argc, char **argv)
 
     openLog(GetLog(), logFileName);
     LOG_START_LINE(kLogSource);
+    LOG_TEXT_LINE(kLogSource, webEngineLine.toStdWString().c_str());
     // The single-instance rule is the window's: scripts run beside it.
     const int exitCode = window ? runWindow(app, guard) : runCommandLine(options);
     LOG_END_LINE(kLogSource);

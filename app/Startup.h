@@ -4,6 +4,8 @@
 
 #include "common/NRet.h"
 
+#include <QString>
+
 class ILog;
 struct MainWindowParts;
 
@@ -16,7 +18,8 @@ DownloadManager *newProductEngine();
 MainWindowParts productParts();
 
 // Sets the variables that Qt and the web engine read when they start.
-void setProcessEnvironment();
+// Returns the web engine's line for the diagnostic log.
+QString setProcessEnvironment();
 
 // Name, version, organisation and icon of the application.
 void applyIdentity();

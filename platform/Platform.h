@@ -93,4 +93,11 @@ void attachParentConsole();
 // Asks the window manager for a dark title bar on this native window.
 void useDarkTitleBar(std::uintptr_t nativeWindow);
 
+// Whether the browser's renderer sandbox can run in this process. On Linux
+// it needs a user who is not root and user namespaces an unprivileged
+// process may make (tried in a child process, as the sandbox makes them);
+// Windows always has it.
+enum class BrowserSandbox { Available, RunningAsRoot, NoUserNamespaces };
+BrowserSandbox browserSandbox();
+
 } // namespace platform

@@ -220,4 +220,10 @@ void useDarkTitleBar(std::uintptr_t nativeWindow)
     DwmSetWindowAttribute(reinterpret_cast<HWND>(nativeWindow), kUseImmersiveDarkMode, &value, sizeof(value));
 }
 
+BrowserSandbox browserSandbox()
+{
+    // The renderer sandbox needs nothing of the account on Windows.
+    return BrowserSandbox::Available;
+}
+
 } // namespace platform
