@@ -1,5 +1,6 @@
 #include "PageSession.h"
 
+#include "BrowserProfile.h"
 #include "ScraperLimits.h"
 #include "ScraperLog.h"
 #include "ScraperPage.h"
@@ -14,6 +15,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <utility>
+
 namespace {
 
 constexpr int PhoneWidth = 412;
@@ -27,6 +30,7 @@ PageSession::PageSession(QObject *parent)
     : QObject(parent)
 {
     m_webView = new QWebEngineView;
+    keepProfileToThisRun(QWebEngineProfile::defaultProfile());
     m_webView->setPage(new ScraperPage(QWebEngineProfile::defaultProfile(), m_webView));
     m_webView->hide();
     setupWebView();
@@ -50,7 +54,9 @@ void PageSession::setupWebView()
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
     settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, true);
-    settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    // The page needs none of them, and each is more code a hostile script reaches.
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
     profile->setHttpUserAgent(pickMobileUserAgent());
@@ -63,6 +69,7 @@ void PageSession::setupWebView()
     connect(page, &QWebEnginePage::urlChanged, this,
             [](const QUrl &url) { qCDebug(lcScraper) << "PageSession: URL changed to" << url; });
     connect(page, &ScraperPage::consoleMessage, this, &PageSession::consoleMessage);
+    connect(page, &ScraperPage::navigationRefused, this, [this] { m_refused = RefusedNavigation::Refused; });
     m_loadTimer.setSingleShot(true);
     connect(&m_loadTimer, &QTimer::timeout, this, &PageSession::loadTimedOut);
     m_deadline.setSingleShot(true);
@@ -113,6 +120,7 @@ void PageSession::load(const QUrl &url)
 {
     qCDebug(lcScraper) << "PageSession: Navigating to" << url;
     m_url = url;
+    m_refused = RefusedNavigation::None;
     m_loadTimer.start();
     m_webView->setUrl(url);
 }
@@ -165,6 +173,11 @@ QString PageSession::userAgent() const
 
 void PageSession::onLoadStarted()
 {
+    if (m_refused == RefusedNavigation::Refused) {
+        m_refused = RefusedNavigation::Started;
+        qCDebug(lcScraper) << "PageSession: The refused navigation's start is no load";
+        return;
+    }
     qCDebug(lcScraper) << "PageSession: Load started" << m_webView->url();
     ++m_pageLoad;
     // The page still shown is left, however far it got: it is never taken
@@ -176,6 +189,10 @@ void PageSession::onLoadStarted()
 
 void PageSession::onLoadFinished(bool success)
 {
+    if (std::exchange(m_refused, RefusedNavigation::None) == RefusedNavigation::Started && !success) {
+        qCDebug(lcScraper) << "PageSession: The refused navigation ended; the page shown stays";
+        return;
+    }
     m_loadTimer.stop();
     if (m_takenLoad == m_pageLoad) {
         qCDebug(lcScraper) << "PageSession: Load finished after it was taken as complete, success=" << success;

@@ -80,5 +80,9 @@ private:
     quint64 m_pageLoad = 0;
     // The load taken as complete after its timeout (0: none).
     quint64 m_takenLoad = 0;
+    // The engine reports a navigation it was refused as a load that starts
+    // and fails; the page shown stays, and neither is a load of ours.
+    enum class RefusedNavigation { None, Refused, Started };
+    RefusedNavigation m_refused = RefusedNavigation::None;
     std::function<QString(const QString &)> m_answerFilter;
 };

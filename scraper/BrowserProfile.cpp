@@ -1,0 +1,89 @@
+#include "BrowserProfile.h"
+
+#include "ScraperLog.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QVariant>
+#include <QWebEngineDownloadItem>
+#include <QWebEngineProfile>
+
+namespace {
+
+constexpr char FolderPattern[] = "page-";
+// The profile's mark that it is kept to this run.
+constexpr char RunFolderName[] = "travonixKeptToThisRun";
+constexpr char InUseName[] = "in-use";
+// A folder younger than this may be one whose run has not locked it yet.
+constexpr qint64 SweepAfterSeconds = 60;
+
+// The storage folder of this run; its lock tells the runs after a crash
+// that nobody uses it any more. The web engine writes into it until it
+// shuts down with the application, so it goes only at the process's exit.
+class RunFolder {
+public:
+    explicit RunFolder(const QString &parentPath)
+        : m_folder(QDir(parentPath).filePath(QLatin1String(FolderPattern) + QStringLiteral("XXXXXX")))
+        , m_inUse(QDir(m_folder.path()).filePath(QLatin1String(InUseName)))
+    {
+        m_inUse.setStaleLockTime(0);
+        if (m_folder.isValid())
+            m_inUse.tryLock(0);
+    }
+    ~RunFolder() { m_inUse.unlock(); }
+
+    bool isValid() const { return m_folder.isValid() && m_inUse.isLocked(); }
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    QLockFile m_inUse;
+};
+
+// Folders left by runs that ended without removing theirs: their lock's
+// process is gone.
+void sweepLeftFolders(const QString &parentPath)
+{
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-SweepAfterSeconds);
+    const QFileInfoList folders = QDir(parentPath).entryInfoList({QLatin1String(FolderPattern) + QLatin1Char('*')},
+                                                                 QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo &folder : folders) {
+        if (folder.lastModified().toUTC() > before)
+            continue;
+        QLockFile inUse(QDir(folder.filePath()).filePath(QLatin1String(InUseName)));
+        inUse.setStaleLockTime(0);
+        if (!inUse.tryLock(0))
+            continue;
+        inUse.unlock();
+        qCDebug(lcScraper) << "BrowserProfile: Removing a storage folder left behind:" << folder.fileName();
+        QDir(folder.filePath()).removeRecursively();
+    }
+}
+
+} // namespace
+
+void keepProfileToThisRun(QWebEngineProfile *profile)
+{
+    if (profile->property(RunFolderName).toBool())
+        return;
+    profile->setProperty(RunFolderName, true);
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    const QString parentPath = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(parentPath);
+    sweepLeftFolders(parentPath);
+    static RunFolder folder(parentPath);
+    if (folder.isValid())
+        profile->setPersistentStoragePath(folder.path());
+    else
+        qCDebug(lcScraper) << "BrowserProfile: No storage folder of this run's own in" << parentPath;
+    QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile, [](QWebEngineDownloadItem *download) {
+        qCDebug(lcScraper) << "BrowserProfile: Refused a download the page asked for:" << download->url();
+        download->cancel();
+    });
+}
