@@ -495,6 +495,17 @@ THIRDPARTY_SCRIPT = r"""
 </script>
 """ % {"prefix": THIRDPARTY_PREFIX}
 
+# `thirdparty away`: a third-party script that sends the view to another
+# host (this server under the name localhost) soon after the page loads,
+# over plain http whatever the page's scheme.
+AWAY_SCRIPT = r"""
+<script id="away-script">
+setTimeout(function () {
+  location.href = "http://localhost:" + location.port + "%(prefix)saway";
+}, 300);
+</script>
+""" % {"prefix": THIRDPARTY_PREFIX}
+
 # Behaviour of the ISO pages: edition and language confirmation, the
 # background requests to the connector, the dialogs.  @CONFIG@ is replaced
 # by a JSON object (see render_page_script).
@@ -935,6 +946,8 @@ def render_page(product, locale, settings, query):
     extra = [render_globals_script(settings.page_globals)]
     if settings.thirdparty == "on":
         extra.append(THIRDPARTY_SCRIPT)
+    elif settings.thirdparty == "away":
+        extra.append(AWAY_SCRIPT)
     if product.page == "windows10ISO":
         extra.append(OS_REDIRECT_SCRIPT)
     head = render_head(product.title, settings, query, extra)
@@ -1065,8 +1078,10 @@ EVAL_ANCHORS, EVAL_TARGETS = _eval_links()
 EVAL_FILES = frozenset(EVAL_TARGETS.values())
 
 
-def render_eval_anchor(origin, slug, label, path):
+def render_eval_anchor(origin, slug, label, path, variant=False):
     target = origin + path
+    if variant:
+        label, target = written_as_variant(slug, label, target, origin)
     # Older pages write "=" as "&#61;" in data-target.
     written = escape_attr(target).replace("=", "&#61;") if slug == "windows-server-2016" else escape_attr(target)
     return ('<a class="cta font-weight-semibold " data-bi-cn="64-bit edition" aria-label="%s" data-target="%s" '
@@ -1074,11 +1089,28 @@ def render_eval_anchor(origin, slug, label, path):
             % (escape_attr(label), written, escape_attr(target)))
 
 
-def render_eval_page(origin, slug, retired):
-    anchors = [] if retired else [a for a in EVAL_ANCHORS if a[0] == slug]
+def written_as_variant(slug, label, target, origin):
+    """(label, data-target) as other versions of the page write them
+    (`evalcenter variants`): a /p/ link's label without its culture, the
+    culture in lower case with a full stop, a relative or protocol-relative
+    link, "Arm 64-bit" for ARM64."""
+    if EVAL_PAGES[slug][0] == "p":
+        label = re.sub(r" \([a-zA-Z]{2}-[a-zA-Z]{2}\)$", "", label)
+    elif slug == "windows-11-enterprise":
+        label = re.sub(r"\(([a-zA-Z]{2}-[a-zA-Z]{2})\)$", lambda m: "(%s)." % m.group(1).lower(), label)
+    label = label.replace("ISO ARM64", "ISO Arm 64-bit")
+    if slug == "windows-server-2025":
+        target = target[len("http:"):]
+    elif slug == "windows-server-2019":
+        target = target[len(origin):]
+    return label, target
+
+
+def render_eval_page(origin, slug, mode):
+    anchors = [] if mode == "retired" else [a for a in EVAL_ANCHORS if a[0] == slug]
     # Microsoft's slip: the first link is listed twice.
-    blocks = [render_eval_anchor(origin, *a[:3]) for a in anchors[:1] + anchors]
-    if EVAL_PAGES[slug][2] and not retired:
+    blocks = [render_eval_anchor(origin, *a[:3], variant=mode == "variants") for a in anchors[:1] + anchors]
+    if EVAL_PAGES[slug][2] and mode != "retired":
         name = EVAL_PAGES[slug][1][0][0]
         blocks.append(render_eval_anchor(origin, slug, "Download %s VHD 64-bit (en-US)" % name,
                                          "/fwlink/?linkid=2195999&clcid=0x409&culture=en-us&country=us"))
@@ -1403,7 +1435,7 @@ class Controller:
         "form": ("form", ("on", "off")),
         "hostile": ("hostile", ("on", "off")),
         "unselect": ("unselect", ("on", "off")),
-        "thirdparty": ("thirdparty", ("on", "off")),
+        "thirdparty": ("thirdparty", ("on", "off", "away")),
         "tracker": ("tracker", ("on", "off")),
         "linktype": ("link_type", ("off", "0", "1", "2")),
         "verify": ("verify", ("on", "off")),
@@ -1411,7 +1443,7 @@ class Controller:
         "isoimage": ("isoimage", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
         "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
-                                      "pagelink", "mislabel", "armdead", "x64dead")),
+                                      "pagelink", "mislabel", "armdead", "x64dead", "variants")),
     }
     # verb -> Switches attribute holding a Language or None
     LANGUAGE_CHOICES = {
@@ -1685,7 +1717,7 @@ class ReplicaHandler(QuietHandler):
             return
         origin = "http://127.0.0.1:%d" % self.server.server_address[1]
         if page:
-            text = render_eval_page(origin, page.group(2).lower(), mode == "retired")
+            text = render_eval_page(origin, page.group(2).lower(), mode)
             self._send(200, text.encode("utf-8"), "text/html; charset=utf-8", send_body=send_body)
             return
         if parts.path.startswith(EVAL_HOP_PREFIX):
