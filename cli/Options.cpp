@@ -31,7 +31,9 @@ struct OptionSet {
                                    "win10, win11, win11arm, or an evaluation one that --list names (server2022, ...)."),
                                QStringLiteral("KEY")};
     QCommandLineOption edition{QStringLiteral("edition"),
-                               QStringLiteral("Edition id or name (default: the page's last)."),
+                               QStringLiteral(
+                                   "Edition id or name (default: the page's general one, for an evaluation the first "
+                                   "that is not LTSC)."),
                                QStringLiteral("EDITION")};
     QCommandLineOption language{QStringLiteral("language"),
                                 QStringLiteral("Language, its localized name or a locale such as pt-BR (default: "
