@@ -50,8 +50,9 @@ private:
 void sweepLeftFolders(const QString &parentPath)
 {
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-SweepAfterSeconds);
-    const QFileInfoList folders = QDir(parentPath).entryInfoList({QLatin1String(FolderPattern) + QLatin1Char('*')},
-                                                                 QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    const QFileInfoList folders = QDir(parentPath)
+                                      .entryInfoList({QLatin1String(FolderPattern) + QLatin1Char('*')},
+                                                     QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QFileInfo &folder : folders) {
         if (folder.lastModified().toUTC() > before)
             continue;

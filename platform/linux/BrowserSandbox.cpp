@@ -55,8 +55,7 @@ BrowserSandbox browserSandbox()
         if (errno != EINTR)
             return BrowserSandbox::NoUserNamespaces;
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? BrowserSandbox::Available
-                                                         : BrowserSandbox::NoUserNamespaces;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? BrowserSandbox::Available : BrowserSandbox::NoUserNamespaces;
 }
 
 } // namespace platform
