@@ -30,8 +30,7 @@ PageSession::PageSession(QObject *parent)
     : QObject(parent)
 {
     m_webView = new QWebEngineView;
-    keepProfileToThisRun(QWebEngineProfile::defaultProfile());
-    m_webView->setPage(new ScraperPage(QWebEngineProfile::defaultProfile(), m_webView));
+    m_webView->setPage(new ScraperPage(pageProfile(), m_webView));
     m_webView->hide();
     setupWebView();
 }
@@ -69,7 +68,8 @@ void PageSession::setupWebView()
     connect(page, &QWebEnginePage::urlChanged, this,
             [](const QUrl &url) { qCDebug(lcScraper) << "PageSession: URL changed to" << url; });
     connect(page, &ScraperPage::consoleMessage, this, &PageSession::consoleMessage);
-    connect(page, &ScraperPage::navigationRefused, this, [this] { m_refused = RefusedNavigation::Refused; });
+    connect(page, &ScraperPage::mainFrameNavigation, this,
+            [this](const QUrl &, bool accepted) { onMainFrameNavigation(accepted); });
     m_loadTimer.setSingleShot(true);
     connect(&m_loadTimer, &QTimer::timeout, this, &PageSession::loadTimedOut);
     m_deadline.setSingleShot(true);
@@ -120,7 +120,6 @@ void PageSession::load(const QUrl &url)
 {
     qCDebug(lcScraper) << "PageSession: Navigating to" << url;
     m_url = url;
-    m_refused = RefusedNavigation::None;
     m_loadTimer.start();
     m_webView->setUrl(url);
 }
@@ -156,6 +155,25 @@ void PageSession::takeAsLoaded(const std::function<void(bool)> &onChecked)
     });
 }
 
+// A navigation refused while the page loaded ends its load as failed; the
+// page asked for may still be there, parsed to its end, and is taken then.
+void PageSession::takeIfStillShown()
+{
+    const quint64 pageLoad = m_pageLoad;
+    runScript(QStringLiteral("document.readyState"), [this, pageLoad](const QString &state) {
+        if (pageLoad != m_pageLoad)
+            return;
+        if (state == QLatin1String("loading")) {
+            onLoadFinished(false);
+            return;
+        }
+        takeAsLoaded([this](bool taken) {
+            qCDebug(lcScraper) << "PageSession: Load ended by a refused navigation; page taken:" << taken;
+            Q_EMIT loadFinished(taken);
+        });
+    });
+}
+
 void PageSession::markLoaded(qint64 pageLoad)
 {
     runScript(QStringLiteral("window.quibQtPageLoad = %1;").arg(pageLoad));
@@ -171,6 +189,14 @@ QString PageSession::userAgent() const
     return m_webView->page()->profile()->httpUserAgent();
 }
 
+// The navigation asked for last decides whose the next load start is.
+void PageSession::onMainFrameNavigation(bool accepted)
+{
+    m_refused = accepted ? RefusedNavigation::None : RefusedNavigation::Refused;
+    if (!accepted)
+        m_refusedDuringLoad = true;
+}
+
 void PageSession::onLoadStarted()
 {
     if (m_refused == RefusedNavigation::Refused) {
@@ -178,6 +204,7 @@ void PageSession::onLoadStarted()
         qCDebug(lcScraper) << "PageSession: The refused navigation's start is no load";
         return;
     }
+    m_refusedDuringLoad = false;
     qCDebug(lcScraper) << "PageSession: Load started" << m_webView->url();
     ++m_pageLoad;
     // The page still shown is left, however far it got: it is never taken
@@ -191,6 +218,10 @@ void PageSession::onLoadFinished(bool success)
 {
     if (std::exchange(m_refused, RefusedNavigation::None) == RefusedNavigation::Started && !success) {
         qCDebug(lcScraper) << "PageSession: The refused navigation ended; the page shown stays";
+        return;
+    }
+    if (!success && std::exchange(m_refusedDuringLoad, false)) {
+        takeIfStillShown();
         return;
     }
     m_loadTimer.stop();

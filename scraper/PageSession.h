@@ -69,6 +69,8 @@ private:
     void onLoadFinished(bool success);
     void onDeadline();
     void markLoaded(qint64 pageLoad);
+    void onMainFrameNavigation(bool accepted);
+    void takeIfStillShown();
 
     QWebEngineView *m_webView = nullptr;
     QTimer m_loadTimer;
@@ -81,8 +83,10 @@ private:
     // The load taken as complete after its timeout (0: none).
     quint64 m_takenLoad = 0;
     // The engine reports a navigation it was refused as a load that starts
-    // and fails; the page shown stays, and neither is a load of ours.
+    // and fails; the page shown stays, and neither is a load of ours. One
+    // refused while a load of ours runs may end that load as failed.
     enum class RefusedNavigation { None, Refused, Started };
     RefusedNavigation m_refused = RefusedNavigation::None;
+    bool m_refusedDuringLoad = false;
     std::function<QString(const QString &)> m_answerFilter;
 };

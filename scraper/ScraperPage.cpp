@@ -31,9 +31,11 @@ void ScraperPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, 
 
 bool ScraperPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
-    if (!isMainFrame || isOnSite(url))
+    if (!isMainFrame)
         return true;
-    qCDebug(lcScraper) << "ScraperPage: Refused a navigation off the site:" << url << type;
-    Q_EMIT navigationRefused(url);
-    return false;
+    const bool accepted = isOnSite(url);
+    if (!accepted)
+        qCDebug(lcScraper) << "ScraperPage: Refused a navigation off the site:" << url << type;
+    Q_EMIT mainFrameNavigation(url, accepted);
+    return accepted;
 }

@@ -13,7 +13,8 @@ public:
 Q_SIGNALS:
     void consoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
                         const QString &sourceID);
-    void navigationRefused(const QUrl &url);
+    // Every main-frame navigation the page is asked for, before it starts.
+    void mainFrameNavigation(const QUrl &url, bool accepted);
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,

@@ -498,11 +498,18 @@ THIRDPARTY_SCRIPT = r"""
 # `thirdparty away`: a third-party script that sends the view to another
 # host (this server under the name localhost) soon after the page loads,
 # over plain http whatever the page's scheme.
+# `thirdparty awaynow` does it at once from the page's last script, while
+# the page still loads.
 AWAY_SCRIPT = r"""
 <script id="away-script">
 setTimeout(function () {
   location.href = "http://localhost:" + location.port + "%(prefix)saway";
 }, 300);
+</script>
+""" % {"prefix": THIRDPARTY_PREFIX}
+AWAY_NOW_SCRIPT = r"""
+<script id="away-script">
+location.href = "http://localhost:" + location.port + "%(prefix)saway";
 </script>
 """ % {"prefix": THIRDPARTY_PREFIX}
 
@@ -962,7 +969,10 @@ def render_page(product, locale, settings, query):
         render_messages(),
         TRACKER_IMAGE if settings.tracker == "on" else "",
     ))
-    return render_document(locale, head, product.heading, body, render_page_script(settings))
+    script = render_page_script(settings)
+    if settings.thirdparty == "awaynow":
+        script += AWAY_NOW_SCRIPT
+    return render_document(locale, head, product.heading, body, script)
 
 
 def render_download_block(option):
@@ -1435,7 +1445,7 @@ class Controller:
         "form": ("form", ("on", "off")),
         "hostile": ("hostile", ("on", "off")),
         "unselect": ("unselect", ("on", "off")),
-        "thirdparty": ("thirdparty", ("on", "off", "away")),
+        "thirdparty": ("thirdparty", ("on", "off", "away", "awaynow")),
         "tracker": ("tracker", ("on", "off")),
         "linktype": ("link_type", ("off", "0", "1", "2")),
         "verify": ("verify", ("on", "off")),
