@@ -79,7 +79,7 @@ void *findSymbol(void *library, const char *name);
 // it and gives it the focus. Returns false when no such window exists.
 bool activateWindowByTitle(const wchar_t *title);
 
-// Lets the system's polite requests to end the process (SIGTERM, SIGINT on
+// Lets the system's polite requests to end the process (SIGTERM, SIGINT, SIGHUP on
 // Linux) stop the event loop, so that shutdown runs its normal course.
 // Windows asks through window messages, which Qt already handles. Call once
 // the application object exists.

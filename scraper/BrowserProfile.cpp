@@ -2,6 +2,7 @@
 
 #include "ScraperLog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -9,15 +10,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <QVariant>
 #include <QWebEngineDownloadItem>
 #include <QWebEngineProfile>
 
 namespace {
 
 constexpr char FolderPattern[] = "page-";
-// The profile's mark that it is kept to this run.
-constexpr char RunFolderName[] = "travonixKeptToThisRun";
 constexpr char InUseName[] = "in-use";
 // A folder younger than this may be one whose run has not locked it yet.
 constexpr qint64 SweepAfterSeconds = 60;
@@ -68,23 +66,29 @@ void sweepLeftFolders(const QString &parentPath)
 
 } // namespace
 
-void keepProfileToThisRun(QWebEngineProfile *profile)
+QWebEngineProfile *pageProfile()
 {
-    if (profile->property(RunFolderName).toBool())
-        return;
-    profile->setProperty(RunFolderName, true);
-    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    const QString parentPath = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(parentPath);
-    sweepLeftFolders(parentPath);
-    static RunFolder folder(parentPath);
-    if (folder.isValid())
-        profile->setPersistentStoragePath(folder.path());
-    else
-        qCDebug(lcScraper) << "BrowserProfile: No storage folder of this run's own in" << parentPath;
-    QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile, [](QWebEngineDownloadItem *download) {
-        qCDebug(lcScraper) << "BrowserProfile: Refused a download the page asked for:" << download->url();
-        download->cancel();
-    });
+    static QWebEngineProfile *const profile = [] {
+        QWebEngineProfile *chosen = QWebEngineProfile::defaultProfile();
+        const QString parentPath = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        QDir().mkpath(parentPath);
+        sweepLeftFolders(parentPath);
+        static RunFolder folder(parentPath);
+        if (folder.isValid()) {
+            chosen->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+            chosen->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+            chosen->setPersistentStoragePath(folder.path());
+        } else {
+            qCDebug(lcScraper) << "BrowserProfile: No storage folder of this run's own in" << parentPath
+                               << "- the pages keep everything in memory";
+            // Without a storage name: off the record.
+            chosen = new QWebEngineProfile(QCoreApplication::instance());
+        }
+        QObject::connect(chosen, &QWebEngineProfile::downloadRequested, chosen, [](QWebEngineDownloadItem *download) {
+            qCDebug(lcScraper) << "BrowserProfile: Refused a download the page asked for:" << download->url();
+            download->cancel();
+        });
+        return chosen;
+    }();
+    return profile;
 }

@@ -6,5 +6,7 @@
 
 class QWebEngineProfile;
 
-// Once per profile; later calls leave it as it is.
-void keepProfileToThisRun(QWebEngineProfile *profile);
+// The profile the pages run in: the default one, kept to this run; where
+// no folder of this run's own can be made, one that keeps everything in
+// memory, so that nothing ever falls back to storage shared between runs.
+QWebEngineProfile *pageProfile();

@@ -6,11 +6,9 @@
 
 namespace {
 
-// Chromium's own word for turning the sandbox off; the engine reads it too.
-bool sandboxTurnedOffByUser()
-{
-    return qEnvironmentVariable("QTWEBENGINE_DISABLE_SANDBOX") == QLatin1String("1");
-}
+// The engine's own switch: set to any value, even empty, it turns the
+// sandbox off.
+constexpr char TurnedOff[] = "QTWEBENGINE_DISABLE_SANDBOX";
 
 } // namespace
 
@@ -18,8 +16,9 @@ QString setWebEngineEnvironment()
 {
     QByteArray flags("--disable-gpu --disable-software-rasterizer --disable-logging --log-level=3");
     QString line;
-    if (sandboxTurnedOffByUser()) {
-        line = QStringLiteral("Browser sandbox: off (QTWEBENGINE_DISABLE_SANDBOX=1)");
+    if (qEnvironmentVariableIsSet(TurnedOff)) {
+        line = QStringLiteral("Browser sandbox: off (%1=%2)")
+                   .arg(QLatin1String(TurnedOff), qEnvironmentVariable(TurnedOff).left(32));
     } else {
         switch (platform::browserSandbox()) {
         case platform::BrowserSandbox::Available:

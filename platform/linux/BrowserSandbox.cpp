@@ -3,9 +3,11 @@
 #include "platform/Platform.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sched.h>
 #include <string>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,16 +25,15 @@ bool writeWhole(const char *path, const std::string &text)
     return written;
 }
 
-// Runs in the child: what the sandbox does at its start. A user namespace
-// of its own with the user mapped into it, then the PID and network
-// namespaces that need the capabilities the new one gives (a kernel or a
-// security module that restricts unprivileged namespaces stops one of them).
-[[noreturn]] void makeNamespaces(const std::string &uidMap, const std::string &gidMap)
+// Runs in the child, made as the sandbox makes its processes: one clone
+// into new user, PID and network namespaces at once (a kernel or a
+// security module that restricts unprivileged namespaces refuses it), then
+// the user mapped into its namespace.
+[[noreturn]] void mapUser(const std::string &uidMap, const std::string &gidMap)
 {
-    const bool made = ::unshare(CLONE_NEWUSER) == 0 && writeWhole("/proc/self/setgroups", "deny")
-        && writeWhole("/proc/self/uid_map", uidMap) && writeWhole("/proc/self/gid_map", gidMap)
-        && ::unshare(CLONE_NEWPID | CLONE_NEWNET) == 0;
-    ::_exit(made ? 0 : 1);
+    const bool mapped = writeWhole("/proc/self/setgroups", "deny") && writeWhole("/proc/self/uid_map", uidMap)
+        && writeWhole("/proc/self/gid_map", gidMap);
+    ::_exit(mapped ? 0 : 1);
 }
 
 } // namespace
@@ -42,16 +43,18 @@ BrowserSandbox browserSandbox()
     // Chromium refuses to start a sandboxed renderer as root.
     if (::geteuid() == 0)
         return BrowserSandbox::RunningAsRoot;
-    // Made before the fork: the child only makes system calls.
+    // Made before the clone: the child only makes system calls.
     const std::string uidMap = std::to_string(::geteuid()) + " " + std::to_string(::geteuid()) + " 1";
     const std::string gidMap = std::to_string(::getegid()) + " " + std::to_string(::getegid()) + " 1";
-    const pid_t child = ::fork();
+    // Like fork(), with the namespaces: the child runs on a copy of this stack.
+    const long child =
+        ::syscall(SYS_clone, CLONE_NEWUSER | CLONE_NEWPID | CLONE_NEWNET | SIGCHLD, nullptr, nullptr, nullptr, nullptr);
     if (child < 0)
         return BrowserSandbox::NoUserNamespaces;
     if (child == 0)
-        makeNamespaces(uidMap, gidMap);
+        mapUser(uidMap, gidMap);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
+    while (::waitpid(pid_t(child), &status, 0) < 0) {
         if (errno != EINTR)
             return BrowserSandbox::NoUserNamespaces;
     }

@@ -1,4 +1,4 @@
-// SIGTERM and SIGINT end the event loop instead of the process, through the
+// SIGTERM, SIGINT and SIGHUP end the event loop instead of the process, through the
 // usual self-pipe: a signal handler may only write to a descriptor.
 #include "platform/Platform.h"
 
@@ -46,6 +46,10 @@ void quitEventLoopOnTerminationRequest()
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    // A closed terminal too, unless the user asked to outlive it (nohup).
+    struct sigaction hangUp = {};
+    if (sigaction(SIGHUP, nullptr, &hangUp) == 0 && hangUp.sa_handler != SIG_IGN)
+        sigaction(SIGHUP, &action, nullptr);
 }
 
 } // namespace platform
