@@ -7,10 +7,12 @@
 #include "platform/SystemServices.h"
 #include "ui/DarkTitleBar.h"
 
+#include <QIcon>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -159,6 +161,23 @@ private Q_SLOTS:
                 QVERIFY2(entry.startsWith(QLatin1Char('/')) || entry.startsWith(QLatin1String("$ORIGIN")),
                          qPrintable(QStringLiteral("RUNPATH entry \"%1\" in %2").arg(entry, dynamic)));
         }
+    }
+
+    // A picture in the working folder is anyone's; the window's icon is the program's own.
+    void iconIsTheProgramsOwn()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("resources")));
+        QImage planted(32, 32, QImage::Format_ARGB32);
+        planted.fill(Qt::red);
+        QVERIFY(planted.save(folder.filePath(QStringLiteral("resources/AppIcon.ico")), "PNG"));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        applyIdentity();
+        QDir::setCurrent(before);
+        const QImage shown = QApplication::windowIcon().pixmap(32).toImage();
+        QCOMPARE(shown, QIcon(QStringLiteral(":/icons/AppIcon.ico")).pixmap(32).toImage());
+        QVERIFY(shown != planted);
     }
 
 private:
