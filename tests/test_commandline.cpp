@@ -283,6 +283,16 @@ private Q_SLOTS:
         QTest::newRow("refusal of the language list")
             << QStringList{"refuse-languages 1"} << QStringList{"--list", "--product", "win10"} << 2 << "^$"
             << "Microsoft refused the request.*Message code: 715-123130";
+        // Names from the page never steer the terminal: escapes and the
+        // characters that reorder text are shown as U+FFFD.
+        const QString noEscapes = QStringLiteral("^(?!.*[\\x{1b}\\x{202e}])");
+        QTest::newRow("hostile names listed")
+            << QStringList{"hostile on"} << QStringList{"--list", "--product", "win11"} << 0
+            << noEscapes + "Editions:.*  Hostile6 +Escape \\x{fffd}\\[2J English\n  Hostile7 +Bidi \\x{fffd}English\n$"
+            << "^$";
+        QTest::newRow("hostile names offered")
+            << QStringList{"hostile on"} << QStringList{"--url", "--product", "win11", "--language", "klingon"} << 1
+            << "^$" << noEscapes + "Unknown language .*  Hostile6 \\| Escape \\x{fffd}\\[2J English\n";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";

@@ -95,6 +95,8 @@ HOSTILE_LANGUAGES = (
     Language("Hostile4", "</script><script>window.quibQtPwned=1</script> English",
              "Hostile4", None),
     Language("Hostile5", 'Quote " English', "Hostile5", None),
+    Language("Hostile6", "Escape \x1b[2J English", "Hostile6", None),
+    Language("Hostile7", "Bidi \u202eEnglish", "Hostile7", None),
 )
 # SKU ids are edition id * 100 + index; the awkward entries use indexes from here.
 HOSTILE_SKU_OFFSET = 90
