@@ -146,6 +146,15 @@ std::FILE *openForAppending(const fs::path &path)
     const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return nullptr;
+    // A log an older version left readable to all is the user's alone from now on.
+    struct stat status { };
+    const bool own = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == geteuid();
+    if (!own || ((status.st_mode & 07777) != 0600 && fchmod(fd, 0600) != 0)) {
+        const int error = own ? errno : EPERM;
+        close(fd);
+        errno = error;
+        return nullptr;
+    }
     std::FILE *file = fdopen(fd, "ab");
     if (!file)
         close(fd);

@@ -194,12 +194,14 @@ private Q_SLOTS:
     // The log is opened in a folder of the user's alone, never through a link.
     void opensOnlyItsOwnFile_data()
     {
-        QTest::addColumn<QString>("planted"); // "file link", "folder link", "open folder", "folder of another"
+        QTest::addColumn<QString>(
+            "planted"); // "file link", "folder link", "open folder", "folder of another", "open file"
         QTest::addColumn<bool>("opens");
         QTest::newRow("the log a link to another file") << "file link" << false;
         QTest::newRow("its folder a link to another") << "folder link" << false;
         QTest::newRow("its folder open to all") << "open folder" << true;
         QTest::newRow("its folder another account's") << "folder of another" << false;
+        QTest::newRow("an older log open to all") << "open file" << true;
     }
     void opensOnlyItsOwnFile()
     {
@@ -218,6 +220,12 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(folder));
             QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)));
         }
+        const QString older = planted == QLatin1String("open file") ? QStringLiteral("older\n") : QString();
+        if (!older.isEmpty()) {
+            QFile file(QDir(folder).filePath(QStringLiteral("l.log")));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(older.toUtf8()) == older.size());
+            QVERIFY(file.setPermissions(QFileDevice::Permissions(0x6644)));
+        }
         if (planted == QLatin1String("file link"))
             QVERIFY(QFile::link(victimFile.fileName(), QDir(folder).filePath(QStringLiteral("l.log"))));
         if (planted == QLatin1String("folder of another")
@@ -231,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(readText(victimFile.fileName()), QStringLiteral("kept\n"));
         if (!opens)
             return;
-        QCOMPARE(readText(QString::fromStdWString(path)), QStringLiteral("written\n"));
+        QCOMPARE(readText(QString::fromStdWString(path)), older + QStringLiteral("written\n"));
         QCOMPARE(QFileInfo(folder).permissions() & 0x7077, QFileDevice::Permissions(0x7000));
         QCOMPARE(QFileInfo(QString::fromStdWString(path)).permissions() & 0x7077, QFileDevice::Permissions(0x6000));
     }
