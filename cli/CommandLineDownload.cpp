@@ -36,15 +36,16 @@ namespace {
 
 constexpr int MostIsoNameBytes = 200;
 
-// The link's last path segment, decoded, if it looks like the name of an ISO
-// image: the server chooses it, so a name that could be a dot file, hold a
-// NUL or an escape sequence, or reach another folder is never saved under.
-// As the link carries it: percent-encoded, so it shows safely too.
+// The link's last path segment as the link carries it: percent-encoded, so
+// it shows safely too.
 QString lastSegmentOf(const QString &url)
 {
     return QUrl(url).path(QUrl::FullyEncoded).section(QLatin1Char('/'), -1);
 }
 
+// That segment, decoded, if it looks like the name of an ISO image: the
+// server chooses it, so a name that could be a dot file, hold a NUL or an
+// escape sequence, or reach another folder is never saved under.
 QString isoNameOf(const QString &url)
 {
     const QString name = QUrl::fromPercentEncoding(lastSegmentOf(url).toLatin1());
