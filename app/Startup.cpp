@@ -20,7 +20,6 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QWebEngineProfile>
 
@@ -135,9 +134,8 @@ void applyIdentity()
     QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::Organisation));
     // Lets a Wayland compositor match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("travonix"));
-    const bool besideWorkingDirectory = QFileInfo::exists(QString::fromLatin1(AppIdentity::IconPath));
-    QApplication::setWindowIcon(
-        QIcon(QString::fromLatin1(besideWorkingDirectory ? AppIdentity::IconPath : AppIdentity::EmbeddedIconPath)));
+    // Always the program's own: a file in the working folder is anyone's.
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(AppIdentity::IconPath)));
 }
 
 nRet activateRunningInstance()

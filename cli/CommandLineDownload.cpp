@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport::Style style, QObject *parent)
@@ -31,20 +32,51 @@ CommandLineDownload::CommandLineDownload(DownloadManager *engine, ProgressReport
     connect(engine, &DownloadManager::failed, this, &CommandLineDownload::onError);
 }
 
+namespace {
+
+constexpr int MostIsoNameBytes = 200;
+
+// The link's last path segment as the link carries it: percent-encoded, so
+// it shows safely too.
+QString lastSegmentOf(const QString &url)
+{
+    return QUrl(url).path(QUrl::FullyEncoded).section(QLatin1Char('/'), -1);
+}
+
+// That segment, decoded, if it looks like the name of an ISO image: the
+// server chooses it, so a name that could be a dot file, hold a NUL or an
+// escape sequence, or reach another folder is never saved under.
+QString isoNameOf(const QString &url)
+{
+    const QString name = QUrl::fromPercentEncoding(lastSegmentOf(url).toLatin1());
+    static const QRegularExpression isoName(QStringLiteral("^[A-Za-z0-9_()+-][A-Za-z0-9._()+-]*\\.iso$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return name.toUtf8().size() <= MostIsoNameBytes && isoName.match(name).hasMatch() ? name : QString();
+}
+
+} // namespace
+
 // An --output that names a folder takes the ISO under its own name.
 QString CommandLineDownload::destinationFor(const QString &url, const QString &output)
 {
-    const QString isoName = QFileInfo(QUrl(url).path()).fileName();
     const QDir folder(QDir::current().absoluteFilePath(output));
-    if (output.isEmpty() || QFileInfo(folder.path()).isDir())
-        return folder.absoluteFilePath(isoName);
-    return QFileInfo(QDir::current(), output).absoluteFilePath();
+    if (!output.isEmpty() && !QFileInfo(folder.path()).isDir())
+        return QFileInfo(QDir::current(), output).absoluteFilePath();
+    const QString isoName = isoNameOf(url);
+    return isoName.isEmpty() ? QString() : folder.absoluteFilePath(isoName);
 }
 
 void CommandLineDownload::start(const DownloadOption &option, const QString &output)
 {
     m_option = option;
     m_destination = destinationFor(option.url, output);
+    if (m_destination.isEmpty()) {
+        end(ExitCode::Usage,
+            QStringLiteral("The link's file name is not one to save under (%1); give --output a "
+                           "file name.")
+                .arg(lastSegmentOf(option.url).left(80)));
+        return;
+    }
     if (QFileInfo(m_destination).isDir()) {
         end(ExitCode::Usage, QStringLiteral("%1 is a folder; give --output a file name.").arg(m_destination));
         return;

@@ -23,7 +23,8 @@ public:
     // Ctrl+C: the transfer stops and its part stays for the next run.
     void interrupt();
 
-    // Where the file goes for this link and `output`.
+    // Where the file goes for this link and `output`; empty when it would
+    // take the link's file name and that is no ISO image's name.
     static QString destinationFor(const QString &url, const QString &output);
 
 Q_SIGNALS:

@@ -1,6 +1,7 @@
 #include "Output.h"
 
 #include "Options.h"
+#include "common/TextSafety.h"
 #include "flow/LinkExpiry.h"
 #include "scraper/ProductTable.h"
 
@@ -15,10 +16,29 @@ namespace {
 
 using Json = std::unique_ptr<cJSON, decltype(&cJSON_Delete)>;
 
-void write(std::FILE *stream, const QString &text)
+// The layout characters in `kept` pass; every other control character, and
+// every character that reorders what a terminal shows, is replaced.
+QString shownSafely(QString text, QLatin1String kept)
 {
-    std::fputs(text.toUtf8().constData(), stream);
+    for (QChar &c : text) {
+        if (TextSafety::isUnsafeToShow(c.unicode()) && !kept.contains(c))
+            c = QChar(char16_t(TextSafety::Replacement));
+    }
+    return text;
+}
+
+const QLatin1String LineLayout("\n\t");
+
+void write(std::FILE *stream, const QString &text, QLatin1String kept = LineLayout)
+{
+    std::fputs(shownSafely(text, kept).toUtf8().constData(), stream);
     std::fflush(stream);
+}
+
+// A name from the page, on one line of its own.
+QString pageName(const QString &name)
+{
+    return shownSafely(name.simplified(), QLatin1String());
 }
 
 void addText(cJSON *object, const char *name, const QString &value)
@@ -66,7 +86,7 @@ void printError(const QString &text)
 
 void printErrorRaw(const QString &text)
 {
-    write(stderr, text);
+    write(stderr, text, QLatin1String("\r\n\t"));
 }
 
 QString productsText()
@@ -94,12 +114,12 @@ QString pageListsText(const PageLists &lists)
 {
     QList<QPair<QString, QString>> editions;
     for (const ProductVersion &edition : lists.editions)
-        editions.append({edition.id, edition.name.simplified()});
+        editions.append({pageName(edition.id), pageName(edition.name)});
     QList<QPair<QString, QString>> languages;
     for (const LanguageInfo &language : lists.languages)
-        languages.append({language.language, language.name});
+        languages.append({pageName(language.language), pageName(language.name)});
     return QStringLiteral("Editions:\n%1\nLanguages of %2:\n%3")
-        .arg(columns(editions, QStringLiteral("  ")), lists.editions.at(lists.chosenEdition).name.simplified(),
+        .arg(columns(editions, QStringLiteral("  ")), pageName(lists.editions.at(lists.chosenEdition).name),
              columns(languages, QStringLiteral("  ")));
 }
 

@@ -20,7 +20,11 @@ endif()
 set(TRAVONIX_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/${TRAVONIX_PACKAGE_NAME})
 file(RELATIVE_PATH _travonix_bin_to_lib ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_LIBDIR}/${TRAVONIX_PACKAGE_NAME})
-set_target_properties(travonix PROPERTIES INSTALL_RPATH "$ORIGIN/${_travonix_bin_to_lib}")
+# The build tree's program carries the same RUNPATH, which has no entry the
+# loader could read as the working folder; the log library beside it is found
+# there first all the same.
+set_target_properties(travonix PROPERTIES INSTALL_RPATH "$ORIGIN/${_travonix_bin_to_lib}"
+                      BUILD_WITH_INSTALL_RPATH ON)
 
 install(TARGETS travonix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # dlopen needs no execute bit, and Debian wants none on libraries.

@@ -9,9 +9,8 @@ namespace AppIdentity {
 inline constexpr char Name[] = "Travonix";
 inline constexpr char Version[] = TRAVONIX_VERSION;
 inline constexpr char Organisation[] = "Zamrel Software";
-inline constexpr char IconPath[] = "./resources/AppIcon.ico";
-// Used when the program is started from another working directory.
-inline constexpr char EmbeddedIconPath[] = ":/icons/AppIcon.ico";
+// Built into the program's resources.
+inline constexpr char IconPath[] = ":/icons/AppIcon.ico";
 inline constexpr char SingleInstanceKey[] = "ZAMREL-5B0E2C71-8D3A-4F69-9C1E-7A42D6B8F305";
 
 } // namespace AppIdentity

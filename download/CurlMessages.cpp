@@ -44,6 +44,8 @@ QString engineErrorText(const DownloadResult &result)
         return curlErrorMessage(CURLcode(result.curlCode));
     case DownloadOutcome::SchemeRefused:
         return curlErrorMessage(CURLE_UNSUPPORTED_PROTOCOL);
+    case DownloadOutcome::DestinationRefused:
+        return QStringLiteral("The file name holds control characters");
     case DownloadOutcome::WrongPart:
         return curlErrorMessage(CURLE_RANGE_ERROR);
     case DownloadOutcome::EndedEarly:

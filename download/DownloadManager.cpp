@@ -6,6 +6,7 @@
 #include "PartFile.h"
 #include "PartFileIo.h"
 #include "SpeedMeter.h"
+#include "common/TextSafety.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 #include <utility>
@@ -116,6 +118,23 @@ qint64 DownloadManager::clockMs() const
     return m_settings.clockMs ? m_settings.clockMs() : m_clock.elapsed();
 }
 
+// Nothing is touched for a link the engine does not fetch, nor for a
+// destination whose name no file should have.
+bool DownloadManager::refuseBeforeStart(const QString &url, const QString &savePath)
+{
+    m_savePath = savePath;
+    if (std::any_of(savePath.cbegin(), savePath.cend(), [](QChar c) { return TextSafety::isControl(c.unicode()); })) {
+        report(resultOf(DownloadOutcome::DestinationRefused, savePath));
+        return true;
+    }
+    if (allowedSchemes().contains(QUrl(url).scheme()))
+        return false;
+    DownloadResult refused = resultOf(DownloadOutcome::SchemeRefused, url);
+    refused.detail = allowedSchemes().join(QLatin1String(" or "));
+    report(refused);
+    return true;
+}
+
 void DownloadManager::startDownload(const QString &url, const QString &savePath)
 {
     if (m_phase != Phase::Idle)
@@ -124,13 +143,8 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     // A part of an earlier attempt may still be on its way out.
     settleClose();
     m_sha256.clear();
-    if (!allowedSchemes().contains(QUrl(url).scheme())) {
-        m_savePath = savePath;
-        DownloadResult refused = resultOf(DownloadOutcome::SchemeRefused, url);
-        refused.detail = allowedSchemes().join(QLatin1String(" or "));
-        report(refused);
+    if (refuseBeforeStart(url, savePath))
         return;
-    }
     m_url = url;
     m_savePath = savePath;
     m_tempFilePath = makeTempFilePath(url, savePath);

@@ -116,6 +116,7 @@ private:
     bool openPart();
     void setPlan(std::vector<ByteRange> missing, qint64 pieceBytes);
     void dropPlan();
+    bool refuseBeforeStart(const QString &url, const QString &savePath);
     bool takePart();
     void beginLanes();
     bool startLane(int lane);

@@ -10,6 +10,7 @@ enum class DownloadOutcome {
     Unverified, // the bytes match none of the published SHA-256 values
     LinkExpired, // the file server no longer takes the link (403, 410)
     SchemeRefused, // a link of a scheme the engine does not fetch
+    DestinationRefused, // a destination whose name holds NUL or another control character
     CannotCreatePart, // or a part that is not the user's own file; the system's error says why
     PartBusy, // another download of the same file holds its part
     CurlInitFailed,

@@ -29,6 +29,10 @@ QString downloadFailureText(const DownloadResult &result)
     case DownloadOutcome::SchemeRefused:
         return QStringLiteral("Only %1 links can be downloaded, and this one is not: %2")
             .arg(result.detail, result.path);
+    case DownloadOutcome::DestinationRefused:
+        return QStringLiteral("The file name %1 holds control characters, which no file should have; choose "
+                              "another name.")
+            .arg(result.path);
     case DownloadOutcome::WriteFailed:
         return writeFailureText(result);
     case DownloadOutcome::PartGone:

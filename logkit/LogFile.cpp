@@ -1,5 +1,7 @@
 #include "LogFile.h"
 
+#include "common/TextSafety.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cwchar>
@@ -18,6 +20,10 @@
 #include <windows.h>
 #define TRAVONIX_LOG_EXPORT extern "C" __declspec(dllexport)
 #else
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #define TRAVONIX_LOG_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
@@ -59,6 +65,14 @@ std::wstring wideName(const fs::path &path)
 std::FILE *openForAppending(const fs::path &path)
 {
     return _wfopen(path.c_str(), L"ab");
+}
+
+// The folder of the log, and the folders above it.
+bool makeFolder(const fs::path &folder)
+{
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return fs::is_directory(folder, error);
 }
 
 #else
@@ -126,9 +140,63 @@ std::wstring wideName(const fs::path &path)
     return fromUtf8(path.string());
 }
 
+// Never through a link planted in the log's place, and for the user alone.
 std::FILE *openForAppending(const fs::path &path)
 {
-    return std::fopen(path.c_str(), "ab");
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return nullptr;
+    // A log an older version left readable to all is the user's alone from now on.
+    struct stat status { };
+    const bool own = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == geteuid();
+    if (!own || ((status.st_mode & 07777) != 0600 && fchmod(fd, 0600) != 0)) {
+        const int error = own ? errno : EPERM;
+        close(fd);
+        errno = error;
+        return nullptr;
+    }
+    std::FILE *file = fdopen(fd, "ab");
+    if (!file)
+        close(fd);
+    return file;
+}
+
+// The folder for the user alone: made 0700, and refused unless it is the
+// user's own folder, not a link to one.
+bool isPrivateFolder(const fs::path &folder)
+{
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat status { };
+    if (lstat(folder.c_str(), &status) != 0)
+        return false;
+    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) {
+        errno = EPERM;
+        return false;
+    }
+    return (status.st_mode & 07777) == 0700 || chmod(folder.c_str(), 0700) == 0;
+}
+
+// The folders above the log's as the user's umask makes them; the log's own
+// for the user alone.
+bool makeFolder(const fs::path &folder)
+{
+    std::error_code error;
+    fs::create_directories(folder.parent_path(), error);
+    return isPrivateFolder(folder);
+}
+
+// The account's home, for a process started without HOME (a service) or
+// with one that is not absolute.
+fs::path homeFolder()
+{
+    const char *home = std::getenv("HOME"); // NOLINT(concurrency-mt-unsafe)
+    if (home && *home == '/')
+        return home;
+    const passwd *account = getpwuid(geteuid()); // NOLINT(concurrency-mt-unsafe)
+    if (account && account->pw_dir && *account->pw_dir == '/')
+        return account->pw_dir;
+    return {};
 }
 
 #endif
@@ -177,14 +245,15 @@ fs::path logDirectory()
     const fs::path program = stem.empty() ? fs::path("travonix") : stem;
 #ifdef _WIN32
     const wchar_t *local = _wgetenv(L"LOCALAPPDATA");
-    return fs::path(local ? local : L".") / program;
+    // Never the working folder: without the user's folder there is no log.
+    return local && fs::path(local).is_absolute() ? fs::path(local) / program : fs::path();
 #else
     // Read while the log opens at start, before other threads run: nothing
     // can change the environment meanwhile.
     if (const char *state = std::getenv("XDG_STATE_HOME"); state && *state == '/') // NOLINT(concurrency-mt-unsafe)
         return fs::path(state) / program;
-    const char *home = std::getenv("HOME"); // NOLINT(concurrency-mt-unsafe)
-    return fs::path(home && *home ? home : "/tmp") / ".local" / "state" / program;
+    const fs::path home = homeFolder();
+    return home.empty() ? fs::path() : home / ".local" / "state" / program;
 #endif
 }
 
@@ -203,6 +272,18 @@ std::wstring formatLine(const wchar_t *format, va_list arguments)
     return L"(log line could not be formatted)\n";
 }
 
+// One call, one line: what the arguments brought in cannot start another line,
+// move the cursor of a terminal showing the log, or reorder what it shows.
+std::wstring shownSafely(std::wstring line)
+{
+    const std::size_t end = !line.empty() && line.back() == L'\n' ? line.size() - 1 : line.size();
+    for (std::size_t i = 0; i < end; ++i) {
+        if (line[i] != L'\t' && TextSafety::isUnsafeToShow(static_cast<char32_t>(line[i])))
+            line[i] = static_cast<wchar_t>(TextSafety::Replacement);
+    }
+    return line;
+}
+
 fs::path rotatedPath(const fs::path &path, unsigned generation)
 {
     fs::path rotated = path;
@@ -219,6 +300,8 @@ LogFile::~LogFile()
 nRet LogFile::GetLogFileName(wchar_t *buffer, std::size_t capacity)
 {
     const fs::path directory = logDirectory();
+    if (directory.empty())
+        return NRET_FAILURE(NRetSystemCallFailed, ENOENT);
     fs::path file = directory.filename();
     const std::wstring name = wideName(directory / (file += ".log"));
     if (!buffer || name.size() + 1 > capacity)
@@ -234,14 +317,19 @@ nRet LogFile::Open(const wchar_t *fileName, std::uint32_t rotateAtBytes, std::ui
     fs::path path = pathFromWide(fileName ? fileName : L"");
     if (path.empty())
         return NRET_FAILURE(NRetSystemCallFailed, EINVAL);
-    if (path.is_relative())
-        path = logDirectory() / path;
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
+    if (path.is_relative()) {
+        const fs::path directory = logDirectory();
+        if (directory.empty())
+            return NRET_FAILURE(NRetSystemCallFailed, ENOENT);
+        path = directory / path;
+    }
+    if (!makeFolder(path.parent_path()))
+        return NRET_FAILURE(NRetSystemCallFailed, lastSystemError());
     m_path = path;
     m_file = openForAppending(m_path);
     if (!m_file)
         return NRET_FAILURE(NRetSystemCallFailed, lastSystemError());
+    std::error_code error;
     const auto size = fs::file_size(path, error);
     m_size = error ? 0 : size;
     m_rotateAt = rotateAtBytes;
@@ -261,7 +349,7 @@ nRet LogFile::WriteV(const wchar_t *format, va_list arguments)
 {
     if (!format)
         return NRET_FAILURE(NRetSystemCallFailed, EINVAL);
-    const std::string line = toUtf8(formatLine(format, arguments));
+    const std::string line = toUtf8(shownSafely(formatLine(format, arguments)));
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_file)
         return NRET_FAILURE(NRetSystemCallFailed, EBADF);

@@ -20,8 +20,7 @@ bool isTrustedHop(const QUrl &url)
     if (isTrustedDownloadLink(url.toString(QUrl::FullyEncoded)))
         return true;
     // Microsoft's own short links, on the way from fwlink to the file.
-    return siteOrigin() == defaultSiteOrigin() && url.scheme() == QLatin1String("https")
-        && url.host() == QLatin1String("aka.ms");
+    return isDefaultSiteOrigin() && url.scheme() == QLatin1String("https") && url.host() == QLatin1String("aka.ms");
 }
 
 // Microsoft sends a retired link to an ordinary page of its site, answered

@@ -115,6 +115,38 @@ bool setSiteOrigin(const QString &origin)
     return true;
 }
 
+namespace {
+
+// Scheme, host and port, as the browser tells sites apart: the host without
+// its letter case or the trailing dot of a fully qualified name, the port
+// with the scheme's own filled in.
+struct SiteKey {
+    QString scheme;
+    QString host;
+    int port = -1;
+    bool operator==(const SiteKey &other) const
+    {
+        return scheme == other.scheme && host == other.host && port == other.port;
+    }
+};
+
+SiteKey siteKeyOf(const QString &origin)
+{
+    const QUrl url(origin);
+    QString host = url.host().toLower();
+    if (host.endsWith(QLatin1Char('.')))
+        host.chop(1);
+    const QString scheme = url.scheme().toLower();
+    return {scheme, host, url.port(scheme == QLatin1String("https") ? 443 : 80)};
+}
+
+} // namespace
+
+bool isDefaultSiteOrigin()
+{
+    return siteKeyOf(g_origin) == siteKeyOf(defaultSiteOrigin());
+}
+
 QString siteScheme()
 {
     return QUrl(g_origin).scheme();
@@ -125,7 +157,7 @@ bool isTrustedDownloadLink(const QString &link)
     const QUrl url(link, QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != siteScheme() || url.host().isEmpty())
         return false;
-    if (g_origin != defaultSiteOrigin())
+    if (!isDefaultSiteOrigin())
         return true;
     const QString host = url.host();
     return host == QLatin1String("microsoft.com") || host.endsWith(QLatin1String(".microsoft.com"));

@@ -45,6 +45,9 @@ QString defaultSiteOrigin();
 // Accepts an http or https URL with a host and nothing but "/" as its path.
 // Returns false, changing nothing, for anything else.
 bool setSiteOrigin(const QString &origin);
+// Whether the origin set is Microsoft's own site, however it was spelled
+// ("https://WWW.microsoft.com.", "https://www.microsoft.com:443").
+bool isDefaultSiteOrigin();
 
 // "https", or "http" for a plain origin: the one scheme the site's links may use.
 QString siteScheme();

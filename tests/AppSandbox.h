@@ -25,12 +25,14 @@ public:
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         m_environment.insert(QStringLiteral("XDG_STATE_HOME"), stateDir());
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheDir());
         m_environment.insert(QStringLiteral("TRAVONIX_ORIGIN"), QStringLiteral("http://127.0.0.1:9"));
         m_environment.remove(QStringLiteral("TRAVONIX_DEBUG"));
     }
 
     QString runtimeDir() const { return m_root.filePath(QStringLiteral("runtime")); }
     QString stateDir() const { return m_root.filePath(QStringLiteral("state")); }
+    QString cacheDir() const { return m_root.filePath(QStringLiteral("cache")); }
     // What the processes started from now on get.
     QProcessEnvironment &environment() { return m_environment; }
 
@@ -51,14 +53,16 @@ public:
         return process;
     }
 
-    // The first instance listens for activation requests once it is up.
-    bool waitUntilServing(QProcess &process) const
+    // The first instance listens for activation requests once it is up, in
+    // the runtime folder unless the test says where.
+    bool waitUntilServing(QProcess &process, QString folder = QString()) const
     {
-        const QString socket = QDir(runtimeDir()).filePath(QStringLiteral("Travonix.activation"));
+        folder = folder.isNull() ? runtimeDir() : folder;
+        const QString socket = QDir(folder).filePath(QStringLiteral("Travonix.activation"));
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < StartTimeoutMs && process.state() == QProcess::Running) {
-            if (QFile::exists(socket) && QDir(runtimeDir()).entryList({QStringLiteral("*.lock")}).size() == 1)
+            if (QFile::exists(socket) && QDir(folder).entryList({QStringLiteral("*.lock")}).size() == 1)
                 return true;
             QTest::qWait(50);
         }

@@ -52,6 +52,10 @@ for entry in $(readelf -d "$root/$bindir/travonix" | sed -n 's/.*(RUNPATH).*\[\(
   [ -f "${entry/\$ORIGIN/$root/$bindir}/libLog.so" ] && found_log=yes
 done
 [ $found_log = yes ] || fail "the installed executable's RUNPATH does not lead to libLog.so"
+# Both trees' executables start, from a working folder of their own.
+for program in "$root/$bindir/travonix" "$build/bin/travonix"; do
+  (cd "$stage" && "$program" --version) | grep -q '^Travonix ' || fail "$program --version does not run"
+done
 
 # What the desktop entry and the metainfo name must be what is installed.
 desktop=$root/$datadir/applications/travonix.desktop

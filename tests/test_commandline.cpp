@@ -322,6 +322,16 @@ private Q_SLOTS:
         QTest::newRow("refusal of the language list")
             << QStringList{"refuse-languages 1"} << QStringList{"--list", "--product", "win10"} << 2 << "^$"
             << "Microsoft refused the request.*Message code: 715-123130";
+        // Names from the page never steer the terminal: escapes and the
+        // characters that reorder text are shown as U+FFFD.
+        const QString noEscapes = QStringLiteral("^(?!.*[\\x{1b}\\x{202e}])");
+        QTest::newRow("hostile names listed")
+            << QStringList{"hostile on"} << QStringList{"--list", "--product", "win11"} << 0
+            << noEscapes + "Editions:.*  Hostile6 +Escape \\x{fffd}\\[2J English\n  Hostile7 +Bidi \\x{fffd}English\n$"
+            << "^$";
+        QTest::newRow("hostile names offered")
+            << QStringList{"hostile on"} << QStringList{"--url", "--product", "win11", "--language", "klingon"} << 1
+            << "^$" << noEscapes + "Unknown language .*  Hostile6 \\| Escape \\x{fffd}\\[2J English\n";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";
@@ -784,6 +794,60 @@ private Q_SLOTS:
                          && (!name.startsWith(QLatin1String("page-")) || name == QLatin1String("page-held")),
                      qPrintable(kept.filePath()));
         }
+    }
+
+    // The server names the file in the link: a name that is no ISO image's
+    // is never saved under, and nothing beside the destination is touched.
+    void linkNamesThatAreNoIsoName_data()
+    {
+        QTest::addColumn<QString>("linkName");
+        QTest::addColumn<QString>("output"); // empty: none given
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("saved"); // in the working folder, for a run that saves
+        const QString longest = QStringLiteral("Win11_(2)+x-").leftJustified(196, QLatin1Char('a'));
+        QTest::newRow("NUL") << "victim.txt%00.iso" << QString() << 1 << QString();
+        QTest::newRow("escape sequence") << "%1B%5B2J.iso" << QString() << 1 << QString();
+        QTest::newRow("leading dot") << ".hidden.iso" << QString() << 1 << QString();
+        QTest::newRow(".bashrc") << ".bashrc" << QString() << 1 << QString();
+        QTest::newRow(".bashrc, --output a folder") << ".bashrc"
+                                                    << "." << 1 << QString();
+        QTest::newRow("a folder up") << "..%2Fvictim.iso" << QString() << 1 << QString();
+        QTest::newRow("over-long") << longest + "a.iso" << QString() << 1 << QString();
+        QTest::newRow("200 bytes of ISO name") << longest + ".iso" << QString() << 0 << longest + ".iso";
+        QTest::newRow(".bashrc, --output a file") << ".bashrc"
+                                                  << "given.iso" << 0 << "given.iso";
+    }
+    void linkNamesThatAreNoIsoName()
+    {
+        QFETCH(QString, linkName);
+        QFETCH(QString, output);
+        QFETCH(int, exitCode);
+        QFETCH(QString, saved);
+        QVERIFY(setSwitches({QStringLiteral("linkname ") + linkName}));
+        QDir folder(m_sandbox.root());
+        QFile victim(folder.filePath(QStringLiteral("victim.txt")));
+        QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("the victim's bytes\n") == 19);
+        victim.close();
+        const QStringList before = folder.entryList(QDir::Files | QDir::System | QDir::Hidden);
+        QStringList arguments{"--download", "--product", "win10", "--language", "French"};
+        if (!output.isEmpty())
+            arguments << QStringLiteral("--output") << output;
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        const QString printed = result.out + result.err;
+        QVERIFY2(!printed.contains(QChar(0x1b)), qPrintable(printed));
+        if (exitCode != 0)
+            QVERIFY2(result.err.contains(QLatin1String("give --output a file name")), qPrintable(result.err));
+        // Folders are the program's own (its state and cache); files beside it are not.
+        QStringList after = folder.entryList(QDir::Files | QDir::System | QDir::Hidden);
+        if (!saved.isEmpty()) {
+            QCOMPARE(QFileInfo(folder.filePath(saved)).size(), qint64(1048576));
+            QVERIFY(folder.remove(saved));
+            after.removeOne(saved);
+        }
+        QCOMPARE(after, before);
+        QVERIFY(victim.open(QIODevice::ReadOnly));
+        QCOMPARE(victim.readAll(), QByteArray("the victim's bytes\n"));
     }
 
     // The single-instance rule is the window's: a script runs beside it.

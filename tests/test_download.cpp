@@ -153,12 +153,23 @@ private Q_SLOTS:
         QTest::addColumn<bool>("plainHttpAllowed");
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("detail"); // the schemes fetched, for a refused link
+        QTest::addColumn<QString>("name"); // of the destination; empty: the kind's own
         const int refused = int(DownloadOutcome::SchemeRefused);
-        QTest::newRow("local file") << "file" << true << refused << "https or http";
-        QTest::newRow("ftp") << "ftp" << true << refused << "https or http";
-        QTest::newRow("plain http on an https-only engine") << "http" << false << refused << "https";
+        QTest::newRow("local file") << "file" << true << refused << "https or http" << QString();
+        QTest::newRow("ftp") << "ftp" << true << refused << "https or http" << QString();
+        QTest::newRow("plain http on an https-only engine") << "http" << false << refused << "https" << QString();
         QTest::newRow("https that redirects to http")
-            << "downgrade" << true << int(DownloadOutcome::TransferFailed) << QString();
+            << "downgrade" << true << int(DownloadOutcome::TransferFailed) << QString() << QString();
+        // No file should have such a name: nothing is touched, not even its folder.
+        const int unsafe = int(DownloadOutcome::DestinationRefused);
+        QTest::newRow("NUL in the name") << "http" << true << unsafe << QString()
+                                         << QStringLiteral("victim.txt") + QChar(0) + QStringLiteral(".iso");
+        QTest::newRow("escape sequence in the name")
+            << "http" << true << unsafe << QString() << QStringLiteral("a\x1b[2J.iso");
+        QTest::newRow("line break in the name") << "http" << true << unsafe << QString() << QStringLiteral("a\nb.iso");
+        QTest::newRow("C1 control in the name")
+            << "http" << true << unsafe << QString() << QStringLiteral("a\u009b.iso");
+        QTest::newRow("DEL in the name") << "http" << true << unsafe << QString() << QStringLiteral("a\x7f.iso");
     }
     void refusedAddresses()
     {
@@ -166,6 +177,7 @@ private Q_SLOTS:
         QFETCH(bool, plainHttpAllowed);
         QFETCH(int, outcome);
         QFETCH(QString, detail);
+        QFETCH(QString, name);
         FaultServer tls;
         QVERIFY(tls.start(m_nginx.serverCertificatePath(), m_nginx.serverKeyPath()));
         const QString plain = m_faults.fileUrl(QStringLiteral("a.iso"), 1000);
@@ -176,7 +188,8 @@ private Q_SLOTS:
             {QStringLiteral("downgrade"),
              tls.origin() + QStringLiteral("/goto?to=") + QString::fromLatin1(QUrl::toPercentEncoding(plain))}};
         const QString url = urls.value(kind);
-        const QString destination = m_out.filePath(kind + QStringLiteral(".iso"));
+        const QString destination = name.isEmpty() ? m_out.filePath(kind + QStringLiteral(".iso"))
+                                                   : m_out.filePath(QStringLiteral("refused/") + name);
         m_probe->configure(
             [plainHttpAllowed](EngineSettings &settings) { settings.plainHttpAllowed = plainHttpAllowed; });
         m_probe->engine.startDownload(url, destination);
@@ -188,6 +201,7 @@ private Q_SLOTS:
         QVERIFY(m_probe->finished.isEmpty());
         QVERIFY(!QFile::exists(destination));
         QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
+        QVERIFY(!QFile::exists(m_out.filePath(QStringLiteral("refused"))));
         QVERIFY(!m_faults.command(QStringLiteral("requests")).contains(QLatin1String("/file/a.iso")));
     }
 

@@ -6,10 +6,25 @@
 #include "platform/linux/LocalActivation.h"
 
 #include <QDateTime>
+#include <QDirIterator>
 #include <QWidget>
 
 #include <algorithm>
 #include <future>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// A folder open to all and, where the test runs as root, of another account.
+bool plantAnothers(const QString &folder)
+{
+    return QDir().mkpath(folder) && QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)) && geteuid() == 0
+        && chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0;
+}
+
+} // namespace
 
 class TestInstance : public QObject {
     Q_OBJECT
@@ -118,6 +133,76 @@ private Q_SLOTS:
         QCOMPARE(another->exitCode(), 0);
         QCOMPARE(next->state(), QProcess::Running);
         QVERIFY(stopPolitely(*next));
+    }
+
+    // Without a runtime folder of the user's alone the lock and the socket
+    // go to one made under the user's cache folder; where that is not the
+    // user's alone either, every start runs without the guard. Never to a
+    // shared folder, where another account could hold the lock and answer.
+    void guardOnlyInTheUsersOwnFolder_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<bool>("guarded");
+        QTest::newRow("XDG_RUNTIME_DIR unset") << "nothing" << true;
+        QTest::newRow("XDG_RUNTIME_DIR unset, the temporary one another's") << "temporary another's" << true;
+        QTest::newRow("XDG_RUNTIME_DIR open to all") << "runtime open" << true;
+        QTest::newRow("the cache's folder open to all") << "cache open" << false;
+        QTest::newRow("the cache's folder another's") << "cache another's" << false;
+        QTest::newRow("the cache's folder a link") << "cache link" << false;
+    }
+    void guardOnlyInTheUsersOwnFolder()
+    {
+        QFETCH(QString, plant);
+        QFETCH(bool, guarded);
+        AppSandbox sandbox;
+        const QDir root(sandbox.root());
+        const QString temporary = root.filePath(QStringLiteral("tmp"));
+        const QString cached = QDir(sandbox.cacheDir()).filePath(QStringLiteral("travonix-run"));
+        QVERIFY(root.mkpath(temporary) && root.mkpath(sandbox.cacheDir()));
+        sandbox.environment().insert(QStringLiteral("TMPDIR"), temporary);
+        if (plant == QLatin1String("runtime open"))
+            QVERIFY(QFile::setPermissions(sandbox.runtimeDir(), QFileDevice::Permissions(0x7777)));
+        else
+            sandbox.environment().remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        // Where Qt puts the runtime folder without XDG_RUNTIME_DIR.
+        const QString sharedRuntime =
+            QDir(temporary).filePath(QStringLiteral("runtime-") + QFile::decodeName(getpwuid(geteuid())->pw_name));
+        if (plant == QLatin1String("temporary another's") && !plantAnothers(sharedRuntime))
+            QSKIP("Giving a folder to another account takes root");
+        if (plant.startsWith(QLatin1String("cache ")))
+            QVERIFY(plant == QLatin1String("cache link") ? QFile::link(temporary, cached) : root.mkpath(cached));
+        if (plant == QLatin1String("cache open"))
+            QVERIFY(QFile::setPermissions(cached, QFileDevice::Permissions(0x7777)));
+        if (plant == QLatin1String("cache another's") && !plantAnothers(cached))
+            QSKIP("Giving a folder to another account takes root");
+
+        auto first = sandbox.start();
+        auto second = std::unique_ptr<QProcess>();
+        if (guarded) {
+            QVERIFY(sandbox.waitUntilServing(*first, cached));
+            QCOMPARE(QFileInfo(cached).permissions() & 0x7077, QFileDevice::Permissions(0x7000));
+            second = sandbox.start();
+            QVERIFY(second->waitForFinished(StartTimeoutMs));
+            QCOMPARE(second->exitCode(), 0);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(count(sandbox.logText(), QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 1,
+                                      StartTimeoutMs);
+            second = sandbox.start();
+            QTRY_COMPARE_WITH_TIMEOUT(count(sandbox.logText(), QStringLiteral("^main \\d+ Start\\.\\.\\.$")), 2,
+                                      StartTimeoutMs);
+            QTest::qWait(500);
+            QCOMPARE(second->state(), QProcess::Running);
+            QVERIFY(stopPolitely(*second));
+        }
+        QCOMPARE(first->state(), QProcess::Running);
+        QVERIFY(stopPolitely(*first));
+        for (const QString &folder : guarded ? QStringList{temporary} : QStringList{temporary, cached}) {
+            QDirIterator found(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden,
+                               QDirIterator::Subdirectories);
+            while (found.hasNext())
+                QVERIFY2(!found.next().contains(QRegularExpression(QStringLiteral("\\.(lock|activation)$"))),
+                         qPrintable(found.filePath()));
+        }
     }
 
     void activationRestoresRaisesAndAnswers()

@@ -12,6 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 
 // A log object standing in for a library whose naming fails.
@@ -136,6 +139,109 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(QFileInfo(m_logPath).dir().filePath(QStringLiteral("user.log"))));
         QVERIFY(nRetSucceeded(
             m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()), 1048576, 10485760)));
+    }
+
+    // What a line's arguments bring in stays on its line and cannot steer
+    // a terminal that shows the log.
+    void unsafeCharactersAreReplaced_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        const QString mark(QChar(0xFFFD));
+        QTest::newRow("escape sequence") << QStringLiteral("a\x1b[2Jb") << "a" + mark + "[2Jb";
+        QTest::newRow("CSI of C1") << QStringLiteral("a\u009b2Jb") << "a" + mark + "2Jb";
+        QTest::newRow("line break and return")
+            << QStringLiteral("a\nmain 1 End...\rb") << "a" + mark + "main 1 End..." + mark + "b";
+        QTest::newRow("right-to-left override") << QStringLiteral("a\u202Eosi.exe") << "a" + mark + "osi.exe";
+        QTest::newRow("isolate and mark") << QStringLiteral("\u2066a\u200F\u061C") << mark + "a" + mark + mark;
+        QTest::newRow("tab and letters stay") << QStringLiteral("a\tb \u00e9") << QStringLiteral("a\tb \u00e9");
+    }
+    void unsafeCharactersAreReplaced()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        const std::wstring wide = text.toStdWString();
+        QCOMPARE(writeLine(m_log, L"[%s]\n", wide.c_str()), nRet(NRetSuccess));
+        const QStringList lines = readText(m_logPath).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(lines.size() - 2), QLatin1Char('[') + written + QLatin1Char(']'));
+    }
+
+    // Without a usable HOME (a service started bare) the log is still in the
+    // account's own home, never in a shared folder.
+    void folderComesFromTheAccount_data()
+    {
+        QTest::addColumn<QByteArray>("home"); // null: unset
+        QTest::newRow("HOME unset") << QByteArray();
+        QTest::newRow("HOME empty") << QByteArray("");
+        QTest::newRow("HOME relative") << QByteArray("tmp");
+    }
+    void folderComesFromTheAccount()
+    {
+        QFETCH(QByteArray, home);
+        const QByteArray savedHome = qgetenv("HOME");
+        qunsetenv("XDG_STATE_HOME");
+        home.isNull() ? qunsetenv("HOME") : qputenv("HOME", home);
+        wchar_t name[ILog::FileNameCapacity] = {};
+        const nRet named = m_log->GetLogFileName(name, ILog::FileNameCapacity);
+        qputenv("HOME", savedHome);
+        qputenv("XDG_STATE_HOME", QFile::encodeName(m_stateHome.path()));
+        QVERIFY(nRetSucceeded(named));
+        const QString accountHome = QFile::decodeName(getpwuid(geteuid())->pw_dir);
+        QVERIFY2(QString::fromWCharArray(name).startsWith(accountHome + QStringLiteral("/.local/state/")),
+                 qPrintable(QString::fromWCharArray(name)));
+    }
+
+    // The log is opened in a folder of the user's alone, never through a link.
+    void opensOnlyItsOwnFile_data()
+    {
+        QTest::addColumn<QString>(
+            "planted"); // "file link", "folder link", "open folder", "folder of another", "open file"
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("the log a link to another file") << "file link" << false;
+        QTest::newRow("its folder a link to another") << "folder link" << false;
+        QTest::newRow("its folder open to all") << "open folder" << true;
+        QTest::newRow("its folder another account's") << "folder of another" << false;
+        QTest::newRow("an older log open to all") << "open file" << true;
+    }
+    void opensOnlyItsOwnFile()
+    {
+        QFETCH(QString, planted);
+        QFETCH(bool, opens);
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("log"));
+        const QString victim = root.filePath(QStringLiteral("victim"));
+        QVERIFY(QDir().mkpath(victim));
+        QFile victimFile(QDir(victim).filePath(QStringLiteral("l.log")));
+        QVERIFY(victimFile.open(QIODevice::WriteOnly) && victimFile.write("kept\n") == 5);
+        victimFile.close();
+        if (planted == QLatin1String("folder link")) {
+            QVERIFY(QFile::link(victim, folder));
+        } else {
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)));
+        }
+        const QString older = planted == QLatin1String("open file") ? QStringLiteral("older\n") : QString();
+        if (!older.isEmpty()) {
+            QFile file(QDir(folder).filePath(QStringLiteral("l.log")));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(older.toUtf8()) == older.size());
+            QVERIFY(file.setPermissions(QFileDevice::Permissions(0x6644)));
+        }
+        if (planted == QLatin1String("file link"))
+            QVERIFY(QFile::link(victimFile.fileName(), QDir(folder).filePath(QStringLiteral("l.log"))));
+        if (planted == QLatin1String("folder of another")
+            && (geteuid() != 0 || chown(qPrintable(folder), 65534, 65534)))
+            QSKIP("Giving a folder to another account takes root");
+        const std::wstring path = QDir(folder).filePath(QStringLiteral("l.log")).toStdWString();
+        QCOMPARE(nRetSucceeded(m_log->Open(path.c_str(), 1048576, 10485760)), opens);
+        writeLine(m_log, L"written\n");
+        QVERIFY(nRetSucceeded(
+            m_log->Open(reinterpret_cast<const wchar_t *>(m_logPath.toStdWString().c_str()), 1048576, 10485760)));
+        QCOMPARE(readText(victimFile.fileName()), QStringLiteral("kept\n"));
+        if (!opens)
+            return;
+        QCOMPARE(readText(QString::fromStdWString(path)), older + QStringLiteral("written\n"));
+        QCOMPARE(QFileInfo(folder).permissions() & 0x7077, QFileDevice::Permissions(0x7000));
+        QCOMPARE(QFileInfo(QString::fromStdWString(path)).permissions() & 0x7077, QFileDevice::Permissions(0x6000));
     }
 
     void failedNamingFallsBackToUserLog()

@@ -1152,6 +1152,10 @@ private Q_SLOTS:
         QTest::newRow("refused scheme") << result(DownloadOutcome::SchemeRefused, QStringLiteral("ftp://h/a.iso"), 0,
                                                   QStringLiteral("https"))
                                         << "Only https links can be downloaded, and this one is not: ftp://h/a.iso";
+        QTest::newRow("control characters in the name")
+            << result(DownloadOutcome::DestinationRefused, QStringLiteral("/d/a\x1b[2J.iso"), 0, QString())
+            << "The file name /d/a\x1b[2J.iso holds control characters, which no file should have; choose another "
+               "name.";
         QTest::newRow("disk full") << result(DownloadOutcome::WriteFailed, iso, ENOSPC, QString())
                                    << "Not enough disk space for /d/Win11.iso. Free some space and start the "
                                       "download again to continue where it stopped.";

@@ -132,6 +132,15 @@ private Q_SLOTS:
         QTest::newRow("mirror: its scheme, any host") << mirror << "http://10.0.0.1/a.iso" << true;
         QTest::newRow("mirror: another scheme") << mirror << "https://127.0.0.1:8080/a.iso" << false;
         QTest::newRow("mirror: ftp") << mirror << "ftp://127.0.0.1/a.iso" << false;
+        // Microsoft's site however it is spelled keeps its hosts; another port is another site.
+        const QString evil = QStringLiteral("https://evil.example/a.iso");
+        QTest::newRow("Microsoft with its port") << "https://www.microsoft.com:443" << evil << false;
+        QTest::newRow("Microsoft in capitals, trailing dot") << "https://WWW.microsoft.com." << evil << false;
+        QTest::newRow("Microsoft with its port, its file server") << "https://www.microsoft.com.:443/"
+                                                                  << "https://download.microsoft.com/a.iso" << true;
+        QTest::newRow("Microsoft's host on another port") << "https://www.microsoft.com:8443" << evil << true;
+        QTest::newRow("Microsoft's host over http") << "http://www.microsoft.com:443"
+                                                    << "http://evil.example/a.iso" << true;
     }
     void trustedLinks()
     {

@@ -7,8 +7,12 @@
 #include "platform/SystemServices.h"
 #include "ui/DarkTitleBar.h"
 
+#include <QIcon>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -134,6 +138,46 @@ private Q_SLOTS:
         applyDarkPalette();
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             QCOMPARE(QApplication::palette().color(group, QPalette::ColorRole(role)), colour);
+    }
+
+    // The loader reads an empty RUNPATH entry, or a relative one, as a folder
+    // of the working folder: a library planted there would run in the program.
+    void runPathLeavesTheWorkingFolderOut_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("travonix") << QStringLiteral(TRAVONIX_APP_PATH);
+        QTest::newRow("a test program") << QCoreApplication::applicationFilePath();
+    }
+    void runPathLeavesTheWorkingFolderOut()
+    {
+        QFETCH(QString, program);
+        QProcess readelf;
+        readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), program});
+        QVERIFY(readelf.waitForFinished() && readelf.exitCode() == 0);
+        static const QRegularExpression path(QStringLiteral("\\((?:RUNPATH|RPATH)\\).*\\[(.*)\\]"));
+        const QString dynamic = QString::fromUtf8(readelf.readAllStandardOutput());
+        for (auto match = path.globalMatch(dynamic); match.hasNext();) {
+            for (const QString &entry : match.next().captured(1).split(QLatin1Char(':')))
+                QVERIFY2(entry.startsWith(QLatin1Char('/')) || entry.startsWith(QLatin1String("$ORIGIN")),
+                         qPrintable(QStringLiteral("RUNPATH entry \"%1\" in %2").arg(entry, dynamic)));
+        }
+    }
+
+    // A picture in the working folder is anyone's; the window's icon is the program's own.
+    void iconIsTheProgramsOwn()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("resources")));
+        QImage planted(32, 32, QImage::Format_ARGB32);
+        planted.fill(Qt::red);
+        QVERIFY(planted.save(folder.filePath(QStringLiteral("resources/AppIcon.ico")), "PNG"));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        applyIdentity();
+        QDir::setCurrent(before);
+        const QImage shown = QApplication::windowIcon().pixmap(32).toImage();
+        QCOMPARE(shown, QIcon(QStringLiteral(":/icons/AppIcon.ico")).pixmap(32).toImage());
+        QVERIFY(shown != planted);
     }
 
 private:

@@ -1,9 +1,10 @@
 #include "LocalActivation.h"
 
+#include "RuntimeFolder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace platform::linux_ {
@@ -29,16 +30,17 @@ QWidget *findTopLevelWindow(const QString &title)
 
 QString activationServerName(const QString &title)
 {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QDir::tempPath();
-    return QDir(directory).filePath(title + QStringLiteral(".activation"));
+    const QString directory = privateRuntimeFolder();
+    return directory.isEmpty() ? QString() : QDir(directory).filePath(title + QStringLiteral(".activation"));
 }
 
 bool requestActivation(const QString &title)
 {
+    const QString name = activationServerName(title);
+    if (name.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(activationServerName(title));
+    socket.connectToServer(name);
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return false;
     socket.write(title.toUtf8() + '\n');
@@ -63,6 +65,8 @@ ActivationServer::ActivationServer(const QString &title, QObject *parent)
     : QObject(parent)
 {
     const QString name = activationServerName(title);
+    if (name.isEmpty())
+        return;
     // A crashed first instance leaves its socket file behind; whoever owns
     // the instance lock may take the name over.
     QLocalServer::removeServer(name);

@@ -8,7 +8,8 @@
 
 namespace platform::linux_ {
 
-// Per-user socket path for the windows of an application titled `title`.
+// Per-user socket path for the windows of an application titled `title`;
+// empty when the user has no private folder for it.
 QString activationServerName(const QString &title);
 
 // Asks the first instance to restore, raise and activate its window titled

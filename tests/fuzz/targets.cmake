@@ -9,7 +9,7 @@ travonix_fuzz_target(publishedhashes
 travonix_fuzz_target(linkexpiry SOURCES flow/LinkExpiry.cpp)
 travonix_fuzz_target(settingsfile
     SOURCES app/AppVersion.cpp app/FilePublic.cpp app/LogAccess.cpp platform/Platform.cpp platform/linux/Platform.cpp
-            platform/linux/LocalActivation.cpp
+            platform/linux/LocalActivation.cpp platform/linux/RuntimeFolder.cpp
     LINKS Qt5::DBus Qt5::Network Qt5::Widgets ${CMAKE_DL_LIBS})
 travonix_fuzz_target(options SOURCES cli/Options.cpp)
 travonix_fuzz_target(transferanswer SOURCES download/TransferAnswer.cpp)

@@ -95,6 +95,8 @@ HOSTILE_LANGUAGES = (
     Language("Hostile4", "</script><script>window.quibQtPwned=1</script> English",
              "Hostile4", None),
     Language("Hostile5", 'Quote " English', "Hostile5", None),
+    Language("Hostile6", "Escape \x1b[2J English", "Hostile6", None),
+    Language("Hostile7", "Bidi \u202eEnglish", "Hostile7", None),
 )
 # SKU ids are edition id * 100 + index; the awkward entries use indexes from here.
 HOSTILE_SKU_OFFSET = 90
@@ -1165,15 +1167,18 @@ def expiration_stamp(now, expiry):
 LINK_LIFETIME_S = 24 * 3600
 
 
-def links_answer(edition, language, iso_base, now=None, lifetime_s=LINK_LIFETIME_S):
+def links_answer(edition, language, iso_base, now=None, lifetime_s=LINK_LIFETIME_S, link_name=None):
+    """With `link_name`, each link's last path segment is that (percent-encoded)
+    name, below a segment of the file's own name."""
     now = now if now is not None else time.time()
     expiry = int(now) + lifetime_s
     options = []
     for arch in edition.product.arches:
         name = iso_file_name(edition, language, arch)
         token = str(uuid.uuid4())
+        path = name if link_name is None else name + "/" + link_name
         uri = "%s/%s?t=%s&P1=%d&P2=601&P3=2&P4=%s" % (
-            iso_base.rstrip("/"), name, token, expiry,
+            iso_base.rstrip("/"), path, token, expiry,
             quote(link_signature(name, token, expiry), safe=""))
         options.append({
             "Name": name,
@@ -1217,7 +1222,7 @@ class HeldRequest:
 ConnectorSettings = collections.namedtuple(
     "ConnectorSettings",
     "validation_ms stuck_dialog languages_mode hostile languagedelay_ms linksdelay_ms "
-    "refusal_type link_lifetime_s bare_ids link_language link_type")
+    "refusal_type link_lifetime_s bare_ids link_language link_type link_name")
 
 
 class SessionRecord:
@@ -1269,6 +1274,7 @@ class Switches:
         self.bare_ids = "off"
         self.evalcenter = "normal"
         self.link_language = None     # Language whose links every link answer carries
+        self.link_name = None         # last path segment of every link, percent-encoded
         self.iso_body_language = None  # Language whose bytes every ISO file carries
         self.refusal_type = 9
         self.link_lifetime_s = LINK_LIFETIME_S
@@ -1336,7 +1342,8 @@ class Switches:
                                      self.hostile == "on", self.languagedelay_ms,
                                      self.linksdelay_ms, self.refusal_type, self.link_lifetime_s,
                                      self.bare_ids == "on", self.link_language,
-                                     None if self.link_type == "off" else int(self.link_type))
+                                     None if self.link_type == "off" else int(self.link_type),
+                                     self.link_name)
 
     def remember_session(self, session_id, edition_id):
         key = session_id.lower()
@@ -1402,6 +1409,7 @@ class Switches:
 
 
 COUNT_RE = re.compile(r"[0-9]{1,9}", re.ASCII)
+LINK_NAME_RE = re.compile(r"[A-Za-z0-9._~!$&'()*+,;=:@%\[\]-]{1,4000}", re.ASCII)
 MAX_DELAY_MS = 3600 * 1000
 MAX_GLOBAL_TEXT = 1000
 
@@ -1487,6 +1495,8 @@ class Controller:
                 self._set(self.LANGUAGE_CHOICES[verb], self._language(verb, args))
             elif verb == "aftersubmit":
                 self._aftersubmit(self._choice(verb, args, ("none", "reload", "moved")))
+            elif verb == "linkname":
+                self._set("link_name", self._link_name(args))
             elif verb == "editions":
                 self._set("editions", self._editions(args))
             elif verb == "globals":
@@ -1529,6 +1539,15 @@ class Controller:
         if language is None:
             raise CommandError("%s needs a percent-encoded language name or off" % verb)
         return language
+
+    @staticmethod
+    def _link_name(args):
+        """A path segment as the link carries it, percent-encoding and all; off -> None."""
+        if len(args) == 1 and args[0].lower() == "off":
+            return None
+        if len(args) != 1 or not LINK_NAME_RE.fullmatch(args[0]):
+            raise CommandError("linkname needs one path segment of URL characters (no / ? #) or off")
+        return args[0]
 
     def _aftersubmit(self, mode):
         with self.switches.lock:
@@ -1639,9 +1658,10 @@ class ReplicaHandler(QuietHandler):
             self.server.switches.count("thirdparty_fetches")
             self._send(200, b"not an ISO\n", "application/octet-stream", send_body=send_body)
             return
-        if parts.path.startswith(ISO_PATH_PREFIX) \
-                and parts.path[len(ISO_PATH_PREFIX):] in ISO_FILES:
-            self._iso(parts.path[len(ISO_PATH_PREFIX):], parts, send_body)
+        # A `linkname` link: the file's own name, then the name given.
+        iso_name = parts.path[len(ISO_PATH_PREFIX):].split("/", 1)[0]
+        if parts.path.startswith(ISO_PATH_PREFIX) and iso_name in ISO_FILES:
+            self._iso(iso_name, parts, send_body)
             return
         self._send(404, render_not_found().encode("utf-8"), "text/html; charset=utf-8",
                    send_body=send_body)
@@ -1816,7 +1836,7 @@ class ReplicaHandler(QuietHandler):
         # `linklanguage`: the links of another language than the one confirmed,
         # remembered under the SKU asked for, so the thankyou page shows them too.
         answer = links_answer(edition, settings.link_language or language, self.server.iso_base,
-                              lifetime_s=settings.link_lifetime_s)
+                              lifetime_s=settings.link_lifetime_s, link_name=settings.link_name)
         if settings.link_type is not None:
             for option in answer["ProductDownloadOptions"]:
                 option["DownloadType"] = settings.link_type
