@@ -8,7 +8,7 @@
 namespace IsoImage {
 
 // The volume descriptors begin at sector 16 of 2048 bytes: 32 KiB in.
-constexpr qint64 DescriptorsOffset = 16 * 2048;
+constexpr qint64 DescriptorsOffset = qint64(16) * 2048;
 // As many of them as are read to find a UDF recognition sequence.
 constexpr int DescriptorsRead = 16 * 2048;
 
