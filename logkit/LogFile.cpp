@@ -143,7 +143,9 @@ std::wstring wideName(const fs::path &path)
 // Never through a link planted in the log's place, and for the user alone.
 std::FILE *openForAppending(const fs::path &path)
 {
-    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // Not blocking: a FIFO planted in the log's place would hold the open
+    // until someone reads it. Only a regular file passes the check below.
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
     if (fd < 0)
         return nullptr;
     // A log an older version left readable to all is the user's alone from now on.
@@ -153,6 +155,11 @@ std::FILE *openForAppending(const fs::path &path)
         const int error = own ? errno : EPERM;
         close(fd);
         errno = error;
+        return nullptr;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
         return nullptr;
     }
     std::FILE *file = fdopen(fd, "ab");

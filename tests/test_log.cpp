@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -195,13 +196,15 @@ private Q_SLOTS:
     void opensOnlyItsOwnFile_data()
     {
         QTest::addColumn<QString>(
-            "planted"); // "file link", "folder link", "open folder", "folder of another", "open file"
+            "planted"); // "file link", "folder link", "open folder", "folder of another", "open file", "fifo"
         QTest::addColumn<bool>("opens");
         QTest::newRow("the log a link to another file") << "file link" << false;
         QTest::newRow("its folder a link to another") << "folder link" << false;
         QTest::newRow("its folder open to all") << "open folder" << true;
         QTest::newRow("its folder another account's") << "folder of another" << false;
         QTest::newRow("an older log open to all") << "open file" << true;
+        // Opening a FIFO for writing would wait for a reader for ever.
+        QTest::newRow("a FIFO in the log's place") << "fifo" << false;
     }
     void opensOnlyItsOwnFile()
     {
@@ -228,6 +231,8 @@ private Q_SLOTS:
         }
         if (planted == QLatin1String("file link"))
             QVERIFY(QFile::link(victimFile.fileName(), QDir(folder).filePath(QStringLiteral("l.log"))));
+        if (planted == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(QDir(folder).filePath(QStringLiteral("l.log"))).constData(), 0600), 0);
         if (planted == QLatin1String("folder of another")
             && (geteuid() != 0 || chown(qPrintable(folder), 65534, 65534)))
             QSKIP("Giving a folder to another account takes root");
