@@ -81,8 +81,20 @@ void CommandLineDownload::start(const DownloadOption &option, const QString &out
         end(ExitCode::Usage, QStringLiteral("%1 is a folder; give --output a file name.").arg(m_destination));
         return;
     }
-    if (!alreadyThere())
-        begin();
+    if (alreadyThere())
+        return;
+    // The server chose the name: a file of the user's under it is never
+    // replaced unless the user names it.
+    const QFileInfo there(m_destination);
+    const bool namedByLink = output.isEmpty() || QFileInfo(QDir::current().absoluteFilePath(output)).isDir();
+    if (namedByLink && (there.exists() || there.isSymLink())) {
+        end(ExitCode::Usage,
+            QStringLiteral("%1 is already there and is not this ISO; give --output to replace it "
+                           "or to save the ISO elsewhere.")
+                .arg(m_destination));
+        return;
+    }
+    begin();
 }
 
 // A destination that holds the file Microsoft publishes is kept as it is.
