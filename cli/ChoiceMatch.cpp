@@ -7,6 +7,16 @@
 
 namespace {
 
+// Names from the page, one row of the list each: a line break or return
+// in a name never starts a line of its own.
+QString oneLine(const QStringList &names)
+{
+    QStringList simplified;
+    for (const QString &name : names)
+        simplified << name.simplified();
+    return simplified.join(QLatin1String(" | "));
+}
+
 // The first row for which `names` holds `wanted` (in any case), else the
 // reason, listing what each row would answer to.
 template <typename Row>
@@ -18,7 +28,7 @@ ChoiceMatch findRow(const QList<Row> &rows, const QString &wanted, const QString
         const QStringList rowNames = names(rows.at(i));
         if (rowNames.contains(wanted.trimmed(), Qt::CaseInsensitive))
             return {i, QString()};
-        offered << QStringLiteral("  ") + rowNames.join(QLatin1String(" | "));
+        offered << QStringLiteral("  ") + oneLine(rowNames);
     }
     return {-1,
             QStringLiteral("Unknown %1 \"%2\". Choose one of:\n%3").arg(what, wanted, offered.join(QLatin1Char('\n')))};
@@ -67,7 +77,7 @@ ChoiceMatch matchLanguage(const QList<LanguageInfo> &languages, const QString &w
     QStringList offered;
     for (int i = 0; i < languages.size(); ++i) {
         if (rows.isEmpty() || rows.contains(i))
-            offered << QStringLiteral("  ") + languageNames(languages.at(i)).join(QLatin1String(" | "));
+            offered << QStringLiteral("  ") + oneLine(languageNames(languages.at(i)));
     }
     const QString problem = rows.isEmpty() ? QStringLiteral("Unknown language \"%1\". Choose one of:\n%2")
                                            : QStringLiteral("The language \"%1\" could be any of these; give one "

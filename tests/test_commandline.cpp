@@ -331,7 +331,10 @@ private Q_SLOTS:
             << "^$";
         QTest::newRow("hostile names offered")
             << QStringList{"hostile on"} << QStringList{"--url", "--product", "win11", "--language", "klingon"} << 1
-            << "^$" << noEscapes + "Unknown language .*  Hostile6 \\| Escape \\x{fffd}\\[2J English\n";
+            << "^$"
+            << noEscapes
+                + "Unknown language .*  Hostile3 \\| Line Break English\n.*  Hostile6 \\| Escape \\x{fffd}\\[2J "
+                  "English\n";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";
