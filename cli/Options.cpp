@@ -1,6 +1,11 @@
 #include "Options.h"
 
+#include "common/TextSafety.h"
+
 #include <QCommandLineParser>
+#include <QVector>
+
+#include <algorithm>
 
 namespace {
 
@@ -97,6 +102,10 @@ QString checkCombination(const Options &options, const QCommandLineParser &parse
         return QStringLiteral("--json goes with --list or --url.");
     if (parser.isSet(set.output) && options.mode != RunMode::Download)
         return QStringLiteral("--output goes with --download.");
+    const QVector<uint> output = options.output.toUcs4();
+    if (std::any_of(output.cbegin(), output.cend(), [](uint c) { return TextSafety::isControl(char32_t(c)); }))
+        return QStringLiteral("--output holds a control character (a line break, a tab or an escape); give a "
+                              "plain file name.");
     if (options.mode != RunMode::List && options.choices.product.isEmpty())
         return QStringLiteral("Say which product with --product: win10, win11 or win11arm, or one that --list names.");
     if (options.delayPercent < 1 || options.delayPercent > 100)

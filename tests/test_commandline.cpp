@@ -224,6 +224,9 @@ private Q_SLOTS:
         QTest::newRow("Arm64 of Windows 10")
             << QStringList{"--download", "--product", "win10", "--arch", "ARM64"} << 1 << "^$"
             << "Choose one of:\n  x64\n  x86$";
+        QTest::newRow("--output with a line break")
+            << QStringList{"--download", "--product", "win11", "--output", "a\nb.iso"} << 1 << "^$"
+            << "^travonix: --output holds a control character";
         QTest::newRow("--output in a missing folder")
             << QStringList{"--download", "--product", "win11", "--output", "no/such/folder/w.iso"} << 1 << "^$"
             << "The folder of no/such/folder/w.iso does not exist";
