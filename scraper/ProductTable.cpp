@@ -147,6 +147,11 @@ bool isDefaultSiteOrigin()
     return siteKeyOf(g_origin) == siteKeyOf(defaultSiteOrigin());
 }
 
+bool isOnSite(const QUrl &url)
+{
+    return !url.host().isEmpty() && siteKeyOf(url.toString()) == siteKeyOf(g_origin);
+}
+
 QString siteScheme()
 {
     return QUrl(g_origin).scheme();

@@ -48,6 +48,9 @@ bool setSiteOrigin(const QString &origin);
 // Whether the origin set is Microsoft's own site, however it was spelled
 // ("https://WWW.microsoft.com.", "https://www.microsoft.com:443").
 bool isDefaultSiteOrigin();
+// Whether `url` is on the site: its scheme, host and port, compared as
+// isDefaultSiteOrigin compares them. The page may go nowhere else.
+bool isOnSite(const QUrl &url);
 
 // "https", or "http" for a plain origin: the one scheme the site's links may use.
 QString siteScheme();

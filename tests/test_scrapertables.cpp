@@ -151,6 +151,41 @@ private Q_SLOTS:
         QCOMPARE(isTrustedDownloadLink(link), trusted);
     }
 
+    // Where the page's view may go: the site alone, however its origin is spelled.
+    void siteAddresses_data()
+    {
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("onSite");
+        const QString microsoft = QStringLiteral("https://www.microsoft.com");
+        const QString page = QStringLiteral("/en-us/software-download/windows11");
+        QTest::newRow("the site's page") << microsoft << microsoft + page << true;
+        QTest::newRow("the host in capitals") << microsoft << "https://WWW.Microsoft.com" + page << true;
+        QTest::newRow("the origin with its port and a trailing dot")
+            << "https://www.microsoft.com.:443" << microsoft + page << true;
+        QTest::newRow("a trailing dot on the address") << microsoft << "https://www.microsoft.com." + page << true;
+        QTest::newRow("plain http") << microsoft << "http://www.microsoft.com" + page << false;
+        QTest::newRow("another port") << microsoft << "https://www.microsoft.com:8443" + page << false;
+        QTest::newRow("another host of Microsoft's") << microsoft << "https://go.microsoft.com/fwlink" << false;
+        QTest::newRow("the host as user info") << microsoft << "https://www.microsoft.com@evil.example/" << false;
+        QTest::newRow("about:blank") << microsoft << "about:blank" << false;
+        QTest::newRow("data") << microsoft << "data:text/html,hi" << false;
+        QTest::newRow("a mirror's page") << "http://127.0.0.1:8080"
+                                         << "http://127.0.0.1:8080" + page << true;
+        QTest::newRow("a mirror under another name") << "http://127.0.0.1:8080"
+                                                     << "http://localhost:8080" + page << false;
+        QTest::newRow("a mirror's origin with a trailing dot") << "http://127.0.0.1.:8080"
+                                                               << "http://127.0.0.1:8080" + page << true;
+    }
+    void siteAddresses()
+    {
+        QFETCH(QString, origin);
+        QFETCH(QString, url);
+        QFETCH(bool, onSite);
+        QVERIFY(setSiteOrigin(origin));
+        QCOMPARE(isOnSite(QUrl(url)), onSite);
+    }
+
     void pageLocaleTable()
     {
         QCOMPARE(pageLocales().size(), 96);
