@@ -146,6 +146,8 @@ private Q_SLOTS:
         QTest::newRow("XDG_RUNTIME_DIR unset") << "nothing" << true;
         QTest::newRow("XDG_RUNTIME_DIR unset, the temporary one another's") << "temporary another's" << true;
         QTest::newRow("XDG_RUNTIME_DIR open to all") << "runtime open" << true;
+        // With a trailing slash, a link is followed by lstat.
+        QTest::newRow("XDG_RUNTIME_DIR a link, with a trailing slash") << "runtime link" << true;
         QTest::newRow("the cache's folder open to all") << "cache open" << false;
         QTest::newRow("the cache's folder another's") << "cache another's" << false;
         QTest::newRow("the cache's folder a link") << "cache link" << false;
@@ -160,10 +162,16 @@ private Q_SLOTS:
         const QString cached = QDir(sandbox.cacheDir()).filePath(QStringLiteral("travonix-run"));
         QVERIFY(root.mkpath(temporary) && root.mkpath(sandbox.cacheDir()));
         sandbox.environment().insert(QStringLiteral("TMPDIR"), temporary);
-        if (plant == QLatin1String("runtime open"))
+        if (plant == QLatin1String("runtime open")) {
             QVERIFY(QFile::setPermissions(sandbox.runtimeDir(), QFileDevice::Permissions(0x7777)));
-        else
+        } else if (plant == QLatin1String("runtime link")) {
+            QVERIFY(QFile::setPermissions(temporary, QFileDevice::Permissions(0x7700)));
+            QVERIFY(QFile::link(temporary, root.filePath(QStringLiteral("runtime-link"))));
+            sandbox.environment().insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                                         root.filePath(QStringLiteral("runtime-link/")));
+        } else {
             sandbox.environment().remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        }
         // Where Qt puts the runtime folder without XDG_RUNTIME_DIR.
         const QString sharedRuntime =
             QDir(temporary).filePath(QStringLiteral("runtime-") + QFile::decodeName(getpwuid(geteuid())->pw_name));

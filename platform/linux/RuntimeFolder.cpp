@@ -30,14 +30,15 @@ QString runtimeFolderUnderCache()
 bool isPrivateFolder(const QString &path)
 {
     struct stat status { };
-    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &status) != 0)
+    // Without trailing slashes: with one, lstat follows a link.
+    if (path.isEmpty() || ::lstat(QFile::encodeName(QDir::cleanPath(path)).constData(), &status) != 0)
         return false;
     return S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() && (status.st_mode & 07777) == 0700;
 }
 
 QString privateRuntimeFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
     if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
         return runtime;
     return runtimeFolderUnderCache();
