@@ -54,14 +54,20 @@ QString isoNameOf(const QString &url)
     return name.toUtf8().size() <= MostIsoNameBytes && isoName.match(name).hasMatch() ? name : QString();
 }
 
+// No --output, or one that names a folder: the file takes the link's name.
+bool takesLinkName(const QString &output)
+{
+    return output.isEmpty() || QFileInfo(QDir::current().absoluteFilePath(output)).isDir();
+}
+
 } // namespace
 
 // An --output that names a folder takes the ISO under its own name.
 QString CommandLineDownload::destinationFor(const QString &url, const QString &output)
 {
-    const QDir folder(QDir::current().absoluteFilePath(output));
-    if (!output.isEmpty() && !QFileInfo(folder.path()).isDir())
+    if (!takesLinkName(output))
         return QFileInfo(QDir::current(), output).absoluteFilePath();
+    const QDir folder(QDir::current().absoluteFilePath(output));
     const QString isoName = isoNameOf(url);
     return isoName.isEmpty() ? QString() : folder.absoluteFilePath(isoName);
 }
@@ -86,8 +92,7 @@ void CommandLineDownload::start(const DownloadOption &option, const QString &out
     // The server chose the name: a file of the user's under it is never
     // replaced unless the user names it.
     const QFileInfo there(m_destination);
-    const bool namedByLink = output.isEmpty() || QFileInfo(QDir::current().absoluteFilePath(output)).isDir();
-    if (namedByLink && (there.exists() || there.isSymLink())) {
+    if (takesLinkName(output) && (there.exists() || there.isSymLink())) {
         end(ExitCode::Usage,
             QStringLiteral("%1 is already there and is not this ISO; give --output to replace it "
                            "or to save the ISO elsewhere.")

@@ -33,12 +33,11 @@ public:
         if (m_folder.isValid())
             m_inUse.tryLock(0);
     }
-    ~RunFolder() { m_inUse.unlock(); }
-
     bool isValid() const { return m_folder.isValid() && m_inUse.isLocked(); }
     QString path() const { return m_folder.path(); }
 
 private:
+    // In this order: the lock goes first, then the folder with it.
     QTemporaryDir m_folder;
     QLockFile m_inUse;
 };

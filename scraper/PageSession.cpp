@@ -68,8 +68,7 @@ void PageSession::setupWebView()
     connect(page, &QWebEnginePage::urlChanged, this,
             [](const QUrl &url) { qCDebug(lcScraper) << "PageSession: URL changed to" << url; });
     connect(page, &ScraperPage::consoleMessage, this, &PageSession::consoleMessage);
-    connect(page, &ScraperPage::mainFrameNavigation, this,
-            [this](const QUrl &, bool accepted) { onMainFrameNavigation(accepted); });
+    connect(page, &ScraperPage::mainFrameNavigation, this, &PageSession::onMainFrameNavigation);
     m_loadTimer.setSingleShot(true);
     connect(&m_loadTimer, &QTimer::timeout, this, &PageSession::loadTimedOut);
     m_deadline.setSingleShot(true);

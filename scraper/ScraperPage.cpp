@@ -18,6 +18,6 @@ bool ScraperPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
     const bool accepted = isOnSite(url);
     if (!accepted)
         qCDebug(lcScraper) << "ScraperPage: Refused a navigation off the site:" << url << type;
-    Q_EMIT mainFrameNavigation(url, accepted);
+    Q_EMIT mainFrameNavigation(accepted);
     return accepted;
 }

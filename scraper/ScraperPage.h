@@ -14,7 +14,7 @@ Q_SIGNALS:
     void consoleMessage(QWebEnginePage::JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
                         const QString &sourceID);
     // Every main-frame navigation the page is asked for, before it starts.
-    void mainFrameNavigation(const QUrl &url, bool accepted);
+    void mainFrameNavigation(bool accepted);
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
