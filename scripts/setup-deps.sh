@@ -8,6 +8,10 @@ packages=(
   # libFuzzer: clang, and its runtime (only a recommendation of clang's)
   clang libclang-rt-dev
   qtbase5-dev qtwebengine5-dev
+  # the window's translations: Qt Linguist's tools, and Qt's own texts
+  qttools5-dev qttools5-dev-tools qttranslations5-l10n
+  # an ISO built from Microsoft's installation files, and its tests
+  libarchive-dev libwim-dev wimtools genisoimage gcab xorriso p7zip-full
   libcurl4-openssl-dev libcjson-dev libssl-dev
   python3 nginx-light openssl aria2 mingw-w64 g++-mingw-w64-x86-64-posix wine64
   xdg-utils xvfb x11-utils clang-format clang-tidy
