@@ -2,17 +2,26 @@
 
 #include "scraper/PublishedHashes.h"
 
+#include <QCoreApplication>
+
 QString verifiedText(const DownloadOption &option, const QString &sha256)
 {
     if (option.publishesNoSha256)
-        return QStringLiteral("Microsoft publishes no SHA-256 for this file; its SHA-256 is %1").arg(sha256);
+        return QCoreApplication::translate("DigestVerdict",
+                                           "Microsoft publishes no SHA-256 for this file; its SHA-256 is %1")
+            .arg(sha256);
     if (option.publishedHashes.isEmpty())
-        return QStringLiteral("Microsoft publishes no SHA-256 for this file, so it was not checked.");
+        return QCoreApplication::translate("DigestVerdict",
+                                           "Microsoft publishes no SHA-256 for this file, so it was not checked.");
     if (!matchesAnotherRow(option, sha256))
-        return QStringLiteral("Its SHA-256 matches the value Microsoft publishes:\n%1").arg(sha256);
+        return QCoreApplication::translate("DigestVerdict", "Its SHA-256 matches the value Microsoft publishes:\n%1")
+            .arg(sha256);
     const auto row = PublishedHashes::rowWithValue(option.publishedHashes, sha256);
-    return QStringLiteral("Warning: its SHA-256 matches the value Microsoft publishes for \"%1\", not the one for "
-                          "the language and architecture you chose:\n%2")
+    //: %1 is the row of the page's table of SHA-256 values, %2 the file's SHA-256.
+    return QCoreApplication::translate(
+               "DigestVerdict",
+               "Warning: its SHA-256 matches the value Microsoft publishes for \"%1\", not the one for "
+               "the language and architecture you chose:\n%2")
         .arg(row ? row->label : QString(), sha256);
 }
 
@@ -39,22 +48,29 @@ QString unverifiedText(const DownloadOption &option, const QString &sha256, cons
                        const QString &keptPath, UnverifiedReason reason)
 {
     if (reason == UnverifiedReason::NotADiscImage)
-        return QStringLiteral("The downloaded file is not an ISO image: it lacks the length the server announced "
-                              "or the volume descriptors every ISO image begins with. It was not saved as %1, which "
-                              "is as it was.\n\nIts SHA-256: %2\n\nThe downloaded bytes are kept in %3. Try the "
-                              "download again later.")
+        return QCoreApplication::translate(
+                   "DigestVerdict",
+                   "The downloaded file is not an ISO image: it lacks the length the server announced "
+                   "or the volume descriptors every ISO image begins with. It was not saved as %1, which "
+                   "is as it was.\n\nIts SHA-256: %2\n\nThe downloaded bytes are kept in %3. Try the "
+                   "download again later.")
             .arg(destination, sha256, keptPath);
     const auto row = PublishedHashes::rowWithValue(option.publishedHashes, sha256);
     if (row && !row->languageName.isEmpty() && row->languageName != option.language)
-        return QStringLiteral("The downloaded file is the %1 one, not the %2 one you chose: its SHA-256 matches the "
-                              "value Microsoft publishes for \"%3\". It was not saved as %4, which is as it was."
-                              "\n\nDownloaded: %5\n\nThe downloaded bytes are kept in %6.")
+        //: %1 and %2 are languages, %3 the row of the page's table, %4 the file chosen, %5 a SHA-256, %6 a path.
+        return QCoreApplication::translate(
+                   "DigestVerdict",
+                   "The downloaded file is the %1 one, not the %2 one you chose: its SHA-256 matches the "
+                   "value Microsoft publishes for \"%3\". It was not saved as %4, which is as it was."
+                   "\n\nDownloaded: %5\n\nThe downloaded bytes are kept in %6.")
             .arg(row->languageName, option.language, row->label, destination, sha256, keptPath);
     const QString published = option.publishedSha256.isEmpty()
-        ? QStringLiteral("(none listed for this language and architecture)")
+        ? QCoreApplication::translate("DigestVerdict", "(none listed for this language and architecture)")
         : option.publishedSha256;
-    return QStringLiteral("The downloaded file does not match the SHA-256 that Microsoft publishes, so it was not "
-                          "saved as %1, which is as it was.\n\nPublished: %2\nDownloaded: %3\n\n"
-                          "The downloaded bytes are kept in %4.")
+    return QCoreApplication::translate(
+               "DigestVerdict",
+               "The downloaded file does not match the SHA-256 that Microsoft publishes, so it was not "
+               "saved as %1, which is as it was.\n\nPublished: %2\nDownloaded: %3\n\n"
+               "The downloaded bytes are kept in %4.")
         .arg(destination, published, sha256, keptPath);
 }

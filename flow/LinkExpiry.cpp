@@ -1,5 +1,6 @@
 #include "LinkExpiry.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QUrl>
 #include <QUrlQuery>
@@ -29,5 +30,7 @@ QString linkValidityText(const QString &link)
     const std::optional<QDateTime> expiry = linkExpiry(link);
     if (!expiry)
         return QString();
-    return QStringLiteral("Link valid until %1").arg(QLocale().toString(expiry->toLocalTime(), QLocale::ShortFormat));
+    //: %1 is the local date and time.
+    return QCoreApplication::translate("LinkExpiry", "Link valid until %1")
+        .arg(QLocale().toString(expiry->toLocalTime(), QLocale::ShortFormat));
 }

@@ -3,6 +3,7 @@
 #include "DarkTitleBar.h"
 #include "download/Sha256.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMessageBox>
@@ -21,13 +22,17 @@ constexpr int ShowAfterMs = 500;
 bool userKeeps(QWidget *parent, const QString &path, const QString &sha256)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("Already Downloaded"));
+    box.setWindowTitle(QCoreApplication::translate("ExistingFile", "Already Downloaded"));
     box.setIcon(QMessageBox::Question);
-    box.setText(QStringLiteral("%1 is already there, and its SHA-256 matches the value Microsoft publishes:\n%2\n\n"
-                               "Keep it instead of downloading it again?")
+    //: %1 is the file's path, %2 its SHA-256.
+    box.setText(QCoreApplication::translate(
+                    "ExistingFile",
+                    "%1 is already there, and its SHA-256 matches the value Microsoft publishes:\n%2\n\n"
+                    "Keep it instead of downloading it again?")
                     .arg(path, sha256));
-    box.addButton(QStringLiteral("Keep It"), QMessageBox::AcceptRole);
-    QPushButton *again = box.addButton(QStringLiteral("Download Again"), QMessageBox::RejectRole);
+    box.addButton(QCoreApplication::translate("ExistingFile", "Keep It"), QMessageBox::AcceptRole);
+    QPushButton *again =
+        box.addButton(QCoreApplication::translate("ExistingFile", "Download Again"), QMessageBox::RejectRole);
     applyDarkTitleBar(&box);
     box.exec();
     return box.clickedButton() != again;
@@ -43,9 +48,10 @@ void checkExistingFile(QWidget *parent, const QString &path, const QString &publ
         return;
     }
     // Shown after half a second, so a small file is checked without a flash.
-    auto *checking = new QProgressDialog(QStringLiteral("Checking the file already there\u2026"),
-                                         QStringLiteral("Cancel"), 0, 100, parent);
-    checking->setWindowTitle(QStringLiteral("Checking"));
+    auto *checking =
+        new QProgressDialog(QCoreApplication::translate("ExistingFile", "Checking the file already there\u2026"),
+                            QCoreApplication::translate("ExistingFile", "Cancel"), 0, 100, parent);
+    checking->setWindowTitle(QCoreApplication::translate("ExistingFile", "Checking"));
     checking->setWindowModality(Qt::WindowModal);
     checking->setMinimumDuration(ShowAfterMs);
     // What the worker shares with the window: nothing but these.

@@ -61,19 +61,19 @@ QString waitText(ScraperState state)
 {
     switch (state) {
     case ScraperState::LoadingVersions:
-        return QStringLiteral("Loading Microsoft download page...");
+        return QCoreApplication::translate("MainWindow", "Loading Microsoft download page...");
     case ScraperState::ExtractingVersions:
-        return QStringLiteral("Extracting available editions...");
+        return QCoreApplication::translate("MainWindow", "Extracting available editions...");
     case ScraperState::LoadingLanguages:
-        return QStringLiteral("Loading language options...");
+        return QCoreApplication::translate("MainWindow", "Loading language options...");
     case ScraperState::ExtractingLanguages:
-        return QStringLiteral("Extracting available languages...");
+        return QCoreApplication::translate("MainWindow", "Extracting available languages...");
     case ScraperState::SubmittingSelection:
-        return QStringLiteral("Submitting your selection...");
+        return QCoreApplication::translate("MainWindow", "Submitting your selection...");
     case ScraperState::ExtractingLinks:
-        return QStringLiteral("Extracting download links...");
+        return QCoreApplication::translate("MainWindow", "Extracting download links...");
     default:
-        return QStringLiteral("Ready");
+        return QCoreApplication::translate("MainWindow", "Ready");
     }
 }
 
@@ -98,7 +98,7 @@ MainWindow::MainWindow(MainWindowParts parts, QWidget *)
     m_downloadManager->setParent(this);
     fillVersionBox();
     connectWidgets();
-    updateStatus(QStringLiteral("Ready"));
+    updateStatus(tr("Ready"));
 }
 
 MainWindow::~MainWindow()
@@ -119,14 +119,14 @@ void MainWindow::buildWidgetTree()
     m_centralWidget = new QWidget(this);
     auto *mainLayout = new QVBoxLayout(m_centralWidget);
 
-    m_headerLabel = new QLabel(QStringLiteral("Download Windows 10/11 ISO from Microsoft's official website"), this);
+    m_headerLabel = new QLabel(tr("Download Windows 10/11 ISO from Microsoft's official website"), this);
     m_headerLabel->setObjectName(QStringLiteral("headerLabel"));
     m_headerLabel->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14px;"));
     m_headerLabel->setWordWrap(true);
     mainLayout->addWidget(m_headerLabel);
     addGroup(mainLayout, QStringLiteral("selectionGroup"),
-             QStringLiteral("Please select the Windows version you'd like to download"), buildSelectionGroup());
-    addGroup(mainLayout, QStringLiteral("linkGroup"), QStringLiteral("Download link:"), buildLinkGroup());
+             tr("Please select the Windows version you'd like to download"), buildSelectionGroup());
+    addGroup(mainLayout, QStringLiteral("linkGroup"), tr("Download link:"), buildLinkGroup());
     mainLayout->addWidget(buildProgressBar());
     mainLayout->addLayout(buildStatusRow());
     mainLayout->addLayout(buildBottomRow());
@@ -191,11 +191,11 @@ ChoiceBox *MainWindow::addLabelledBox(QLayout *layout, const QString &name, cons
 QLayout *MainWindow::buildSelectionGroup()
 {
     auto *layout = new QVBoxLayout;
-    m_versionCombo = addLabelledBox(layout, QStringLiteral("version"), QStringLiteral("Version:"), m_versionLabel);
-    m_editionCombo = addLabelledBox(layout, QStringLiteral("edition"), QStringLiteral("Edition:"), m_editionLabel);
-    m_languageCombo = addLabelledBox(layout, QStringLiteral("language"), QStringLiteral("Language:"), m_languageLabel);
+    m_versionCombo = addLabelledBox(layout, QStringLiteral("version"), tr("Version:"), m_versionLabel);
+    m_editionCombo = addLabelledBox(layout, QStringLiteral("edition"), tr("Edition:"), m_editionLabel);
+    m_languageCombo = addLabelledBox(layout, QStringLiteral("language"), tr("Language:"), m_languageLabel);
     m_architectureCombo =
-        addLabelledBox(layout, QStringLiteral("architecture"), QStringLiteral("Architecture:"), m_architectureLabel);
+        addLabelledBox(layout, QStringLiteral("architecture"), tr("Architecture:"), m_architectureLabel);
     m_editionCombo->setEnabled(false);
     m_languageCombo->setEnabled(false);
     m_architectureCombo->setEnabled(false);
@@ -208,7 +208,7 @@ QLayout *MainWindow::buildLinkGroup()
     m_linkEdit = new QLineEdit(this);
     m_linkEdit->setObjectName(QStringLiteral("linkField"));
     m_linkEdit->setReadOnly(true);
-    m_copyLinkButton = makeButton(QStringLiteral("copyLinkButton"), QStringLiteral("Copy Link"), this, false);
+    m_copyLinkButton = makeButton(QStringLiteral("copyLinkButton"), tr("Copy Link"), this, false);
     layout->addWidget(m_linkEdit);
     layout->addWidget(m_copyLinkButton);
     return layout;
@@ -220,7 +220,8 @@ QLayout *MainWindow::buildStatusRow()
     m_statusLine = new ElidedLabel(this);
     m_statusLine->setObjectName(QStringLiteral("statusLine"));
     // Shown only while a step of the page is left unfinished.
-    m_retryButton = makeButton(QStringLiteral("retryButton"), QStringLiteral("Retry"), this, true);
+    //: The button that asks the page again; the failure boxes name it.
+    m_retryButton = makeButton(QStringLiteral("retryButton"), tr("Retry"), this, true);
     m_retryButton->setAutoDefault(false);
     m_retryButton->hide();
     layout->addWidget(m_statusLine, 1);
@@ -231,13 +232,17 @@ QLayout *MainWindow::buildStatusRow()
 QLayout *MainWindow::buildBottomRow()
 {
     auto *layout = new QHBoxLayout;
-    m_aboutButton = makeButton(QStringLiteral("aboutButton"), QStringLiteral("About"), this, true);
-    m_advertLabel = new QLabel(
-        QStringLiteral("<a href=\"%1\">Free: make a bootable USB stick</a>").arg(QString::fromLatin1(AdvertUrl)), this);
+    m_aboutButton = makeButton(QStringLiteral("aboutButton"), tr("About"), this, true);
+    m_advertLabel = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
+                                   .arg(QString::fromLatin1(AdvertUrl),
+                                        //: A link to the maker's free USB stick tool, beside About.
+                                        tr("Free: make a bootable USB stick").toHtmlEscaped()),
+                               this);
     m_advertLabel->setObjectName(QStringLiteral("advertLabel"));
     m_advertLabel->setTextFormat(Qt::RichText);
     m_advertLabel->setOpenExternalLinks(true);
-    m_downloadButton = makeButton(QStringLiteral("downloadButton"), QStringLiteral("Download"), this, false);
+    //: The button that saves the ISO (a verb); it reads Cancel while the file downloads.
+    m_downloadButton = makeButton(QStringLiteral("downloadButton"), tr("Download"), this, false);
     m_downloadButton->setAutoDefault(false);
     layout->addWidget(m_aboutButton);
     layout->addWidget(m_advertLabel);
@@ -278,7 +283,8 @@ void MainWindow::connectWidgets()
     connect(m_downloadManager, &DownloadManager::linkExpired, this, &MainWindow::onLinkExpired);
     connect(m_downloadManager, &DownloadManager::checkingPart, this, [this](qint64 checked, qint64 part) {
         updateStatus(
-            QStringLiteral("Checking the part already downloaded\u2026 %1%").arg(part > 0 ? checked * 100 / part : 0));
+            //: %1 is how much of the part is checked, in percent.
+            tr("Checking the part already downloaded\u2026 %1%").arg(part > 0 ? checked * 100 / part : 0));
     });
 }
 
@@ -337,9 +343,9 @@ QuibScraper *MainWindow::ensureScraper()
     if (m_scraper)
         return m_scraper;
     if (!platform::meetsMinimumOsVersion(platform::SystemServices::instance().osVersion())) {
-        QMessageBox::warning(this, QStringLiteral("Unsupported OS"),
-                             QStringLiteral("This feature requires Windows 8.1 or higher.\n\n"
-                                            "Please upgrade your operating system."),
+        QMessageBox::warning(this, tr("Unsupported OS"),
+                             tr("This feature requires Windows 8.1 or higher.\n\n"
+                                "Please upgrade your operating system."),
                              QMessageBox::Ok);
         return nullptr;
     }
@@ -357,7 +363,7 @@ void MainWindow::buildWaitDialog()
 {
     m_waitDialog = new QDialog(this);
     m_waitDialog->setObjectName(QStringLiteral("waitDialog"));
-    m_waitDialog->setWindowTitle(QStringLiteral("Loading..."));
+    m_waitDialog->setWindowTitle(tr("Loading..."));
     m_waitDialog->setModal(true);
     m_waitDialog->setWindowFlags(m_waitDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto *layout = new QVBoxLayout(m_waitDialog);
@@ -367,7 +373,7 @@ void MainWindow::buildWaitDialog()
     auto *busy = new QProgressBar(m_waitDialog);
     busy->setRange(0, 0);
     busy->setTextVisible(false);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), m_waitDialog);
+    auto *cancel = new QPushButton(tr("Cancel"), m_waitDialog);
     cancel->setObjectName(QStringLiteral("waitCancelButton"));
     // Enter was meant for a box, never for ending the request.
     cancel->setAutoDefault(false);
@@ -480,14 +486,17 @@ QString MainWindow::retryAdvice(PageStep step)
 {
     switch (step) {
     case PageStep::Version:
-        return QStringLiteral("choose Retry to load the download page again");
+        //: Ends "Check the internet connection, then %1." and "In a while, %1.".
+        return tr("choose Retry to load the download page again");
     case PageStep::Edition:
-        return QStringLiteral("choose Retry to ask for the edition's languages again");
+        //: Ends "Check the internet connection, then %1." and "In a while, %1.".
+        return tr("choose Retry to ask for the edition's languages again");
     case PageStep::None:
     case PageStep::Language:
         break;
     }
-    return QStringLiteral("choose Retry to ask for the download links again");
+    //: Ends "Check the internet connection, then %1." and "In a while, %1.".
+    return tr("choose Retry to ask for the download links again");
 }
 
 // What the boxes below a step show comes from it: asked for again, or for
@@ -528,7 +537,7 @@ void MainWindow::askScraper(PageStep step, const std::function<void(QuibScraper 
     m_sentStep = step;
     m_unsentStep = PageStep::None;
     setUnfinishedStep(PageStep::None);
-    showWaitDialog(QStringLiteral("Loading, please wait..."));
+    showWaitDialog(tr("Loading, please wait..."));
     request(scraper);
 }
 
@@ -539,7 +548,7 @@ void MainWindow::onWaitCancelled()
     m_afterFreshLink = AfterFreshLink::Nothing;
     setUnfinishedStep(m_sentStep);
     m_scraper->cancelRequest();
-    updateStatus(QStringLiteral("Request cancelled"));
+    updateStatus(tr("Request cancelled"));
     setControlsEnabled(true);
 }
 
@@ -569,7 +578,8 @@ void MainWindow::onScraperError(ScraperFailure failure)
     m_afterFreshLink = AfterFreshLink::Nothing;
     setUnfinishedStep(m_sentStep);
     qCDebug(lcUi) << "MainWindow::onScraperError:" << failure.message;
-    updateStatus(QStringLiteral("Error: %1").arg(failure.message));
+    //: %1 is the page's or the scraper's own message, in English.
+    updateStatus(tr("Error: %1").arg(failure.message));
     setControlsEnabled(true);
     if (const std::optional<Refusal> refusal = refusalOf(failure)) {
         showRefusalBox(this, failure.message, *refusal);
@@ -577,7 +587,8 @@ void MainWindow::onScraperError(ScraperFailure failure)
     }
     const PageFailure explained = explainPageFailure(failure, retryAdvice(m_sentStep));
     showResultBox(this, explained.title, QMessageBox::Warning,
-                  QStringLiteral("%1 %2\n\nDetail: %3").arg(explained.summary, explained.advice, failure.message));
+                  //: What went wrong, what to do, then the scraper's own message in English.
+                  tr("%1 %2\n\nDetail: %3").arg(explained.summary, explained.advice, failure.message));
 }
 
 void MainWindow::onAboutClicked()
@@ -604,8 +615,8 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
     if (m_editions.isEmpty()) {
         m_isFilling = false;
         setUnfinishedStep(PageStep::Version);
-        QMessageBox::warning(this, QStringLiteral("No Editions"),
-                             QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."),
+        QMessageBox::warning(this, tr("No Editions"),
+                             tr("No editions found. The page may require manual verification (CAPTCHA)."),
                              QMessageBox::Ok);
     } else {
         const int chosen = defaultEditionRow(m_selectedProductKey, m_editions);
@@ -645,8 +656,7 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
         m_isFilling = false;
         hideWaitDialog();
         setUnfinishedStep(PageStep::Edition);
-        QMessageBox::warning(this, QStringLiteral("No Languages"), QStringLiteral("No languages found."),
-                             QMessageBox::Ok);
+        QMessageBox::warning(this, tr("No Languages"), tr("No languages found."), QMessageBox::Ok);
         setControlsEnabled(true);
         return;
     }
@@ -694,8 +704,7 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
         m_architectureCombo->addItem(m_downloadOptions.at(row).architecture, row);
     if (m_downloadOptions.isEmpty()) {
         setUnfinishedStep(PageStep::Language);
-        QMessageBox::warning(this, QStringLiteral("No Links"), QStringLiteral("No download links found."),
-                             QMessageBox::Ok);
+        QMessageBox::warning(this, tr("No Links"), tr("No download links found."), QMessageBox::Ok);
     } else {
         m_architectureCombo->setEnabled(true);
         m_architectureCombo->setCurrentIndex(0);
@@ -734,7 +743,7 @@ void MainWindow::copyLink()
     if (link.isEmpty())
         return;
     QGuiApplication::clipboard()->setText(link, QClipboard::Clipboard);
-    updateStatus(QStringLiteral("Download link copied to clipboard!"));
+    updateStatus(tr("Download link copied to clipboard!"));
 }
 
 void MainWindow::onDownloadClicked()
@@ -742,7 +751,7 @@ void MainWindow::onDownloadClicked()
     if (m_isDownloading) {
         m_downloadManager->cancelDownload();
         endDownload(0);
-        updateStatus(QStringLiteral("Download cancelled"));
+        updateStatus(tr("Download cancelled"));
         return;
     }
     if (!getFreshLinkFirst(AfterFreshLink::Download))
@@ -757,7 +766,7 @@ bool MainWindow::getFreshLinkFirst(AfterFreshLink then)
         return false;
     m_afterFreshLink = then;
     m_freshLinkArchitecture = m_architectureCombo->currentText();
-    updateStatus(QStringLiteral("The link has expired; getting a fresh one..."));
+    updateStatus(tr("The link has expired; getting a fresh one..."));
     requestLanguage(QStringLiteral("MainWindow: Fresh link for language code:"));
     return true;
 }
@@ -775,8 +784,8 @@ void MainWindow::continueWithFreshLink(const QList<DownloadOption> &options)
             return option.deadLink && option.architecture == m_freshLinkArchitecture;
         });
         if (!leftOut)
-            updateStatus(QStringLiteral("The page no longer offers the %1 ISO; choose another architecture.")
-                             .arg(m_freshLinkArchitecture));
+            updateStatus(
+                tr("The page no longer offers the %1 ISO; choose another architecture.").arg(m_freshLinkArchitecture));
         return;
     }
     m_architectureCombo->setCurrentIndex(row);
@@ -791,13 +800,11 @@ void MainWindow::continueWithFreshLink(const QList<DownloadOption> &options)
 void MainWindow::startDownloadFlow()
 {
     if (m_selectedDownloadUrl.isEmpty()) {
-        QMessageBox::warning(this, QStringLiteral("No Selection"), QStringLiteral("Please select a download option."),
-                             QMessageBox::Ok);
+        QMessageBox::warning(this, tr("No Selection"), tr("Please select a download option."), QMessageBox::Ok);
         return;
     }
     const QString proposed = QDir(proposedFolder()).filePath(QStringLiteral("Windows.iso"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save ISO File"), proposed,
-                                                      QStringLiteral("ISO Files (*.iso)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save ISO File"), proposed, tr("ISO Files (*.iso)"));
     if (path.isEmpty())
         return;
     // One check at a time: the window stays usable while a large file is read.
@@ -808,10 +815,10 @@ void MainWindow::startDownloadFlow()
         m_checkingExisting = false;
         switch (existing) {
         case ExistingFile::Keep:
-            updateStatus(QStringLiteral("Kept the verified file already there: %1").arg(QFileInfo(path).fileName()));
+            updateStatus(tr("Kept the verified file already there: %1").arg(QFileInfo(path).fileName()));
             return;
         case ExistingFile::CheckCancelled:
-            updateStatus(QStringLiteral("Check cancelled"));
+            updateStatus(tr("Check cancelled"));
             return;
         case ExistingFile::Download:
             break;
@@ -825,11 +832,11 @@ void MainWindow::beginDownload(const QString &path)
 {
     m_downloadPath = path;
     m_isDownloading = true;
-    m_downloadButton->setText(QStringLiteral("Cancel"));
+    m_downloadButton->setText(tr("Cancel"));
     setControlsEnabled(false);
     m_progressBar->setValue(0);
     qCDebug(lcUi) << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
-    updateStatus(QStringLiteral("Starting download..."));
+    updateStatus(tr("Starting download..."));
     m_downloadingOption = selectedOption();
     prepareEngineFor(*m_downloadManager, m_downloadingOption);
     m_downloadManager->startDownload(m_selectedDownloadUrl, path);
@@ -852,7 +859,8 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
     updateStatus(downloadStatusLine(bytesReceived, bytesTotal, speed)
                  + connectionsText(m_downloadManager->busyConnections()));
     // Speed and time left fit in the bar itself, once there is a speed to tell.
-    m_progressBar->setFormat(speed > 0 ? QStringLiteral("%p%  \u00B7  %1  \u00B7  %2 left")
+    //: Inside the progress bar: %p% is the percentage, %1 the speed, %2 the time left.
+    m_progressBar->setFormat(speed > 0 ? tr("%p%  \u00B7  %1  \u00B7  %2 left")
                                              .arg(speedText(speed), formatTimeLeft(bytesTotal - bytesReceived, speed))
                                        : QStringLiteral("%p%"));
 }
@@ -876,11 +884,11 @@ DownloadOption MainWindow::selectedOption() const
 void MainWindow::onDownloadFinished(QString filePath)
 {
     endDownload(100);
-    updateStatus(QStringLiteral("Download complete: %1").arg(QFileInfo(filePath).fileName()));
+    updateStatus(tr("Download complete: %1").arg(QFileInfo(filePath).fileName()));
     const QString sha256 = m_downloadManager->sha256();
-    showResultBox(this, QStringLiteral("Download Complete"),
+    showResultBox(this, tr("Download Complete"),
                   matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
-                  QStringLiteral("The file has been downloaded successfully:\n%1\n\n%2")
+                  tr("The file has been downloaded successfully:\n%1\n\n%2")
                       .arg(filePath, verifiedText(m_downloadingOption, sha256)));
 }
 
@@ -891,11 +899,11 @@ void MainWindow::onLinkExpired()
     endDownload(m_progressBar->value());
     if (std::exchange(m_linkRenewed, true)) {
         setUnfinishedStep(PageStep::Language);
-        onDownloadError(QStringLiteral(
-            "The file server refused the download link, and a fresh one as well. Choose Retry to get another."));
+        onDownloadError(
+            tr("The file server refused the download link, and a fresh one as well. Choose Retry to get another."));
         return;
     }
-    updateStatus(QStringLiteral("The link expired during the download; getting a fresh one to continue..."));
+    updateStatus(tr("The link expired during the download; getting a fresh one to continue..."));
     m_afterFreshLink = AfterFreshLink::ContinueDownload;
     m_freshLinkArchitecture = m_architectureCombo->currentText();
     requestLanguage(QStringLiteral("MainWindow: Fresh link to continue, language code:"));
@@ -904,17 +912,16 @@ void MainWindow::onLinkExpired()
 void MainWindow::onDownloadUnverified(QString keptPath, QString sha256, UnverifiedReason reason)
 {
     endDownload(0);
-    updateStatus(QStringLiteral("Not verified: %1").arg(QFileInfo(keptPath).fileName()));
-    showResultBox(this, QStringLiteral("Download Not Verified"), QMessageBox::Critical,
+    updateStatus(tr("Not verified: %1").arg(QFileInfo(keptPath).fileName()));
+    showResultBox(this, tr("Download Not Verified"), QMessageBox::Critical,
                   unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath, reason));
 }
 
 void MainWindow::onDownloadError(QString error)
 {
     endDownload(0);
-    updateStatus(QStringLiteral("Download failed: %1").arg(error));
-    showResultBox(this, QStringLiteral("Download Error"), QMessageBox::Critical,
-                  QStringLiteral("Failed to download:\n%1").arg(error));
+    updateStatus(tr("Download failed: %1").arg(error));
+    showResultBox(this, tr("Download Error"), QMessageBox::Critical, tr("Failed to download:\n%1").arg(error));
 }
 
 // Back from a transfer, whatever its end: the button starts again and the
@@ -923,7 +930,7 @@ void MainWindow::endDownload(int progress)
 {
     m_isDownloading = false;
     m_progressBar->setFormat(QStringLiteral("%p%"));
-    m_downloadButton->setText(QStringLiteral("Download"));
+    m_downloadButton->setText(tr("Download"));
     setControlsEnabled(true);
     m_progressBar->setValue(progress);
 }

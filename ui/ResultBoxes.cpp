@@ -4,6 +4,7 @@
 #include "flow/PageFailure.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
 
@@ -31,12 +32,13 @@ void showResultBox(QWidget *parent, const QString &title, QMessageBox::Icon icon
 void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal)
 {
     QMessageBox box(parent);
-    prepare(box, QStringLiteral("Microsoft Refused the Request"), QMessageBox::Warning);
+    prepare(box, QCoreApplication::translate("ResultBoxes", "Microsoft Refused the Request"), QMessageBox::Warning);
     // The page's text is shown as it is, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(pageText);
     box.setInformativeText(refusalAdvice(refusal));
-    QPushButton *copy = box.addButton(QStringLiteral("Copy Code and Session ID"), QMessageBox::ActionRole);
+    QPushButton *copy =
+        box.addButton(QCoreApplication::translate("ResultBoxes", "Copy Code and Session ID"), QMessageBox::ActionRole);
     copy->setObjectName(QStringLiteral("copyReferenceButton"));
     // Copying leaves the box open: only Ok closes it.
     QObject::disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
