@@ -18,9 +18,11 @@
 #include "scraper/UserAgents.h"
 #include "scraper/WebEngineEnvironment.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QWebEngineProfile>
 
 #include <cwchar>
@@ -56,6 +58,8 @@ int runFirstInstance(QApplication &app, InstanceGuard &guard)
     platform::quitEventLoopOnTerminationRequest();
     guard.create();
     applyUserTheme();
+    // The window only: the command line keeps to English, which scripts read.
+    installWindowLanguage(QLocale::system());
     int exitCode = 0;
     {
         MainWindow window(productParts());

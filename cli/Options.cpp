@@ -72,7 +72,8 @@ struct OptionSet {
     {
         parser.setApplicationDescription(
             QStringLiteral("Gets official Windows 10 and 11 ISOs from Microsoft's download page.\n"
-                           "Without --list, --url or --download it opens its window."));
+                           "Without --list, --url or --download it opens its window, in the system's language;\n"
+                           "the command line always answers in English, for scripts to read."));
         parser.addOptions({list, url, download, product, edition, language, arch, output, connections, json, quiet,
                            origin, delayPercent, help, version});
     }

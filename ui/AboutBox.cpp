@@ -1,7 +1,9 @@
 #include "AboutBox.h"
 
 #include "DarkTitleBar.h"
+#include "WindowLanguage.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QWidget>
@@ -22,16 +24,20 @@ QString unsignedText(std::int32_t value)
 
 QString aboutText(const AppVersionNumbers &numbers)
 {
-    return QStringLiteral("Travonix\n\nVersion %1.%2.%3.%4 (Build: %5)\n\n"
-                          "Copyright \u00A9 2024-%6 Zamrel Software.\nAll rights reserved.")
-        .arg(unsignedText(numbers.major), unsignedText(numbers.minor), unsignedText(numbers.build),
-             unsignedText(numbers.revision), BuildDate, BuildDate.right(4));
+    //: %1 to %4 are the four version numbers, %5 the build date, %6 its year.
+    return QCoreApplication::translate("AboutBox",
+                                       "Travonix\n\nVersion %1.%2.%3.%4 (Build: %5)\n\n"
+                                       "Copyright \u00A9 2024-%6 Zamrel Software.\nAll rights reserved.")
+               .arg(unsignedText(numbers.major), unsignedText(numbers.minor), unsignedText(numbers.build),
+                    unsignedText(numbers.revision), BuildDate, BuildDate.right(4))
+        //: %1 is the name of the language the window is in, in that language ("Deutsch").
+        + QStringLiteral("\n\n") + QCoreApplication::translate("AboutBox", "Language: %1").arg(windowLanguageName());
 }
 
 void showAboutBox(QWidget *parent, const AppVersionNumbers &numbers)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("About"));
+    box.setWindowTitle(QCoreApplication::translate("AboutBox", "About"));
     box.setIconPixmap(parent->windowIcon().pixmap(IconSize, IconSize));
     box.setText(aboutText(numbers));
     box.setStandardButtons(QMessageBox::Ok);

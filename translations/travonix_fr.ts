@@ -1,0 +1,618 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Travonix
+
+Version %1.%2.%3.%4 (Build: %5)
+
+Copyright © 2024-%6 Zamrel Software.
+All rights reserved.</source>
+        <extracomment>%1 to %4 are the four version numbers, %5 the build date, %6 its year.</extracomment>
+        <translation>Travonix
+
+Version %1.%2.%3.%4 (build&#xa0;: %5)
+
+Copyright © 2024-%6 Zamrel Software.
+Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <extracomment>%1 is the name of the language the window is in, in that language (&quot;Deutsch&quot;).</extracomment>
+        <translation>Langue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>DigestVerdict</name>
+    <message>
+        <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
+        <translation>Microsoft ne publie aucun SHA-256 pour ce fichier&#xa0;; son SHA-256 est %1</translation>
+    </message>
+    <message>
+        <source>Microsoft publishes no SHA-256 for this file, so it was not checked.</source>
+        <translation>Microsoft ne publie aucun SHA-256 pour ce fichier, il n’a donc pas été vérifié.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 matches the value Microsoft publishes:
+%1</source>
+        <translation>Son SHA-256 correspond à la valeur publiée par Microsoft&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Warning: its SHA-256 matches the value Microsoft publishes for &quot;%1&quot;, not the one for the language and architecture you chose:
+%2</source>
+        <extracomment>%1 is the row of the page&apos;s table of SHA-256 values, %2 the file&apos;s SHA-256.</extracomment>
+        <translation>Avertissement&#xa0;: son SHA-256 correspond à la valeur publiée par Microsoft pour «&#xa0;%1&#xa0;», et non à celle de la langue et de l’architecture choisies&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file is not an ISO image: it lacks the length the server announced or the volume descriptors every ISO image begins with. It was not saved as %1, which is as it was.
+
+Its SHA-256: %2
+
+The downloaded bytes are kept in %3. Try the download again later.</source>
+        <translation>Le fichier téléchargé n’est pas une image ISO&#xa0;: il n’a pas la taille annoncée par le serveur ou les descripteurs de volume par lesquels commence toute image ISO. Il n’a pas été enregistré sous %1, qui reste inchangé.
+
+Son SHA-256&#xa0;: %2
+
+Les données téléchargées sont conservées dans %3. Réessayez le téléchargement plus tard.</translation>
+    </message>
+    <message>
+        <source>The downloaded file is the %1 one, not the %2 one you chose: its SHA-256 matches the value Microsoft publishes for &quot;%3&quot;. It was not saved as %4, which is as it was.
+
+Downloaded: %5
+
+The downloaded bytes are kept in %6.</source>
+        <extracomment>%1 and %2 are languages, %3 the row of the page&apos;s table, %4 the file chosen, %5 a SHA-256, %6 a path.</extracomment>
+        <translation>Le fichier téléchargé est celui en %1, et non celui en %2 que vous avez choisi&#xa0;: son SHA-256 correspond à la valeur publiée par Microsoft pour «&#xa0;%3&#xa0;». Il n’a pas été enregistré sous %4, qui reste inchangé.
+
+Téléchargé&#xa0;: %5
+
+Les données téléchargées sont conservées dans %6.</translation>
+    </message>
+    <message>
+        <source>(none listed for this language and architecture)</source>
+        <translation>(aucune valeur pour cette langue et cette architecture)</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the SHA-256 that Microsoft publishes, so it was not saved as %1, which is as it was.
+
+Published: %2
+Downloaded: %3
+
+The downloaded bytes are kept in %4.</source>
+        <translation>Le fichier téléchargé ne correspond pas au SHA-256 publié par Microsoft&#xa0;; il n’a donc pas été enregistré sous %1, qui reste inchangé.
+
+Publié&#xa0;: %2
+Téléchargé&#xa0;: %3
+
+Les données téléchargées sont conservées dans %4.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailure</name>
+    <message>
+        <source>Not enough disk space for %1. Free some space and start the download again to continue where it stopped.</source>
+        <translation>Espace disque insuffisant pour %1. Libérez de l’espace et relancez le téléchargement pour reprendre là où il s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Impossible d’écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 links can be downloaded, and this one is not: %2</source>
+        <extracomment>%1 is the scheme allowed (https), %2 the link.</extracomment>
+        <translation>Seuls les liens %1 peuvent être téléchargés, et celui-ci n’en est pas un&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file name %1 holds control characters, which no file should have; choose another name.</source>
+        <translation>Le nom de fichier %1 contient des caractères de contrôle, qu’aucun fichier ne devrait avoir&#xa0;; choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>The downloaded data is gone: %1</source>
+        <translation>Les données téléchargées ont disparu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cannot move the download to %1: %2</source>
+        <translation>Impossible de déplacer le téléchargement vers %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server keeps sending the wrong part of the file.</source>
+        <translation>Le serveur envoie sans cesse la mauvaise partie du fichier.</translation>
+    </message>
+    <message>
+        <source>Another download of this file is running, and %1 is in use by it. Let that one finish, or stop it and start again.</source>
+        <translation>Un autre téléchargement de ce fichier est en cours et utilise %1. Laissez-le se terminer, ou arrêtez-le et recommencez.</translation>
+    </message>
+    <message>
+        <source>Cannot create file: %1: %2</source>
+        <translation>Impossible de créer le fichier&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExistingFile</name>
+    <message>
+        <source>Already Downloaded</source>
+        <translation>Déjà téléchargé</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
+%2
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
+        <translation>%1 existe déjà, et son SHA-256 correspond à la valeur publiée par Microsoft&#xa0;:
+%2
+
+Le conserver au lieu de le télécharger à nouveau&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Le conserver</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Télécharger à nouveau</translation>
+    </message>
+    <message>
+        <source>Checking the file already there…</source>
+        <translation>Vérification du fichier existant…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Vérification</translation>
+    </message>
+</context>
+<context>
+    <name>LinkExpiry</name>
+    <message>
+        <source>Link valid until %1</source>
+        <extracomment>%1 is the local date and time.</extracomment>
+        <translation>Lien valide jusqu’au %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Loading Microsoft download page...</source>
+        <translation>Chargement de la page...</translation>
+    </message>
+    <message>
+        <source>Extracting available editions...</source>
+        <translation>Lecture des éditions...</translation>
+    </message>
+    <message>
+        <source>Loading language options...</source>
+        <translation>Chargement des langues...</translation>
+    </message>
+    <message>
+        <source>Extracting available languages...</source>
+        <translation>Lecture des langues...</translation>
+    </message>
+    <message>
+        <source>Submitting your selection...</source>
+        <translation>Envoi de votre sélection...</translation>
+    </message>
+    <message>
+        <source>Extracting download links...</source>
+        <translation>Lecture des liens...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Download Windows 10/11 ISO from Microsoft&apos;s official website</source>
+        <translation>Télécharger l’ISO de Windows 10/11 depuis le site officiel de Microsoft</translation>
+    </message>
+    <message>
+        <source>Please select the Windows version you&apos;d like to download</source>
+        <translation>Sélectionnez la version de Windows à télécharger</translation>
+    </message>
+    <message>
+        <source>Download link:</source>
+        <translation>Lien de téléchargement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Edition:</source>
+        <translation>Édition&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Architecture:</source>
+        <translation>Architecture&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <extracomment>The button that asks the page again; the failure boxes name it.</extracomment>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Free: make a bootable USB stick</source>
+        <extracomment>A link to the maker&apos;s free USB stick tool, beside About.</extracomment>
+        <translation>Gratuit&#xa0;: clé USB amorçable</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>The button that saves the ISO (a verb); it reads Cancel while the file downloads.</extracomment>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Checking the part already downloaded… %1%</source>
+        <extracomment>%1 is how much of the part is checked, in percent.</extracomment>
+        <translation>Vérification de la partie déjà téléchargée… %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Unsupported OS</source>
+        <translation>Système d’exploitation non pris en charge</translation>
+    </message>
+    <message>
+        <source>This feature requires Windows 8.1 or higher.
+
+Please upgrade your operating system.</source>
+        <translation>Cette fonctionnalité nécessite Windows 8.1 ou version ultérieure.
+
+Mettez à niveau votre système d’exploitation.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>choose Retry to load the download page again</source>
+        <extracomment>Ends &quot;Check the internet connection, then %1.&quot; and &quot;In a while, %1.&quot;.</extracomment>
+        <translation>choisissez Réessayer pour recharger la page de téléchargement</translation>
+    </message>
+    <message>
+        <source>choose Retry to ask for the edition&apos;s languages again</source>
+        <extracomment>Ends &quot;Check the internet connection, then %1.&quot; and &quot;In a while, %1.&quot;.</extracomment>
+        <translation>choisissez Réessayer pour redemander les langues de l’édition</translation>
+    </message>
+    <message>
+        <source>choose Retry to ask for the download links again</source>
+        <extracomment>Ends &quot;Check the internet connection, then %1.&quot; and &quot;In a while, %1.&quot;.</extracomment>
+        <translation>choisissez Réessayer pour redemander les liens de téléchargement</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Request cancelled</source>
+        <translation>Demande annulée</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <extracomment>%1 is the page&apos;s or the scraper&apos;s own message, in English.</extracomment>
+        <translation>Erreur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Detail: %3</source>
+        <extracomment>What went wrong, what to do, then the scraper&apos;s own message in English.</extracomment>
+        <translation>%1 %2
+
+Détail&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>No Editions</source>
+        <translation>Aucune édition</translation>
+    </message>
+    <message>
+        <source>No editions found. The page may require manual verification (CAPTCHA).</source>
+        <translation>Aucune édition trouvée. La page demande peut-être une vérification manuelle (CAPTCHA).</translation>
+    </message>
+    <message>
+        <source>No Languages</source>
+        <translation>Aucune langue</translation>
+    </message>
+    <message>
+        <source>No languages found.</source>
+        <translation>Aucune langue trouvée.</translation>
+    </message>
+    <message>
+        <source>No Links</source>
+        <translation>Aucun lien</translation>
+    </message>
+    <message>
+        <source>No download links found.</source>
+        <translation>Aucun lien de téléchargement trouvé.</translation>
+    </message>
+    <message>
+        <source>Download link copied to clipboard!</source>
+        <translation>Lien de téléchargement copié dans le Presse-papiers&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Téléchargement annulé</translation>
+    </message>
+    <message>
+        <source>The link has expired; getting a fresh one...</source>
+        <translation>Le lien a expiré&#xa0;; obtention d’un nouveau lien...</translation>
+    </message>
+    <message>
+        <source>The page no longer offers the %1 ISO; choose another architecture.</source>
+        <translation>La page ne propose plus l’ISO %1&#xa0;; choisissez une autre architecture.</translation>
+    </message>
+    <message>
+        <source>No Selection</source>
+        <translation>Aucune sélection</translation>
+    </message>
+    <message>
+        <source>Please select a download option.</source>
+        <translation>Sélectionnez une option de téléchargement.</translation>
+    </message>
+    <message>
+        <source>Save ISO File</source>
+        <translation>Enregistrer le fichier ISO</translation>
+    </message>
+    <message>
+        <source>ISO Files (*.iso)</source>
+        <translation>Fichiers ISO (*.iso)</translation>
+    </message>
+    <message>
+        <source>Kept the verified file already there: %1</source>
+        <translation>Fichier vérifié déjà présent conservé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Check cancelled</source>
+        <translation>Vérification annulée</translation>
+    </message>
+    <message>
+        <source>Starting download...</source>
+        <translation>Démarrage du téléchargement...</translation>
+    </message>
+    <message>
+        <source>%p%  ·  %1  ·  %2 left</source>
+        <extracomment>Inside the progress bar: %p% is the percentage, %1 the speed, %2 the time left.</extracomment>
+        <translation>%p%  ·  %1  ·  %2 restant</translation>
+    </message>
+    <message>
+        <source>Download complete: %1</source>
+        <translation>Téléchargement terminé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Download Complete</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <source>The file has been downloaded successfully:
+%1
+
+%2</source>
+        <translation>Le fichier a bien été téléchargé&#xa0;:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>The file server refused the download link, and a fresh one as well. Choose Retry to get another.</source>
+        <translation>Le serveur de fichiers a refusé le lien de téléchargement, puis un nouveau lien. Choisissez Réessayer pour en obtenir un autre.</translation>
+    </message>
+    <message>
+        <source>The link expired during the download; getting a fresh one to continue...</source>
+        <translation>Le lien a expiré pendant le téléchargement&#xa0;; obtention d’un nouveau lien pour continuer...</translation>
+    </message>
+    <message>
+        <source>Not verified: %1</source>
+        <translation>Non vérifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Download Not Verified</source>
+        <translation>Téléchargement non vérifié</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Échec du téléchargement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erreur de téléchargement</translation>
+    </message>
+    <message>
+        <source>Failed to download:
+%1</source>
+        <translation>Échec du téléchargement&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>PageFailure</name>
+    <message>
+        <source>Check the internet connection, then %1.</source>
+        <extracomment>%1 is how to repeat the step, such as &quot;choose Retry to load the download page again&quot;.</extracomment>
+        <translation>Vérifiez la connexion Internet, puis %1.</translation>
+    </message>
+    <message>
+        <source>In a while, %1.</source>
+        <extracomment>%1 is how to repeat the step, such as &quot;choose Retry to load the download page again&quot;.</extracomment>
+        <translation>Dans un moment, %1.</translation>
+    </message>
+    <message>
+        <source>Language Not Offered</source>
+        <translation>Langue non proposée</translation>
+    </message>
+    <message>
+        <source>The download page does not offer %1.</source>
+        <extracomment>%1 is a language as the page names it.</extracomment>
+        <translation>La page de téléchargement ne propose pas %1.</translation>
+    </message>
+    <message>
+        <source>Choose one of the languages it lists.</source>
+        <translation>Choisissez l’une des langues de la liste.</translation>
+    </message>
+    <message>
+        <source>Wrong Language Offered</source>
+        <translation>Mauvaise langue proposée</translation>
+    </message>
+    <message>
+        <source>The page offered links for %1, not %2.</source>
+        <extracomment>%1 and %2 are languages as the page names them.</extracomment>
+        <translation>La page a proposé des liens pour %1, et non pour %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was downloaded. </source>
+        <translation>Rien n’a été téléchargé. </translation>
+    </message>
+    <message>
+        <source>Page Not Loaded</source>
+        <translation>Page non chargée</translation>
+    </message>
+    <message>
+        <source>The download page could not be loaded.</source>
+        <translation>La page de téléchargement n’a pas pu être chargée.</translation>
+    </message>
+    <message>
+        <source>Page Not Answering</source>
+        <translation>La page ne répond pas</translation>
+    </message>
+    <message>
+        <source>The download page did not answer in time.</source>
+        <translation>La page de téléchargement n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>No Editions Offered</source>
+        <translation>Aucune édition proposée</translation>
+    </message>
+    <message>
+        <source>The download page offered no editions.</source>
+        <translation>La page de téléchargement n’a proposé aucune édition.</translation>
+    </message>
+    <message>
+        <source>No Languages Offered</source>
+        <translation>Aucune langue proposée</translation>
+    </message>
+    <message>
+        <source>The download page offered no languages for this edition.</source>
+        <translation>La page de téléchargement n’a proposé aucune langue pour cette édition.</translation>
+    </message>
+    <message>
+        <source>No Download Links</source>
+        <translation>Aucun lien de téléchargement</translation>
+    </message>
+    <message>
+        <source>The download page gave no download links for this choice.</source>
+        <translation>La page de téléchargement n’a donné aucun lien pour ce choix.</translation>
+    </message>
+    <message>
+        <source>Link Leads Nowhere</source>
+        <translation>Le lien ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>The download page&apos;s link for this choice leads to no file.</source>
+        <translation>Le lien de la page de téléchargement pour ce choix ne mène à aucun fichier.</translation>
+    </message>
+    <message>
+        <source>Link Leads to a Web Page</source>
+        <translation>Le lien mène à une page web</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s link for this ISO leads to a web page, not to the file.</source>
+        <translation>Le lien de Microsoft pour cet ISO mène à une page web, et non au fichier.</translation>
+    </message>
+    <message>
+        <source>Page Reported a Problem</source>
+        <translation>La page a signalé un problème</translation>
+    </message>
+    <message>
+        <source>The download page could not give a link for this choice.</source>
+        <translation>La page de téléchargement n’a pas pu donner de lien pour ce choix.</translation>
+    </message>
+    <message>
+        <source>The %1 ISO is left out: %2</source>
+        <extracomment>%1 is an architecture (x64, arm64), %2 why its link is of no use.</extracomment>
+        <translation>L’ISO %1 est écarté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+Such a block usually lasts about 24 hours for your internet address. A VPN, proxy or anonymiser often causes it; another network may work. Trying again at once makes the block last longer.</source>
+        <extracomment>%1 is the message code and session id, one a line.</extracomment>
+        <translation>%1
+
+Un tel blocage dure généralement environ 24 heures pour votre adresse Internet. Il est souvent dû à un VPN, un proxy ou un service d’anonymisation&#xa0;; un autre réseau peut fonctionner. Réessayer tout de suite prolonge le blocage.</translation>
+    </message>
+    <message>
+        <source>Message code: %1
+Session ID: %2</source>
+        <translation>Code du message&#xa0;: %1
+ID de session&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(non fourni)</translation>
+    </message>
+</context>
+<context>
+    <name>ResultBoxes</name>
+    <message>
+        <source>Microsoft Refused the Request</source>
+        <translation>Microsoft a refusé la demande</translation>
+    </message>
+    <message>
+        <source>Copy Code and Session ID</source>
+        <translation>Copier le code et l’ID de session</translation>
+    </message>
+</context>
+<context>
+    <name>SizeFormat</name>
+    <message>
+        <source>%1h %2m</source>
+        <extracomment>Hours and minutes left.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <extracomment>Minutes and seconds left.</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>Seconds left.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Downloaded: %1 / %2 | Speed: %3 | ETA: %4</source>
+        <extracomment>%1 of %2 downloaded, at the speed %3, for the time left %4.</extracomment>
+        <translation>Téléchargé&#xa0;: %1 / %2 | Débit&#xa0;: %3 | Reste&#xa0;: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source> | %n connections</source>
+        <extracomment>Joins the status line after the speed and the time left.</extracomment>
+        <translation>
+            <numerusform> | %n connexion</numerusform>
+            <numerusform> | %n connexions</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

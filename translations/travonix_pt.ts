@@ -1,0 +1,618 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Travonix
+
+Version %1.%2.%3.%4 (Build: %5)
+
+Copyright © 2024-%6 Zamrel Software.
+All rights reserved.</source>
+        <extracomment>%1 to %4 are the four version numbers, %5 the build date, %6 its year.</extracomment>
+        <translation>Travonix
+
+Versão %1.%2.%3.%4 (compilação: %5)
+
+Copyright © 2024-%6 Zamrel Software.
+Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <extracomment>%1 is the name of the language the window is in, in that language (&quot;Deutsch&quot;).</extracomment>
+        <translation>Idioma: %1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>DigestVerdict</name>
+    <message>
+        <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
+        <translation>A Microsoft não publica nenhum SHA-256 para este ficheiro; o SHA-256 dele é %1</translation>
+    </message>
+    <message>
+        <source>Microsoft publishes no SHA-256 for this file, so it was not checked.</source>
+        <translation>A Microsoft não publica nenhum SHA-256 para este ficheiro, pelo que não foi verificado.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 matches the value Microsoft publishes:
+%1</source>
+        <translation>O SHA-256 dele corresponde ao valor publicado pela Microsoft:
+%1</translation>
+    </message>
+    <message>
+        <source>Warning: its SHA-256 matches the value Microsoft publishes for &quot;%1&quot;, not the one for the language and architecture you chose:
+%2</source>
+        <extracomment>%1 is the row of the page&apos;s table of SHA-256 values, %2 the file&apos;s SHA-256.</extracomment>
+        <translation>Aviso: o SHA-256 dele corresponde ao valor que a Microsoft publica para &quot;%1&quot;, não ao do idioma e da arquitetura que escolheu:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file is not an ISO image: it lacks the length the server announced or the volume descriptors every ISO image begins with. It was not saved as %1, which is as it was.
+
+Its SHA-256: %2
+
+The downloaded bytes are kept in %3. Try the download again later.</source>
+        <translation>O ficheiro transferido não é uma imagem ISO: falta-lhe o tamanho anunciado pelo servidor ou os descritores de volume com que começa qualquer imagem ISO. Não foi guardado como %1, que se mantém como estava.
+
+SHA-256 dele: %2
+
+Os dados transferidos estão guardados em %3. Tente a transferência novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The downloaded file is the %1 one, not the %2 one you chose: its SHA-256 matches the value Microsoft publishes for &quot;%3&quot;. It was not saved as %4, which is as it was.
+
+Downloaded: %5
+
+The downloaded bytes are kept in %6.</source>
+        <extracomment>%1 and %2 are languages, %3 the row of the page&apos;s table, %4 the file chosen, %5 a SHA-256, %6 a path.</extracomment>
+        <translation>O ficheiro transferido é o de %1, não o de %2 que escolheu: o SHA-256 dele corresponde ao valor que a Microsoft publica para &quot;%3&quot;. Não foi guardado como %4, que se mantém como estava.
+
+Transferido: %5
+
+Os dados transferidos estão guardados em %6.</translation>
+    </message>
+    <message>
+        <source>(none listed for this language and architecture)</source>
+        <translation>(nenhum indicado para este idioma e arquitetura)</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the SHA-256 that Microsoft publishes, so it was not saved as %1, which is as it was.
+
+Published: %2
+Downloaded: %3
+
+The downloaded bytes are kept in %4.</source>
+        <translation>O ficheiro transferido não corresponde ao SHA-256 que a Microsoft publica, pelo que não foi guardado como %1, que se mantém como estava.
+
+Publicado: %2
+Transferido: %3
+
+Os dados transferidos estão guardados em %4.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadFailure</name>
+    <message>
+        <source>Not enough disk space for %1. Free some space and start the download again to continue where it stopped.</source>
+        <translation>Não há espaço em disco suficiente para %1. Liberte espaço e inicie novamente a transferência para continuar onde parou.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Não é possível escrever em %1: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 links can be downloaded, and this one is not: %2</source>
+        <extracomment>%1 is the scheme allowed (https), %2 the link.</extracomment>
+        <translation>Só é possível transferir ligações %1, e esta não é: %2</translation>
+    </message>
+    <message>
+        <source>The file name %1 holds control characters, which no file should have; choose another name.</source>
+        <translation>O nome de ficheiro %1 contém carateres de controlo, que nenhum ficheiro deveria ter; escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>The downloaded data is gone: %1</source>
+        <translation>Os dados transferidos desapareceram: %1</translation>
+    </message>
+    <message>
+        <source>Cannot move the download to %1: %2</source>
+        <translation>Não é possível mover a transferência para %1: %2</translation>
+    </message>
+    <message>
+        <source>The server keeps sending the wrong part of the file.</source>
+        <translation>O servidor continua a enviar a parte errada do ficheiro.</translation>
+    </message>
+    <message>
+        <source>Another download of this file is running, and %1 is in use by it. Let that one finish, or stop it and start again.</source>
+        <translation>Está a decorrer outra transferência deste ficheiro, que está a utilizar %1. Deixe-a terminar, ou pare-a e comece de novo.</translation>
+    </message>
+    <message>
+        <source>Cannot create file: %1: %2</source>
+        <translation>Não é possível criar o ficheiro: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExistingFile</name>
+    <message>
+        <source>Already Downloaded</source>
+        <translation>Já transferido</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
+%2
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
+        <translation>%1 já existe e o SHA-256 dele corresponde ao valor publicado pela Microsoft:
+%2
+
+Manter o ficheiro em vez de o transferir novamente?</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Download Again</source>
+        <translation>Transferir novamente</translation>
+    </message>
+    <message>
+        <source>Checking the file already there…</source>
+        <translation>A verificar o ficheiro existente…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>A verificar</translation>
+    </message>
+</context>
+<context>
+    <name>LinkExpiry</name>
+    <message>
+        <source>Link valid until %1</source>
+        <extracomment>%1 is the local date and time.</extracomment>
+        <translation>Ligação válida até %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Loading Microsoft download page...</source>
+        <translation>A carregar página da Microsoft...</translation>
+    </message>
+    <message>
+        <source>Extracting available editions...</source>
+        <translation>A ler as edições...</translation>
+    </message>
+    <message>
+        <source>Loading language options...</source>
+        <translation>A carregar os idiomas...</translation>
+    </message>
+    <message>
+        <source>Extracting available languages...</source>
+        <translation>A obter os idiomas disponíveis...</translation>
+    </message>
+    <message>
+        <source>Submitting your selection...</source>
+        <translation>A enviar a sua seleção...</translation>
+    </message>
+    <message>
+        <source>Extracting download links...</source>
+        <translation>A ler as ligações...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Download Windows 10/11 ISO from Microsoft&apos;s official website</source>
+        <translation>Transferir a ISO do Windows 10/11 do site oficial da Microsoft</translation>
+    </message>
+    <message>
+        <source>Please select the Windows version you&apos;d like to download</source>
+        <translation>Selecione a versão do Windows que pretende transferir</translation>
+    </message>
+    <message>
+        <source>Download link:</source>
+        <translation>Ligação de transferência:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versão:</translation>
+    </message>
+    <message>
+        <source>Edition:</source>
+        <translation>Edição:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Architecture:</source>
+        <translation>Arquitetura:</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar ligação</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <extracomment>The button that asks the page again; the failure boxes name it.</extracomment>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Free: make a bootable USB stick</source>
+        <extracomment>A link to the maker&apos;s free USB stick tool, beside About.</extracomment>
+        <translation>Grátis: USB de arranque</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>The button that saves the ISO (a verb); it reads Cancel while the file downloads.</extracomment>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Checking the part already downloaded… %1%</source>
+        <extracomment>%1 is how much of the part is checked, in percent.</extracomment>
+        <translation>A verificar a parte já transferida… %1%</translation>
+    </message>
+    <message>
+        <source>Unsupported OS</source>
+        <translation>Sistema operativo não suportado</translation>
+    </message>
+    <message>
+        <source>This feature requires Windows 8.1 or higher.
+
+Please upgrade your operating system.</source>
+        <translation>Esta funcionalidade requer o Windows 8.1 ou posterior.
+
+Atualize o seu sistema operativo.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>A carregar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>choose Retry to load the download page again</source>
+        <extracomment>Ends &quot;Check the internet connection, then %1.&quot; and &quot;In a while, %1.&quot;.</extracomment>
+        <translation>escolha Tentar novamente para recarregar a página de transferência</translation>
+    </message>
+    <message>
+        <source>choose Retry to ask for the edition&apos;s languages again</source>
+        <extracomment>Ends &quot;Check the internet connection, then %1.&quot; and &quot;In a while, %1.&quot;.</extracomment>
+        <translation>escolha Tentar novamente para pedir de novo os idiomas da edição</translation>
+    </message>
+    <message>
+        <source>choose Retry to ask for the download links again</source>
+        <extracomment>Ends &quot;Check the internet connection, then %1.&quot; and &quot;In a while, %1.&quot;.</extracomment>
+        <translation>escolha Tentar novamente para pedir de novo as ligações de transferência</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>A carregar, aguarde...</translation>
+    </message>
+    <message>
+        <source>Request cancelled</source>
+        <translation>Pedido cancelado</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <extracomment>%1 is the page&apos;s or the scraper&apos;s own message, in English.</extracomment>
+        <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Detail: %3</source>
+        <extracomment>What went wrong, what to do, then the scraper&apos;s own message in English.</extracomment>
+        <translation>%1 %2
+
+Detalhe: %3</translation>
+    </message>
+    <message>
+        <source>No Editions</source>
+        <translation>Nenhuma edição</translation>
+    </message>
+    <message>
+        <source>No editions found. The page may require manual verification (CAPTCHA).</source>
+        <translation>Nenhuma edição encontrada. A página pode exigir uma verificação manual (CAPTCHA).</translation>
+    </message>
+    <message>
+        <source>No Languages</source>
+        <translation>Nenhum idioma</translation>
+    </message>
+    <message>
+        <source>No languages found.</source>
+        <translation>Nenhum idioma encontrado.</translation>
+    </message>
+    <message>
+        <source>No Links</source>
+        <translation>Nenhuma ligação</translation>
+    </message>
+    <message>
+        <source>No download links found.</source>
+        <translation>Nenhuma ligação de transferência encontrada.</translation>
+    </message>
+    <message>
+        <source>Download link copied to clipboard!</source>
+        <translation>Ligação de transferência copiada para a Área de Transferência!</translation>
+    </message>
+    <message>
+        <source>Download cancelled</source>
+        <translation>Transferência cancelada</translation>
+    </message>
+    <message>
+        <source>The link has expired; getting a fresh one...</source>
+        <translation>A ligação expirou; a obter uma nova...</translation>
+    </message>
+    <message>
+        <source>The page no longer offers the %1 ISO; choose another architecture.</source>
+        <translation>A página já não oferece a ISO %1; escolha outra arquitetura.</translation>
+    </message>
+    <message>
+        <source>No Selection</source>
+        <translation>Nenhuma seleção</translation>
+    </message>
+    <message>
+        <source>Please select a download option.</source>
+        <translation>Selecione uma opção de transferência.</translation>
+    </message>
+    <message>
+        <source>Save ISO File</source>
+        <translation>Guardar ficheiro ISO</translation>
+    </message>
+    <message>
+        <source>ISO Files (*.iso)</source>
+        <translation>Ficheiros ISO (*.iso)</translation>
+    </message>
+    <message>
+        <source>Kept the verified file already there: %1</source>
+        <translation>O ficheiro verificado que já existia foi mantido: %1</translation>
+    </message>
+    <message>
+        <source>Check cancelled</source>
+        <translation>Verificação cancelada</translation>
+    </message>
+    <message>
+        <source>Starting download...</source>
+        <translation>A iniciar a transferência...</translation>
+    </message>
+    <message>
+        <source>%p%  ·  %1  ·  %2 left</source>
+        <extracomment>Inside the progress bar: %p% is the percentage, %1 the speed, %2 the time left.</extracomment>
+        <translation>%p%  ·  %1  ·  faltam %2</translation>
+    </message>
+    <message>
+        <source>Download complete: %1</source>
+        <translation>Transferência concluída: %1</translation>
+    </message>
+    <message>
+        <source>Download Complete</source>
+        <translation>Transferência concluída</translation>
+    </message>
+    <message>
+        <source>The file has been downloaded successfully:
+%1
+
+%2</source>
+        <translation>O ficheiro foi transferido com êxito:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>The file server refused the download link, and a fresh one as well. Choose Retry to get another.</source>
+        <translation>O servidor de ficheiros recusou a ligação de transferência, e também uma nova. Escolha Tentar novamente para obter outra.</translation>
+    </message>
+    <message>
+        <source>The link expired during the download; getting a fresh one to continue...</source>
+        <translation>A ligação expirou durante a transferência; a obter uma nova para continuar...</translation>
+    </message>
+    <message>
+        <source>Not verified: %1</source>
+        <translation>Não verificado: %1</translation>
+    </message>
+    <message>
+        <source>Download Not Verified</source>
+        <translation>Transferência não verificada</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>A transferência falhou: %1</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Erro de transferência</translation>
+    </message>
+    <message>
+        <source>Failed to download:
+%1</source>
+        <translation>Falha ao transferir:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>PageFailure</name>
+    <message>
+        <source>Check the internet connection, then %1.</source>
+        <extracomment>%1 is how to repeat the step, such as &quot;choose Retry to load the download page again&quot;.</extracomment>
+        <translation>Verifique a ligação à Internet e, em seguida, %1.</translation>
+    </message>
+    <message>
+        <source>In a while, %1.</source>
+        <extracomment>%1 is how to repeat the step, such as &quot;choose Retry to load the download page again&quot;.</extracomment>
+        <translation>Daqui a pouco, %1.</translation>
+    </message>
+    <message>
+        <source>Language Not Offered</source>
+        <translation>Idioma não disponível</translation>
+    </message>
+    <message>
+        <source>The download page does not offer %1.</source>
+        <extracomment>%1 is a language as the page names it.</extracomment>
+        <translation>A página de transferência não oferece %1.</translation>
+    </message>
+    <message>
+        <source>Choose one of the languages it lists.</source>
+        <translation>Escolha um dos idiomas da lista.</translation>
+    </message>
+    <message>
+        <source>Wrong Language Offered</source>
+        <translation>Idioma errado</translation>
+    </message>
+    <message>
+        <source>The page offered links for %1, not %2.</source>
+        <extracomment>%1 and %2 are languages as the page names them.</extracomment>
+        <translation>A página ofereceu ligações para %1, não para %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was downloaded. </source>
+        <translation>Nada foi transferido. </translation>
+    </message>
+    <message>
+        <source>Page Not Loaded</source>
+        <translation>Página não carregada</translation>
+    </message>
+    <message>
+        <source>The download page could not be loaded.</source>
+        <translation>Não foi possível carregar a página de transferência.</translation>
+    </message>
+    <message>
+        <source>Page Not Answering</source>
+        <translation>A página não responde</translation>
+    </message>
+    <message>
+        <source>The download page did not answer in time.</source>
+        <translation>A página de transferência não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>No Editions Offered</source>
+        <translation>Nenhuma edição disponível</translation>
+    </message>
+    <message>
+        <source>The download page offered no editions.</source>
+        <translation>A página de transferência não ofereceu nenhuma edição.</translation>
+    </message>
+    <message>
+        <source>No Languages Offered</source>
+        <translation>Nenhum idioma disponível</translation>
+    </message>
+    <message>
+        <source>The download page offered no languages for this edition.</source>
+        <translation>A página de transferência não ofereceu nenhum idioma para esta edição.</translation>
+    </message>
+    <message>
+        <source>No Download Links</source>
+        <translation>Nenhuma ligação de transferência</translation>
+    </message>
+    <message>
+        <source>The download page gave no download links for this choice.</source>
+        <translation>A página de transferência não deu nenhuma ligação para esta escolha.</translation>
+    </message>
+    <message>
+        <source>Link Leads Nowhere</source>
+        <translation>A ligação não leva a lado nenhum</translation>
+    </message>
+    <message>
+        <source>The download page&apos;s link for this choice leads to no file.</source>
+        <translation>A ligação da página de transferência para esta escolha não leva a nenhum ficheiro.</translation>
+    </message>
+    <message>
+        <source>Link Leads to a Web Page</source>
+        <translation>A ligação leva a uma página Web</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s link for this ISO leads to a web page, not to the file.</source>
+        <translation>A ligação da Microsoft para esta ISO leva a uma página Web, não ao ficheiro.</translation>
+    </message>
+    <message>
+        <source>Page Reported a Problem</source>
+        <translation>A página comunicou um problema</translation>
+    </message>
+    <message>
+        <source>The download page could not give a link for this choice.</source>
+        <translation>A página de transferência não conseguiu dar uma ligação para esta escolha.</translation>
+    </message>
+    <message>
+        <source>The %1 ISO is left out: %2</source>
+        <extracomment>%1 is an architecture (x64, arm64), %2 why its link is of no use.</extracomment>
+        <translation>A ISO %1 fica de fora: %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+Such a block usually lasts about 24 hours for your internet address. A VPN, proxy or anonymiser often causes it; another network may work. Trying again at once makes the block last longer.</source>
+        <extracomment>%1 is the message code and session id, one a line.</extracomment>
+        <translation>%1
+
+Um bloqueio destes costuma durar cerca de 24 horas para o seu endereço de Internet. É muitas vezes causado por uma VPN, um proxy ou um serviço de anonimização; outra rede pode funcionar. Tentar de novo de imediato prolonga o bloqueio.</translation>
+    </message>
+    <message>
+        <source>Message code: %1
+Session ID: %2</source>
+        <translation>Código da mensagem: %1
+ID da sessão: %2</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(não indicado)</translation>
+    </message>
+</context>
+<context>
+    <name>ResultBoxes</name>
+    <message>
+        <source>Microsoft Refused the Request</source>
+        <translation>A Microsoft recusou o pedido</translation>
+    </message>
+    <message>
+        <source>Copy Code and Session ID</source>
+        <translation>Copiar código e ID da sessão</translation>
+    </message>
+</context>
+<context>
+    <name>SizeFormat</name>
+    <message>
+        <source>%1h %2m</source>
+        <extracomment>Hours and minutes left.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <extracomment>Minutes and seconds left.</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>Seconds left.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Downloaded: %1 / %2 | Speed: %3 | ETA: %4</source>
+        <extracomment>%1 of %2 downloaded, at the speed %3, for the time left %4.</extracomment>
+        <translation>Transferido: %1 / %2 | Velocidade: %3 | Restante: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source> | %n connections</source>
+        <extracomment>Joins the status line after the speed and the time left.</extracomment>
+        <translation>
+            <numerusform> | %n ligação</numerusform>
+            <numerusform> | %n ligações</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
