@@ -19,6 +19,7 @@
 #include "ui/ChoiceBox.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowLanguage.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -37,6 +38,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -47,6 +49,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -258,6 +261,8 @@ struct ModalCloser {
             copied = QGuiApplication::clipboard()->text();
             stayedOpen = box->isVisible();
         }
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            okText = ok->text();
         title = box->windowTitle();
         box->accept();
     }
@@ -266,6 +271,7 @@ struct ModalCloser {
     QString text;
     QString informative;
     QString copied;
+    QString okText;
     bool stayedOpen = false;
     QSize pixmapSize;
     QObject watch;
@@ -307,6 +313,40 @@ void confirmReplacing()
         }
         box->button(QMessageBox::Yes)->click();
     });
+}
+
+// Clicks `button` and reads the save dialog it opens: its title and the
+// texts of its two buttons. The dialog is cancelled.
+QStringList readSaveDialog(QPushButton *button)
+{
+    QStringList texts;
+    std::function<void()> read = [&texts, &read] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(50, read);
+            return;
+        }
+        texts << dialog->windowTitle() << dialog->labelText(QFileDialog::Accept)
+              << dialog->labelText(QFileDialog::Reject);
+        dialog->reject();
+    };
+    QTimer::singleShot(50, read);
+    button->click();
+    return texts;
+}
+
+// The widgets whose whole text must show: every label and button but the
+// status line, which shortens its text on purpose.
+QStringList squeezedTexts(const QWidget &window)
+{
+    QStringList squeezed;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        const bool wholeText = (qobject_cast<QLabel *>(widget) && !qobject_cast<ElidedLabel *>(widget))
+            || qobject_cast<QPushButton *>(widget);
+        if (wholeText && widget->isVisible() && widget->width() < widget->minimumSizeHint().width())
+            squeezed << widget->property("text").toString();
+    }
+    return squeezed;
 }
 
 // A loopback port on which nothing answers: loads fail at once.
@@ -1605,6 +1645,142 @@ private Q_SLOTS:
         QVERIFY2(closer.text.startsWith(QLatin1String("Travonix\n\nVersion 3.0.2.7 (Build: ")),
                  qPrintable(closer.text));
         QCOMPARE(closer.pixmapSize, QSize(64, 64));
+        QVERIFY2(closer.text.endsWith(QLatin1String("reserved.\n\nLanguage: English")), qPrintable(closer.text));
+    }
+
+    // The translation for a locale: its own, else its language's; Brazil
+    // and Portugal each their own Portuguese, Chinese by its script; English
+    // where there is none.
+    void windowLanguageFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        const char *const rows[][2] = {
+            {"de_DE", "de"},    {"de_AT", "de"}, {"fr_CA", "fr"},    {"es_MX", "es"},    {"pt_BR", "pt_BR"},
+            {"pt_PT", "pt"},    {"pt_AO", "pt"}, {"zh_CN", "zh_CN"}, {"zh_SG", "zh_CN"}, {"zh_TW", "zh_TW"},
+            {"zh_HK", "zh_TW"}, {"ru_UA", "ru"}, {"en_GB", "en"},    {"sv_SE", "en"},    {"C", "en"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+    }
+    void windowLanguageFollowsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QCOMPARE(windowLanguageFor(QLocale(locale)), language);
+    }
+
+    // The window made after start-up's translations for the locale: its own
+    // texts, the About box's language, and Qt's buttons of message boxes and
+    // the save dialog. English is the window as it always was.
+    void windowSpeaksItsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("German") << "de_DE"
+                                << QStringList{"Wählen Sie die Windows-Version zum Herunterladen",
+                                               "Downloadlink:",
+                                               "Link kopieren",
+                                               "Herunterladen",
+                                               "Bereit",
+                                               "Info",
+                                               "Sprache: Deutsch",
+                                               "Keine Links",
+                                               "Keine Downloadlinks gefunden.",
+                                               "OK",
+                                               "ISO-Datei speichern",
+                                               "S&peichern",
+                                               "Abbrechen"};
+        QTest::newRow("English") << "en_US"
+                                 << QStringList{"Please select the Windows version you'd like to download",
+                                                "Download link:",
+                                                "Copy Link",
+                                                "Download",
+                                                "Ready",
+                                                "About",
+                                                "Language: English",
+                                                "No Links",
+                                                "No download links found.",
+                                                "OK",
+                                                "Save ISO File",
+                                                "&Save",
+                                                "Cancel"};
+    }
+    void windowSpeaksItsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, texts);
+        const auto english = qScopeGuard([] { installWindowLanguage(QLocale(QStringLiteral("en_US"))); });
+        installWindowLanguage(QLocale(locale));
+        MainWindow window(testParts());
+        window.show();
+        QStringList shown;
+        for (QGroupBox *group : window.findChildren<QGroupBox *>())
+            shown << (group->toolTip().isEmpty() ? group->title() : group->toolTip());
+        auto *download = window.findChild<QPushButton *>(QStringLiteral("downloadButton"));
+        shown << window.findChild<QPushButton *>(QStringLiteral("copyLinkButton"))->text() << download->text()
+              << statusOf(window);
+        ModalCloser about;
+        about.arm();
+        window.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
+        shown << about.title << about.text.section(QLatin1Char('\n'), -1);
+        ModalCloser noLinks;
+        noLinks.arm();
+        offerLinks(window, {});
+        shown << noLinks.title << noLinks.text << noLinks.okText;
+        Q_EMIT scraperOf(window)->downloadLinksExtracted(
+            {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"),
+                     QStringLiteral("http://127.0.0.1:9/Win11_x64.iso"))});
+        shown << readSaveDialog(download);
+        QCOMPARE(shown, texts);
+    }
+
+    // Every language fits the window of fixed width, and the wait dialog: no
+    // label or button narrower than its text, and a title shortened only
+    // where the English one is, and no wider than that.
+    void everyLanguageFitsTheWindow_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale : {"en_US", "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "pt_PT", "pl_PL", "ru_RU",
+                                   "tr_TR", "ja_JP", "ko_KR", "zh_CN", "zh_TW", "nl_NL"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void everyLanguageFitsTheWindow()
+    {
+        QFETCH(QString, locale);
+        const auto english = qScopeGuard([] { installWindowLanguage(QLocale(QStringLiteral("en_US"))); });
+        QVERIFY(locale.startsWith(installWindowLanguage(QLocale(locale))));
+        MainWindow window(testParts());
+        window.show();
+        QCOMPARE(window.width(), 500);
+        const QStringList englishTitles{"Please select the Windows version you'd like to download", "Download link:"};
+        const QList<QGroupBox *> groups = window.findChildren<QGroupBox *>();
+        QCOMPARE(groups.size(), englishTitles.size());
+        for (int i = 0; i < groups.size(); ++i) {
+            const QFontMetrics metrics = groups.at(i)->fontMetrics();
+            QVERIFY2(groups.at(i)->toolTip().isEmpty()
+                         || metrics.horizontalAdvance(groups.at(i)->toolTip())
+                             <= metrics.horizontalAdvance(englishTitles.at(i)),
+                     qPrintable(groups.at(i)->toolTip()));
+        }
+        QVERIFY2(squeezedTexts(window).isEmpty(), qPrintable(squeezedTexts(window).join(QLatin1String(" | "))));
+        // The wait dialog is narrower: a text may be as wide as the English one.
+        const QList<QPair<ScraperState, QString>> waits{
+            {ScraperState::LoadingVersions, "Loading Microsoft download page..."},
+            {ScraperState::ExtractingVersions, "Extracting available editions..."},
+            {ScraperState::LoadingLanguages, "Loading language options..."},
+            {ScraperState::ExtractingLanguages, "Extracting available languages..."},
+            {ScraperState::SubmittingSelection, "Submitting your selection..."},
+            {ScraperState::ExtractingLinks, "Extracting download links..."}};
+        QuibScraper *scraper = scraperOf(window);
+        auto *label = waitDialogOf(window)->findChild<QLabel *>(QStringLiteral("waitLabel"));
+        for (const auto &[state, english] : waits) {
+            Q_EMIT scraper->stateChanged(state);
+            QVERIFY2(label->width() >= label->minimumSizeHint().width()
+                         || label->fontMetrics().horizontalAdvance(label->text())
+                             <= label->fontMetrics().horizontalAdvance(english),
+                     qPrintable(label->text()));
+        }
     }
 
 private:
