@@ -1678,7 +1678,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("German") << "de_DE"
-                                << QStringList{"Wählen Sie die Windows-Version zum Herunterladen",
+                                << QStringList{"Windows-Version zum Herunterladen auswählen",
                                                "Downloadlink:",
                                                "Link kopieren",
                                                "Herunterladen",

@@ -5,15 +5,19 @@
 //                the replica refuse the link request);
 //   progress     the window while the ISO downloads (the script has the
 //                replica send it slowly).
+// The window speaks the system locale's language, as at start-up.
 #include "app/Startup.h"
 #include "app/Theme.h"
 #include "scraper/ProductTable.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -109,6 +113,7 @@ int main(int argc, char **argv)
         return 2;
     }
     applyIdentity();
+    installWindowLanguage(QLocale::system());
     const QString picture = arguments.at(2);
     if (picture == QLatin1String("dark"))
         applyDarkPalette();
@@ -121,7 +126,11 @@ int main(int argc, char **argv)
     {
         MainWindow window(productParts());
         window.show();
-        child<QComboBox>(window, "versionBox")->setCurrentIndex(1);
+        // A row counts once the user commits to it, as with Enter.
+        auto *versions = child<QComboBox>(window, "versionBox");
+        versions->setCurrentIndex(1);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(versions, &enter);
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (step(window, exitCode))

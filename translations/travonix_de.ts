@@ -217,7 +217,7 @@ Diese Datei behalten, statt sie erneut herunterzuladen?</translation>
     </message>
     <message>
         <source>Please select the Windows version you&apos;d like to download</source>
-        <translation>Wählen Sie die Windows-Version zum Herunterladen</translation>
+        <translation>Windows-Version zum Herunterladen auswählen</translation>
     </message>
     <message>
         <source>Download link:</source>

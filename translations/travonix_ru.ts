@@ -217,7 +217,7 @@ Keep it instead of downloading it again?</source>
     </message>
     <message>
         <source>Please select the Windows version you&apos;d like to download</source>
-        <translation>Выберите версию Windows, которую хотите скачать</translation>
+        <translation>Выберите версию Windows для скачивания</translation>
     </message>
     <message>
         <source>Download link:</source>
@@ -241,7 +241,7 @@ Keep it instead of downloading it again?</source>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation>Копировать ссылку</translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Retry</source>
