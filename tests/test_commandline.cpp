@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QScopeGuard>
 
 #include <csignal>
 #include <ctime>
@@ -470,6 +471,23 @@ private Q_SLOTS:
         m_productDelays = true;
         pageRuns();
         m_productDelays = false;
+    }
+
+    // Scripts read the command line: under a German locale, where the
+    // window speaks German, it still answers in English, flow/'s texts too.
+    void commandLineStaysEnglishUnderAGermanLocale()
+    {
+        QProcessEnvironment &environment = m_sandbox.environment();
+        const auto restore = qScopeGuard([&environment, before = environment] { environment = before; });
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+        QVERIFY(setSwitches({QStringLiteral("evalcenter unknown")}));
+        const Run result = run({"--url", "--product", "server2022"});
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.err.startsWith(QLatin1String("The download page could not be loaded. Check the internet "
+                                                     "connection, then run the command again.")),
+                 qPrintable(result.err));
+        QVERIFY(run({"--help"}).out.contains(QLatin1String("the command line always answers in English")));
     }
 
     // A whole evaluation ISO: no SHA-256 is published, so the file is kept
