@@ -7,6 +7,7 @@
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
 #include "download/DownloadManager.h"
+#include "download/PartFileIo.h"
 #include "download/PartRecord.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
@@ -1565,14 +1566,17 @@ private Q_SLOTS:
     void earlierPartIsOffered_data()
     {
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("heldByAnotherRun");
         QTest::addColumn<QString>("firstRange");
-        QTest::newRow("continue") << QStringLiteral("continuePartButton") << QStringLiteral("bytes=400000-");
-        QTest::newRow("start over") << QStringLiteral("startOverButton") << QString();
-        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << QString();
+        QTest::newRow("continue") << QStringLiteral("continuePartButton") << false << QStringLiteral("bytes=400000-");
+        QTest::newRow("start over") << QStringLiteral("startOverButton") << false << QString();
+        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << false << QString();
+        QTest::newRow("start over, another run writes it") << QStringLiteral("startOverButton") << true << QString();
     }
     void earlierPartIsOffered()
     {
         QFETCH(QString, answer);
+        QFETCH(bool, heldByAnotherRun);
         QFETCH(QString, firstRange);
         const bool cancelled = answer == QLatin1String("cancelPartButton");
         FaultServer faults;
@@ -1593,9 +1597,21 @@ private Q_SLOTS:
             earlier.fill('x');
         QVERIFY(part.open(QIODevice::WriteOnly) && part.write(earlier) == 400000);
         part.close();
+        OwnPart held;
+        if (heldByAnotherRun)
+            held = OwnPart::open(nativeFilePath(part.fileName()));
         QString asked;
         clickInNextBox(answer, &asked);
         ModalCloser done;
+        if (heldByAnotherRun) {
+            done.expect(QStringLiteral("Download Error"));
+            answerSaveDialog(path);
+            w.buttons.value(QStringLiteral("Download"))->click();
+            QVERIFY(done.closed());
+            QVERIFY(faults.requests().isEmpty());
+            QCOMPARE(QFileInfo(part.fileName()).size(), qint64(400000));
+            return;
+        }
         if (!cancelled)
             done.expect(QStringLiteral("Download Complete"));
         answerSaveDialog(path);
