@@ -255,7 +255,9 @@ void TestMedia::failsCleanly_data()
     QTest::addColumn<QString>("editionId");
     QTest::addColumn<QString>("architecture");
     QTest::addColumn<QString>("writer"); // empty: genisoimage; "slow": the stand-in that waits
-    QTest::addColumn<QString>("stop"); // "cancel" or "destroy" once the ISO is being written
+    // "cancel" or "destroy" once the ISO is being written; "early": cancelled
+    // as it starts, so that wimlib's first progress call stops it
+    QTest::addColumn<QString>("stop");
     QTest::addColumn<MediaBuildOutcome>("outcome");
     const QString none;
     QTest::newRow("not a WIM") << "nowim.esd"
@@ -281,6 +283,10 @@ void TestMedia::failsCleanly_data()
                                       << "Professional"
                                       << "x64"
                                       << "false" << none << MediaBuildOutcome::WriterFailed;
+    QTest::newRow("cancelled while copying the setup files")
+        << "full.esd"
+        << "Professional"
+        << "x64" << none << "early" << MediaBuildOutcome::Cancelled;
     QTest::newRow("cancelled while writing the ISO") << "full.esd"
                                                      << "Professional"
                                                      << "x64"
@@ -323,6 +329,8 @@ void TestMedia::failsCleanly()
         });
         stop.clear();
     });
+    if (stop == QLatin1String("early"))
+        builder->cancel();
     builder->start(MediaBuildPlan{esd, editionId, architecture, QStringLiteral("en-us"), iso});
     QTRY_VERIFY_WITH_TIMEOUT(!builder || !finished.isEmpty(), BuildTimeoutMs);
     if (builder) {
