@@ -56,20 +56,12 @@ IsoWriterRun failed(const QString &error)
 QStringList isoWriterArguments(const IsoLayout &layout)
 {
     const QString catalog = QStringLiteral("boot.catalog");
-    return QStringList{QStringLiteral("-udf"),
-                       QStringLiteral("-allow-limited-size"),
-                       QStringLiteral("-iso-level"),
+    return QStringList{QStringLiteral("-udf"), QStringLiteral("-allow-limited-size"), QStringLiteral("-iso-level"),
                        QStringLiteral("3"),
-                       QStringLiteral("-J"),
-                       QStringLiteral("-joliet-long"),
-                       QStringLiteral("-relaxed-filenames"),
-                       QStringLiteral("-V"),
-                       layout.volumeLabel,
-                       QStringLiteral("-c"),
-                       catalog,
-                       QStringLiteral("-hide"),
-                       catalog,
-                       QStringLiteral("-hide-joliet"),
+                       // Folders deeper than ISO 9660's eight levels are kept, not dropped.
+                       QStringLiteral("-D"), QStringLiteral("-J"), QStringLiteral("-joliet-long"),
+                       QStringLiteral("-relaxed-filenames"), QStringLiteral("-V"), layout.volumeLabel,
+                       QStringLiteral("-c"), catalog, QStringLiteral("-hide"), catalog, QStringLiteral("-hide-joliet"),
                        catalog}
     + bootArguments(layout) + QStringList{QStringLiteral("-o"), layout.isoPath, layout.treePath};
 }

@@ -20,6 +20,7 @@ Q_DECLARE_METATYPE(MediaBuildOutcome)
 namespace {
 
 constexpr int BuildTimeoutMs = 20000;
+const QString DeepFile = QStringLiteral("sources/a/b/c/d/e/f/g/h/deep.txt");
 
 // The output of a tool that must succeed.
 QString runTool(const QString &program, const QStringList &arguments)
@@ -89,7 +90,8 @@ void TestMedia::initTestCase()
              {{QStringLiteral("boot/etfsboot.com"), QByteArray(2048, '\xEB')},
               {QStringLiteral("efi/microsoft/boot/efisys_noprompt.bin"), QByteArray(4096, '\xEF')},
               {QStringLiteral("setup.exe"), "setup"},
-              {QStringLiteral("sources/lang.ini"), "[Available UI Languages]"}});
+              {QStringLiteral("sources/lang.ini"), "[Available UI Languages]"},
+              {DeepFile, "deeper than ISO 9660 nests"}});
     makeTree(work(QStringLiteral("pe")), {{QStringLiteral("Windows/System32/winpe.dll"), "pe"}});
     makeTree(work(QStringLiteral("winsetup")), {{QStringLiteral("sources/setup.exe"), "windows setup"}});
     makeTree(work(QStringLiteral("pro")), {{QStringLiteral("Windows/System32/edition.txt"), "Professional"}});
@@ -230,7 +232,7 @@ void TestMedia::buildsMedia()
     // The UDF tree is the one that carries an install image over 4 GiB whole.
     const QString udf = runTool(QStringLiteral("7z"), {QStringLiteral("l"), QStringLiteral("-tudf"), iso});
     for (const QString &file : {QStringLiteral("sources/install.esd"), QStringLiteral("sources/boot.wim"),
-                                QStringLiteral("boot/etfsboot.com"), QStringLiteral("setup.exe")})
+                                QStringLiteral("boot/etfsboot.com"), QStringLiteral("setup.exe"), DeepFile})
         QVERIFY2(udf.contains(file), qPrintable(udf));
 
     const QString unpacked = destination.filePath(QStringLiteral("unpacked"));
