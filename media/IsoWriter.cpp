@@ -10,16 +10,13 @@ constexpr int ErrorTextLength = 600;
 
 QStringList bootArguments(const IsoLayout &layout)
 {
-    const QStringList uefi{QStringLiteral("-b"), UefiBootFile, QStringLiteral("-no-emul-boot")};
+    const QStringList uefi = QStringLiteral("-b %1 -no-emul-boot").arg(UefiBootFile).split(QLatin1Char(' '));
     if (!layout.biosBoot)
         return uefi;
-    return QStringList{QStringLiteral("-b"),
-                       BiosBootFile,
-                       QStringLiteral("-no-emul-boot"),
-                       QStringLiteral("-boot-load-size"),
-                       QStringLiteral("8"),
-                       QStringLiteral("-eltorito-alt-boot")}
-    + uefi;
+    return QStringLiteral("-b %1 -no-emul-boot -boot-load-size 8 -eltorito-alt-boot")
+               .arg(BiosBootFile)
+               .split(QLatin1Char(' '))
+        + uefi;
 }
 
 // What the writer says on stderr: its last words, for an error, and its
@@ -55,15 +52,15 @@ IsoWriterRun failed(const QString &error)
 
 QStringList isoWriterArguments(const IsoLayout &layout)
 {
-    const QString catalog = QStringLiteral("boot.catalog");
-    return QStringList{QStringLiteral("-udf"), QStringLiteral("-allow-limited-size"), QStringLiteral("-iso-level"),
-                       QStringLiteral("3"),
-                       // Folders deeper than ISO 9660's eight levels are kept, not dropped.
-                       QStringLiteral("-D"), QStringLiteral("-J"), QStringLiteral("-joliet-long"),
-                       QStringLiteral("-relaxed-filenames"), QStringLiteral("-V"), layout.volumeLabel,
-                       QStringLiteral("-c"), catalog, QStringLiteral("-hide"), catalog, QStringLiteral("-hide-joliet"),
-                       catalog}
-    + bootArguments(layout) + QStringList{QStringLiteral("-o"), layout.isoPath, layout.treePath};
+    // UDF beside ISO 9660 level 3 and Joliet, with long and relaxed names;
+    // folders deeper than ISO 9660's eight levels are kept (-D), not dropped.
+    const QStringList filesystems =
+        QStringLiteral("-udf -allow-limited-size -iso-level 3 -D -J -joliet-long -relaxed-filenames")
+            .split(QLatin1Char(' '));
+    const QStringList hiddenCatalog =
+        QStringLiteral("-c boot.catalog -hide boot.catalog -hide-joliet boot.catalog").split(QLatin1Char(' '));
+    return filesystems + hiddenCatalog + QStringList{QStringLiteral("-V"), layout.volumeLabel} + bootArguments(layout)
+        + QStringList{QStringLiteral("-o"), layout.isoPath, layout.treePath};
 }
 
 IsoWriterRun runIsoWriter(const QString &program, const IsoLayout &layout, const std::atomic_bool &cancelled,

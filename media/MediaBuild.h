@@ -13,7 +13,8 @@
 // before it returns. Destroying the builder cancels and waits as well, so a
 // program that quits its event loop on SIGINT or SIGTERM cleans up simply by
 // destroying its builder before it returns from main (an object on main's
-// stack or owned by one does).
+// stack or owned by one does). Call it from the thread it lives on, and
+// let a slot of `finished` that is done with it use deleteLater.
 #pragma once
 
 #include <QFuture>
