@@ -215,8 +215,11 @@ void TestMedia::buildsMedia()
              QStringList{QStringLiteral("Win11.iso")});
     QCOMPARE(sha256Of(esd), esdDigest);
     int percent = 0;
+    auto phase = MediaBuildPhase::ApplyingSetup;
     for (const QList<QVariant> &report : progress) {
+        QVERIFY(report.at(0).value<MediaBuildPhase>() >= phase);
         QVERIFY(report.at(1).toInt() >= percent);
+        phase = report.at(0).value<MediaBuildPhase>();
         percent = report.at(1).toInt();
     }
     QCOMPARE(percent, 100);
