@@ -136,6 +136,77 @@ Die heruntergeladenen Daten liegen in %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Download läuft</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>Die ISO wird noch heruntergeladen (%1).
+
+Den Teil behalten, um ihn später fortzusetzen, ihn verwerfen oder weiter herunterladen?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Teil behalten</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Weiter herunterladen</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Download abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>%1 der ISO sind heruntergeladen.
+
+Verwerfen oder anhalten und behalten, um später fortzufahren?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Download fortsetzen</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Ein früherer Download dieser ISO hat %1 in %2 hinterlassen.
+
+Dort fortsetzen, wo er angehalten hat, oder neu beginnen?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Details: %3</translation>
         <translation>Download fehlgeschlagen:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Angehalten bei %1; „Fortsetzen“ wählen, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Ein anderer Download schreibt %1. Warten Sie, bis er endet, oder wählen Sie ein anderes Ziel.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Der frühere Teil %1 konnte nicht geleert werden.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Sitzungs-ID: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Code und Sitzungs-ID kopieren</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ Los datos descargados se conservan en %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Descarga en curso</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>La ISO aún se está descargando (%1).
+
+¿Quiere conservar la parte descargada para continuarla más tarde, descartarla o seguir descargando?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Conservar la parte</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Descartarla</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Seguir descargando</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Cancelar la descarga</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>Se han descargado %1 de la ISO.
+
+¿Quiere descartarlos, o pausar y conservarlos para continuar más tarde?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Continuar la descarga</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Una descarga anterior de esta ISO dejó %1 en %2.
+
+¿Quiere continuar donde se detuvo o empezar de nuevo?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detalle: %3</translation>
         <translation>No se pudo descargar:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>En pausa con %1 descargado; elija Reanudar para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Otra descarga está escribiendo %1. Espere a que termine o elija otro destino.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>No se pudo vaciar la parte anterior %1.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Descarga completada</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Id. de sesión: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Copiar código e Id. de sesión</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ Les données téléchargées sont conservées dans %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Téléchargement en cours</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>L’ISO est encore en cours de téléchargement (%1).
+
+Conserver la partie téléchargée pour la reprendre plus tard, la supprimer ou continuer le téléchargement&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Conserver la partie</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>La supprimer</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Continuer le téléchargement</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Annuler le téléchargement</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>%1 de l’ISO sont téléchargés.
+
+Les supprimer, ou suspendre et les conserver pour reprendre plus tard&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Suspendre</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Reprendre le téléchargement</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Un téléchargement précédent de cet ISO a laissé %1 dans %2.
+
+Reprendre là où il s’est arrêté, ou recommencer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Détail&#xa0;: %3</translation>
         <translation>Échec du téléchargement&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Suspendre</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Suspendu à %1&#xa0;; choisissez Reprendre pour continuer.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Un autre téléchargement écrit %1. Attendez qu’il se termine, ou choisissez une autre destination.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Impossible de vider la partie précédente %1.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ ID de session&#xa0;: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Copier le code et l’ID de session</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ I dati scaricati sono conservati in %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Download in corso</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>La ISO è ancora in download (%1).
+
+Conservare la parte scaricata per riprenderla più tardi, eliminarla o continuare il download?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Conserva la parte</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Eliminala</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Continua il download</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Annulla download</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>Sono stati scaricati %1 della ISO.
+
+Eliminarli, oppure sospendere e conservarli per riprendere più tardi?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Sospendi</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Riprendi download</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Un download precedente di questa ISO ha lasciato %1 in %2.
+
+Riprendere da dove si era fermato o ricominciare?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Dettagli: %3</translation>
         <translation>Impossibile scaricare:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Sospendi</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Sospeso con %1 scaricati; scegli Riprendi per continuare.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Un altro download sta scrivendo %1. Attendi che finisca o scegli un&apos;altra destinazione.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Impossibile svuotare la parte precedente %1.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Download completato</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ ID sessione: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Copia codice e ID sessione</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ The downloaded bytes are kept in %4.</source>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>ISO はまだダウンロード中です (%1)。
+
+ダウンロード済みの部分を残して後で続けますか? 破棄しますか? ダウンロードを続けますか?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>残す</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>ダウンロードを続ける</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>ダウンロードのキャンセル</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>ISO の %1 をダウンロード済みです。
+
+破棄しますか? それとも一時停止して残し、後で続けますか?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>ダウンロードの続行</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>この ISO の以前のダウンロードで、%2 に %1 が残っています。
+
+中断したところから続けますか? 最初からやり直しますか?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>最初からやり直す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detail: %3</source>
         <translation>ダウンロードできませんでした:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>%1 をダウンロードした時点で一時停止しました。続けるには [再開] を選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>別のダウンロードが %1 に書き込んでいます。終わるまで待つか、別の保存先を選んでください。</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>以前の部分 %1 を空にできませんでした。</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>ダウンロード完了</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Session ID: %2</source>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>コードとセッション ID をコピー</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ The downloaded bytes are kept in %4.</source>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>다운로드 진행 중</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>ISO를 아직 다운로드하는 중입니다(%1).
+
+나중에 계속하도록 다운로드한 부분을 유지할까요, 삭제할까요, 아니면 계속 다운로드할까요?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>부분 유지</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>계속 다운로드</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>다운로드 취소</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>ISO의 %1을(를) 다운로드했습니다.
+
+삭제할까요, 아니면 일시 중지하고 유지하여 나중에 계속할까요?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 중지</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>다운로드 계속</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>이 ISO의 이전 다운로드가 %2에 %1을(를) 남겼습니다.
+
+중단된 곳부터 계속할까요, 아니면 처음부터 다시 시작할까요?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>처음부터 다시</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detail: %3</source>
         <translation>다운로드하지 못했습니다:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 중지</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>다시 시작</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>%1 다운로드 후 일시 중지됨. 계속하려면 [다시 시작]을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>다른 다운로드가 %1에 쓰는 중입니다. 끝날 때까지 기다리거나 다른 위치를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>이전 부분 %1을(를) 비울 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>다운로드 완료</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Session ID: %2</source>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>코드 및 세션 ID 복사</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>폴더에 표시</translation>
     </message>
 </context>
 <context>

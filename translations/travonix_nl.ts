@@ -136,6 +136,77 @@ De gedownloade gegevens zijn bewaard in %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Download bezig</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>De ISO wordt nog gedownload (%1).
+
+Het deel bewaren om later verder te gaan, het verwijderen of doorgaan met downloaden?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Deel bewaren</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Doorgaan met downloaden</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Download annuleren</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>%1 van de ISO is gedownload.
+
+Verwijderen, of onderbreken en bewaren om later verder te gaan?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Onderbreken</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Download hervatten</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Een eerdere download van deze ISO heeft %1 achtergelaten in %2.
+
+Verdergaan waar hij stopte, of opnieuw beginnen?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Details: %3</translation>
         <translation>Downloaden mislukt:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Onderbreken</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Onderbroken met %1 gedownload; kies Hervatten om verder te gaan.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Een andere download schrijft %1. Wacht tot die klaar is, of kies een andere bestemming.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Kan het eerdere deel %1 niet leegmaken.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Download voltooid</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Sessie-id: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Code en sessie-id kopiëren</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Weergeven in map</translation>
     </message>
 </context>
 <context>

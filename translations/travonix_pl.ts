@@ -136,6 +136,77 @@ Pobrane dane są zachowane w %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Pobieranie w toku</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>Obraz ISO jest nadal pobierany (%1).
+
+Zachować pobraną część, aby dokończyć później, odrzucić ją, czy pobierać dalej?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Zachowaj część</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Odrzuć ją</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Pobieraj dalej</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Anuluj pobieranie</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>Pobrano %1 obrazu ISO.
+
+Odrzucić pobrane dane, czy wstrzymać i zachować je, aby dokończyć później?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Kontynuuj pobieranie</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Wcześniejsze pobieranie tego obrazu ISO pozostawiło %1 w %2.
+
+Kontynuować od miejsca zatrzymania, czy zacząć od nowa?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Zacznij od nowa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Szczegóły: %3</translation>
         <translation>Nie udało się pobrać:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Wznów</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Wstrzymano po pobraniu %1; wybierz Wznów, aby kontynuować.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Inne pobieranie zapisuje %1. Poczekaj, aż się zakończy, albo wybierz inne miejsce docelowe.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Nie można opróżnić wcześniejszej części %1.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Pobieranie zakończone</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Identyfikator sesji: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Kopiuj kod i identyfikator sesji</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Pokaż w folderze</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ Os dados transferidos estão guardados em %4.</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Transferência em curso</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>A ISO ainda está a ser transferida (%1).
+
+Manter a parte transferida para continuar mais tarde, eliminá-la ou continuar a transferir?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Manter a parte</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Eliminá-la</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Continuar a transferir</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Cancelar transferência</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>%1 da ISO já foram transferidos.
+
+Eliminá-los, ou colocar em pausa e mantê-los para continuar mais tarde?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Continuar transferência</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Uma transferência anterior desta ISO deixou %1 em %2.
+
+Continuar onde parou ou começar de novo?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Começar de novo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detalhe: %3</translation>
         <translation>Falha ao transferir:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Em pausa com %1 transferido; escolha Retomar para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Outra transferência está a escrever %1. Aguarde que termine ou escolha outro destino.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Não foi possível esvaziar a parte anterior %1.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Transferência concluída</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ ID da sessão: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Copiar código e ID da sessão</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ The downloaded bytes are kept in %4.</source>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>Идёт скачивание</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>ISO ещё скачивается (%1).
+
+Сохранить скачанную часть, чтобы продолжить позже, удалить её или продолжить скачивание?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Сохранить часть</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>Удалить её</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>Продолжить скачивание</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>Отмена скачивания</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>Скачано %1 образа ISO.
+
+Удалить скачанное или приостановить и сохранить, чтобы продолжить позже?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Приостановить</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>Продолжение скачивания</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Прежнее скачивание этого ISO оставило %1 в %2.
+
+Продолжить с того места, где оно остановилось, или начать заново?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Начать заново</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detail: %3</source>
         <translation>Не удалось скачать:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>Приостановлено, скачано %1; нажмите «Продолжить», чтобы возобновить.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Другое скачивание записывает %1. Дождитесь его завершения или выберите другое место.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Не удалось очистить прежнюю часть %1.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Скачивание завершено</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Session ID: %2</source>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Копировать код и ИД сеанса</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Показать в папке</translation>
     </message>
 </context>
 <context>

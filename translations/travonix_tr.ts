@@ -136,6 +136,77 @@ Yayımlanan: %2
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>İndirme Sürüyor</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>ISO hâlâ indiriliyor (%1).
+
+Daha sonra devam etmek için indirilen bölüm korunsun mu, atılsın mı, yoksa indirmeye devam edilsin mi?</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>Bölümü Koru</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>İndirmeye Devam Et</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>İndirmeyi İptal Et</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>ISO&apos;nun %1 kadarı indirildi.
+
+Bunlar atılsın mı, yoksa duraklatılıp daha sonra devam etmek için korunsun mu?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>İndirmeye Devam Et</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>Bu ISO&apos;nun önceki bir indirmesi %2 içinde %1 bıraktı.
+
+Kaldığı yerden devam edilsin mi, yoksa baştan mı başlansın?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam Et</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>Baştan Başla</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Ayrıntı: %3</translation>
         <translation>İndirilemedi:
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Sürdür</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>%1 indirilmişken duraklatıldı; devam etmek için Sürdür&apos;ü seçin.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>Başka bir indirme %1 dosyasına yazıyor. Bitmesini bekleyin ya da başka bir hedef seçin.</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>Önceki %1 bölümü boşaltılamadı.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>İndirme tamamlandı</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Oturum kimliği: %2</translation>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>Kodu ve Oturum Kimliğini Kopyala</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Klasörde Göster</translation>
     </message>
 </context>
 <context>

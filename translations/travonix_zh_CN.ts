@@ -136,6 +136,77 @@ The downloaded bytes are kept in %4.</source>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>正在下载</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>ISO 仍在下载 (%1)。
+
+保留已下载的部分以便稍后继续、将其丢弃，还是继续下载？</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>保留部分</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>继续下载</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>取消下载</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>ISO 已下载 %1。
+
+是丢弃，还是暂停并保留以便稍后继续？</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>继续下载</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>此 ISO 之前的一次下载在 %2 中留下了 %1。
+
+从中断处继续，还是重新开始？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detail: %3</source>
         <translation>下载失败：
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>已暂停，已下载 %1；选择“继续”以继续下载。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>另一个下载正在写入 %1。请等待其结束，或选择其他目标位置。</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>无法清空之前的部分 %1。</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>下载完成</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Session ID: %2</source>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>复制代码和会话 ID</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,77 @@ The downloaded bytes are kept in %4.</source>
     </message>
 </context>
 <context>
+    <name>DownloadQuestions</name>
+    <message>
+        <source>Download in Progress</source>
+        <translation>正在下載</translation>
+    </message>
+    <message>
+        <source>The ISO is still downloading (%1).
+
+Keep the part to continue it later, discard it, or keep downloading?</source>
+        <translation>ISO 仍在下載 (%1)。
+
+要保留已下載的部分以便稍後繼續、捨棄它，還是繼續下載？</translation>
+    </message>
+    <message>
+        <source>Keep the Part</source>
+        <translation>保留部分</translation>
+    </message>
+    <message>
+        <source>Discard It</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Keep Downloading</source>
+        <translation>繼續下載</translation>
+    </message>
+    <message>
+        <source>Cancel Download</source>
+        <translation>取消下載</translation>
+    </message>
+    <message>
+        <source>%1 of the ISO are downloaded.
+
+Discard them, or pause and keep them to continue later?</source>
+        <translation>ISO 已下載 %1。
+
+要捨棄，還是暫停並保留以便稍後繼續？</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Continue Download</source>
+        <translation>繼續下載</translation>
+    </message>
+    <message>
+        <source>An earlier download of this ISO left %1 in %2.
+
+Continue where it stopped, or start over?</source>
+        <translation>此 ISO 先前的一次下載在 %2 中留下了 %1。
+
+要從中斷處繼續，還是重新開始？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Start Over</source>
+        <translation>重新開始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>ExistingFile</name>
     <message>
         <source>Already Downloaded</source>
@@ -445,6 +516,35 @@ Detail: %3</source>
         <translation>無法下載：
 %1</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Paused with %1 downloaded; choose Resume to continue.</source>
+        <translation>已暫停，已下載 %1；選擇「繼續」以繼續下載。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Bytes downloaded of the file&apos;s size: &quot;1.20 GB of 5.40 GB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Another download is writing %1. Wait for it to end, or choose another destination.</source>
+        <translation>另一個下載正在寫入 %1。請等它結束，或選擇其他目的地。</translation>
+    </message>
+    <message>
+        <source>Could not empty the earlier part %1.</source>
+        <translation>無法清空先前的部分 %1。</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>下載完成</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -582,6 +682,10 @@ Session ID: %2</source>
     <message>
         <source>Copy Code and Session ID</source>
         <translation>複製代碼和工作階段識別碼</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>在資料夾中顯示</translation>
     </message>
 </context>
 <context>
