@@ -134,6 +134,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: HTTPS to Microsoft needs the system's
 # certificate store.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates")
+# Qt's own buttons and dialogs in the window's language; English without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
