@@ -331,6 +331,22 @@ void clickInNextBox(const QString &buttonName, QString *title = nullptr)
     });
 }
 
+// Clicks `buttonName` in the question box open over the window once the
+// download has ended under it: the completion box that came up over the
+// question is closed first, by `done`.
+void clickOnceCompleted(ModalCloser &done, const QString &buttonName, QString *title)
+{
+    done.expect(QStringLiteral("Download Complete"));
+    auto *poll = new QTimer(&done.watch);
+    QObject::connect(poll, &QTimer::timeout, poll, [&done, poll, buttonName, title] {
+        if (done.title != done.wanted)
+            return;
+        poll->stop();
+        clickInNextBox(buttonName, title);
+    });
+    poll->start(50);
+}
+
 // The part beside `path` for `url`, and whether its record says what it holds.
 bool partIsKept(const QString &url, const QString &path)
 {
@@ -1526,16 +1542,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("buttonAfter");
         QTest::addColumn<bool>("partKept");
-        QTest::newRow("discard") << QStringLiteral("discardPartButton") << QStringLiteral("Download") << false;
-        QTest::newRow("pause instead") << QStringLiteral("pauseInsteadButton") << QStringLiteral("Resume") << true;
+        QTest::addColumn<bool>("endsWhileAsked"); // the download completes before the answer
+        QTest::newRow("discard") << QStringLiteral("discardPartButton") << QStringLiteral("Download") << false << false;
+        QTest::newRow("pause instead") << QStringLiteral("pauseInsteadButton") << QStringLiteral("Resume") << true
+                                       << false;
         QTest::newRow("keep downloading")
-            << QStringLiteral("keepDownloadingButton") << QStringLiteral("Cancel") << true;
+            << QStringLiteral("keepDownloadingButton") << QStringLiteral("Cancel") << true << false;
+        // Nothing is left to resume: the file is there.
+        QTest::newRow("pause, completed meanwhile")
+            << QStringLiteral("pauseInsteadButton") << QStringLiteral("Download") << false << true;
     }
     void cancelAsksBeforeDiscardingMuch()
     {
         QFETCH(QString, answer);
         QFETCH(QString, buttonAfter);
         QFETCH(bool, partKept);
+        QFETCH(bool, endsWhileAsked);
         FaultServer faults;
         QVERIFY(faults.start());
         QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
@@ -1545,7 +1567,7 @@ private Q_SLOTS:
         window.show();
         Widgets w(window);
         QPushButton *download = w.buttons.value(QStringLiteral("Download"));
-        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), endsWhileAsked ? 300000 : 4 * 1024 * 1024);
         offerLinks(window, {offered(QString(), QStringLiteral("x64"), url)});
         QTemporaryDir target;
         const QString path = target.filePath(QStringLiteral("cancelled.iso"));
@@ -1554,11 +1576,16 @@ private Q_SLOTS:
         QTRY_VERIFY(w.progress->value() > 0);
         QTRY_VERIFY(partIsKept(url, path));
         QString asked;
-        clickInNextBox(answer, &asked);
+        ModalCloser done;
+        if (endsWhileAsked)
+            clickOnceCompleted(done, answer, &asked);
+        else
+            clickInNextBox(answer, &asked);
         download->click();
         QCOMPARE(asked, QStringLiteral("Cancel Download"));
         QCOMPARE(download->text(), buttonAfter);
         QTRY_COMPARE(QFile::exists(DownloadManager::makeTempFilePath(url, path)), partKept);
+        QCOMPARE(QFile::exists(path), endsWhileAsked);
     }
 
     // A part an earlier run left for the same file and destination is

@@ -773,18 +773,15 @@ void MainWindow::onDownloadClicked()
 void MainWindow::cancelDownload()
 {
     if (m_receivedBytes > m_askBeforeDiscardingBytes) {
-        switch (askOnCancel(this, progressText())) {
-        case CancelAnswer::KeepDownloading:
+        const CancelAnswer answer = askOnCancel(this, progressText());
+        // The download may have ended while the question was open: there is
+        // nothing left to pause or discard.
+        if (!isDownloading() || answer == CancelAnswer::KeepDownloading)
             return;
-        case CancelAnswer::Pause:
+        if (answer == CancelAnswer::Pause) {
             pauseDownload();
             return;
-        case CancelAnswer::Discard:
-            break;
         }
-        // The download may have ended while the question was open.
-        if (!isDownloading())
-            return;
     }
     m_downloadManager->cancelDownload();
     endDownload(0);
