@@ -838,20 +838,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     const CloseAnswer answer = askOnClose(this, progressText());
-    // The download may have ended while the question was open.
-    if (isDownloading()) {
-        switch (answer) {
-        case CloseAnswer::KeepDownloading:
-            event->ignore();
-            return;
-        case CloseAnswer::KeepPart:
-            pauseDownload();
-            break;
-        case CloseAnswer::DiscardPart:
-            m_downloadManager->cancelDownload();
-            endDownload(0);
-            break;
-        }
+    // Not closing was asked for, also where the download ended while the
+    // question was open.
+    if (answer == CloseAnswer::KeepDownloading) {
+        event->ignore();
+        return;
+    }
+    if (isDownloading() && answer == CloseAnswer::KeepPart) {
+        pauseDownload();
+    } else if (isDownloading()) {
+        m_downloadManager->cancelDownload();
+        endDownload(0);
     }
     QMainWindow::closeEvent(event);
 }
