@@ -1605,16 +1605,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("heldByAnotherRun");
         QTest::addColumn<QString>("firstRange");
-        QTest::newRow("continue") << QStringLiteral("continuePartButton") << false << QStringLiteral("bytes=400000-");
-        QTest::newRow("start over") << QStringLiteral("startOverButton") << false << QString();
-        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << false << QString();
-        QTest::newRow("start over, another run writes it") << QStringLiteral("startOverButton") << true << QString();
+        QTest::addColumn<bool>("recorded"); // with a record that gives the file's length
+        QTest::addColumn<int>("barAtStart");
+        const QString fromPart = QStringLiteral("bytes=400000-");
+        QTest::newRow("continue") << QStringLiteral("continuePartButton") << false << fromPart << false << 0;
+        QTest::newRow("start over") << QStringLiteral("startOverButton") << false << QString() << false << 0;
+        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << false << QString() << false << 0;
+        QTest::newRow("start over, another run writes it")
+            << QStringLiteral("startOverButton") << true << QString() << false << 0;
+        QTest::newRow("continue a recorded part")
+            << QStringLiteral("continuePartButton") << false << fromPart << true << 38;
+        QTest::newRow("start over a recorded part")
+            << QStringLiteral("startOverButton") << false << QString() << true << 0;
     }
     void earlierPartIsOffered()
     {
         QFETCH(QString, answer);
         QFETCH(bool, heldByAnotherRun);
         QFETCH(QString, firstRange);
+        QFETCH(bool, recorded);
+        QFETCH(int, barAtStart);
         const bool cancelled = answer == QLatin1String("cancelPartButton");
         FaultServer faults;
         QVERIFY(faults.start());
@@ -1634,6 +1644,9 @@ private Q_SLOTS:
             earlier.fill('x');
         QVERIFY(part.open(QIODevice::WriteOnly) && part.write(earlier) == 400000);
         part.close();
+        if (recorded)
+            QVERIFY(
+                writePartRecord(part.fileName(), PartRecord{size, "\"fault-100000\"", QString(), 400000, {}, true}));
         OwnPart held;
         if (heldByAnotherRun)
             held = OwnPart::open(nativeFilePath(part.fileName()));
@@ -1654,6 +1667,7 @@ private Q_SLOTS:
         answerSaveDialog(path);
         w.buttons.value(QStringLiteral("Download"))->click();
         QTRY_COMPARE(asked, QStringLiteral("Continue Download"));
+        QCOMPARE(w.progress->value(), barAtStart);
         if (cancelled) {
             QCOMPARE(w.buttons.value(QStringLiteral("Download"))->text(), QStringLiteral("Download"));
             QVERIFY(faults.requests().isEmpty());

@@ -944,6 +944,9 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
     case PartAnswer::StartOver:
         if (!emptyEarlierPart(part))
             return;
+        // Nothing of it counts any more: not in the bar, nor for Cancel's question.
+        m_receivedBytes = 0;
+        m_totalBytes = 0;
         break;
     case PartAnswer::Continue:
         break;
