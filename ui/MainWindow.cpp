@@ -782,18 +782,15 @@ void MainWindow::onDownloadClicked()
 void MainWindow::cancelDownload()
 {
     if (m_receivedBytes > m_askBeforeDiscardingBytes) {
-        switch (askOnCancel(this, progressText())) {
-        case CancelAnswer::KeepDownloading:
+        const CancelAnswer answer = askOnCancel(this, progressText());
+        // The download may have ended while the question was open: there is
+        // nothing left to pause or discard.
+        if (!isDownloading() || answer == CancelAnswer::KeepDownloading)
             return;
-        case CancelAnswer::Pause:
+        if (answer == CancelAnswer::Pause) {
             pauseDownload();
             return;
-        case CancelAnswer::Discard:
-            break;
         }
-        // The download may have ended while the question was open.
-        if (!isDownloading())
-            return;
     }
     m_downloadManager->cancelDownload();
     endDownload(0);
@@ -851,20 +848,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     const CloseAnswer answer = askOnClose(this, progressText());
-    // The download may have ended while the question was open.
-    if (isDownloading()) {
-        switch (answer) {
-        case CloseAnswer::KeepDownloading:
-            event->ignore();
-            return;
-        case CloseAnswer::KeepPart:
-            pauseDownload();
-            break;
-        case CloseAnswer::DiscardPart:
-            m_downloadManager->cancelDownload();
-            endDownload(0);
-            break;
-        }
+    // Not closing was asked for, also where the download ended while the
+    // question was open.
+    if (answer == CloseAnswer::KeepDownloading) {
+        event->ignore();
+        return;
+    }
+    if (isDownloading() && answer == CloseAnswer::KeepPart) {
+        pauseDownload();
+    } else if (isDownloading()) {
+        m_downloadManager->cancelDownload();
+        endDownload(0);
     }
     QMainWindow::closeEvent(event);
 }
@@ -958,6 +952,9 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
     case PartAnswer::StartOver:
         if (!emptyEarlierPart(part))
             return;
+        // Nothing of it counts any more: not in the bar, nor for Cancel's question.
+        m_receivedBytes = 0;
+        m_totalBytes = 0;
         break;
     case PartAnswer::Continue:
         break;
