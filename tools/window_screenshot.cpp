@@ -86,12 +86,14 @@ Step downloadUnderWay(const QString &output, const QString &target)
     return [output, target](MainWindow &window, int &exitCode) {
         auto *download = child<QPushButton>(window, "downloadButton");
         auto *bar = child<QProgressBar>(window, "progressBar");
-        if (linkShown(window) && download->text() == QLatin1String("Download")) {
+        // In any language: Pause shows once the download runs, and the bar
+        // tells the time left once there is a speed.
+        if (linkShown(window) && !child<QPushButton>(window, "pauseButton")->isVisible()) {
             QTimer::singleShot(PollMs, [target] { answerSaveDialog(target); });
             download->click();
             return false;
         }
-        if (bar->value() < 30 || !bar->format().contains(QLatin1String("left")))
+        if (bar->value() < 30 || bar->format() == QLatin1String("%p%"))
             return false;
         exitCode = save(&window, output) ? 0 : 1;
         download->click(); // Cancel
