@@ -877,7 +877,7 @@ void MainWindow::onDownloadFinished(QString filePath)
 {
     endDownload(100);
     updateStatus(QStringLiteral("Download complete: %1").arg(QFileInfo(filePath).fileName()));
-    const QString sha256 = m_downloadManager->sha256();
+    const QString sha256 = m_downloadManager->digest();
     showResultBox(this, QStringLiteral("Download Complete"),
                   matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
                   QStringLiteral("The file has been downloaded successfully:\n%1\n\n%2")
