@@ -7,6 +7,7 @@
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
 #include "download/DownloadManager.h"
+#include "download/PartRecord.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
@@ -24,6 +25,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -309,6 +311,30 @@ void confirmReplacing()
     });
 }
 
+// Clicks the button named `buttonName` in the next box that has one, and
+// remembers the box's title in `title`, when given.
+void clickInNextBox(const QString &buttonName, QString *title = nullptr)
+{
+    QTimer::singleShot(50, [buttonName, title] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QPushButton *button = box ? box->findChild<QPushButton *>(buttonName) : nullptr;
+        if (!button) {
+            clickInNextBox(buttonName, title);
+            return;
+        }
+        if (title)
+            *title = box->windowTitle();
+        button->click();
+    });
+}
+
+// The part beside `path` for `url`, and whether its record says what it holds.
+bool partIsKept(const QString &url, const QString &path)
+{
+    const QString part = DownloadManager::makeTempFilePath(url, path);
+    return QFileInfo(part).size() > 0 && readPartRecord(part).has_value();
+}
+
 // A loopback port on which nothing answers: loads fail at once.
 QString deadOrigin()
 {
@@ -358,6 +384,13 @@ void offerLinks(MainWindow &window, QList<DownloadOption> options)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
+
+public Q_SLOTS:
+    // Where "Show in Folder" sends the desktop.
+    void openedUrl(const QUrl &url) { m_opened = url; }
+
+private:
+    QUrl m_opened;
 
 private Q_SLOTS:
     void initTestCase()
@@ -774,6 +807,7 @@ private Q_SLOTS:
         QVERIFY(part.open(QIODevice::WriteOnly));
         part.write(source.read(400000));
         part.close();
+        clickInNextBox(QStringLiteral("continuePartButton"));
         QVERIFY(download(QStringLiteral("resumed.iso"), QStringLiteral("Download Complete")).endsWith(published));
 
         QCOMPARE(replica.command(QStringLiteral("tamper on")), QStringLiteral("OK tamper on"));
@@ -862,6 +896,7 @@ private Q_SLOTS:
         part.close();
         const QString refuse = QStringLiteral("status 403 %1").arg(refusals);
         QCOMPARE(faults.command(refuse), QStringLiteral("OK ") + refuse);
+        clickInNextBox(QStringLiteral("continuePartButton"));
         answerSaveDialog(path);
         w.buttons.value(QStringLiteral("Download"))->click();
         QTRY_VERIFY(statusOf(window).startsWith(QLatin1String("The link expired during the download")));
@@ -1292,11 +1327,26 @@ private Q_SLOTS:
         QCOMPARE(states.first().at(0).value<ScraperState>(), firstStates[shown]);
     }
 
-    void closingDuringADownloadLeavesNoPart()
+    // Closing the window during a download asks what becomes of the part;
+    // a window gone without a close (the session ending) keeps it.
+    void closingDuringADownloadAsks_data()
     {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("partKept");
+        QTest::addColumn<bool>("stillDownloading");
+        QTest::newRow("keep the part") << QStringLiteral("keepPartButton") << true << false;
+        QTest::newRow("discard it") << QStringLiteral("discardPartButton") << false << false;
+        QTest::newRow("keep downloading") << QStringLiteral("keepDownloadingButton") << true << true;
+        QTest::newRow("gone without a close") << QString() << true << false;
+    }
+    void closingDuringADownloadAsks()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, partKept);
+        QFETCH(bool, stillDownloading);
         FaultServer faults;
         QVERIFY(faults.start());
-        QVERIFY(faults.command(QStringLiteral("drip 100000")).startsWith(QLatin1String("OK")));
+        QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
         QTemporaryDir target;
         const QString path = target.filePath(QStringLiteral("closing.iso"));
         const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
@@ -1308,10 +1358,182 @@ private Q_SLOTS:
             answerSaveDialog(path);
             w.buttons.value(QStringLiteral("Download"))->click();
             QTRY_VERIFY(w.progress->value() > 0);
-            QVERIFY(QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+            QTRY_VERIFY(partIsKept(url, path));
+            if (!answer.isEmpty()) {
+                QString asked;
+                clickInNextBox(answer, &asked);
+                QCOMPARE(window.close(), !stillDownloading);
+                QCOMPARE(asked, QStringLiteral("Download in Progress"));
+                QCOMPARE(window.isVisible(), stillDownloading);
+                const int before = w.progress->value();
+                if (stillDownloading)
+                    QTRY_VERIFY(w.progress->value() > before);
+            }
         }
-        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+        QTRY_COMPARE(partIsKept(url, path), partKept);
+        QCOMPARE(QFile::exists(DownloadManager::makeTempFilePath(url, path)), partKept);
         QVERIFY(!QFile::exists(path));
+    }
+
+    // Pause keeps the part and its record; Resume continues it to the whole
+    // file, with a fresh link when the old one ran out meanwhile.
+    void pauseThenResumeEndsInTheSameFile_data()
+    {
+        QTest::addColumn<bool>("linkRunsOut");
+        QTest::newRow("link still good") << false;
+        QTest::newRow("link ran out while paused") << true;
+    }
+    void pauseThenResumeEndsInTheSameFile()
+    {
+        QFETCH(bool, linkRunsOut);
+        FaultServer faults;
+        QVERIFY(faults.start());
+        QVERIFY(faults.command(QStringLiteral("drip 200000 100")).startsWith(QLatin1String("OK")));
+        MainWindow window(testParts());
+        window.show();
+        Widgets w(window);
+        QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        auto *pause = window.findChild<QPushButton *>(QStringLiteral("pauseButton"));
+        const qint64 size = 3 * 1024 * 1024;
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), size);
+        const QString expiry = QString::number(QDateTime::currentSecsSinceEpoch() + (linkRunsOut ? 2 : 86400));
+        offerLinks(window, {offered(QString(), QStringLiteral("x64"), url + QStringLiteral("&P1=") + expiry)});
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("paused.iso"));
+        QVERIFY(!pause->isVisible());
+        answerSaveDialog(path);
+        download->click();
+        QTRY_VERIFY(pause->isVisible());
+        QTRY_VERIFY(partIsKept(url, path));
+        pause->click();
+        QCOMPARE(download->text(), QStringLiteral("Resume"));
+        QVERIFY(!pause->isVisible());
+        QVERIFY(w.architecture->isEnabled());
+        const qint64 kept = QFileInfo(DownloadManager::makeTempFilePath(url, path)).size();
+        QVERIFY(kept > 0 && kept < size);
+        QVERIFY(partIsKept(url, path));
+        QVERIFY(faults.reset());
+        const int asked = faults.requests().size();
+        if (linkRunsOut) {
+            QTRY_VERIFY_WITH_TIMEOUT(linkExpired(w.link->text()), 5000);
+            download->click();
+            QTRY_VERIFY(waitDialogOf(window)->isVisible());
+            QCOMPARE(faults.requests().size(), asked);
+            Q_EMIT scraperOf(window)->downloadLinksExtracted(
+                {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"),
+                         url + QStringLiteral("&t=fresh"))});
+        } else {
+            download->click();
+        }
+        QCOMPARE(download->text(), QStringLiteral("Cancel"));
+        QString shown;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openedUrl");
+        clickInNextBox(QStringLiteral("showInFolderButton"), &shown);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("Download Complete"), 20000);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened, QUrl::fromLocalFile(target.path()));
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly) && result.readAll() == FaultServer::body(0, size));
+        // Continued, never fetched again from the start.
+        const QVector<FaultServer::Request> requests = faults.requests();
+        for (int i = asked; i < requests.size(); ++i)
+            QVERIFY2(!requests.at(i).range.startsWith(QLatin1String("bytes=0-")) && !requests.at(i).range.isEmpty(),
+                     qPrintable(requests.at(i).range));
+        QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
+    }
+
+    // Cancel with more than a little downloaded asks first.
+    void cancelAsksBeforeDiscardingMuch_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("buttonAfter");
+        QTest::addColumn<bool>("partKept");
+        QTest::newRow("discard") << QStringLiteral("discardPartButton") << QStringLiteral("Download") << false;
+        QTest::newRow("pause instead") << QStringLiteral("pauseInsteadButton") << QStringLiteral("Resume") << true;
+        QTest::newRow("keep downloading")
+            << QStringLiteral("keepDownloadingButton") << QStringLiteral("Cancel") << true;
+    }
+    void cancelAsksBeforeDiscardingMuch()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, buttonAfter);
+        QFETCH(bool, partKept);
+        FaultServer faults;
+        QVERIFY(faults.start());
+        QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
+        MainWindowParts parts = testParts();
+        parts.askBeforeDiscardingBytes = 0;
+        MainWindow window(std::move(parts));
+        window.show();
+        Widgets w(window);
+        QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        offerLinks(window, {offered(QString(), QStringLiteral("x64"), url)});
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("cancelled.iso"));
+        answerSaveDialog(path);
+        download->click();
+        QTRY_VERIFY(w.progress->value() > 0);
+        QTRY_VERIFY(partIsKept(url, path));
+        QString asked;
+        clickInNextBox(answer, &asked);
+        download->click();
+        QCOMPARE(asked, QStringLiteral("Cancel Download"));
+        QCOMPARE(download->text(), buttonAfter);
+        QTRY_COMPARE(QFile::exists(DownloadManager::makeTempFilePath(url, path)), partKept);
+    }
+
+    // A part an earlier run left for the same file and destination is
+    // offered: continued, started over, or left alone.
+    void earlierPartIsOffered_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("firstRange");
+        QTest::newRow("continue") << QStringLiteral("continuePartButton") << QStringLiteral("bytes=400000-");
+        QTest::newRow("start over") << QStringLiteral("startOverButton") << QString();
+        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << QString();
+    }
+    void earlierPartIsOffered()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, firstRange);
+        const bool cancelled = answer == QLatin1String("cancelPartButton");
+        FaultServer faults;
+        QVERIFY(faults.start());
+        MainWindow window(testParts());
+        window.show();
+        Widgets w(window);
+        const qint64 size = 1024 * 1024;
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), size);
+        offerLinks(window, {offered(QString(), QStringLiteral("x64"), url)});
+        QTemporaryDir target;
+        const QString path = target.filePath(QStringLiteral("earlier.iso"));
+        QFile part(DownloadManager::makeTempFilePath(url, path));
+        // Bytes of another file where the part's start should be: a start
+        // over must not keep them.
+        QByteArray earlier = FaultServer::body(0, 400000);
+        if (answer == QLatin1String("startOverButton"))
+            earlier.fill('x');
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write(earlier) == 400000);
+        part.close();
+        QString asked;
+        clickInNextBox(answer, &asked);
+        ModalCloser done;
+        if (!cancelled)
+            done.expect(QStringLiteral("Download Complete"));
+        answerSaveDialog(path);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        QTRY_COMPARE(asked, QStringLiteral("Continue Download"));
+        if (cancelled) {
+            QCOMPARE(w.buttons.value(QStringLiteral("Download"))->text(), QStringLiteral("Download"));
+            QVERIFY(faults.requests().isEmpty());
+            QCOMPARE(QFileInfo(part.fileName()).size(), qint64(400000));
+            return;
+        }
+        QVERIFY(done.closed());
+        QCOMPARE(faults.requests().first().range, firstRange);
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly) && result.readAll() == FaultServer::body(0, size));
     }
 
     // Refilling the edition box requests only the last edition, once.

@@ -2,13 +2,16 @@
 
 #include "AboutBox.h"
 #include "ChoiceBox.h"
+#include "CompletionNotice.h"
 #include "DarkTitleBar.h"
+#include "DownloadQuestions.h"
 #include "ElidedLabel.h"
 #include "ExistingFile.h"
 #include "ResultBoxes.h"
 #include "UiLog.h"
 #include "common/AppIdentity.h"
 #include "download/DownloadManager.h"
+#include "download/PartFile.h"
 #include "download/SpeedMeter.h"
 #include "flow/DigestVerdict.h"
 #include "flow/DownloadFailure.h"
@@ -22,6 +25,7 @@
 #include "scraper/QuibScraper.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
@@ -93,6 +97,7 @@ MainWindow::MainWindow(MainWindowParts parts, QWidget *)
     , m_downloadManager(parts.engine)
     , m_makeScraper(std::move(parts.makeScraper))
     , m_readVersion(std::move(parts.readVersion))
+    , m_askBeforeDiscardingBytes(parts.askBeforeDiscardingBytes)
 {
     buildWidgetTree();
     m_downloadManager->setParent(this);
@@ -103,8 +108,10 @@ MainWindow::MainWindow(MainWindowParts parts, QWidget *)
 
 MainWindow::~MainWindow()
 {
+    // Gone without a close (the session ending, a termination signal): the
+    // bytes are kept for a later download to continue.
     if (m_downloadManager) {
-        m_downloadManager->cancelDownload();
+        m_downloadManager->stopDownload();
         m_downloadManager->deleteLater();
         m_downloadManager = nullptr;
     }
@@ -239,9 +246,14 @@ QLayout *MainWindow::buildBottomRow()
     m_advertLabel->setOpenExternalLinks(true);
     m_downloadButton = makeButton(QStringLiteral("downloadButton"), QStringLiteral("Download"), this, false);
     m_downloadButton->setAutoDefault(false);
+    // Shown only while a file downloads.
+    m_pauseButton = makeButton(QStringLiteral("pauseButton"), tr("Pause"), this, true);
+    m_pauseButton->setAutoDefault(false);
+    m_pauseButton->hide();
     layout->addWidget(m_aboutButton);
     layout->addWidget(m_advertLabel);
     layout->addStretch();
+    layout->addWidget(m_pauseButton);
     layout->addWidget(m_downloadButton);
     return layout;
 }
@@ -269,6 +281,7 @@ void MainWindow::connectWidgets()
     connect(m_retryButton, &QPushButton::clicked, this, &MainWindow::onRetryClicked);
     connect(m_copyLinkButton, &QPushButton::clicked, this, &MainWindow::onCopyLinkClicked);
     connect(m_downloadButton, &QPushButton::clicked, this, &MainWindow::onDownloadClicked);
+    connect(m_pauseButton, &QPushButton::clicked, this, &MainWindow::onPauseClicked);
     connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
     connect(m_downloadManager, &DownloadManager::progress, this, &MainWindow::onDownloadProgress);
     connect(m_downloadManager, &DownloadManager::finished, this, &MainWindow::onDownloadFinished);
@@ -290,13 +303,13 @@ void MainWindow::setControlsEnabled(bool enabled)
         m_editionCombo->setEnabled(false);
         m_languageCombo->setEnabled(false);
         m_architectureCombo->setEnabled(false);
-        if (!m_isDownloading)
+        if (!isDownloading())
             m_downloadButton->setEnabled(false);
         return;
     }
     hideWaitDialog();
     // A running download keeps the choices it came from, and its Cancel.
-    if (m_isDownloading)
+    if (isDownloading())
         return;
     m_versionCombo->setEnabled(true);
     m_editionCombo->setEnabled(m_editionCombo->count() > 0);
@@ -309,7 +322,7 @@ void MainWindow::setControlsEnabled(bool enabled)
 // change made anyway is put back and asks nothing of the page.
 bool MainWindow::keepDownloadChoice(QComboBox *box, int index)
 {
-    if (!m_isDownloading)
+    if (!isDownloading())
         return false;
     const QSignalBlocker blocker(box);
     box->setCurrentIndex(index);
@@ -319,9 +332,9 @@ bool MainWindow::keepDownloadChoice(QComboBox *box, int index)
 // Whatever the page sends while a file downloads leaves the window as it is.
 bool MainWindow::ignoredWhileDownloading(const char *what) const
 {
-    if (m_isDownloading)
+    if (isDownloading())
         qCDebug(lcUi) << "MainWindow: Ignored while downloading:" << what;
-    return m_isDownloading;
+    return isDownloading();
 }
 
 // Links count only for the edition and language on screen.
@@ -430,7 +443,7 @@ void MainWindow::choiceChanged(PageStep step)
 // page only when its step, or one below it, did not finish.
 void MainWindow::onChoiceCommitted(PageStep step)
 {
-    if (m_isDownloading)
+    if (isDownloading())
         return;
     if (step == m_unsentStep || step <= m_unfinishedStep)
         askPage(step);
@@ -471,7 +484,7 @@ void MainWindow::setUnfinishedStep(PageStep step)
 // A running download keeps the choices it came from: nothing is retried under it.
 void MainWindow::updateRetryButton()
 {
-    m_retryButton->setVisible(m_unfinishedStep != PageStep::None && !m_isDownloading);
+    m_retryButton->setVisible(m_unfinishedStep != PageStep::None && !isDownloading());
 }
 
 // How the failure box has the user ask for the step again, after "Check
@@ -510,6 +523,7 @@ void MainWindow::forgetBelow(PageStep step)
 // The architecture, link and progress belong to the choices above them.
 void MainWindow::forgetDownloadChoice()
 {
+    leavePaused();
     m_afterFreshLink = AfterFreshLink::Nothing;
     m_selectedDownloadUrl.clear();
     m_architectureCombo->clear();
@@ -711,6 +725,8 @@ void MainWindow::onArchitectureChanged(int index)
     if (keepDownloadChoice(m_architectureCombo, selectedRow()))
         return;
     const bool chosen = index >= 0 && index < m_downloadOptions.size();
+    if (!chosen || m_downloadOptions.at(index).architecture != m_downloadingOption.architecture)
+        leavePaused();
     m_selectedDownloadUrl = chosen ? m_downloadOptions.at(index).url : QString();
     m_linkEdit->setText(m_selectedDownloadUrl);
     m_linkEdit->setCursorPosition(0);
@@ -739,14 +755,108 @@ void MainWindow::copyLink()
 
 void MainWindow::onDownloadClicked()
 {
-    if (m_isDownloading) {
-        m_downloadManager->cancelDownload();
-        endDownload(0);
-        updateStatus(QStringLiteral("Download cancelled"));
+    switch (m_downloadPhase) {
+    case DownloadPhase::Downloading:
+        cancelDownload();
         return;
+    case DownloadPhase::Paused:
+        resumeDownload();
+        return;
+    case DownloadPhase::Idle:
+        break;
     }
     if (!getFreshLinkFirst(AfterFreshLink::Download))
         startDownloadFlow();
+}
+
+// Much downloaded is not thrown away on one click.
+void MainWindow::cancelDownload()
+{
+    if (m_receivedBytes > m_askBeforeDiscardingBytes) {
+        switch (askOnCancel(this, progressText())) {
+        case CancelAnswer::KeepDownloading:
+            return;
+        case CancelAnswer::Pause:
+            pauseDownload();
+            return;
+        case CancelAnswer::Discard:
+            break;
+        }
+        // The download may have ended while the question was open.
+        if (!isDownloading())
+            return;
+    }
+    m_downloadManager->cancelDownload();
+    endDownload(0);
+    updateStatus(QStringLiteral("Download cancelled"));
+}
+
+void MainWindow::onPauseClicked()
+{
+    if (isDownloading())
+        pauseDownload();
+}
+
+void MainWindow::pauseDownload()
+{
+    Q_ASSERT(isDownloading());
+    m_downloadManager->stopDownload();
+    const int progress = m_progressBar->value();
+    endDownload(progress);
+    m_downloadPhase = DownloadPhase::Paused;
+    m_downloadButton->setText(tr("Resume"));
+    updateStatus(tr("Paused with %1 downloaded; choose Resume to continue.").arg(progressText()));
+}
+
+// The same choice, the same destination; a link that ran out while the
+// download was paused is asked for again first.
+void MainWindow::resumeDownload()
+{
+    Q_ASSERT(m_downloadPhase == DownloadPhase::Paused);
+    m_linkRenewed = false;
+    if (!getFreshLinkFirst(AfterFreshLink::ContinueDownload))
+        beginDownload(m_downloadPath);
+}
+
+// The part stays where it is; a later download of the same choice offers it.
+void MainWindow::leavePaused()
+{
+    if (m_downloadPhase != DownloadPhase::Paused)
+        return;
+    m_downloadPhase = DownloadPhase::Idle;
+    m_downloadButton->setText(QStringLiteral("Download"));
+}
+
+// "1.20 GB of 5.40 GB", or what there is of it.
+QString MainWindow::progressText() const
+{
+    return m_totalBytes > 0 ? tr("%1 of %2").arg(formatSize(m_receivedBytes), formatSize(m_totalBytes))
+                            : formatSize(m_receivedBytes);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!isDownloading()) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    const CloseAnswer answer = askOnClose(this, progressText());
+    // The download may have ended while the question was open.
+    if (isDownloading()) {
+        switch (answer) {
+        case CloseAnswer::KeepDownloading:
+            event->ignore();
+            return;
+        case CloseAnswer::KeepPart:
+            pauseDownload();
+            break;
+        case CloseAnswer::DiscardPart:
+            m_downloadManager->cancelDownload();
+            endDownload(0);
+            break;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // A link past its expiry is asked for again, for the same choices, behind
@@ -817,17 +927,48 @@ void MainWindow::startDownloadFlow()
             break;
         }
         m_linkRenewed = false;
-        beginDownload(path);
+        beginAfterEarlierPart(path);
     });
+}
+
+// A part an earlier download left for this file and destination is
+// continued, or emptied, as the user says.
+void MainWindow::beginAfterEarlierPart(const QString &path)
+{
+    const QString part = DownloadManager::makeTempFilePath(m_selectedDownloadUrl, path);
+    m_receivedBytes = partfile::heldBytes(part);
+    m_totalBytes = 0;
+    if (m_receivedBytes <= 0) {
+        beginDownload(path);
+        return;
+    }
+    const std::optional<PartRecord> record = readPartRecord(part);
+    m_totalBytes = record ? record->total : 0;
+    switch (askAboutEarlierPart(this, QFileInfo(part).fileName(), progressText())) {
+    case PartAnswer::Cancel:
+        return;
+    case PartAnswer::StartOver:
+        if (!QFile::remove(part) && QFile::exists(part)) {
+            onDownloadError(tr("Could not remove the earlier part %1: %2").arg(part, QFile(part).errorString()));
+            return;
+        }
+        removePartRecord(part);
+        break;
+    case PartAnswer::Continue:
+        break;
+    }
+    beginDownload(path);
 }
 
 void MainWindow::beginDownload(const QString &path)
 {
     m_downloadPath = path;
-    m_isDownloading = true;
+    m_downloadPhase = DownloadPhase::Downloading;
     m_downloadButton->setText(QStringLiteral("Cancel"));
+    m_pauseButton->show();
     setControlsEnabled(false);
-    m_progressBar->setValue(0);
+    // A part continued starts the bar where it stands.
+    m_progressBar->setValue(m_totalBytes > 0 ? int(m_receivedBytes * 100 / m_totalBytes) : 0);
     qCDebug(lcUi) << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
     updateStatus(QStringLiteral("Starting download..."));
     m_downloadingOption = selectedOption();
@@ -847,6 +988,8 @@ void MainWindow::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 {
     if (bytesTotal <= 0)
         return;
+    m_receivedBytes = bytesReceived;
+    m_totalBytes = bytesTotal;
     m_progressBar->setValue(int(bytesReceived * 100 / bytesTotal));
     const double speed = m_downloadManager->currentSpeed();
     updateStatus(downloadStatusLine(bytesReceived, bytesTotal, speed)
@@ -878,10 +1021,12 @@ void MainWindow::onDownloadFinished(QString filePath)
     endDownload(100);
     updateStatus(QStringLiteral("Download complete: %1").arg(QFileInfo(filePath).fileName()));
     const QString sha256 = m_downloadManager->digest();
-    showResultBox(this, QStringLiteral("Download Complete"),
-                  matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
-                  QStringLiteral("The file has been downloaded successfully:\n%1\n\n%2")
-                      .arg(filePath, verifiedText(m_downloadingOption, sha256)));
+    noticeCompletion(this, tr("Download complete"), QFileInfo(filePath).fileName());
+    showCompletionBox(this, QStringLiteral("Download Complete"),
+                      matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
+                      QStringLiteral("The file has been downloaded successfully:\n%1\n\n%2")
+                          .arg(filePath, verifiedText(m_downloadingOption, sha256)),
+                      filePath);
 }
 
 // The file server no longer takes the link (it expired, or was refused):
@@ -921,7 +1066,8 @@ void MainWindow::onDownloadError(QString error)
 // boxes follow their contents.
 void MainWindow::endDownload(int progress)
 {
-    m_isDownloading = false;
+    m_downloadPhase = DownloadPhase::Idle;
+    m_pauseButton->hide();
     m_progressBar->setFormat(QStringLiteral("%p%"));
     m_downloadButton->setText(QStringLiteral("Download"));
     setControlsEnabled(true);

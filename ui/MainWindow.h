@@ -32,6 +32,8 @@ struct MainWindowParts {
     std::function<QuibScraper *(QObject *parent)> makeScraper;
     // The version the About box shows, read each time it opens.
     std::function<AppVersionNumbers()> readVersion;
+    // Cancel asks first once more than this is downloaded.
+    qint64 askBeforeDiscardingBytes = qint64(256) * 1024 * 1024;
 };
 
 class MainWindow : public QMainWindow {
@@ -42,6 +44,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // A running download is not let go of without asking what becomes of it.
+    void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
     void onWindowsVersionChanged(int index);
@@ -50,6 +54,7 @@ private Q_SLOTS:
     void onArchitectureChanged(int index);
     void onCopyLinkClicked();
     void onDownloadClicked();
+    void onPauseClicked();
     void onAboutClicked();
     void onScraperStateChanged(ScraperState state);
     void onEditionsExtracted(QList<ProductVersion> versions);
@@ -69,6 +74,9 @@ private:
     // The page's steps, each asked for by its box, in the order the page
     // takes them (None before all).
     enum class PageStep { None, Version, Edition, Language };
+    // Paused: the transfer stopped with its part and record kept; the
+    // choice it came from is still on screen, and Resume continues it.
+    enum class DownloadPhase { Idle, Downloading, Paused };
 
     void buildWidgetTree();
     void addGroup(QLayout *layout, const QString &name, const QString &title, QLayout *content);
@@ -104,7 +112,14 @@ private:
     DownloadOption selectedOption() const;
     void startDownloadFlow();
     void beginDownload(const QString &path);
+    void beginAfterEarlierPart(const QString &path);
     void endDownload(int progress);
+    void pauseDownload();
+    void resumeDownload();
+    void leavePaused();
+    void cancelDownload();
+    QString progressText() const;
+    bool isDownloading() const { return m_downloadPhase == DownloadPhase::Downloading; }
     void askScraper(PageStep step, const std::function<void(QuibScraper *)> &request);
     bool keepDownloadChoice(QComboBox *box, int index);
     bool ignoredWhileDownloading(const char *what) const;
@@ -128,6 +143,7 @@ private:
     ElidedLabel *m_statusLine = nullptr;
     QPushButton *m_retryButton = nullptr;
     QPushButton *m_downloadButton = nullptr;
+    QPushButton *m_pauseButton = nullptr;
     QuibScraper *m_scraper = nullptr;
     DownloadManager *m_downloadManager = nullptr;
     std::function<QuibScraper *(QObject *parent)> m_makeScraper;
@@ -140,7 +156,10 @@ private:
     QStringList m_languageNames;
     QList<DownloadOption> m_downloadOptions;
     DownloadOption m_downloadingOption;
-    bool m_isDownloading = false;
+    DownloadPhase m_downloadPhase = DownloadPhase::Idle;
+    qint64 m_receivedBytes = 0;
+    qint64 m_totalBytes = 0;
+    qint64 m_askBeforeDiscardingBytes = 0;
     AfterFreshLink m_afterFreshLink = AfterFreshLink::Nothing;
     QString m_freshLinkArchitecture;
     QString m_downloadPath;

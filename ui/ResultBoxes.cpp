@@ -4,8 +4,12 @@
 #include "flow/PageFailure.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 
@@ -26,6 +30,20 @@ void showResultBox(QWidget *parent, const QString &title, QMessageBox::Icon icon
     prepare(box, title, icon);
     box.setText(text);
     box.exec();
+}
+
+void showCompletionBox(QWidget *parent, const QString &title, QMessageBox::Icon icon, const QString &text,
+                       const QString &path)
+{
+    QMessageBox box(parent);
+    prepare(box, title, icon);
+    box.setText(text);
+    QPushButton *show =
+        box.addButton(QCoreApplication::translate("ResultBoxes", "Show in Folder"), QMessageBox::ActionRole);
+    show->setObjectName(QStringLiteral("showInFolderButton"));
+    box.exec();
+    if (box.clickedButton() == show)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
 void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal)

@@ -1,0 +1,45 @@
+#include "CompletionNotice.h"
+
+#include "common/AppIdentity.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#ifdef QT_DBUS_LIB
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#endif
+
+namespace {
+
+#ifdef QT_DBUS_LIB
+constexpr int NoticeShownMs = 10000;
+
+// The Notify call of the Desktop Notifications Specification; sent without
+// waiting for its answer, so a slow service never holds the window.
+void notifyDesktop(const QString &summary, const QString &body)
+{
+    const QString service = QStringLiteral("org.freedesktop.Notifications");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(service))
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/Notifications"),
+                                                       service, QStringLiteral("Notify"));
+    call << QString::fromLatin1(AppIdentity::Name) << 0U << QStringLiteral("drive-optical") << summary << body
+         << QStringList() << QVariantMap() << NoticeShownMs;
+    bus.call(call, QDBus::NoBlock);
+}
+#else
+void notifyDesktop(const QString &, const QString &) { }
+#endif
+
+} // namespace
+
+void noticeCompletion(QWidget *window, const QString &summary, const QString &body)
+{
+    if (window->isActiveWindow())
+        return;
+    notifyDesktop(summary, body);
+    QApplication::alert(window);
+}
