@@ -190,7 +190,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(m_replica.start());
+        QVERIFY(m_replica.start({QStringLiteral("--catalog")}));
         QVERIFY(QDir().mkpath(downloadsDir()));
         runHeadless(m_sandbox);
     }
@@ -242,6 +242,17 @@ private Q_SLOTS:
             << QStringList{"--url", "--json", "--product", "win11", "--origin", "ftp://x"} << 1
             << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
             << "expected an http or https address";
+        QTest::newRow("--source of no kind")
+            << QStringList{"--url", "--product", "win11", "--source", "uup"} << 1 << "^$"
+            << "--source takes page or catalog";
+        QTest::newRow("the catalog of an evaluation")
+            << QStringList{"--url", "--product", "server2022", "--source", "catalog"} << 1 << "^$"
+            << "server2022 comes from the page alone";
+        QTest::newRow("x86 of the Windows 11 catalog")
+            << QStringList{"--url", "--product", "win11", "--source", "catalog", "--arch", "x86"} << 1 << "^$"
+            << "Unknown architecture \"x86\". Choose one of:\n  x64\n  arm64$";
+        QTest::newRow("the catalog without a product") << QStringList{"--list", "--source", "catalog"} << 1 << "^$"
+                                                       << "--product: win10, win11 or win11arm";
         QTest::newRow("--json, an option problem")
             << QStringList{"--url", "--json", "--product", "win11", "--connections", "4"} << 1
             << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
@@ -338,6 +349,51 @@ private Q_SLOTS:
             << noEscapes
                 + "Unknown language .*  Hostile3 \\| Line Break English\n.*  Hostile6 \\| Escape \\x{fffd}\\[2J "
                   "English\n";
+        // The product catalog instead of the page.
+        const QStringList catalog{"--source", "catalog", "--product"};
+        const QString esd = QStringLiteral("^http://127\\.0\\.0\\.1:\\d+/esd/%1\\.esd\n$");
+        const QString listed = QStringLiteral(
+            "^Product catalog %1 for win11, build %2 \\(2 entries left out[^\n]*\nEditions:\n  Professional \\| "
+            "Windows Pro\n  Core \\| Windows Home\nLanguages:\n  en-us \\| English \\(United States\\)\n  "
+            "fr-fr \\| French \\(France\\)\nArchitectures:\n  x64\n  arm64\nFiles:\n  %2\\.[^\n]+_x64FRE_en-us"
+            "\\.esd  [0-9.]+ KB  x64  Professional,Core\n.*_A64FRE_en-us\\.esd  [0-9.]+ KB  arm64  "
+            "Professional,Core\n$");
+        QTest::newRow("catalog: listed") << QStringList() << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+                                         << listed.arg("2\\.1", "26100\\.4349") << "^$";
+        QTest::newRow("catalog: an older build named")
+            << QStringList{"catalogbuild stale"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+            << listed.arg("2\\.1", "22631\\.2861") << "^$";
+        QTest::newRow("catalog: 2.0, SHA-1")
+            << QStringList{"catalogform 2.0"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+            << listed.arg("2\\.0", "26100\\.4349") << "^$";
+        QTest::newRow("catalog: 1.0, PublishedMedia the root")
+            << QStringList{"catalogform 1.0"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+            << listed.arg("1\\.0", "26100\\.4349") << "^$";
+        QTest::newRow("catalog: the ARM64 ESD")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11arm"} << 0
+            << esd.arg("2/26100\\.4349\\.[^/]+_A64FRE_en-us") << "^$";
+        QTest::newRow("catalog: a language by name, an edition by display name")
+            << QStringList()
+            << QStringList{"--url"} + catalog
+                + QStringList{"win11", "--language", "french", "--edition", "WINDOWS HOME"}
+            << 0 << esd.arg("1/[^/]+_x64FRE_fr-fr") << "^$";
+        QTest::newRow("catalog: Windows 10, x86, a locale")
+            << QStringList{"catalogform 1.0"}
+            << QStringList{"--url"} + catalog + QStringList{"win10", "--arch", "x86", "--language", "en-US"} << 0
+            << esd.arg("4/19045\\.3803\\.[^/]+_x86FRE_en-us") << "^$";
+        QTest::newRow("catalog: an edition it lacks")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11", "--edition", "Education"} << 1
+            << "^$"
+            << "^Unknown edition \"Education\". Choose one of:\n  Professional \\| Windows Pro\n  Core \\| Windows "
+               "Home\n$";
+        QTest::newRow("catalog: a language it lacks")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11", "--language", "German"} << 1
+            << "^$"
+            << "Unknown language \"German\". Choose one of:\n  en-us \\| English \\(United States\\)\n  "
+               "fr-fr \\| French \\(France\\)\n$";
+        QTest::newRow("catalog: an architecture it lacks")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win10", "--arch", "arm64"} << 1 << "^$"
+            << "lists no arm64 file";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";
@@ -506,6 +562,53 @@ private Q_SLOTS:
             QVERIFY2(result.err.contains(QLatin1String("not an ISO image")), qPrintable(result.err));
         QVERIFY(leftBeside(path).isEmpty());
         file.remove();
+    }
+
+    // An ESD of the product catalog, beside the ISO's place, only when its
+    // digest is the catalog's; no ISO from any other.
+    void catalogDownload_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("kept"); // the file left beside the ISO's place
+        QTest::addColumn<QString>("err");
+        QTest::newRow("SHA-256, catalog 2.1") << QStringList() << 0 << "w11.esd"
+                                              << "Its SHA-256 matches the value of Microsoft's product catalog";
+        QTest::newRow("SHA-1, catalog 2.0") << QStringList{"catalogform 2.0"} << 0 << "w11.esd"
+                                            << "Its SHA-1 matches the value of Microsoft's product catalog";
+        QTest::newRow("a wrong digest") << QStringList{"catalogdigest wrong"} << 4 << "w11.esd.unverified"
+                                        << "does not match the SHA-256 of Microsoft's product catalog";
+        QTest::newRow("a wrong SHA-1") << QStringList{"catalogform 1.0", "catalogdigest wrong"} << 4
+                                       << "w11.esd.unverified"
+                                       << "does not match the SHA-1";
+        QTest::newRow("the ESD missing") << QStringList{"catalogesd missing"} << 3 << QString()
+                                         << "^Downloading [^\n]+w11\\.esd\n.*Download failed: .*404";
+    }
+    void catalogDownload()
+    {
+        QFETCH(QStringList, switches);
+        QFETCH(int, exitCode);
+        QFETCH(QString, kept);
+        QFETCH(QString, err);
+        QVERIFY(setSwitches(switches));
+        QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("catalog")));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral(".")));
+        const QString iso = folder.filePath(QStringLiteral("w11.iso"));
+        const Run result = run({"--download", "--source", "catalog", "--product", "win11", "--output", iso});
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(QRegularExpression(err, QRegularExpression::DotMatchesEverythingOption).match(result.err).hasMatch(),
+                 qPrintable(result.err));
+        const QStringList left = folder.entryList(QDir::Files);
+        QCOMPARE(left, kept.isEmpty() ? QStringList() : QStringList{kept});
+        if (kept.isEmpty())
+            return;
+        // The ESD the catalog lists for the defaults (x64, English,
+        // Professional): its setup media say which it is.
+        QProcess wimlib;
+        wimlib.start(QStringLiteral("wimlib-imagex"),
+                     {"extract", folder.filePath(kept), "1", "/setup.exe", "--to-stdout"});
+        QVERIFY(wimlib.waitForFinished(10000));
+        QCOMPARE(wimlib.readAllStandardOutput(), QByteArray("win11-en-us-x64 setup.exe\n"));
     }
 
     // Microsoft sends a retired link to a page of its site: nothing is saved.
