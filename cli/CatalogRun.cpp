@@ -2,7 +2,7 @@
 
 #include "CatalogOutput.h"
 #include "CommandLineDownload.h"
-#include "EsdPlace.h"
+#include "flow/EsdPlace.h"
 #include "Output.h"
 #include "download/DownloadManager.h"
 #include "flow/DigestVerdict.h"

@@ -14,6 +14,7 @@
 #include "download/PartFile.h"
 #include "download/SpeedMeter.h"
 #include "flow/DigestVerdict.h"
+#include "flow/CatalogChoices.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
@@ -49,6 +50,9 @@
 #include <utility>
 
 namespace {
+
+// The Version box's rows of the product catalog carry their key after it.
+const QString CatalogKeyPrefix = QStringLiteral("catalog:");
 
 constexpr int WindowWidth = 500;
 constexpr int WindowHeight = 380;
@@ -264,6 +268,8 @@ void MainWindow::fillVersionBox()
     const QList<ProductInfo> products = offeredProducts();
     for (const ProductInfo &product : products)
         m_versionCombo->addItem(product.displayName, product.productKey);
+    for (const CatalogProduct &product : catalogProducts())
+        m_versionCombo->addItem(product.displayName, CatalogKeyPrefix + product.productKey);
     if (m_versionCombo->count() > 0)
         m_versionCombo->setCurrentIndex(-1);
 }
@@ -536,6 +542,10 @@ void MainWindow::forgetDownloadChoice()
 // Page work runs behind the wait dialog; nothing happens without a scraper.
 void MainWindow::askScraper(PageStep step, const std::function<void(QuibScraper *)> &request)
 {
+    if (showsCatalog()) {
+        askCatalog(step);
+        return;
+    }
     QuibScraper *scraper = ensureScraper();
     if (!scraper)
         return;
@@ -552,7 +562,10 @@ void MainWindow::onWaitCancelled()
 {
     m_afterFreshLink = AfterFreshLink::Nothing;
     setUnfinishedStep(m_sentStep);
-    m_scraper->cancelRequest();
+    if (showsCatalog())
+        m_catalog->cancelRequest();
+    else
+        m_scraper->cancelRequest();
     updateStatus(QStringLiteral("Request cancelled"));
     setControlsEnabled(true);
 }
@@ -586,7 +599,9 @@ void MainWindow::onScraperError(ScraperFailure failure)
     updateStatus(QStringLiteral("Error: %1").arg(failure.message));
     setControlsEnabled(true);
     if (const std::optional<Refusal> refusal = refusalOf(failure)) {
-        showRefusalBox(this, failure.message, *refusal);
+        const bool offered = !showsCatalog() && catalogProductOf(m_selectedProductKey);
+        if (showRefusalBox(this, failure.message, *refusal, offered))
+            offerCatalogAfterRefusal();
         return;
     }
     const PageFailure explained = explainPageFailure(failure, retryAdvice(m_sentStep));
@@ -622,7 +637,8 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
                              QStringLiteral("No editions found. The page may require manual verification (CAPTCHA)."),
                              QMessageBox::Ok);
     } else {
-        const int chosen = defaultEditionRow(m_selectedProductKey, m_editions);
+        const int chosen = showsCatalog() ? CatalogChoices::defaultEditionRow(m_editions)
+                                          : defaultEditionRow(m_selectedProductKey, m_editions);
         m_editionCombo->setEnabled(true);
         m_editionCombo->setCurrentIndex(chosen);
         m_isFilling = false;
@@ -650,8 +666,11 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
     if (ignoredWhileDownloading("languages"))
         return;
     m_languageNames.clear();
-    for (const LanguageInfo &language : qAsConst(languages))
+    m_languageIds.clear();
+    for (const LanguageInfo &language : qAsConst(languages)) {
         m_languageNames << language.name;
+        m_languageIds << language.id;
+    }
     m_isFilling = true;
     m_languageCombo->clear();
     m_languageCombo->addItems(m_languageNames);
@@ -666,7 +685,8 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
     }
     const QString localeName = systemLocaleName();
     qCDebug(lcUi) << "MainWindow: System locale:" << localeName;
-    const int index = findLanguageIndex(languages, localeName);
+    const int index = showsCatalog() ? CatalogChoices::defaultLanguageRow(languages, localeName)
+                                     : findLanguageIndex(languages, localeName);
     qCDebug(lcUi) << "MainWindow: Auto-selected language index:" << index << "=" << languages.at(index).name;
     m_languageCombo->setCurrentIndex(index);
     m_isFilling = false;
@@ -762,6 +782,9 @@ void MainWindow::onDownloadClicked()
     case DownloadPhase::Paused:
         resumeDownload();
         return;
+    case DownloadPhase::Building:
+        cancelBuild();
+        return;
     case DownloadPhase::Idle:
         break;
     }
@@ -789,6 +812,16 @@ void MainWindow::cancelDownload()
     m_downloadManager->cancelDownload();
     endDownload(0);
     updateStatus(QStringLiteral("Download cancelled"));
+}
+
+bool MainWindow::showsCatalog() const
+{
+    return m_selectedProductKey.startsWith(CatalogKeyPrefix);
+}
+
+QString MainWindow::catalogProductKey() const
+{
+    return m_selectedProductKey.mid(CatalogKeyPrefix.size());
 }
 
 void MainWindow::onPauseClicked()
@@ -836,6 +869,9 @@ QString MainWindow::progressText() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A build is only time: the verified installation files stay for another.
+    if (m_downloadPhase == DownloadPhase::Building)
+        cancelBuild();
     if (!isDownloading()) {
         QMainWindow::closeEvent(event);
         return;
@@ -914,7 +950,8 @@ void MainWindow::startDownloadFlow()
     if (m_checkingExisting)
         return;
     m_checkingExisting = true;
-    checkExistingFile(this, path, selectedOption().publishedSha256, [this, path](ExistingFile existing) {
+    const QString publishedIsoSha256 = showsCatalog() ? QString() : selectedOption().publishedSha256;
+    checkExistingFile(this, path, publishedIsoSha256, [this, path](ExistingFile existing) {
         m_checkingExisting = false;
         switch (existing) {
         case ExistingFile::Keep:
@@ -935,7 +972,9 @@ void MainWindow::startDownloadFlow()
 // continued, or emptied, as the user says.
 void MainWindow::beginAfterEarlierPart(const QString &path)
 {
-    const QString part = DownloadManager::makeTempFilePath(m_selectedDownloadUrl, path);
+    if (!hasRoomForCatalogBuild(path))
+        return;
+    const QString part = DownloadManager::makeTempFilePath(m_selectedDownloadUrl, engineDestination(path));
     m_receivedBytes = partfile::heldBytes(part);
     m_totalBytes = 0;
     if (m_receivedBytes <= 0) {
@@ -989,8 +1028,11 @@ void MainWindow::beginDownload(const QString &path)
     qCDebug(lcUi) << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
     updateStatus(QStringLiteral("Starting download..."));
     m_downloadingOption = selectedOption();
-    prepareEngineFor(*m_downloadManager, m_downloadingOption);
-    m_downloadManager->startDownload(m_selectedDownloadUrl, path);
+    if (const CatalogFile *file = showsCatalog() ? m_catalog->fileOf(m_downloadingOption) : nullptr)
+        prepareEngineFor(*m_downloadManager, *file, m_catalog->source());
+    else
+        prepareEngineFor(*m_downloadManager, m_downloadingOption);
+    m_downloadManager->startDownload(m_selectedDownloadUrl, engineDestination(path));
 }
 
 // The user's Downloads folder where there is one, else the home folder;
@@ -1035,6 +1077,10 @@ DownloadOption MainWindow::selectedOption() const
 
 void MainWindow::onDownloadFinished(QString filePath)
 {
+    if (showsCatalog()) {
+        startBuild(filePath);
+        return;
+    }
     endDownload(100);
     updateStatus(QStringLiteral("Download complete: %1").arg(QFileInfo(filePath).fileName()));
     const QString sha256 = m_downloadManager->digest();
@@ -1067,8 +1113,10 @@ void MainWindow::onDownloadUnverified(QString keptPath, QString sha256, Unverifi
 {
     endDownload(0);
     updateStatus(QStringLiteral("Not verified: %1").arg(QFileInfo(keptPath).fileName()));
+    const CatalogFile *file = showsCatalog() ? m_catalog->fileOf(m_downloadingOption) : nullptr;
     showResultBox(this, QStringLiteral("Download Not Verified"), QMessageBox::Critical,
-                  unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath, reason));
+                  file ? unverifiedText(*file, sha256, m_downloadManager->savePath(), keptPath)
+                       : unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath, reason));
 }
 
 void MainWindow::onDownloadError(QString error)

@@ -1,6 +1,6 @@
 #include "EsdPlace.h"
 
-#include "flow/SizeFormat.h"
+#include "SizeFormat.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,14 +11,13 @@ namespace {
 // The ESD, the media tree applied from it and the ISO made of that tree.
 constexpr qint64 RoomPerEsdByte = 3;
 
-// "<name>.iso" becomes "<name>.esd"; any other name gets ".esd" added.
+} // namespace
+
 QString esdBeside(const QString &isoPath)
 {
     const bool iso = isoPath.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive);
     return (iso ? isoPath.left(isoPath.size() - 4) : isoPath) + QStringLiteral(".esd");
 }
-
-} // namespace
 
 EsdPlace esdPlaceFor(const CatalogFile &file, const QString &output)
 {

@@ -1,6 +1,6 @@
-// Where a catalog download puts its files: the ISO at --output (or named
-// after the ESD, in the working folder or the folder --output names), the
-// ESD beside it under the ISO's name.
+// Where a catalog download puts its files: the ISO where the user says (on
+// the command line --output, else named after the ESD, in the working
+// folder or the folder --output names), the ESD beside it under the ISO's name.
 #pragma once
 
 #include "catalog/CatalogTypes.h"
@@ -11,6 +11,10 @@ struct EsdPlace {
     QString isoPath;
     QString esdPath;
 };
+
+// The ESD's place beside the ISO at `isoPath`: "<name>.iso" becomes
+// "<name>.esd"; any other name gets ".esd" added.
+QString esdBeside(const QString &isoPath);
 
 EsdPlace esdPlaceFor(const CatalogFile &file, const QString &output);
 
