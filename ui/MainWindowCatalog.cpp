@@ -9,7 +9,6 @@
 #include "download/Digest.h"
 #include "download/DownloadManager.h"
 #include "flow/CatalogChoices.h"
-#include "flow/DigestVerdict.h"
 #include "flow/EsdPlace.h"
 #include "media/MediaBuild.h"
 #include "scraper/ProductTable.h"
@@ -90,7 +89,8 @@ void MainWindow::startBuild(const QString &esdPath)
 {
     const CatalogFile *file = m_catalog->fileOf(m_downloadingOption);
     Q_ASSERT(file);
-    m_builtEsdDigest = verifiedText(*file, m_downloadManager->digest());
+    m_builtEsdDigest = tr("The ESD's %1 matches Microsoft's product catalog: %2")
+                           .arg(QLatin1String(digestName(file->digestAlgorithm)), m_downloadManager->digest());
     m_downloadPhase = DownloadPhase::Building;
     m_pauseButton->hide();
     m_downloadButton->setText(QStringLiteral("Cancel"));
