@@ -89,8 +89,8 @@ void CatalogChoices::onFetched(const Catalog &catalog)
     }
     Q_EMIT stateChanged(ScraperState::Idle);
     if (editions.isEmpty()) {
-        Q_EMIT failed(scraperFailure(FailureKind::NoEditions,
-                                     tr("The product catalog lists no file for this product.")));
+        Q_EMIT failed(
+            scraperFailure(FailureKind::NoEditions, tr("The product catalog lists no file for this product.")));
         return;
     }
     Q_EMIT editionsRead(editions);
@@ -159,10 +159,10 @@ int CatalogChoices::defaultLanguageRow(const QList<LanguageInfo> &languages, con
                                         [&matches](const LanguageInfo &info) { return matches(info.id); });
         return found == languages.cend() ? -1 : int(found - languages.cbegin());
     };
-    for (const int found :
-         {row([&code](const QString &id) { return id == code; }),
-          row([&language](const QString &id) { return id.section(QLatin1Char('-'), 0, 0) == language; }),
-          row([](const QString &id) { return id == QLatin1String("en-us"); })}) {
+    for (const int found : {row([&code](const QString &id) { return id == code; }), row([&language](const QString &id) {
+                                return id.section(QLatin1Char('-'), 0, 0) == language;
+                            }),
+                            row([](const QString &id) { return id == QLatin1String("en-us"); })}) {
         if (found >= 0)
             return found;
     }

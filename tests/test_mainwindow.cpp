@@ -1031,6 +1031,86 @@ private Q_SLOTS:
         QVERIFY(w.version->isEnabled() && w.edition->isEnabled());
     }
 
+    // Refused by the page, the window builds the ISO from Microsoft's
+    // installation files instead: the product catalog's ESD, verified,
+    // then made into bootable media.
+    void refusalLeadsToAnIsoBuiltFromInstallationFiles_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("catalogSwitch");
+        QTest::addColumn<QString>("endBox");
+        QTest::newRow("Windows 11") << QStringLiteral("win11") << QStringLiteral("x64") << QString()
+                                    << QStringLiteral("ISO Built");
+        QTest::newRow("Windows 11 ARM64")
+            << QStringLiteral("win11arm") << QStringLiteral("arm64") << QString() << QStringLiteral("ISO Built");
+        QTest::newRow("digest not the catalog's")
+            << QStringLiteral("win11") << QStringLiteral("x64") << QStringLiteral("catalogdigest wrong")
+            << QStringLiteral("Download Not Verified");
+        QTest::newRow("ESD missing") << QStringLiteral("win11") << QStringLiteral("x64")
+                                     << QStringLiteral("catalogesd missing") << QStringLiteral("Download Error");
+    }
+    void refusalLeadsToAnIsoBuiltFromInstallationFiles()
+    {
+        QFETCH(QString, product);
+        QFETCH(QString, architecture);
+        QFETCH(QString, catalogSwitch);
+        QFETCH(QString, endBox);
+        registerScraperTypes();
+        ReplicaServer replica;
+        QVERIFY(replica.start({QStringLiteral("--catalog")}) && setSiteOrigin(replica.origin()));
+        for (const QString &line : {QStringLiteral("refuse-languages 1"), catalogSwitch}) {
+            if (!line.isEmpty())
+                QCOMPARE(replica.command(line), QStringLiteral("OK ") + line);
+        }
+        MainWindow window(testParts(ScraperTimings()));
+        window.show();
+        Widgets w(window);
+        QString refusal;
+        clickInNextBox(QStringLiteral("buildFromInstallationFilesButton"), &refusal);
+        pick(w.version, w.version->findData(product));
+        QTRY_COMPARE_WITH_TIMEOUT(refusal, QStringLiteral("Microsoft Refused the Request"), 40000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.architecture->count() > 0, 20000);
+        QCOMPARE(w.version->currentData().toString(), QStringLiteral("catalog:") + product);
+        QCOMPARE(w.edition->currentText(), QStringLiteral("Windows Pro"));
+        QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
+        QCOMPARE(w.architecture->currentText(), architecture);
+        QTemporaryDir target;
+        const QString iso = target.filePath(QStringLiteral("built.iso"));
+        answerSaveDialog(iso);
+        ModalCloser done;
+        done.expect(endBox);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        QVERIFY(done.closed(90000));
+        QCOMPARE(replica.count(QStringLiteral("links")), 0);
+        if (endBox != QLatin1String("ISO Built")) {
+            // No ISO, and nothing that could pass for one.
+            QVERIFY(!QFile::exists(iso));
+            QVERIFY(QDir(target.path()).entryList({QStringLiteral("*.iso*")}, QDir::Files | QDir::Hidden).isEmpty());
+            return;
+        }
+        QFile built(iso);
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        const QString sha256 = QString::fromLatin1(
+            QCryptographicHash::hash(built.readAll(), QCryptographicHash::Sha256).toHex().toUpper());
+        QVERIFY2(done.text.startsWith(QStringLiteral("The ISO was built from Microsoft's installation files (ESD):\n")
+                                      + iso),
+                 qPrintable(done.text));
+        QVERIFY2(done.text.contains(QLatin1String("The ESD's SHA-256 matches Microsoft's product catalog: ")),
+                 qPrintable(done.text));
+        QVERIFY2(done.text.endsWith(QStringLiteral("SHA-256 of the ISO: ") + sha256), qPrintable(done.text));
+        // Read with 7-Zip, not with this program's code.
+        QProcess list;
+        list.start(QStringLiteral("7z"), {QStringLiteral("l"), QStringLiteral("-ba"), iso});
+        QVERIFY(list.waitForFinished(30000));
+        const QString listed = QString::fromUtf8(list.readAllStandardOutput());
+        for (const char *file : {"sources/install.esd", "sources/boot.wim", "efi/microsoft/boot/efisys_noprompt.bin"})
+            QVERIFY2(listed.contains(QLatin1String(file)), qPrintable(listed));
+        // Only the ISO is left: no installation file, part or staging folder.
+        QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("built.iso")});
+    }
+
     // After each way a step can fail, Retry, or the same row chosen again in
     // its box, asks the page for that step again, and nothing before it.
     void failedStepIsAskedForAgain_data()

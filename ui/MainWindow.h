@@ -166,6 +166,7 @@ private:
     QuibScraper *m_scraper = nullptr;
     CatalogChoices *m_catalog = nullptr;
     MediaBuilder *m_builder = nullptr;
+    QString m_builtEsdPath;
     QString m_builtEsdDigest;
     DownloadManager *m_downloadManager = nullptr;
     std::function<QuibScraper *(QObject *parent)> m_makeScraper;

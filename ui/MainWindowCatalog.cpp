@@ -4,6 +4,7 @@
 // end of the download differ.
 #include "MainWindow.h"
 
+#include "ChoiceBox.h"
 #include "ResultBoxes.h"
 #include "UiLog.h"
 #include "download/Digest.h"
@@ -14,6 +15,7 @@
 #include "scraper/ProductTable.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QProgressBar>
@@ -100,6 +102,7 @@ void MainWindow::startBuild(const QString &esdPath)
     m_builder = new MediaBuilder({}, this);
     connect(m_builder, &MediaBuilder::progress, this, &MainWindow::onBuildProgress);
     connect(m_builder, &MediaBuilder::finished, this, &MainWindow::onBuildFinished);
+    m_builtEsdPath = esdPath;
     m_builder->start({esdPath, m_downloadingOption.versionId, file->architecture, file->languageCode, m_downloadPath});
 }
 
@@ -132,6 +135,8 @@ void MainWindow::onBuildFinished(const MediaBuildResult &result)
         showResultBox(this, tr("Building the ISO Failed"), QMessageBox::Critical, result.message);
         return;
     }
+    // Its images are in the ISO now; a failed build keeps it for another try.
+    QFile::remove(m_builtEsdPath);
     updateStatus(tr("Computing the ISO's SHA-256..."));
     auto *watcher = new QFutureWatcher<QString>(this);
     connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, iso = result.isoPath] {
@@ -143,7 +148,6 @@ void MainWindow::onBuildFinished(const MediaBuildResult &result)
                                  .arg(iso, m_builtEsdDigest, watcher->result());
         showCompletionBox(this, tr("ISO Built"), QMessageBox::Information, text, iso);
     });
-    watcher->setFuture(QtConcurrent::run([iso = result.isoPath] {
-        return sha256OfFile(iso, [](qint64, qint64) { return true; });
-    }));
+    watcher->setFuture(
+        QtConcurrent::run([iso = result.isoPath] { return sha256OfFile(iso, [](qint64, qint64) { return true; }); }));
 }

@@ -62,9 +62,9 @@ bool showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &ref
                      [refusal] { QGuiApplication::clipboard()->setText(refusalReference(refusal)); });
     QPushButton *build = nullptr;
     if (offerInstallationFiles) {
-        build = box.addButton(
-            QCoreApplication::translate("ResultBoxes", "Build the ISO from Microsoft's installation files instead"),
-            QMessageBox::AcceptRole);
+        build = box.addButton(QCoreApplication::translate("ResultBoxes",
+                                                          "Build the ISO from Microsoft's installation files instead"),
+                              QMessageBox::AcceptRole);
         build->setObjectName(QStringLiteral("buildFromInstallationFilesButton"));
     }
     box.exec();
