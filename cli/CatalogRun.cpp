@@ -2,11 +2,11 @@
 
 #include "CatalogOutput.h"
 #include "CommandLineDownload.h"
-#include "flow/EsdPlace.h"
 #include "Output.h"
 #include "download/DownloadManager.h"
 #include "flow/DigestVerdict.h"
 #include "flow/EngineSetup.h"
+#include "flow/EsdPlace.h"
 #include "scraper/ProductTable.h"
 
 namespace {
