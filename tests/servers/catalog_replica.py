@@ -58,7 +58,7 @@ class CatalogFiles:
         for index, esd in enumerate(ESDS):
             path = os.path.join(self._folder.name, "%d.esd" % index)
             subprocess.run([os.path.join(HERE, "make_esd.sh"), path,
-                            "%s-%s-%s" % (esd.product, esd.language_code, esd.arch)], check=True)
+                            "%s-%s-%s" % (esd.product, esd.language_code, esd.arch), esd.arch.lower()], check=True)
             with open(path, "rb") as file:
                 self.bodies.append(file.read())
 
