@@ -39,6 +39,11 @@ struct Catalog {
     // not known here, or a second entry of one address with another digest.
     int skippedEntries = 0;
 
-    // The newest build among the files, "26100.4349", or empty.
+    // The newest build among the files: 26100 and "26100.4349", or 0 and
+    // empty when no file name says one.
+    int newestBuild() const;
     QString buildText() const;
+
+private:
+    QList<CatalogFile>::const_iterator newestFile() const;
 };

@@ -20,6 +20,8 @@ public:
     void start(bool untilRead);
     // The catalog fetched once more, for the same choices.
     void askAgain();
+    // Drops the fetch under way; no signal follows.
+    void cancel() { m_fetch.cancel(); }
 
     const Catalog &catalog() const { return m_catalog; }
     const CatalogSource &source() const { return m_source; }

@@ -3,6 +3,8 @@
 #include "ChoiceMatch.h"
 #include "flow/LanguageMatch.h"
 
+#include <functional>
+
 namespace {
 
 QString chosenArchitecture(const Choices &choices)

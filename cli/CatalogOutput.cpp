@@ -1,6 +1,7 @@
 #include "CatalogOutput.h"
 
 #include "CatalogMatch.h"
+#include "catalog/PageRelease.h"
 #include "flow/SizeFormat.h"
 
 namespace {
@@ -13,6 +14,13 @@ QString headline(const Catalog &catalog, const QString &productKey)
                             build.isEmpty() ? QStringLiteral("unknown") : build);
     if (catalog.skippedEntries > 0)
         line += QStringLiteral(" (%1 entries left out: a field missing or unusable)").arg(catalog.skippedEntries);
+    const PageRelease release = pageRelease(productKey);
+    if (catalog.newestBuild() > 0 && catalog.newestBuild() < release.build)
+        line += QStringLiteral("\nThis catalog's build %1 is older than the page's current release, %2 (build %3): "
+                               "the catalog may be a stale copy; the page, or a later try, may have the newer one.")
+                    .arg(catalog.newestBuild())
+                    .arg(release.name)
+                    .arg(release.build);
     return line;
 }
 

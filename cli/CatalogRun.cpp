@@ -100,6 +100,7 @@ void CatalogRun::interrupt()
         m_download->interrupt();
     else if (m_phase == Phase::Reading)
         printError(QStringLiteral("Interrupted."));
+    m_choice->cancel();
     end(ExitCode::Interrupted);
 }
 

@@ -41,7 +41,7 @@ struct OptionSet {
     QCommandLineOption edition{QStringLiteral("edition"),
                                QStringLiteral(
                                    "Edition id or name (default: the page's general one, for an evaluation the first "
-                                   "that is not LTSC)."),
+                                   "that is not LTSC, from the catalog Professional)."),
                                QStringLiteral("EDITION")};
     QCommandLineOption language{QStringLiteral("language"),
                                 QStringLiteral("Language, its localized name or a locale such as pt-BR (default: "

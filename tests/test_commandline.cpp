@@ -353,25 +353,28 @@ private Q_SLOTS:
         const QStringList catalog{"--source", "catalog", "--product"};
         const QString esd = QStringLiteral("^http://127\\.0\\.0\\.1:\\d+/esd/%1\\.esd\n$");
         const QString listed = QStringLiteral(
-            "^Product catalog %1 for win11, build %2 \\(2 entries left out[^\n]*\nEditions:\n  Professional \\| "
+            "^Product catalog %1 for win11, build %2 \\(2 entries left out[^\n]*\n%3Editions:\n  Professional \\| "
             "Windows Pro\n  Core \\| Windows Home\nLanguages:\n  en-us \\| English \\(United States\\)\n  "
             "fr-fr \\| French \\(France\\)\nArchitectures:\n  x64\n  arm64\nFiles:\n  %2\\.[^\n]+_x64FRE_en-us"
             "\\.esd  [0-9.]+ KB  x64  Professional,Core\n.*_A64FRE_en-us\\.esd  [0-9.]+ KB  arm64  "
             "Professional,Core\n$");
         QTest::newRow("catalog: listed") << QStringList() << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
-                                         << listed.arg("2\\.1", "26100\\.4349") << "^$";
+                                         << listed.arg("2\\.1", "26200\\.6584", QString()) << "^$";
         QTest::newRow("catalog: an older build named")
             << QStringList{"catalogbuild stale"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
-            << listed.arg("2\\.1", "22631\\.2861") << "^$";
+            << listed.arg("2\\.1", "22631\\.2861",
+                          "This catalog's build 22631 is older than the page's current release, 25H2 \\(build "
+                          "26200\\)[^\n]+\n")
+            << "^$";
         QTest::newRow("catalog: 2.0, SHA-1")
             << QStringList{"catalogform 2.0"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
-            << listed.arg("2\\.0", "26100\\.4349") << "^$";
+            << listed.arg("2\\.0", "26200\\.6584", QString()) << "^$";
         QTest::newRow("catalog: 1.0, PublishedMedia the root")
             << QStringList{"catalogform 1.0"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
-            << listed.arg("1\\.0", "26100\\.4349") << "^$";
+            << listed.arg("1\\.0", "26200\\.6584", QString()) << "^$";
         QTest::newRow("catalog: the ARM64 ESD")
             << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11arm"} << 0
-            << esd.arg("2/26100\\.4349\\.[^/]+_A64FRE_en-us") << "^$";
+            << esd.arg("2/26200\\.6584\\.[^/]+_A64FRE_en-us") << "^$";
         QTest::newRow("catalog: a language by name, an edition by display name")
             << QStringList()
             << QStringList{"--url"} + catalog

@@ -34,7 +34,7 @@ ESDS = (
 )
 EDITIONS = (("Professional", "Windows Pro"), ("Core", "Windows Home"))
 BUILDS = {
-    ("win11", "current"): "26100.4349.250607-1500.ge_release_svc_refresh",
+    ("win11", "current"): "26200.6584.250915-1905.25h2_ge_release_svc_refresh",
     ("win11", "stale"): "22631.2861.231204-0538.ni_release_svc_refresh",
     ("win10", "current"): "19045.3803.231204-0416.22h2_release_svc_refresh",
     ("win10", "stale"): "19041.1.191206-1406.vb_release",
@@ -58,7 +58,7 @@ class CatalogFiles:
         for index, esd in enumerate(ESDS):
             path = os.path.join(self._folder.name, "%d.esd" % index)
             subprocess.run([os.path.join(HERE, "make_esd.sh"), path,
-                            "%s-%s-%s" % (esd.product, esd.language_code, esd.arch)], check=True)
+                            "%s-%s-%s" % (esd.product, esd.language_code, esd.arch), esd.arch.lower()], check=True)
             with open(path, "rb") as file:
                 self.bodies.append(file.read())
 
