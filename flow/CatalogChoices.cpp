@@ -1,5 +1,7 @@
 #include "CatalogChoices.h"
 
+#include "catalog/PageRelease.h"
+
 #include <QCoreApplication>
 #include <QSet>
 #include <QTimer>
@@ -46,6 +48,7 @@ void CatalogChoices::loadProduct(const QString &productKey, const QString &mirro
 {
     const CatalogProduct *product = catalogProductOf(productKey);
     Q_ASSERT(product);
+    m_productKey = productKey;
     m_architectures = product->architectures;
     m_files.clear();
     m_offered.clear();
@@ -72,6 +75,7 @@ void CatalogChoices::onFailed(const QString &message)
 void CatalogChoices::onFetched(const Catalog &catalog)
 {
     m_buildText = catalog.buildText();
+    m_newestBuild = catalog.newestBuild();
     QList<ProductVersion> editions;
     QSet<QString> seen;
     for (const CatalogFile &file : catalog.files) {
@@ -131,6 +135,18 @@ void CatalogChoices::selectLanguage(const QString &languageCode)
     }
     const QList<DownloadOption> offered = m_offered;
     QTimer::singleShot(0, this, [this, offered] { Q_EMIT filesRead(offered); });
+}
+
+QString CatalogChoices::buildNote() const
+{
+    const PageRelease release = pageRelease(m_productKey);
+    if (m_newestBuild > 0 && m_newestBuild < release.build)
+        return tr("Microsoft's product catalog lists build %1, older than the current release %2 (build %3): it may "
+                  "be a stale copy; a later try may get the newer one.")
+            .arg(m_buildText, release.name)
+            .arg(release.build);
+    return m_buildText.isEmpty() ? tr("Microsoft's product catalog names no build.")
+                                 : tr("Microsoft's product catalog, build %1").arg(m_buildText);
 }
 
 const CatalogFile *CatalogChoices::fileOf(const DownloadOption &option) const

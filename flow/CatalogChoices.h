@@ -38,8 +38,9 @@ public:
     // The file behind an option this object offered last; null for any other.
     const CatalogFile *fileOf(const DownloadOption &option) const;
     const CatalogSource &source() const { return m_source; }
-    // The newest build the catalog lists, "26100.4349", or empty.
-    QString buildText() const { return m_buildText; }
+    // Which build the catalog lists, and whether that is older than the
+    // page's current release (a stale copy, as a CDN node may serve).
+    QString buildNote() const;
 
     // Professional where the catalog has it, else the first.
     static int defaultEditionRow(const QList<ProductVersion> &editions);
@@ -62,7 +63,9 @@ private:
     CatalogSource m_source;
     QStringList m_architectures;
     QList<CatalogFile> m_files;
+    QString m_productKey;
     QString m_buildText;
+    int m_newestBuild = 0;
     QString m_editionId;
     QList<DownloadOption> m_offered;
     QList<CatalogFile> m_offeredFiles;

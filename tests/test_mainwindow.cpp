@@ -9,6 +9,7 @@
 #include "download/DownloadManager.h"
 #include "download/PartFileIo.h"
 #include "download/PartRecord.h"
+#include "flow/CatalogChoices.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
@@ -493,6 +494,33 @@ private Q_SLOTS:
         QCOMPARE(languagesOf({findLanguageIndex(languages, query)}), expected);
         // Typed on the command line, a locale names the same row.
         QVERIFY(byName.isEmpty() || byName == expected);
+    }
+
+    // The product catalog's languages come by code: the locale's own, else
+    // its language's, else English (United States), else the first.
+    void catalogLanguageRows_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<int>("row");
+        const QStringList codes{"de-de", "en-gb", "en-us", "fr-ca", "fr-fr", "pt-br"};
+        QTest::newRow("exact") << "fr-FR" << codes << 4;
+        QTest::newRow("underscore") << "pt_BR" << codes << 5;
+        QTest::newRow("language only") << "de-AT" << codes << 0;
+        QTest::newRow("first of the language") << "fr-BE" << codes << 3;
+        QTest::newRow("none of the language") << "ja-JP" << codes << 2;
+        QTest::newRow("no English either") << "ja-JP" << QStringList{"fr-fr", "de-de"} << 0;
+        QTest::newRow("empty locale") << "" << codes << 2;
+    }
+    void catalogLanguageRows()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, codes);
+        QFETCH(int, row);
+        QList<LanguageInfo> languages;
+        for (const QString &code : codes)
+            languages << LanguageInfo{code, code.toUpper(), code, true};
+        QCOMPARE(CatalogChoices::defaultLanguageRow(languages, locale), row);
     }
 
     void fallbackWithoutTheLocalesLanguage_data()
@@ -1049,6 +1077,8 @@ private Q_SLOTS:
             << QStringLiteral("Download Not Verified");
         QTest::newRow("ESD missing") << QStringLiteral("win11") << QStringLiteral("x64")
                                      << QStringLiteral("catalogesd missing") << QStringLiteral("Download Error");
+        QTest::newRow("stale catalog") << QStringLiteral("win11") << QStringLiteral("x64")
+                                       << QStringLiteral("catalogbuild stale") << QStringLiteral("ISO Built");
     }
     void refusalLeadsToAnIsoBuiltFromInstallationFiles()
     {
@@ -1075,6 +1105,9 @@ private Q_SLOTS:
         QCOMPARE(w.edition->currentText(), QStringLiteral("Windows Pro"));
         QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
         QCOMPARE(w.architecture->currentText(), architecture);
+        const bool stale = catalogSwitch == QLatin1String("catalogbuild stale");
+        QVERIFY2(statusOf(window).contains(QLatin1String("older than the current release")) == stale,
+                 qPrintable(statusOf(window)));
         QTemporaryDir target;
         const QString iso = target.filePath(QStringLiteral("built.iso"));
         answerSaveDialog(iso);

@@ -643,6 +643,8 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
         m_editionCombo->setCurrentIndex(chosen);
         m_isFilling = false;
         m_selectedEditionId = m_editions.at(chosen).id;
+        if (showsCatalog())
+            updateStatus(m_catalog->buildNote());
         askPage(PageStep::Edition);
     }
     setControlsEnabled(true);
