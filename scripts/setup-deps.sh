@@ -14,7 +14,7 @@ packages=(
   libarchive-dev libwim-dev wimtools genisoimage gcab xorriso p7zip-full
   libcurl4-openssl-dev libcjson-dev libssl-dev
   python3 nginx-light openssl aria2 mingw-w64 g++-mingw-w64-x86-64-posix wine64
-  xdg-utils xvfb x11-utils clang-format clang-tidy
+  xdg-utils xvfb x11-utils dbus clang-format clang-tidy
   icoutils librsvg2-bin help2man desktop-file-utils appstream
   dpkg-dev file lintian debootstrap
 )

@@ -7,6 +7,7 @@
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
 #include "download/DownloadManager.h"
+#include "download/PartFileIo.h"
 #include "download/PartRecord.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
@@ -25,6 +26,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -36,6 +38,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -382,6 +385,22 @@ void offerLinks(MainWindow &window, QList<DownloadOption> options)
 
 } // namespace
 
+// The desktop's notification service, as the window reaches it over the
+// session bus: it keeps "summary|body" of every notice.
+class NotificationService final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList notices;
+public Q_SLOTS:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int)
+    {
+        notices << summary + QLatin1Char('|') + body;
+        return uint(notices.size());
+    }
+};
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -400,8 +419,14 @@ private Q_SLOTS:
         QVERIFY(!QApplication::windowIcon().isNull());
         platform::SystemServices::setInstance(&m_system);
         m_deadOrigin = deadOrigin();
+        startPrivateSessionBus();
     }
-    void cleanupTestCase() { platform::SystemServices::setInstance(nullptr); }
+    void cleanupTestCase()
+    {
+        platform::SystemServices::setInstance(nullptr);
+        m_sessionBus.kill();
+        m_sessionBus.waitForFinished();
+    }
     void init()
     {
         m_system.version = {10, 0};
@@ -1442,6 +1467,59 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, path)));
     }
 
+    // A download that ends while the user looks elsewhere is told on the
+    // desktop, where a notification service runs; not while they look.
+    void completionIsNoticedWhenLookingElsewhere_data()
+    {
+        QTest::addColumn<bool>("lookingElsewhere");
+        QTest::addColumn<bool>("serviceRuns");
+        QTest::addColumn<QStringList>("notices");
+        QTest::newRow("looking at the window") << false << true << QStringList();
+        QTest::newRow("looking elsewhere") << true << true << QStringList{"Download complete|noticed.iso"};
+        QTest::newRow("no notification service") << true << false << QStringList();
+    }
+    void completionIsNoticedWhenLookingElsewhere()
+    {
+        QFETCH(bool, lookingElsewhere);
+        QFETCH(bool, serviceRuns);
+        QFETCH(QStringList, notices);
+        QDBusConnection bus = QDBusConnection::connectToBus(m_sessionBusAddress, QStringLiteral("notices"));
+        NotificationService service;
+        if (serviceRuns) {
+            QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
+                                       QDBusConnection::ExportAllSlots));
+            QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        }
+        FaultServer faults;
+        QVERIFY(faults.start());
+        QVERIFY(faults.command(QStringLiteral("drip 100000")).startsWith(QLatin1String("OK")));
+        MainWindow window(testParts());
+        window.show();
+        offerLinks(window,
+                   {offered(QString(), QStringLiteral("x64"),
+                            faults.fileUrl(QStringLiteral("Win11.iso"), 200 * 1000))});
+        QTemporaryDir target;
+        answerSaveDialog(target.filePath(QStringLiteral("noticed.iso")));
+        ModalCloser done;
+        done.expect(QStringLiteral("Download Complete"));
+        Widgets(window).buttons.value(QStringLiteral("Download"))->click();
+        // Where the user looks once the download runs.
+        QWidget elsewhere;
+        if (lookingElsewhere) {
+            elsewhere.show();
+            elsewhere.activateWindow();
+        } else {
+            window.activateWindow();
+        }
+        QTRY_COMPARE(window.isActiveWindow(), !lookingElsewhere);
+        QVERIFY(done.closed());
+        QTest::qWait(200);
+        QCOMPARE(service.notices, notices);
+        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        bus.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("notices"));
+    }
+
     // Cancel with more than a little downloaded asks first.
     void cancelAsksBeforeDiscardingMuch_data()
     {
@@ -1488,14 +1566,17 @@ private Q_SLOTS:
     void earlierPartIsOffered_data()
     {
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("heldByAnotherRun");
         QTest::addColumn<QString>("firstRange");
-        QTest::newRow("continue") << QStringLiteral("continuePartButton") << QStringLiteral("bytes=400000-");
-        QTest::newRow("start over") << QStringLiteral("startOverButton") << QString();
-        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << QString();
+        QTest::newRow("continue") << QStringLiteral("continuePartButton") << false << QStringLiteral("bytes=400000-");
+        QTest::newRow("start over") << QStringLiteral("startOverButton") << false << QString();
+        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << false << QString();
+        QTest::newRow("start over, another run writes it") << QStringLiteral("startOverButton") << true << QString();
     }
     void earlierPartIsOffered()
     {
         QFETCH(QString, answer);
+        QFETCH(bool, heldByAnotherRun);
         QFETCH(QString, firstRange);
         const bool cancelled = answer == QLatin1String("cancelPartButton");
         FaultServer faults;
@@ -1516,9 +1597,21 @@ private Q_SLOTS:
             earlier.fill('x');
         QVERIFY(part.open(QIODevice::WriteOnly) && part.write(earlier) == 400000);
         part.close();
+        OwnPart held;
+        if (heldByAnotherRun)
+            held = OwnPart::open(nativeFilePath(part.fileName()));
         QString asked;
         clickInNextBox(answer, &asked);
         ModalCloser done;
+        if (heldByAnotherRun) {
+            done.expect(QStringLiteral("Download Error"));
+            answerSaveDialog(path);
+            w.buttons.value(QStringLiteral("Download"))->click();
+            QVERIFY(done.closed());
+            QVERIFY(faults.requests().isEmpty());
+            QCOMPARE(QFileInfo(part.fileName()).size(), qint64(400000));
+            return;
+        }
         if (!cancelled)
             done.expect(QStringLiteral("Download Complete"));
         answerSaveDialog(path);
@@ -1830,8 +1923,23 @@ private Q_SLOTS:
     }
 
 private:
+    // A session bus of the test's own: no notice reaches the desktop the
+    // tests run on, and the test can be the notification service.
+    void startPrivateSessionBus()
+    {
+        m_sessionBus.start(QStringLiteral("dbus-daemon"),
+                           {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                            QStringLiteral("--print-address")});
+        QVERIFY(m_sessionBus.waitForReadyRead(10000));
+        m_sessionBusAddress = QString::fromUtf8(m_sessionBus.readLine()).trimmed();
+        QVERIFY(!m_sessionBusAddress.isEmpty());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_sessionBusAddress.toUtf8());
+    }
+
     FakeSystem m_system;
     QString m_deadOrigin;
+    QProcess m_sessionBus;
+    QString m_sessionBusAddress;
 };
 
 TRAVONIX_WEB_TEST_MAIN(TestMainWindow)

@@ -948,16 +948,33 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
     case PartAnswer::Cancel:
         return;
     case PartAnswer::StartOver:
-        if (!QFile::remove(part) && QFile::exists(part)) {
-            onDownloadError(tr("Could not remove the earlier part %1: %2").arg(part, QFile(part).errorString()));
+        if (!emptyEarlierPart(part))
             return;
-        }
-        removePartRecord(part);
         break;
     case PartAnswer::Continue:
         break;
     }
     beginDownload(path);
+}
+
+// Emptied through its lock, never under a download of another run that
+// holds it, and before its record goes: a crash in between leaves a part
+// shorter than its record, which counts for nothing.
+bool MainWindow::emptyEarlierPart(const QString &part)
+{
+    OwnPart held = partfile::openOwn(part);
+    if (held.state() == OwnPart::State::Busy) {
+        onDownloadError(tr("Another download is writing %1. Wait for it to end, or choose another destination.")
+                            .arg(QFileInfo(part).fileName()));
+        return false;
+    }
+    if (!held.isOpen() || !held.truncate(0)) {
+        onDownloadError(tr("Could not empty the earlier part %1.").arg(part));
+        return false;
+    }
+    removePartRecord(part);
+    held.removeFrom(nativeFilePath(part));
+    return true;
 }
 
 void MainWindow::beginDownload(const QString &path)

@@ -113,6 +113,7 @@ private:
     void startDownloadFlow();
     void beginDownload(const QString &path);
     void beginAfterEarlierPart(const QString &path);
+    bool emptyEarlierPart(const QString &part);
     void endDownload(int progress);
     void pauseDownload();
     void resumeDownload();
