@@ -624,6 +624,51 @@ private Q_SLOTS:
             QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), expected);
     }
 
+    // SIGTERM or Ctrl+C while the ISO is being written: the build stops and
+    // cleans up before the program ends, the ESD stays, and the next run
+    // builds from it without downloading it again.
+    void interruptedBuildKeepsTheEsd_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+    }
+    void interruptedBuildKeepsTheEsd()
+    {
+        QFETCH(int, signal);
+        QVERIFY(setSwitches({}));
+        QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("build")));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral("bin")));
+        // A writer that starts the ISO and then takes its time, first on the PATH.
+        const QString started = folder.filePath(QStringLiteral("bin/started"));
+        QFile writer(folder.filePath(QStringLiteral("bin/genisoimage")));
+        QVERIFY(writer.open(QIODevice::WriteOnly));
+        writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
+                     "echo partial > \"$out\"\ntouch '"
+                     + started.toUtf8() + "'\nexec sleep 30\n");
+        writer.close();
+        QVERIFY(writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QProcessEnvironment &environment = m_sandbox.environment();
+        const QString path = environment.value(QStringLiteral("PATH"));
+        environment.insert(QStringLiteral("PATH"), folder.filePath(QStringLiteral("bin")) + QLatin1Char(':') + path);
+        const QString iso = folder.filePath(QStringLiteral("w11.iso"));
+        const QStringList arguments{"--download", "--source", "catalog", "--product", "win11", "--output", iso};
+        auto first = launch(arguments);
+        environment.insert(QStringLiteral("PATH"), path);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), RunTimeoutMs);
+        ::kill(pid_t(first->processId()), signal);
+        QVERIFY(first->waitForFinished(RunTimeoutMs));
+        QCOMPARE(first->exitCode(), 5);
+        const QString err = QString::fromUtf8(first->readAllStandardError());
+        QVERIFY2(err.contains(QLatin1String("Interrupted. No ISO was made")), qPrintable(err));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"bin", "w11.esd"}));
+
+        const Run second = run(arguments);
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.err.contains(QLatin1String("nothing to download")), qPrintable(second.err));
+        QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), QStringLiteral("win11-en-us-x64 setup.exe\n"));
+    }
+
     // Microsoft sends a retired link to a page of its site: nothing is saved.
     void evaluationLinkToAPageSavesNothing()
     {
