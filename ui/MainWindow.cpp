@@ -24,6 +24,7 @@
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -757,14 +758,19 @@ void MainWindow::onDownloadClicked()
 {
     switch (m_downloadPhase) {
     case DownloadPhase::Downloading:
+        // The second click of a double click on Download or Resume.
+        if (m_startClicked.isValid() && m_startClicked.elapsed() < QApplication::doubleClickInterval())
+            return;
         cancelDownload();
         return;
     case DownloadPhase::Paused:
+        m_startClicked.start();
         resumeDownload();
         return;
     case DownloadPhase::Idle:
         break;
     }
+    m_startClicked.start();
     if (!getFreshLinkFirst(AfterFreshLink::Download))
         startDownloadFlow();
 }
@@ -955,8 +961,7 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
 }
 
 // Emptied through its lock, never under a download of another run that
-// holds it, and before its record goes: a crash in between leaves a part
-// shorter than its record, which counts for nothing.
+// holds it.
 bool MainWindow::emptyEarlierPart(const QString &part)
 {
     OwnPart held = partfile::openOwn(part);
@@ -965,7 +970,10 @@ bool MainWindow::emptyEarlierPart(const QString &part)
                             .arg(QFileInfo(part).fileName()));
         return false;
     }
-    if (!held.isOpen() || !held.truncate(0)) {
+    // As the engine starts over: a record that holds nothing is on the
+    // device before a byte goes, so a crash at any step leaves a part that
+    // counts for nothing.
+    if (!held.isOpen() || !writePartRecord(part, PartRecord()) || !held.truncate(0)) {
         onDownloadError(tr("Could not empty the earlier part %1.").arg(part));
         return false;
     }
