@@ -1,6 +1,7 @@
 #include "CatalogRun.h"
 
 #include "CatalogOutput.h"
+#include "CommandLineBuild.h"
 #include "CommandLineDownload.h"
 #include "Output.h"
 #include "download/DownloadManager.h"
@@ -8,6 +9,8 @@
 #include "flow/EngineSetup.h"
 #include "flow/EsdPlace.h"
 #include "scraper/ProductTable.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -78,8 +81,15 @@ void CatalogRun::onFileChosen(const CatalogFile &file)
 
 void CatalogRun::startDownload(const CatalogFile &file)
 {
-    const EsdPlace place = esdPlaceFor(file, m_options.output);
-    const QString problem = roomProblem(place, file.size);
+    m_place = esdPlaceFor(file, m_options.output);
+    if (m_place.isoNamedByCatalog && QFileInfo(m_place.isoPath).exists()) {
+        end(ExitCode::Usage,
+            QStringLiteral("%1 is already there; give --output to replace it or to build the ISO "
+                           "elsewhere.")
+                .arg(m_place.isoPath));
+        return;
+    }
+    const QString problem = roomProblem(m_place, file.size);
     if (!problem.isEmpty()) {
         end(ExitCode::Usage, problem);
         return;
@@ -90,18 +100,39 @@ void CatalogRun::startDownload(const CatalogFile &file)
     m_phase = Phase::Downloading;
     m_download = new CommandLineDownload(m_engine, ProgressReport::styleForStandardError(m_options.quiet), this);
     connect(m_download, &CommandLineDownload::needsFreshLink, m_choice, &CatalogChoice::askAgain);
-    connect(m_download, &CommandLineDownload::ended, this, [this](int exitCode) { end(exitCode); });
-    m_download->start(esdJob(file, m_choice->source(), place.esdPath));
+    connect(m_download, &CommandLineDownload::ended, this,
+            [this, file](int exitCode) { onDownloaded(exitCode, file); });
+    m_download->start(esdJob(file, m_choice->source(), m_place.esdPath));
 }
 
+void CatalogRun::onDownloaded(int exitCode, const CatalogFile &file)
+{
+    if (exitCode != ExitCode::Done || m_phase != Phase::Downloading) {
+        end(exitCode);
+        return;
+    }
+    m_phase = Phase::Building;
+    m_build = new CommandLineBuild(ProgressReport::styleForStandardError(m_options.quiet), this);
+    connect(m_build, &CommandLineBuild::ended, this, [this](int code) { end(code); });
+    m_build->start(
+        MediaBuildPlan{m_place.esdPath, m_choice->edition().id, file.architecture, file.languageCode, m_place.isoPath});
+}
+
+// Over first: what the download or the build says as it stops is no end
+// of its own.
 void CatalogRun::interrupt()
 {
-    if (m_phase == Phase::Downloading)
-        m_download->interrupt();
-    else if (m_phase == Phase::Reading)
-        printError(QStringLiteral("Interrupted."));
+    const Phase phase = std::exchange(m_phase, Phase::Over);
+    if (phase == Phase::Over)
+        return;
     m_choice->cancel();
-    end(ExitCode::Interrupted);
+    if (phase == Phase::Downloading)
+        m_download->interrupt();
+    else if (phase == Phase::Building)
+        m_build->interrupt();
+    else
+        printError(QStringLiteral("Interrupted."));
+    Q_EMIT ended(ExitCode::Interrupted, QString());
 }
 
 void CatalogRun::end(int exitCode, const QString &error)

@@ -1,12 +1,15 @@
 // A command-line run on the product catalog: its lists, one ESD's address,
-// or the ESD downloaded and checked against the catalog's digest.
+// or the ESD downloaded, checked against the catalog's digest and built
+// into an ISO.
 #pragma once
 
 #include "CatalogChoice.h"
+#include "EsdPlace.h"
 #include "Options.h"
 
 #include <QObject>
 
+class CommandLineBuild;
 class CommandLineDownload;
 class DownloadManager;
 
@@ -25,18 +28,21 @@ Q_SIGNALS:
     void ended(int exitCode, QString error);
 
 private:
-    // Reading: the catalog is being fetched. Downloading: its ESD is. Over:
-    // the run has ended.
-    enum class Phase { Reading, Downloading, Over };
+    // Reading: the catalog is being fetched. Downloading: its ESD is.
+    // Building: the ISO is made from it. Over: the run has ended.
+    enum class Phase { Reading, Downloading, Building, Over };
 
     void onCatalogRead();
     void onFileChosen(const CatalogFile &file);
     void startDownload(const CatalogFile &file);
+    void onDownloaded(int exitCode, const CatalogFile &file);
     void end(int exitCode, const QString &error = QString());
 
     Options m_options;
     DownloadManager *m_engine;
     CatalogChoice *m_choice;
     CommandLineDownload *m_download = nullptr;
+    CommandLineBuild *m_build = nullptr;
+    EsdPlace m_place;
     Phase m_phase = Phase::Reading;
 };

@@ -26,7 +26,7 @@ EsdPlace esdPlaceFor(const CatalogFile &file, const QString &output)
     // The catalog's file name ends in ".esd" and is checked to be one name.
     const QString isoName = file.fileName.left(file.fileName.size() - 4) + QStringLiteral(".iso");
     const QString isoPath = ownName ? QDir(wanted).absoluteFilePath(isoName) : QFileInfo(wanted).absoluteFilePath();
-    return {isoPath, esdBeside(isoPath)};
+    return {isoPath, esdBeside(isoPath), ownName};
 }
 
 QString roomProblem(const EsdPlace &place, qint64 esdBytes)

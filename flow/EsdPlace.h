@@ -10,6 +10,9 @@
 struct EsdPlace {
     QString isoPath;
     QString esdPath;
+    // The ISO takes a name the catalog chose: a file of the user's under it
+    // is never replaced.
+    bool isoNamedByCatalog = false;
 };
 
 // The ESD's place beside the ISO at `isoPath`: "<name>.iso" becomes

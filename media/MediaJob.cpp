@@ -133,7 +133,7 @@ MediaBuildResult MediaJob::build(const Source &source)
     if (!failed)
         failed = writeImages(source, tree);
     if (!failed)
-        failed = writeIso(staging, tree);
+        failed = writeIso(source, staging, tree);
     if (failed)
         return *failed;
     return MediaBuildResult{MediaBuildOutcome::Built, QStringLiteral("The ISO is ready: %1").arg(m_plan.isoPath),
@@ -201,10 +201,10 @@ std::optional<MediaBuildResult> MediaJob::writeWim(const WimFile &wim, const QSt
     return wimFailure(error, QStringLiteral("write %1").arg(path));
 }
 
-std::optional<MediaBuildResult> MediaJob::writeIso(const StagingFolder &staging, const QString &tree)
+std::optional<MediaBuildResult> MediaJob::writeIso(const Source &source, const StagingFolder &staging,
+                                                   const QString &tree)
 {
-    const IsoLayout layout{tree, staging.filePath(QStringLiteral("media.iso")),
-                           *mediaVolumeLabel(m_plan.architecture, m_plan.languageCode),
+    const IsoLayout layout{tree, staging.filePath(QStringLiteral("media.iso")), source.volumeLabel,
                            hasBiosBoot(m_plan.architecture)};
     const IsoWriterRun run = runIsoWriter(m_settings.isoWriterProgram, layout, *m_cancelled, [this](double fraction) {
         m_progress->update(MediaBuildPhase::WritingIso, fraction);

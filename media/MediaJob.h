@@ -29,7 +29,7 @@ private:
     std::optional<MediaBuildResult> writeImages(const Source &source, const QString &tree);
     std::optional<MediaBuildResult> writeWim(const WimFile &wim, const QString &sources, const char *name,
                                              int writeFlags, MediaBuildPhase phase);
-    std::optional<MediaBuildResult> writeIso(const StagingFolder &staging, const QString &tree);
+    std::optional<MediaBuildResult> writeIso(const Source &source, const StagingFolder &staging, const QString &tree);
     std::optional<MediaBuildResult> wimFailure(int error, const QString &doing) const;
 
     MediaBuildPlan m_plan;

@@ -32,6 +32,14 @@ struct Run {
     QString err;
 };
 
+// What a tool of the system prints on stdout, once it has ended.
+QString toolOutput(const char *program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QString::fromLatin1(program), arguments);
+    return tool.waitForFinished(10000) ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
+}
+
 QString sha256Of(const QString &path)
 {
     QFile file(path);
@@ -567,31 +575,32 @@ private Q_SLOTS:
         file.remove();
     }
 
-    // An ESD of the product catalog, beside the ISO's place, only when its
-    // digest is the catalog's; no ISO from any other.
+    // An ESD of the product catalog, beside the ISO's place, built into the
+    // ISO only when its digest is the catalog's.
     void catalogDownload_data()
     {
         QTest::addColumn<QStringList>("switches");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("kept"); // the file left beside the ISO's place
+        QTest::addColumn<QStringList>("left"); // the files in the ISO's folder afterwards
         QTest::addColumn<QString>("err");
-        QTest::newRow("SHA-256, catalog 2.1") << QStringList() << 0 << "w11.esd"
-                                              << "Its SHA-256 matches the value of Microsoft's product catalog";
-        QTest::newRow("SHA-1, catalog 2.0") << QStringList{"catalogform 2.0"} << 0 << "w11.esd"
+        const QStringList built{"w11.esd", "w11.iso"};
+        QTest::newRow("SHA-256, catalog 2.1")
+            << QStringList() << 0 << built
+            << "Its SHA-256 matches the value of Microsoft's product catalog.*Saved [^\n]+w11\\.iso\n";
+        QTest::newRow("SHA-1, catalog 2.0") << QStringList{"catalogform 2.0"} << 0 << built
                                             << "Its SHA-1 matches the value of Microsoft's product catalog";
-        QTest::newRow("a wrong digest") << QStringList{"catalogdigest wrong"} << 4 << "w11.esd.unverified"
+        QTest::newRow("a wrong digest") << QStringList{"catalogdigest wrong"} << 4 << QStringList{"w11.esd.unverified"}
                                         << "does not match the SHA-256 of Microsoft's product catalog";
         QTest::newRow("a wrong SHA-1") << QStringList{"catalogform 1.0", "catalogdigest wrong"} << 4
-                                       << "w11.esd.unverified"
-                                       << "does not match the SHA-1";
-        QTest::newRow("the ESD missing") << QStringList{"catalogesd missing"} << 3 << QString()
+                                       << QStringList{"w11.esd.unverified"} << "does not match the SHA-1";
+        QTest::newRow("the ESD missing") << QStringList{"catalogesd missing"} << 3 << QStringList()
                                          << "^Downloading [^\n]+w11\\.esd\n.*Download failed: .*404";
     }
     void catalogDownload()
     {
         QFETCH(QStringList, switches);
         QFETCH(int, exitCode);
-        QFETCH(QString, kept);
+        QFETCH(QStringList, left);
         QFETCH(QString, err);
         QVERIFY(setSwitches(switches));
         QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("catalog")));
@@ -601,17 +610,63 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(QRegularExpression(err, QRegularExpression::DotMatchesEverythingOption).match(result.err).hasMatch(),
                  qPrintable(result.err));
-        const QStringList left = folder.entryList(QDir::Files);
-        QCOMPARE(left, kept.isEmpty() ? QStringList() : QStringList{kept});
-        if (kept.isEmpty())
+        QCOMPARE(folder.entryList(QDir::Files), left);
+        if (left.isEmpty())
             return;
         // The ESD the catalog lists for the defaults (x64, English,
-        // Professional): its setup media say which it is.
-        QProcess wimlib;
-        wimlib.start(QStringLiteral("wimlib-imagex"),
-                     {"extract", folder.filePath(kept), "1", "/setup.exe", "--to-stdout"});
-        QVERIFY(wimlib.waitForFinished(10000));
-        QCOMPARE(wimlib.readAllStandardOutput(), QByteArray("win11-en-us-x64 setup.exe\n"));
+        // Professional): its setup media say which it is, and so do the
+        // ISO's.
+        const QString expected = QStringLiteral("win11-en-us-x64 setup.exe\n");
+        QCOMPARE(toolOutput("wimlib-imagex",
+                            {"extract", folder.filePath(left.constFirst()), "1", "/setup.exe", "--to-stdout"}),
+                 expected);
+        if (exitCode == 0)
+            QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), expected);
+    }
+
+    // SIGTERM or Ctrl+C while the ISO is being written: the build stops and
+    // cleans up before the program ends, the ESD stays, and the next run
+    // builds from it without downloading it again.
+    void interruptedBuildKeepsTheEsd_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+    }
+    void interruptedBuildKeepsTheEsd()
+    {
+        QFETCH(int, signal);
+        QVERIFY(setSwitches({}));
+        QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("build")));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral("bin")));
+        // A writer that starts the ISO and then takes its time, first on the PATH.
+        const QString started = folder.filePath(QStringLiteral("bin/started"));
+        QFile writer(folder.filePath(QStringLiteral("bin/genisoimage")));
+        QVERIFY(writer.open(QIODevice::WriteOnly));
+        writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
+                     "echo partial > \"$out\"\ntouch '"
+                     + started.toUtf8() + "'\nexec sleep 30\n");
+        writer.close();
+        QVERIFY(writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QProcessEnvironment &environment = m_sandbox.environment();
+        const QString path = environment.value(QStringLiteral("PATH"));
+        environment.insert(QStringLiteral("PATH"), folder.filePath(QStringLiteral("bin")) + QLatin1Char(':') + path);
+        const QString iso = folder.filePath(QStringLiteral("w11.iso"));
+        const QStringList arguments{"--download", "--source", "catalog", "--product", "win11", "--output", iso};
+        auto first = launch(arguments);
+        environment.insert(QStringLiteral("PATH"), path);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), RunTimeoutMs);
+        ::kill(pid_t(first->processId()), signal);
+        QVERIFY(first->waitForFinished(RunTimeoutMs));
+        QCOMPARE(first->exitCode(), 5);
+        const QString err = QString::fromUtf8(first->readAllStandardError());
+        QVERIFY2(err.contains(QLatin1String("Interrupted. No ISO was made")), qPrintable(err));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"bin", "w11.esd"}));
+
+        const Run second = run(arguments);
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.err.contains(QLatin1String("nothing to download")), qPrintable(second.err));
+        QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), QStringLiteral("win11-en-us-x64 setup.exe\n"));
     }
 
     // Microsoft sends a retired link to a page of its site: nothing is saved.

@@ -332,6 +332,22 @@ void clickInNextBox(const QString &buttonName, QString *title = nullptr)
     });
 }
 
+// Clicks `buttonName` in the question box open over the window once the
+// download has ended under it: the completion box that came up over the
+// question is closed first, by `done`.
+void clickOnceCompleted(ModalCloser &done, const QString &buttonName, QString *title)
+{
+    done.expect(QStringLiteral("Download Complete"));
+    auto *poll = new QTimer(&done.watch);
+    QObject::connect(poll, &QTimer::timeout, poll, [&done, poll, buttonName, title] {
+        if (done.title != done.wanted)
+            return;
+        poll->stop();
+        clickInNextBox(buttonName, title);
+    });
+    poll->start(50);
+}
+
 // The part beside `path` for `url`, and whether its record says what it holds.
 bool partIsKept(const QString &url, const QString &path)
 {
@@ -1472,22 +1488,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("partKept");
         QTest::addColumn<bool>("stillDownloading");
-        QTest::newRow("keep the part") << QStringLiteral("keepPartButton") << true << false;
-        QTest::newRow("discard it") << QStringLiteral("discardPartButton") << false << false;
-        QTest::newRow("keep downloading") << QStringLiteral("keepDownloadingButton") << true << true;
-        QTest::newRow("gone without a close") << QString() << true << false;
+        QTest::addColumn<bool>("staysOpen");
+        QTest::addColumn<bool>("endsWhileAsked"); // the download completes before the answer
+        QTest::newRow("keep the part") << QStringLiteral("keepPartButton") << true << false << false << false;
+        QTest::newRow("discard it") << QStringLiteral("discardPartButton") << false << false << false << false;
+        QTest::newRow("keep downloading") << QStringLiteral("keepDownloadingButton") << true << true << true << false;
+        QTest::newRow("gone without a close") << QString() << true << false << false << false;
+        QTest::newRow("keep downloading, completed meanwhile")
+            << QStringLiteral("keepDownloadingButton") << false << false << true << true;
     }
     void closingDuringADownloadAsks()
     {
         QFETCH(QString, answer);
         QFETCH(bool, partKept);
         QFETCH(bool, stillDownloading);
+        QFETCH(bool, staysOpen);
+        QFETCH(bool, endsWhileAsked);
         FaultServer faults;
         QVERIFY(faults.start());
         QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
         QTemporaryDir target;
         const QString path = target.filePath(QStringLiteral("closing.iso"));
-        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), endsWhileAsked ? 300000 : 4 * 1024 * 1024);
         {
             MainWindow window(testParts());
             window.show();
@@ -1499,10 +1521,14 @@ private Q_SLOTS:
             QTRY_VERIFY(partIsKept(url, path));
             if (!answer.isEmpty()) {
                 QString asked;
-                clickInNextBox(answer, &asked);
-                QCOMPARE(window.close(), !stillDownloading);
+                ModalCloser done;
+                if (endsWhileAsked)
+                    clickOnceCompleted(done, answer, &asked);
+                else
+                    clickInNextBox(answer, &asked);
+                QCOMPARE(window.close(), !staysOpen);
                 QCOMPARE(asked, QStringLiteral("Download in Progress"));
-                QCOMPARE(window.isVisible(), stillDownloading);
+                QCOMPARE(window.isVisible(), staysOpen);
                 const int before = w.progress->value();
                 if (stillDownloading)
                     QTRY_VERIFY(w.progress->value() > before);
@@ -1510,7 +1536,7 @@ private Q_SLOTS:
         }
         QTRY_COMPARE(partIsKept(url, path), partKept);
         QCOMPARE(QFile::exists(DownloadManager::makeTempFilePath(url, path)), partKept);
-        QVERIFY(!QFile::exists(path));
+        QCOMPARE(QFile::exists(path), endsWhileAsked);
     }
 
     // Pause keeps the part and its record; Resume continues it to the whole
@@ -1518,12 +1544,16 @@ private Q_SLOTS:
     void pauseThenResumeEndsInTheSameFile_data()
     {
         QTest::addColumn<bool>("linkRunsOut");
-        QTest::newRow("link still good") << false;
-        QTest::newRow("link ran out while paused") << true;
+        QTest::addColumn<bool>("doubleClicked");
+        QTest::newRow("link still good") << false << false;
+        QTest::newRow("link ran out while paused") << true << false;
+        // The second click lands on Cancel: it is the same gesture, not a cancel.
+        QTest::newRow("Resume double-clicked") << false << true;
     }
     void pauseThenResumeEndsInTheSameFile()
     {
         QFETCH(bool, linkRunsOut);
+        QFETCH(bool, doubleClicked);
         FaultServer faults;
         QVERIFY(faults.start());
         QVERIFY(faults.command(QStringLiteral("drip 200000 100")).startsWith(QLatin1String("OK")));
@@ -1560,6 +1590,9 @@ private Q_SLOTS:
             Q_EMIT scraperOf(window)->downloadLinksExtracted(
                 {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"),
                          url + QStringLiteral("&t=fresh"))});
+        } else if (doubleClicked) {
+            QTest::mouseClick(download, Qt::LeftButton);
+            QTest::mouseClick(download, Qt::LeftButton);
         } else {
             download->click();
         }
@@ -1639,16 +1672,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("buttonAfter");
         QTest::addColumn<bool>("partKept");
-        QTest::newRow("discard") << QStringLiteral("discardPartButton") << QStringLiteral("Download") << false;
-        QTest::newRow("pause instead") << QStringLiteral("pauseInsteadButton") << QStringLiteral("Resume") << true;
+        QTest::addColumn<bool>("endsWhileAsked"); // the download completes before the answer
+        QTest::newRow("discard") << QStringLiteral("discardPartButton") << QStringLiteral("Download") << false << false;
+        QTest::newRow("pause instead") << QStringLiteral("pauseInsteadButton") << QStringLiteral("Resume") << true
+                                       << false;
         QTest::newRow("keep downloading")
-            << QStringLiteral("keepDownloadingButton") << QStringLiteral("Cancel") << true;
+            << QStringLiteral("keepDownloadingButton") << QStringLiteral("Cancel") << true << false;
+        // Nothing is left to resume: the file is there.
+        QTest::newRow("pause, completed meanwhile")
+            << QStringLiteral("pauseInsteadButton") << QStringLiteral("Download") << false << true;
     }
     void cancelAsksBeforeDiscardingMuch()
     {
         QFETCH(QString, answer);
         QFETCH(QString, buttonAfter);
         QFETCH(bool, partKept);
+        QFETCH(bool, endsWhileAsked);
         FaultServer faults;
         QVERIFY(faults.start());
         QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
@@ -1658,7 +1697,7 @@ private Q_SLOTS:
         window.show();
         Widgets w(window);
         QPushButton *download = w.buttons.value(QStringLiteral("Download"));
-        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), endsWhileAsked ? 300000 : 4 * 1024 * 1024);
         offerLinks(window, {offered(QString(), QStringLiteral("x64"), url)});
         QTemporaryDir target;
         const QString path = target.filePath(QStringLiteral("cancelled.iso"));
@@ -1667,11 +1706,16 @@ private Q_SLOTS:
         QTRY_VERIFY(w.progress->value() > 0);
         QTRY_VERIFY(partIsKept(url, path));
         QString asked;
-        clickInNextBox(answer, &asked);
+        ModalCloser done;
+        if (endsWhileAsked)
+            clickOnceCompleted(done, answer, &asked);
+        else
+            clickInNextBox(answer, &asked);
         download->click();
         QCOMPARE(asked, QStringLiteral("Cancel Download"));
         QCOMPARE(download->text(), buttonAfter);
         QTRY_COMPARE(QFile::exists(DownloadManager::makeTempFilePath(url, path)), partKept);
+        QCOMPARE(QFile::exists(path), endsWhileAsked);
     }
 
     // A part an earlier run left for the same file and destination is
@@ -1681,16 +1725,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("heldByAnotherRun");
         QTest::addColumn<QString>("firstRange");
-        QTest::newRow("continue") << QStringLiteral("continuePartButton") << false << QStringLiteral("bytes=400000-");
-        QTest::newRow("start over") << QStringLiteral("startOverButton") << false << QString();
-        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << false << QString();
-        QTest::newRow("start over, another run writes it") << QStringLiteral("startOverButton") << true << QString();
+        QTest::addColumn<bool>("recorded"); // with a record that gives the file's length
+        QTest::addColumn<int>("barAtStart");
+        const QString fromPart = QStringLiteral("bytes=400000-");
+        QTest::newRow("continue") << QStringLiteral("continuePartButton") << false << fromPart << false << 0;
+        QTest::newRow("start over") << QStringLiteral("startOverButton") << false << QString() << false << 0;
+        QTest::newRow("cancel") << QStringLiteral("cancelPartButton") << false << QString() << false << 0;
+        QTest::newRow("start over, another run writes it")
+            << QStringLiteral("startOverButton") << true << QString() << false << 0;
+        QTest::newRow("continue a recorded part")
+            << QStringLiteral("continuePartButton") << false << fromPart << true << 38;
+        QTest::newRow("start over a recorded part")
+            << QStringLiteral("startOverButton") << false << QString() << true << 0;
     }
     void earlierPartIsOffered()
     {
         QFETCH(QString, answer);
         QFETCH(bool, heldByAnotherRun);
         QFETCH(QString, firstRange);
+        QFETCH(bool, recorded);
+        QFETCH(int, barAtStart);
         const bool cancelled = answer == QLatin1String("cancelPartButton");
         FaultServer faults;
         QVERIFY(faults.start());
@@ -1710,6 +1764,9 @@ private Q_SLOTS:
             earlier.fill('x');
         QVERIFY(part.open(QIODevice::WriteOnly) && part.write(earlier) == 400000);
         part.close();
+        if (recorded)
+            QVERIFY(
+                writePartRecord(part.fileName(), PartRecord{size, "\"fault-100000\"", QString(), 400000, {}, true}));
         OwnPart held;
         if (heldByAnotherRun)
             held = OwnPart::open(nativeFilePath(part.fileName()));
@@ -1730,6 +1787,7 @@ private Q_SLOTS:
         answerSaveDialog(path);
         w.buttons.value(QStringLiteral("Download"))->click();
         QTRY_COMPARE(asked, QStringLiteral("Continue Download"));
+        QCOMPARE(w.progress->value(), barAtStart);
         if (cancelled) {
             QCOMPARE(w.buttons.value(QStringLiteral("Download"))->text(), QStringLiteral("Download"));
             QVERIFY(faults.requests().isEmpty());

@@ -3,9 +3,11 @@
 // with xorriso, 7z and wimlib-imagex, never with the builder's own code.
 #include "media/EsdImages.h"
 #include "media/MediaBuild.h"
+#include "platform/Platform.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
 
 Q_DECLARE_METATYPE(MediaBuildOutcome)
@@ -59,6 +62,17 @@ void makeTree(const QString &root, const QVector<QPair<QString, QByteArray>> &fi
 {
     for (const auto &file : files)
         writeFile(root + QLatin1Char('/') + file.first, file.second);
+}
+
+// As the program's main does: its event loop ends on SIGTERM, and the
+// builder goes with main's stack. False when no signal ended the loop.
+bool runUntilTerminated(std::unique_ptr<MediaBuilder> *builder)
+{
+    QEventLoop loop;
+    QTimer::singleShot(BuildTimeoutMs, &loop, [&loop] { loop.exit(1); });
+    const bool terminated = loop.exec() == 0;
+    builder->reset();
+    return terminated;
 }
 
 } // namespace
@@ -260,8 +274,9 @@ void TestMedia::failsCleanly_data()
     QTest::addColumn<QString>("editionId");
     QTest::addColumn<QString>("architecture");
     QTest::addColumn<QString>("writer"); // empty: genisoimage; "slow": the stand-in that waits
-    // "cancel" or "destroy" once the ISO is being written; "early": cancelled
-    // as it starts, so that wimlib's first progress call stops it
+    // "cancel", "destroy" or "terminate" (SIGTERM) once the ISO is being
+    // written; "early": cancelled as it starts, so that wimlib's first
+    // progress call stops it
     QTest::addColumn<QString>("stop");
     QTest::addColumn<MediaBuildOutcome>("outcome");
     const QString none;
@@ -302,6 +317,13 @@ void TestMedia::failsCleanly_data()
                                                      << "x64"
                                                      << "slow"
                                                      << "destroy" << MediaBuildOutcome::Cancelled;
+    // Last: in Qt 5 a quit ends every event loop the test program starts
+    // after it, as it would the program's.
+    QTest::newRow("SIGTERM while writing the ISO") << "full.esd"
+                                                   << "Professional"
+                                                   << "x64"
+                                                   << "slow"
+                                                   << "terminate" << MediaBuildOutcome::Cancelled;
 }
 
 void TestMedia::failsCleanly()
@@ -329,6 +351,8 @@ void TestMedia::failsCleanly()
         QTimer::singleShot(0, this, [&builder, stop] {
             if (stop == QLatin1String("destroy"))
                 builder.reset();
+            else if (stop == QLatin1String("terminate"))
+                ::raise(SIGTERM);
             else
                 builder->cancelAndWait();
         });
@@ -336,7 +360,11 @@ void TestMedia::failsCleanly()
     });
     if (stop == QLatin1String("early"))
         builder->cancel();
+    if (stop == QLatin1String("terminate"))
+        platform::quitEventLoopOnTerminationRequest();
     builder->start(MediaBuildPlan{esd, editionId, architecture, QStringLiteral("en-us"), iso});
+    if (stop == QLatin1String("terminate"))
+        QVERIFY(runUntilTerminated(&builder));
     QTRY_VERIFY_WITH_TIMEOUT(!builder || !finished.isEmpty(), BuildTimeoutMs);
     if (builder) {
         const auto result = finished.at(0).at(0).value<MediaBuildResult>();

@@ -25,6 +25,7 @@
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -779,9 +780,13 @@ void MainWindow::onDownloadClicked()
 {
     switch (m_downloadPhase) {
     case DownloadPhase::Downloading:
+        // The second click of a double click on Download or Resume.
+        if (m_startClicked.isValid() && m_startClicked.elapsed() < QApplication::doubleClickInterval())
+            return;
         cancelDownload();
         return;
     case DownloadPhase::Paused:
+        m_startClicked.start();
         resumeDownload();
         return;
     case DownloadPhase::Building:
@@ -790,6 +795,7 @@ void MainWindow::onDownloadClicked()
     case DownloadPhase::Idle:
         break;
     }
+    m_startClicked.start();
     if (!getFreshLinkFirst(AfterFreshLink::Download))
         startDownloadFlow();
 }
@@ -798,18 +804,15 @@ void MainWindow::onDownloadClicked()
 void MainWindow::cancelDownload()
 {
     if (m_receivedBytes > m_askBeforeDiscardingBytes) {
-        switch (askOnCancel(this, progressText())) {
-        case CancelAnswer::KeepDownloading:
+        const CancelAnswer answer = askOnCancel(this, progressText());
+        // The download may have ended while the question was open: there is
+        // nothing left to pause or discard.
+        if (!isDownloading() || answer == CancelAnswer::KeepDownloading)
             return;
-        case CancelAnswer::Pause:
+        if (answer == CancelAnswer::Pause) {
             pauseDownload();
             return;
-        case CancelAnswer::Discard:
-            break;
         }
-        // The download may have ended while the question was open.
-        if (!isDownloading())
-            return;
     }
     m_downloadManager->cancelDownload();
     endDownload(0);
@@ -879,20 +882,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     const CloseAnswer answer = askOnClose(this, progressText());
-    // The download may have ended while the question was open.
-    if (isDownloading()) {
-        switch (answer) {
-        case CloseAnswer::KeepDownloading:
-            event->ignore();
-            return;
-        case CloseAnswer::KeepPart:
-            pauseDownload();
-            break;
-        case CloseAnswer::DiscardPart:
-            m_downloadManager->cancelDownload();
-            endDownload(0);
-            break;
-        }
+    // Not closing was asked for, also where the download ended while the
+    // question was open.
+    if (answer == CloseAnswer::KeepDownloading) {
+        event->ignore();
+        return;
+    }
+    if (isDownloading() && answer == CloseAnswer::KeepPart) {
+        pauseDownload();
+    } else if (isDownloading()) {
+        m_downloadManager->cancelDownload();
+        endDownload(0);
     }
     QMainWindow::closeEvent(event);
 }
@@ -991,6 +991,9 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
     case PartAnswer::StartOver:
         if (!emptyEarlierPart(part))
             return;
+        // Nothing of it counts any more: not in the bar, nor for Cancel's question.
+        m_receivedBytes = 0;
+        m_totalBytes = 0;
         break;
     case PartAnswer::Continue:
         break;
@@ -999,8 +1002,7 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
 }
 
 // Emptied through its lock, never under a download of another run that
-// holds it, and before its record goes: a crash in between leaves a part
-// shorter than its record, which counts for nothing.
+// holds it.
 bool MainWindow::emptyEarlierPart(const QString &part)
 {
     OwnPart held = partfile::openOwn(part);
@@ -1009,7 +1011,10 @@ bool MainWindow::emptyEarlierPart(const QString &part)
                             .arg(QFileInfo(part).fileName()));
         return false;
     }
-    if (!held.isOpen() || !held.truncate(0)) {
+    // As the engine starts over: a record that holds nothing is on the
+    // device before a byte goes, so a crash at any step leaves a part that
+    // counts for nothing.
+    if (!held.isOpen() || !writePartRecord(part, PartRecord()) || !held.truncate(0)) {
         onDownloadError(tr("Could not empty the earlier part %1.").arg(part));
         return false;
     }

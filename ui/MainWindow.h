@@ -6,6 +6,7 @@
 #include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -182,6 +183,7 @@ private:
     QList<DownloadOption> m_downloadOptions;
     DownloadOption m_downloadingOption;
     DownloadPhase m_downloadPhase = DownloadPhase::Idle;
+    QElapsedTimer m_startClicked;
     qint64 m_receivedBytes = 0;
     qint64 m_totalBytes = 0;
     qint64 m_askBeforeDiscardingBytes = 0;
