@@ -4,8 +4,8 @@
 #pragma once
 
 #include "CatalogChoice.h"
-#include "EsdPlace.h"
 #include "Options.h"
+#include "flow/EsdPlace.h"
 
 #include <QObject>
 

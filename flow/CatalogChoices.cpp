@@ -19,13 +19,13 @@ constexpr int CatalogTimeoutMs = 60 * 1000;
 QList<CatalogProduct> catalogProducts()
 {
     return {{QStringLiteral("win11"),
-             QCoreApplication::translate("CatalogChoices", "Windows 11, built from installation files"),
+             QCoreApplication::translate("CatalogChoices", "Windows 11 (built from installation files)"),
              {QStringLiteral("x64")}},
             {QStringLiteral("win11arm"),
-             QCoreApplication::translate("CatalogChoices", "Windows 11 ARM64, built from installation files"),
+             QCoreApplication::translate("CatalogChoices", "Windows 11 ARM64 (built from installation files)"),
              {QStringLiteral("arm64")}},
             {QStringLiteral("win10"),
-             QCoreApplication::translate("CatalogChoices", "Windows 10, built from installation files"),
+             QCoreApplication::translate("CatalogChoices", "Windows 10 (built from installation files)"),
              {QStringLiteral("x64"), QStringLiteral("x86")}}};
 }
 

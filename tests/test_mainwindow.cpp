@@ -1955,9 +1955,12 @@ private Q_SLOTS:
         for (QComboBox *box : window.findChildren<QComboBox *>())
             QVERIFY(box->height() >= box->sizeHint().height());
         // The three of the product table, then the six evaluation products.
-        QCOMPARE(w.version->count(), 9);
+        QCOMPARE(w.version->count(), 12);
         QCOMPARE(w.version->itemData(3).toString(), QStringLiteral("win11-eval"));
         QCOMPARE(w.version->itemText(8), QStringLiteral("Windows Server 2016 (evaluation)"));
+        // The product catalog's rows come last.
+        QCOMPARE(w.version->itemText(9), QStringLiteral("Windows 11 (built from installation files)"));
+        QCOMPARE(w.version->itemData(11).toString(), QStringLiteral("catalog:win10"));
         QCOMPARE(w.version->currentIndex(), -1);
         QCOMPARE(w.version->itemText(2), QStringLiteral("Windows 11 ARM64"));
         QCOMPARE(w.version->itemData(2).toString(), QStringLiteral("win11arm"));
