@@ -1,7 +1,7 @@
 // Checks one file's SHA-256 the way the window checks a file that is
 // already there, and prints the digest and the seconds it took. Run by
 // bench/hash_bench.sh, never by the tests.
-#include "download/Sha256.h"
+#include "download/Digest.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,9 +2,9 @@
 
 #include "Options.h"
 #include "Output.h"
+#include "download/Digest.h"
 #include "download/DownloadManager.h"
 #include "download/PartFile.h"
-#include "download/Sha256.h"
 #include "flow/DigestVerdict.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
@@ -63,40 +63,47 @@ bool takesLinkName(const QString &output)
 } // namespace
 
 // An --output that names a folder takes the ISO under its own name.
-QString CommandLineDownload::destinationFor(const QString &url, const QString &output)
+DownloadJob CommandLineDownload::pageJob(const DownloadOption &option, const QString &output, QString *problem)
 {
-    if (!takesLinkName(output))
-        return QFileInfo(QDir::current(), output).absoluteFilePath();
-    const QDir folder(QDir::current().absoluteFilePath(output));
-    const QString isoName = isoNameOf(url);
-    return isoName.isEmpty() ? QString() : folder.absoluteFilePath(isoName);
+    DownloadJob job;
+    job.url = option.url;
+    job.nameFromServer = takesLinkName(output);
+    const QString isoName = isoNameOf(option.url);
+    if (!job.nameFromServer)
+        job.destination = QFileInfo(QDir::current(), output).absoluteFilePath();
+    else if (!isoName.isEmpty())
+        job.destination = QDir(QDir::current().absoluteFilePath(output)).absoluteFilePath(isoName);
+    else
+        *problem = QStringLiteral("The link's file name is not one to save under (%1); give --output a "
+                                  "file name.")
+                       .arg(lastSegmentOf(option.url).left(80));
+    job.publishedDigest = option.publishedSha256;
+    job.prepareEngine = [option](DownloadManager &engine) { prepareEngineFor(engine, option); };
+    job.verifiedText = [option](const QString &digest) { return verifiedText(option, digest); };
+    job.unverifiedText = [option, destination = job.destination](const QString &digest, const QString &keptPath,
+                                                                 UnverifiedReason reason) {
+        return unverifiedText(option, digest, destination, keptPath, reason);
+    };
+    return job;
 }
 
-void CommandLineDownload::start(const DownloadOption &option, const QString &output)
+void CommandLineDownload::start(const DownloadJob &job)
 {
-    m_option = option;
-    m_destination = destinationFor(option.url, output);
-    if (m_destination.isEmpty()) {
-        end(ExitCode::Usage,
-            QStringLiteral("The link's file name is not one to save under (%1); give --output a "
-                           "file name.")
-                .arg(lastSegmentOf(option.url).left(80)));
-        return;
-    }
-    if (QFileInfo(m_destination).isDir()) {
-        end(ExitCode::Usage, QStringLiteral("%1 is a folder; give --output a file name.").arg(m_destination));
+    m_job = job;
+    if (QFileInfo(m_job.destination).isDir()) {
+        end(ExitCode::Usage, QStringLiteral("%1 is a folder; give --output a file name.").arg(m_job.destination));
         return;
     }
     if (alreadyThere())
         return;
     // The server chose the name: a file of the user's under it is never
     // replaced unless the user names it.
-    const QFileInfo there(m_destination);
-    if (takesLinkName(output) && (there.exists() || there.isSymLink())) {
+    const QFileInfo there(m_job.destination);
+    if (m_job.nameFromServer && (there.exists() || there.isSymLink())) {
         end(ExitCode::Usage,
-            QStringLiteral("%1 is already there and is not this ISO; give --output to replace it "
-                           "or to save the ISO elsewhere.")
-                .arg(m_destination));
+            QStringLiteral("%1 is already there and is not this file; give --output to replace it "
+                           "or to save the file elsewhere.")
+                .arg(m_job.destination));
         return;
     }
     begin();
@@ -105,36 +112,36 @@ void CommandLineDownload::start(const DownloadOption &option, const QString &out
 // A destination that holds the file Microsoft publishes is kept as it is.
 bool CommandLineDownload::alreadyThere()
 {
-    if (m_option.publishedSha256.isEmpty() || !QFileInfo(m_destination).isFile())
+    if (m_job.publishedDigest.isEmpty() || !QFileInfo(m_job.destination).isFile())
         return false;
-    const QString sha256 = sha256OfFile(m_destination, [this](qint64 done, qint64 total) {
+    const QString digest = digestOfFile(m_job.algorithm, m_job.destination, [this](qint64 done, qint64 total) {
         m_report.checking(QStringLiteral("the file already there"), done, total);
         return true;
     });
-    if (sha256.compare(m_option.publishedSha256, Qt::CaseInsensitive) != 0)
+    if (digest.compare(m_job.publishedDigest, Qt::CaseInsensitive) != 0)
         return false;
-    m_report.note(QStringLiteral("%1 is already there, and its SHA-256 matches the value Microsoft publishes; "
+    m_report.note(QStringLiteral("%1 is already there, and its %2 matches the value Microsoft publishes; "
                                  "nothing to download.")
-                      .arg(m_destination));
+                      .arg(m_job.destination, QLatin1String(digestName(m_job.algorithm))));
     end(ExitCode::Done);
     return true;
 }
 
 void CommandLineDownload::begin()
 {
-    prepareEngineFor(*m_engine, m_option);
+    m_job.prepareEngine(*m_engine);
     const QFileInfo part = partFile();
     const qint64 held = partfile::heldBytes(part.filePath());
     if (held > 0)
         m_report.note(QStringLiteral("Continuing %1 from %2").arg(part.fileName(), formatSize(held)));
     else
-        m_report.note(QStringLiteral("Downloading %1").arg(m_destination));
-    m_engine->startDownload(m_option.url, m_destination);
+        m_report.note(QStringLiteral("Downloading %1").arg(m_job.destination));
+    m_engine->startDownload(m_job.url, m_job.destination);
 }
 
-void CommandLineDownload::continueWith(const DownloadOption &option)
+void CommandLineDownload::continueWith(const QString &url)
 {
-    m_option = option;
+    m_job.url = url;
     begin();
 }
 
@@ -147,13 +154,13 @@ void CommandLineDownload::interrupt()
 
 void CommandLineDownload::onFinished(const QString &path)
 {
-    m_report.note(QStringLiteral("Saved %1\n%2").arg(path, verifiedText(m_option, m_engine->sha256())));
+    m_report.note(QStringLiteral("Saved %1\n%2").arg(path, m_job.verifiedText(m_engine->digest())));
     end(ExitCode::Done);
 }
 
-void CommandLineDownload::onUnverified(const QString &keptPath, const QString &sha256, UnverifiedReason reason)
+void CommandLineDownload::onUnverified(const QString &keptPath, const QString &digest, UnverifiedReason reason)
 {
-    end(ExitCode::NotVerified, unverifiedText(m_option, sha256, m_destination, keptPath, reason));
+    end(ExitCode::NotVerified, m_job.unverifiedText(digest, keptPath, reason));
 }
 
 // Once per run a fresh link for the same choices continues the part.
@@ -178,7 +185,7 @@ void CommandLineDownload::onError(const DownloadResult &result)
 
 QFileInfo CommandLineDownload::partFile() const
 {
-    return QFileInfo(DownloadManager::makeTempFilePath(m_option.url, m_destination));
+    return QFileInfo(DownloadManager::makeTempFilePath(m_job.url, m_job.destination));
 }
 
 // What a later run can do with the bytes already here.

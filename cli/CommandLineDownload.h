@@ -1,9 +1,9 @@
-// One ISO downloaded from the command line: resumable and verified as in
+// One file downloaded from the command line: resumable and verified as in
 // the window, with progress on standard error.
 #pragma once
 
+#include "DownloadJob.h"
 #include "ProgressReport.h"
-#include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
 #include <QFileInfo>
@@ -16,16 +16,16 @@ class CommandLineDownload final : public QObject {
 public:
     CommandLineDownload(DownloadManager *engine, ProgressReport::Style style, QObject *parent = nullptr);
 
-    // `output` empty: the ISO's own file name in the working folder.
-    void start(const DownloadOption &option, const QString &output);
+    void start(const DownloadJob &job);
     // Continues the part with the fresh link that needsFreshLink asked for.
-    void continueWith(const DownloadOption &option);
+    void continueWith(const QString &url);
     // Ctrl+C: the transfer stops and its part stays for the next run.
     void interrupt();
 
-    // Where the file goes for this link and `output`; empty when it would
-    // take the link's file name and that is no ISO image's name.
-    static QString destinationFor(const QString &url, const QString &output);
+    // The page's ISO to `output` (empty: its own file name in the working
+    // folder); a job without a destination, and the reason in `problem`,
+    // when it would take the link's file name and that is no ISO image's.
+    static DownloadJob pageJob(const DownloadOption &option, const QString &output, QString *problem);
 
 Q_SIGNALS:
     void needsFreshLink();
@@ -35,7 +35,7 @@ private:
     bool alreadyThere();
     void begin();
     void onFinished(const QString &path);
-    void onUnverified(const QString &keptPath, const QString &sha256, UnverifiedReason reason);
+    void onUnverified(const QString &keptPath, const QString &digest, UnverifiedReason reason);
     void onLinkExpired();
     void onError(const DownloadResult &result);
     void end(int exitCode, const QString &error = QString());
@@ -44,7 +44,6 @@ private:
 
     DownloadManager *m_engine;
     ProgressReport m_report;
-    DownloadOption m_option;
-    QString m_destination;
+    DownloadJob m_job;
     bool m_linkRenewed = false;
 };

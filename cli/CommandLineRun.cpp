@@ -1,5 +1,6 @@
 #include "CommandLineRun.h"
 
+#include "CatalogRun.h"
 #include "ChoiceMatch.h"
 #include "CommandLineDownload.h"
 #include "Output.h"
@@ -29,7 +30,10 @@ void CommandLineRun::start()
         end(ExitCode::Usage, problem);
         return;
     }
-    startPage();
+    if (m_options.source == FileSource::Catalog)
+        startCatalog();
+    else
+        startPage();
 }
 
 QString CommandLineRun::failureKind(int exitCode) const
@@ -41,12 +45,13 @@ QString CommandLineRun::failureKind(int exitCode) const
     return m_page && !m_page->failureKind().isEmpty() ? m_page->failureKind() : QStringLiteral("failed");
 }
 
-// What can be told wrong before Microsoft is asked anything.
+// What can be told wrong before Microsoft is asked anything (the catalog
+// checks its own architectures).
 QString CommandLineRun::choicesProblem() const
 {
     const ChoiceMatch architecture =
         matchProductArchitecture(m_options.choices.product, m_options.choices.architecture);
-    if (architecture.row < 0)
+    if (m_options.source == FileSource::Page && architecture.row < 0)
         return architecture.problem;
     if (m_options.mode == RunMode::Download && !m_options.output.isEmpty()) {
         const QFileInfo output(m_options.output);
@@ -65,6 +70,13 @@ void CommandLineRun::startPage()
     m_page->start(m_options.mode == RunMode::List);
 }
 
+void CommandLineRun::startCatalog()
+{
+    m_catalog = new CatalogRun(m_options, m_engine, m_localeName, this);
+    connect(m_catalog, &CatalogRun::ended, this, &CommandLineRun::end);
+    m_catalog->start();
+}
+
 void CommandLineRun::onLanguagesRead()
 {
     printOut(m_options.json ? pageListsJson(m_page->lists()) : pageListsText(m_page->lists()));
@@ -79,23 +91,31 @@ void CommandLineRun::onLinkChosen(const DownloadOption &option)
         return;
     }
     if (m_download) {
-        m_download->continueWith(option);
+        m_download->continueWith(option.url);
         return;
     }
     EngineSettings settings = m_engine->settings();
     settings.connections = m_options.connections;
     m_engine->setSettings(settings);
+    QString problem;
+    const DownloadJob job = CommandLineDownload::pageJob(option, m_options.output, &problem);
+    if (!problem.isEmpty()) {
+        end(ExitCode::Usage, problem);
+        return;
+    }
     m_download = new CommandLineDownload(m_engine, ProgressReport::styleForStandardError(m_options.quiet), this);
     connect(m_download, &CommandLineDownload::needsFreshLink, m_page, &PageChoice::askAgain);
     connect(m_download, &CommandLineDownload::ended, this, [this](int exitCode) { end(exitCode); });
-    m_download->start(option, m_options.output);
+    m_download->start(job);
 }
 
 void CommandLineRun::interrupt()
 {
     if (isOver())
         return;
-    if (m_download)
+    if (m_catalog)
+        m_catalog->interrupt();
+    else if (m_download)
         m_download->interrupt();
     else
         printError(QStringLiteral("Interrupted."));

@@ -1,5 +1,5 @@
 // A run of the command line from its options to its exit code: lists, a
-// link, or a download.
+// link, or a download, from the page or from the product catalog.
 #pragma once
 
 #include "Options.h"
@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+class CatalogRun;
 class CommandLineDownload;
 class DownloadManager;
 class PageChoice;
@@ -32,6 +33,7 @@ private:
     QString choicesProblem() const;
     QString failureKind(int exitCode) const;
     void startPage();
+    void startCatalog();
     void onLanguagesRead();
     void onLinkChosen(const DownloadOption &option);
     void end(int exitCode, const QString &error = QString());
@@ -41,6 +43,7 @@ private:
     DownloadManager *m_engine;
     QString m_localeName;
     PageChoice *m_page = nullptr;
+    CatalogRun *m_catalog = nullptr;
     CommandLineDownload *m_download = nullptr;
     int m_exitCode = -1;
 };

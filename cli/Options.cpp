@@ -13,8 +13,9 @@ const char ExitCodesText[] = "Exit codes:\n"
                              "  0  done\n"
                              "  1  usage error or unknown choice (the valid values are listed on stderr)\n"
                              "  2  Microsoft refused the request (its message code and session id on stderr)\n"
-                             "  3  page or network failure\n"
-                             "  4  the file does not match the SHA-256 Microsoft publishes\n"
+                             "  3  page, catalog or network failure\n"
+                             "  4  the file does not match the SHA-256 Microsoft publishes (or the catalog's "
+                             "digest)\n"
                              "  5  interrupted (a download keeps its part for the next run)\n";
 
 const char ExamplesText[] = "Examples:\n"
@@ -22,7 +23,9 @@ const char ExamplesText[] = "Examples:\n"
                             "  travonix --url --product win10 --language german --arch x86\n"
                             "  aria2c \"$(travonix --url --product win11)\"\n"
                             "  travonix --download --product win11arm --output ~/Win11_Arm64.iso\n"
-                            "  travonix --url --product server2022 --language de-DE\n";
+                            "  travonix --url --product server2022 --language de-DE\n"
+                            "  travonix --list --source catalog --product win11\n"
+                            "  travonix --download --source catalog --product win11arm --edition Professional\n";
 
 // Every option the program knows, in the order --help lists them.
 struct OptionSet {
@@ -38,7 +41,7 @@ struct OptionSet {
     QCommandLineOption edition{QStringLiteral("edition"),
                                QStringLiteral(
                                    "Edition id or name (default: the page's general one, for an evaluation the first "
-                                   "that is not LTSC)."),
+                                   "that is not LTSC, from the catalog Professional)."),
                                QStringLiteral("EDITION")};
     QCommandLineOption language{QStringLiteral("language"),
                                 QStringLiteral("Language, its localized name or a locale such as pt-BR (default: "
@@ -46,6 +49,10 @@ struct OptionSet {
                                 QStringLiteral("NAME")};
     QCommandLineOption arch{QStringLiteral("arch"), QStringLiteral("x86, x64 or arm64 (default: the first offered)."),
                             QStringLiteral("ARCH")};
+    QCommandLineOption source{QStringLiteral("source"),
+                              QStringLiteral("page (default): the download page's ISOs; catalog: the product catalog's "
+                                             "ESD files (win10, win11, win11arm), built into an ISO by --download."),
+                              QStringLiteral("SOURCE")};
     QCommandLineOption output{QStringLiteral("output"),
                               QStringLiteral(
                                   "Where --download saves the ISO: a file, or a folder to keep the ISO's own name "
@@ -74,8 +81,8 @@ struct OptionSet {
             QStringLiteral("Gets official Windows 10 and 11 ISOs from Microsoft's download page.\n"
                            "Without --list, --url or --download it opens its window, in the system's language;\n"
                            "the command line always answers in English, for scripts to read."));
-        parser.addOptions({list, url, download, product, edition, language, arch, output, connections, json, quiet,
-                           origin, delayPercent, help, version});
+        parser.addOptions({list, url, download, product, edition, language, arch, source, output, connections, json,
+                           quiet, origin, delayPercent, help, version});
     }
 };
 
@@ -111,6 +118,13 @@ QString checkCombination(const Options &options, const QCommandLineParser &parse
         return QStringLiteral("Say which product with --product: win10, win11 or win11arm, or one that --list names.");
     if (options.delayPercent < 1 || options.delayPercent > 100)
         return QStringLiteral("--delay-percent takes a whole number from 1 to 100.");
+    if (parser.isSet(set.source) && parser.value(set.source) != QLatin1String("page")
+        && parser.value(set.source) != QLatin1String("catalog"))
+        return QStringLiteral("--source takes page or catalog.");
+    if (options.source == FileSource::Catalog && options.choices.product.isEmpty())
+        return QStringLiteral("Say which product's catalog with --product: win10, win11 or win11arm.");
+    if (options.source == FileSource::Catalog && options.json)
+        return QStringLiteral("--json goes with the download page's lists and links, not with --source catalog.");
     if (options.connections < 1 || options.connections > 16)
         return QStringLiteral("--connections takes a whole number from 1 to 16.");
     if (parser.isSet(set.connections) && options.mode != RunMode::Download)
@@ -139,6 +153,7 @@ Options parseOptions(const QStringList &arguments)
         return options;
     options.choices = {parser.value(set.product), parser.value(set.edition), parser.value(set.language),
                        parser.value(set.arch)};
+    options.source = parser.value(set.source) == QLatin1String("catalog") ? FileSource::Catalog : FileSource::Page;
     options.output = parser.value(set.output);
     options.json = parser.isSet(set.json);
     options.quiet = parser.isSet(set.quiet);

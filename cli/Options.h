@@ -9,6 +9,10 @@
 
 enum class RunMode { Window, Help, Version, List, Url, Download };
 
+// Where the files come from: Microsoft's download page (ISOs), or the
+// product catalog the Media Creation Tool reads (ESDs, built into an ISO).
+enum class FileSource { Page, Catalog };
+
 // The process exit codes of the command line, as --help lists them.
 namespace ExitCode {
 inline constexpr int Done = 0;
@@ -29,6 +33,7 @@ struct Choices {
 
 struct Options {
     RunMode mode = RunMode::Window;
+    FileSource source = FileSource::Page;
     Choices choices;
     QString output;
     bool json = false;

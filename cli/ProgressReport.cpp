@@ -57,6 +57,11 @@ void ProgressReport::checking(const QString &what, qint64 checked, qint64 total)
     show(QStringLiteral("Checking %1\u2026 %2 / %3").arg(what, formatSize(checked), formatSize(total)));
 }
 
+void ProgressReport::step(const QString &what, int percent)
+{
+    show(QStringLiteral("%1\u2026 %2%").arg(what).arg(percent));
+}
+
 void ProgressReport::show(const QString &line)
 {
     const qint64 every = m_style == Style::Terminal ? RedrawEveryMs : LineEveryMs;

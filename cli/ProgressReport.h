@@ -16,6 +16,8 @@ public:
     void update(qint64 received, qint64 total, double bytesPerSecond, int connections);
     // A file read back for its SHA-256: `what` says which.
     void checking(const QString &what, qint64 checked, qint64 total);
+    // A step of other work, as far as `percent`.
+    void step(const QString &what, int percent);
     // Ends the redrawn line before anything else is printed.
     void close();
     // A message of its own line, unless quiet.

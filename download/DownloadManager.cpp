@@ -142,7 +142,7 @@ void DownloadManager::startDownload(const QString &url, const QString &savePath)
     qCDebug(lcDownload) << "DownloadManager: startDownload called with url:" << url;
     // A part of an earlier attempt may still be on its way out.
     settleClose();
-    m_sha256.clear();
+    m_digest.clear();
     if (refuseBeforeStart(url, savePath))
         return;
     m_url = url;
@@ -210,6 +210,7 @@ bool DownloadManager::openPart()
     m_writer.setLimits(m_settings.writeQueueBytes, m_settings.diskBytesPerSecond, m_settings.deviceRoomBytes);
     m_writer.setSyncEvery(m_settings.syncEveryBytes);
     m_writer.setStepHook(m_settings.afterDeviceStep);
+    m_writer.setDigestAlgorithm(m_digestAlgorithm);
     if (m_total <= 0)
         m_held = m_held.before(m_held.prefixEnd());
     m_bytesBefore = m_receivedAtSample = m_held.bytes();
@@ -924,12 +925,12 @@ void DownloadManager::completeDownload(const PartFileWriter::Closed &closed)
         report(resultOf(DownloadOutcome::PartGone, m_tempFilePath));
         return;
     }
-    m_sha256 = closed.sha256;
+    m_digest = closed.digest;
     if (m_mustBeDiscImage && !isDiscImage()) {
         keepUnverified(UnverifiedReason::NotADiscImage);
         return;
     }
-    if (!m_publishedSha256.isEmpty() && !m_publishedSha256.contains(m_sha256, Qt::CaseInsensitive)) {
+    if (!m_publishedDigests.isEmpty() && !m_publishedDigests.contains(m_digest, Qt::CaseInsensitive)) {
         keepUnverified(UnverifiedReason::DigestDiffers);
         return;
     }
@@ -945,7 +946,7 @@ void DownloadManager::keepUnverified(UnverifiedReason reason)
     const QString kept = m_savePath + QStringLiteral(".unverified");
     if (moveInto(kept)) {
         m_part.close();
-        Q_EMIT unverified(kept, m_sha256, reason);
+        Q_EMIT unverified(kept, m_digest, reason);
     }
 }
 

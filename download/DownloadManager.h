@@ -56,15 +56,21 @@ public:
     // The ".part" file that a transfer of `url` to `savePath` uses.
     static QString makeTempFilePath(const QString &url, const QString &savePath);
 
-    // The SHA-256 values the page publishes for the next download: a file
-    // that matches none of them does not take the destination's place. An
-    // empty list means there is nothing to check against.
-    void setPublishedSha256(const QStringList &values) { m_publishedSha256 = values; }
+    // The values published for the next download, in `algorithm`: a file
+    // whose digest matches none of them does not take the destination's
+    // place. An empty list means there is nothing to check against.
+    void setPublishedDigests(DigestAlgorithm algorithm, const QStringList &values)
+    {
+        m_digestAlgorithm = algorithm;
+        m_publishedDigests = values;
+    }
+    void setPublishedSha256(const QStringList &values) { setPublishedDigests(DigestAlgorithm::Sha256, values); }
     // Whether the next download must be a disc image (ISO 9660 or UDF): one
     // that is not, or not of the length announced, is kept as unverified.
     void setMustBeDiscImage(bool must) { m_mustBeDiscImage = must; }
-    // The SHA-256 of the file last finished or kept as unverified.
-    QString sha256() const { return m_sha256; }
+    // The digest, in the published values' algorithm, of the file last
+    // finished or kept as unverified.
+    QString digest() const { return m_digest; }
     QString savePath() const { return m_savePath; }
 
     void setSettings(const EngineSettings &settings) { m_settings = settings; }
@@ -75,7 +81,7 @@ Q_SIGNALS:
     void finished(QString filePath);
     // The bytes match none of the published values, or are no disc image:
     // they are kept at `keptPath` and the destination is left as it was.
-    void unverified(QString keptPath, QString sha256, UnverifiedReason reason);
+    void unverified(QString keptPath, QString digest, UnverifiedReason reason);
     // The file server no longer takes the link (403 or 410, as for an
     // expired link); the part is kept for a fresh link to continue.
     void linkExpired();
@@ -224,7 +230,8 @@ private:
     PartFileWriter::Closed m_closed;
     AfterClose m_afterClose;
     EngineSettings m_settings;
-    QStringList m_publishedSha256;
+    DigestAlgorithm m_digestAlgorithm = DigestAlgorithm::Sha256;
+    QStringList m_publishedDigests;
     bool m_mustBeDiscImage = false;
-    QString m_sha256;
+    QString m_digest;
 };

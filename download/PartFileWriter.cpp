@@ -91,7 +91,7 @@ bool PartFileWriter::open(OwnPart &part, const ByteRanges &held, bool hashing)
         m_file = file;
     }
     if (hashing)
-        m_hasher.begin(reader, held.prefixEnd(), m_queueLimit / 8, m_bytesPerSecond);
+        m_hasher.begin(reader, held.prefixEnd(), m_queueLimit / 8, m_bytesPerSecond, m_algorithm);
     else
         m_hasher.leaveBehind();
     return true;
@@ -208,7 +208,7 @@ PartFileWriter::Closed PartFileWriter::close(bool digest)
     if (!m_abandoned && !flushed && m_error == 0)
         m_error = lastError();
     if (digest && m_hashing && m_error == 0 && written.prefixEnd() == written.end())
-        closed.sha256 = m_hasher.finish(written.end());
+        closed.digest = m_hasher.finish(written.end());
     else
         m_hasher.leaveBehind();
     lock.lock();
@@ -308,7 +308,7 @@ void PartFileWriter::emptyFile(std::unique_lock<std::mutex> &lock)
     m_position = -1;
     m_sinceSync = 0;
     if (m_hashing && !m_abandoned && file)
-        m_hasher.begin(reader, 0, m_queueLimit / 8, bytesPerSecond);
+        m_hasher.begin(reader, 0, m_queueLimit / 8, bytesPerSecond, m_algorithm);
     lock.lock();
     m_busy = false;
     m_changed.notify_all();

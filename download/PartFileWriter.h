@@ -37,7 +37,7 @@ public:
     struct Closed {
         bool written = true;
         int error = 0; // the error number of the first failure
-        QString sha256; // empty unless asked for and every byte was hashed
+        QString digest; // empty unless asked for and every byte was hashed
     };
 
     // `roomAgain` runs on the writer's thread when a full queue has room again.
@@ -52,6 +52,8 @@ public:
     void setLimits(qint64 queueBytes, qint64 bytesPerSecond, qint64 deviceRoom = -1);
     // How many bytes go between flushes to the device, from the next open on.
     void setSyncEvery(qint64 bytes);
+    // The digest the file is hashed with, from the next open on.
+    void setDigestAlgorithm(DigestAlgorithm algorithm) { m_algorithm = algorithm; }
     // Told of each emptying and flush of the file (tests).
     void setStepHook(DeviceStepHook hook);
     // Writes `part` through a stream of its own, and reads it back through
@@ -122,6 +124,7 @@ private:
     std::atomic<int> m_error{0};
     std::atomic<bool> m_abandoned{false};
     std::atomic<bool> m_hashing{true};
+    std::atomic<DigestAlgorithm> m_algorithm{DigestAlgorithm::Sha256};
     // What the file holds (in the system's cache at least), what was asked
     // to go to the device and what is there. The writer's thread alone
     // touches the file's position.

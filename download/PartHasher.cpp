@@ -23,14 +23,14 @@ PartHasher::~PartHasher()
 }
 
 void PartHasher::begin(std::shared_ptr<const PartReader> reader, qint64 partLength, size_t memoryBytes,
-                       qint64 bytesPerSecond)
+                       qint64 bytesPerSecond, DigestAlgorithm algorithm)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_round;
         dropBlocks();
         m_reader = std::move(reader);
-        m_hash = std::make_shared<Sha256>();
+        m_hash = std::make_shared<Digest>(algorithm);
         m_memoryLimit = memoryBytes;
         m_bytesPerSecond = bytesPerSecond;
         m_readable = m_partLength = partLength;
@@ -143,7 +143,7 @@ void PartHasher::hashBlock(std::unique_lock<std::mutex> &lock)
     Block block = std::move(node.mapped());
     const size_t size = block.size();
     m_blockBytes -= size;
-    const std::shared_ptr<Sha256> hash = m_hash;
+    const std::shared_ptr<Digest> hash = m_hash;
     const quint64 round = m_round;
     lock.unlock();
     hash->update(block.data(), size);
@@ -161,7 +161,7 @@ void PartHasher::hashFromFile(std::unique_lock<std::mutex> &lock)
     const auto next = m_blocks.upper_bound(m_hashed);
     const qint64 from = m_hashed;
     const qint64 end = next == m_blocks.end() ? m_readable : std::min(m_readable, next->first);
-    const std::shared_ptr<Sha256> hash = m_hash;
+    const std::shared_ptr<Digest> hash = m_hash;
     const quint64 round = m_round;
     const std::shared_ptr<const PartReader> reader = m_reader;
     const qint64 bytesPerSecond = m_bytesPerSecond;

@@ -1,4 +1,4 @@
-// The SHA-256 of a part, kept on a thread of its own at a low priority. It
+// The digest of a part (SHA-256, or the algorithm asked for), kept on a thread of its own at a low priority. It
 // runs in file order from the first byte: the writer offers each block it
 // has written, and says how far the file is whole; what the hashing has no
 // block for (a part being continued, blocks written far ahead or while it
@@ -6,8 +6,8 @@
 // the digest of a finished file: leaving it behind is immediate.
 #pragma once
 
+#include "Digest.h"
 #include "PartFileIo.h"
-#include "Sha256.h"
 
 #include <QString>
 
@@ -33,7 +33,8 @@ public:
     // its name holds later), whose first `partLength` bytes are already
     // there. Blocks are kept up to `memoryBytes`; reading back is held to
     // `bytesPerSecond` (0: as fast as the disk goes).
-    void begin(std::shared_ptr<const PartReader> reader, qint64 partLength, size_t memoryBytes, qint64 bytesPerSecond);
+    void begin(std::shared_ptr<const PartReader> reader, qint64 partLength, size_t memoryBytes, qint64 bytesPerSecond,
+               DigestAlgorithm algorithm);
     // The bytes of `block` are in the file from `offset` on.
     void offer(qint64 offset, Block &&block);
     // Every byte of the file before `end` is in it.
@@ -62,7 +63,7 @@ private:
     std::shared_ptr<const PartReader> m_reader;
     // One digest per file: one that is left behind keeps its own, so that
     // the piece under way may end while the next file is being hashed.
-    std::shared_ptr<Sha256> m_hash;
+    std::shared_ptr<Digest> m_hash;
     std::atomic<quint64> m_round{0};
     std::map<qint64, Block> m_blocks;
     size_t m_blockBytes = 0;

@@ -74,3 +74,22 @@ QString unverifiedText(const DownloadOption &option, const QString &sha256, cons
                "The downloaded bytes are kept in %4.")
         .arg(destination, published, sha256, keptPath);
 }
+
+QString verifiedText(const CatalogFile &file, const QString &digest)
+{
+    //: %1 is the digest's name (SHA-1, SHA-256), %2 its value.
+    return QCoreApplication::translate("DigestVerdict", "Its %1 matches the value of Microsoft's product catalog:\n%2")
+        .arg(QLatin1String(digestName(file.digestAlgorithm)), digest);
+}
+
+QString unverifiedText(const CatalogFile &file, const QString &digest, const QString &destination,
+                       const QString &keptPath)
+{
+    //: %1 is the digest's name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.
+    return QCoreApplication::translate(
+               "DigestVerdict",
+               "The downloaded file does not match the %1 of Microsoft's product catalog, so it was not "
+               "saved as %2, which is as it was.\n\nPublished: %3\nDownloaded: %4\n\n"
+               "The downloaded bytes are kept in %5.")
+        .arg(QLatin1String(digestName(file.digestAlgorithm)), destination, file.digest, digest, keptPath);
+}

@@ -2,6 +2,7 @@
 // values the page publishes.
 #pragma once
 
+#include "catalog/CatalogTypes.h"
 #include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
@@ -26,3 +27,8 @@ QStringList acceptedSha256(const DownloadOption &option);
 // language.
 QString unverifiedText(const DownloadOption &option, const QString &sha256, const QString &destination,
                        const QString &keptPath, UnverifiedReason reason);
+
+// The same for an ESD of the product catalog, against the catalog's digest.
+QString verifiedText(const CatalogFile &file, const QString &digest);
+QString unverifiedText(const CatalogFile &file, const QString &digest, const QString &destination,
+                       const QString &keptPath);

@@ -20,3 +20,13 @@ void prepareEngineFor(DownloadManager &engine, const DownloadOption &option)
     // Every option is an ISO image, whether or not a SHA-256 is published.
     engine.setMustBeDiscImage(true);
 }
+
+void prepareEngineFor(DownloadManager &engine, const CatalogFile &file, const CatalogSource &source)
+{
+    EngineSettings settings = engine.settings();
+    settings.plainHttpAllowed = file.url.scheme() == QLatin1String("http");
+    settings.redirectAllowed = [source](const QUrl &target) { return mayDownloadFileFrom(source, target); };
+    engine.setSettings(settings);
+    engine.setPublishedDigests(file.digestAlgorithm, {file.digest});
+    engine.setMustBeDiscImage(false);
+}

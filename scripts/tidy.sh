@@ -10,7 +10,7 @@ build=${TRAVONIX_BUILD_DIR:-$repo/build}
 "$repo/scripts/setup-deps.sh"
 # Built as the test command builds it, so the two share one build.
 TRAVONIX_WERROR=ON "$repo/scripts/build.sh"
-filter=${1:-"^$repo/(app|cli|common|download|flow|logkit|media|platform|scraper|ui)/.*\\.cpp\$"}
+filter=${1:-"^$repo/(app|catalog|cli|common|download|flow|logkit|media|platform|scraper|ui)/.*\\.cpp\$"}
 # The Windows sources are compiled only by the mingw check, so they are not
 # in the compile commands.
 log=$(mktemp)

@@ -33,6 +33,14 @@ struct Run {
     QString err;
 };
 
+// What a tool of the system prints on stdout, once it has ended.
+QString toolOutput(const char *program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QString::fromLatin1(program), arguments);
+    return tool.waitForFinished(10000) ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
+}
+
 QString sha256Of(const QString &path)
 {
     QFile file(path);
@@ -191,7 +199,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(m_replica.start());
+        QVERIFY(m_replica.start({QStringLiteral("--catalog")}));
         QVERIFY(QDir().mkpath(downloadsDir()));
         runHeadless(m_sandbox);
     }
@@ -243,6 +251,17 @@ private Q_SLOTS:
             << QStringList{"--url", "--json", "--product", "win11", "--origin", "ftp://x"} << 1
             << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
             << "expected an http or https address";
+        QTest::newRow("--source of no kind")
+            << QStringList{"--url", "--product", "win11", "--source", "uup"} << 1 << "^$"
+            << "--source takes page or catalog";
+        QTest::newRow("the catalog of an evaluation")
+            << QStringList{"--url", "--product", "server2022", "--source", "catalog"} << 1 << "^$"
+            << "server2022 comes from the page alone";
+        QTest::newRow("x86 of the Windows 11 catalog")
+            << QStringList{"--url", "--product", "win11", "--source", "catalog", "--arch", "x86"} << 1 << "^$"
+            << "Unknown architecture \"x86\". Choose one of:\n  x64\n  arm64$";
+        QTest::newRow("the catalog without a product") << QStringList{"--list", "--source", "catalog"} << 1 << "^$"
+                                                       << "--product: win10, win11 or win11arm";
         QTest::newRow("--json, an option problem")
             << QStringList{"--url", "--json", "--product", "win11", "--connections", "4"} << 1
             << "\"error\":\\s*\\{\\s*\"kind\":\\s*\"usage\""
@@ -339,6 +358,54 @@ private Q_SLOTS:
             << noEscapes
                 + "Unknown language .*  Hostile3 \\| Line Break English\n.*  Hostile6 \\| Escape \\x{fffd}\\[2J "
                   "English\n";
+        // The product catalog instead of the page.
+        const QStringList catalog{"--source", "catalog", "--product"};
+        const QString esd = QStringLiteral("^http://127\\.0\\.0\\.1:\\d+/esd/%1\\.esd\n$");
+        const QString listed = QStringLiteral(
+            "^Product catalog %1 for win11, build %2 \\(2 entries left out[^\n]*\n%3Editions:\n  Professional \\| "
+            "Windows Pro\n  Core \\| Windows Home\nLanguages:\n  en-us \\| English \\(United States\\)\n  "
+            "fr-fr \\| French \\(France\\)\nArchitectures:\n  x64\n  arm64\nFiles:\n  %2\\.[^\n]+_x64FRE_en-us"
+            "\\.esd  [0-9.]+ KB  x64  Professional,Core\n.*_A64FRE_en-us\\.esd  [0-9.]+ KB  arm64  "
+            "Professional,Core\n$");
+        QTest::newRow("catalog: listed") << QStringList() << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+                                         << listed.arg("2\\.1", "26200\\.6584", QString()) << "^$";
+        QTest::newRow("catalog: an older build named")
+            << QStringList{"catalogbuild stale"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+            << listed.arg("2\\.1", "22631\\.2861",
+                          "This catalog's build 22631 is older than the page's current release, 25H2 \\(build "
+                          "26200\\)[^\n]+\n")
+            << "^$";
+        QTest::newRow("catalog: 2.0, SHA-1")
+            << QStringList{"catalogform 2.0"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+            << listed.arg("2\\.0", "26200\\.6584", QString()) << "^$";
+        QTest::newRow("catalog: 1.0, PublishedMedia the root")
+            << QStringList{"catalogform 1.0"} << QStringList{"--list"} + catalog + QStringList{"win11"} << 0
+            << listed.arg("1\\.0", "26200\\.6584", QString()) << "^$";
+        QTest::newRow("catalog: the ARM64 ESD")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11arm"} << 0
+            << esd.arg("2/26200\\.6584\\.[^/]+_A64FRE_en-us") << "^$";
+        QTest::newRow("catalog: a language by name, an edition by display name")
+            << QStringList()
+            << QStringList{"--url"} + catalog
+                + QStringList{"win11", "--language", "french", "--edition", "WINDOWS HOME"}
+            << 0 << esd.arg("1/[^/]+_x64FRE_fr-fr") << "^$";
+        QTest::newRow("catalog: Windows 10, x86, a locale")
+            << QStringList{"catalogform 1.0"}
+            << QStringList{"--url"} + catalog + QStringList{"win10", "--arch", "x86", "--language", "en-US"} << 0
+            << esd.arg("4/19045\\.3803\\.[^/]+_x86FRE_en-us") << "^$";
+        QTest::newRow("catalog: an edition it lacks")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11", "--edition", "Education"} << 1
+            << "^$"
+            << "^Unknown edition \"Education\". Choose one of:\n  Professional \\| Windows Pro\n  Core \\| Windows "
+               "Home\n$";
+        QTest::newRow("catalog: a language it lacks")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win11", "--language", "German"} << 1
+            << "^$"
+            << "Unknown language \"German\". Choose one of:\n  en-us \\| English \\(United States\\)\n  "
+               "fr-fr \\| French \\(France\\)\n$";
+        QTest::newRow("catalog: an architecture it lacks")
+            << QStringList() << QStringList{"--url"} + catalog + QStringList{"win10", "--arch", "arm64"} << 1 << "^$"
+            << "lists no arm64 file";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";
@@ -524,6 +591,100 @@ private Q_SLOTS:
             QVERIFY2(result.err.contains(QLatin1String("not an ISO image")), qPrintable(result.err));
         QVERIFY(leftBeside(path).isEmpty());
         file.remove();
+    }
+
+    // An ESD of the product catalog, beside the ISO's place, built into the
+    // ISO only when its digest is the catalog's.
+    void catalogDownload_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("left"); // the files in the ISO's folder afterwards
+        QTest::addColumn<QString>("err");
+        const QStringList built{"w11.esd", "w11.iso"};
+        QTest::newRow("SHA-256, catalog 2.1")
+            << QStringList() << 0 << built
+            << "Its SHA-256 matches the value of Microsoft's product catalog.*Saved [^\n]+w11\\.iso\n";
+        QTest::newRow("SHA-1, catalog 2.0") << QStringList{"catalogform 2.0"} << 0 << built
+                                            << "Its SHA-1 matches the value of Microsoft's product catalog";
+        QTest::newRow("a wrong digest") << QStringList{"catalogdigest wrong"} << 4 << QStringList{"w11.esd.unverified"}
+                                        << "does not match the SHA-256 of Microsoft's product catalog";
+        QTest::newRow("a wrong SHA-1") << QStringList{"catalogform 1.0", "catalogdigest wrong"} << 4
+                                       << QStringList{"w11.esd.unverified"} << "does not match the SHA-1";
+        QTest::newRow("the ESD missing") << QStringList{"catalogesd missing"} << 3 << QStringList()
+                                         << "^Downloading [^\n]+w11\\.esd\n.*Download failed: .*404";
+    }
+    void catalogDownload()
+    {
+        QFETCH(QStringList, switches);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, left);
+        QFETCH(QString, err);
+        QVERIFY(setSwitches(switches));
+        QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("catalog")));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral(".")));
+        const QString iso = folder.filePath(QStringLiteral("w11.iso"));
+        const Run result = run({"--download", "--source", "catalog", "--product", "win11", "--output", iso});
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(QRegularExpression(err, QRegularExpression::DotMatchesEverythingOption).match(result.err).hasMatch(),
+                 qPrintable(result.err));
+        QCOMPARE(folder.entryList(QDir::Files), left);
+        if (left.isEmpty())
+            return;
+        // The ESD the catalog lists for the defaults (x64, English,
+        // Professional): its setup media say which it is, and so do the
+        // ISO's.
+        const QString expected = QStringLiteral("win11-en-us-x64 setup.exe\n");
+        QCOMPARE(toolOutput("wimlib-imagex",
+                            {"extract", folder.filePath(left.constFirst()), "1", "/setup.exe", "--to-stdout"}),
+                 expected);
+        if (exitCode == 0)
+            QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), expected);
+    }
+
+    // SIGTERM or Ctrl+C while the ISO is being written: the build stops and
+    // cleans up before the program ends, the ESD stays, and the next run
+    // builds from it without downloading it again.
+    void interruptedBuildKeepsTheEsd_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+    }
+    void interruptedBuildKeepsTheEsd()
+    {
+        QFETCH(int, signal);
+        QVERIFY(setSwitches({}));
+        QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("build")));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral("bin")));
+        // A writer that starts the ISO and then takes its time, first on the PATH.
+        const QString started = folder.filePath(QStringLiteral("bin/started"));
+        QFile writer(folder.filePath(QStringLiteral("bin/genisoimage")));
+        QVERIFY(writer.open(QIODevice::WriteOnly));
+        writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
+                     "echo partial > \"$out\"\ntouch '"
+                     + started.toUtf8() + "'\nexec sleep 30\n");
+        writer.close();
+        QVERIFY(writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        QProcessEnvironment &environment = m_sandbox.environment();
+        const QString path = environment.value(QStringLiteral("PATH"));
+        environment.insert(QStringLiteral("PATH"), folder.filePath(QStringLiteral("bin")) + QLatin1Char(':') + path);
+        const QString iso = folder.filePath(QStringLiteral("w11.iso"));
+        const QStringList arguments{"--download", "--source", "catalog", "--product", "win11", "--output", iso};
+        auto first = launch(arguments);
+        environment.insert(QStringLiteral("PATH"), path);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), RunTimeoutMs);
+        ::kill(pid_t(first->processId()), signal);
+        QVERIFY(first->waitForFinished(RunTimeoutMs));
+        QCOMPARE(first->exitCode(), 5);
+        const QString err = QString::fromUtf8(first->readAllStandardError());
+        QVERIFY2(err.contains(QLatin1String("Interrupted. No ISO was made")), qPrintable(err));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"bin", "w11.esd"}));
+
+        const Run second = run(arguments);
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.err.contains(QLatin1String("nothing to download")), qPrintable(second.err));
+        QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), QStringLiteral("win11-en-us-x64 setup.exe\n"));
     }
 
     // Microsoft sends a retired link to a page of its site: nothing is saved.

@@ -3,9 +3,9 @@
 // Every case checks the file byte for byte, or that it is not there, and the
 // exact signal the engine sent.
 #include "DownloadServers.h"
+#include "download/Digest.h"
 #include "download/DownloadManager.h"
 #include "download/PartRecord.h"
-#include "download/Sha256.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -80,9 +80,19 @@ bool writeSparse(const QString &path, qint64 size)
     return file.open(QIODevice::WriteOnly) && file.resize(size);
 }
 
+QString digestOf(const QByteArray &bytes, QCryptographicHash::Algorithm algorithm)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, algorithm).toHex().toUpper());
+}
+
 QString sha256Of(const QByteArray &bytes)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toUpper());
+    return digestOf(bytes, QCryptographicHash::Sha256);
+}
+
+QString sha1Of(const QByteArray &bytes)
+{
+    return digestOf(bytes, QCryptographicHash::Sha1);
 }
 
 QByteArray expectedBody(qint64 size)
@@ -232,7 +242,7 @@ private Q_SLOTS:
         QVERIFY(m_probe->waitForEnd());
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(m_probe->finished.size(), 1);
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(m_served));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(m_served));
         QCOMPARE(m_probe->finished.first().at(0).toString(), destination);
         QCOMPARE(readAll(destination), m_served);
         QVERIFY(
@@ -261,7 +271,7 @@ private Q_SLOTS:
         QFETCH(qint64, secondLength);
         QFETCH(bool, read);
         const QString path = m_root.filePath(QStringLiteral("Win11_test.iso"));
-        Sha256 hash;
+        Digest hash;
         const auto goOn = [](qint64) { return true; };
         QVERIFY(hash.addFile(path, firstOffset, firstLength, goOn));
         QCOMPARE(hash.addFile(path, secondOffset, secondLength, goOn), read);
@@ -291,6 +301,11 @@ private Q_SLOTS:
         QTest::newRow("an image of no published value") << image << true << zeros << digest;
         QTest::newRow("an image, none published") << image << true << QString() << -1;
         QTest::newRow("an image of its published value") << image << true << own << -1;
+        // A catalog that publishes SHA-1: the engine hashes with it instead.
+        QTest::newRow("bytes of their published SHA-1") << image << false << QStringLiteral("sha1:own") << -1;
+        QTest::newRow("bytes of another SHA-1") << image << false << QStringLiteral("sha1:") + zeros.left(40) << digest;
+        QTest::newRow("their SHA-256 where SHA-1 is published")
+            << image << false << QStringLiteral("sha1:") + sha256Of(image) << digest;
         QTest::newRow("a web page, none published") << page << true << QString() << noImage;
         QTest::newRow("a web page of its published value") << page << true << own << noImage;
         QTest::newRow("a web page where any file will do") << page << false << QString() << -1;
@@ -318,13 +333,17 @@ private Q_SLOTS:
         writeFile(destination, "an older download");
         QSignalSpy unverified(&m_probe->engine, &DownloadManager::unverified);
         m_probe->engine.setMustBeDiscImage(mustBeImage);
-        if (!published.isEmpty())
-            m_probe->engine.setPublishedSha256({published == QLatin1String("own") ? sha256Of(served) : published});
+        const bool sha1 = published.startsWith(QLatin1String("sha1:"));
+        const QString value = sha1 ? published.mid(5) : published;
+        const DigestAlgorithm algorithm = sha1 ? DigestAlgorithm::Sha1 : DigestAlgorithm::Sha256;
+        const QString servedDigest = sha1 ? sha1Of(served) : sha256Of(served);
+        if (!value.isEmpty())
+            m_probe->engine.setPublishedDigests(algorithm, {value == QLatin1String("own") ? servedDigest : value});
         m_probe->engine.startDownload(m_nginx.httpOrigin() + QStringLiteral("/aside.iso"), destination);
         QVERIFY(m_probe->waitForEnd());
         QVERIFY(m_probe->errors.isEmpty());
         const QString aside = destination + QStringLiteral(".unverified");
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(served));
+        QCOMPARE(m_probe->engine.digest(), servedDigest);
         if (keptFor < 0) {
             QCOMPARE(m_probe->finished.size(), 1);
             QVERIFY(unverified.isEmpty());
@@ -335,7 +354,7 @@ private Q_SLOTS:
         QVERIFY(m_probe->finished.isEmpty());
         QCOMPARE(unverified.size(), 1);
         QCOMPARE(unverified.first().at(0).toString(), aside);
-        QCOMPARE(unverified.first().at(1).toString(), sha256Of(served));
+        QCOMPARE(unverified.first().at(1).toString(), servedDigest);
         QCOMPARE(int(unverified.first().at(2).value<UnverifiedReason>()), keptFor);
         QCOMPARE(readAll(destination), QByteArray("an older download"));
         QCOMPARE(readAll(aside), served);
@@ -403,7 +422,7 @@ private Q_SLOTS:
         QCOMPARE(speedsAtFirstProgress, 0);
         QCOMPARE(again.error(), QString());
         QCOMPARE(readAll(destination), expectedBody(BodySize));
-        QCOMPARE(again.engine.sha256(), sha256Of(expectedBody(BodySize)));
+        QCOMPARE(again.engine.digest(), sha256Of(expectedBody(BodySize)));
         QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
         // Progress counts the part's bytes too: it never passes the whole.
         QVERIFY(!again.progress.isEmpty());
@@ -446,7 +465,7 @@ private Q_SLOTS:
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(m_faults.requests().last().range, QStringLiteral("bytes=1000000-"));
         QCOMPARE(readAll(destination), whole);
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(whole));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(whole));
         QCOMPARE(QDir(m_out.path()).entryList({QStringLiteral("fresh_*")}), QStringList());
     }
 
@@ -569,7 +588,7 @@ private Q_SLOTS:
         }
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(readAll(destination), expectedBody(BodySize));
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(expectedBody(BodySize)));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(expectedBody(BodySize)));
         QCOMPARE(m_faults.requests().size(), 1);
         QCOMPARE(m_faults.requests().first().range, QString());
         QCOMPARE(m_faults.requests().first().ifRange, QString());
@@ -624,7 +643,7 @@ private Q_SLOTS:
         QCOMPARE(m_probe->finished.size(), 1);
         QVERIFY(m_faults.requests().last().hasRange);
         QCOMPARE(readAll(destination), expectedBody(BodySize));
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(expectedBody(BodySize)));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(expectedBody(BodySize)));
     }
 
     // A disk slower than the network is no stall: the transfer waits for it.
@@ -701,7 +720,7 @@ private Q_SLOTS:
         QCOMPARE(m_probe->error(), QString());
         QCOMPARE(m_probe->finished.size(), 1);
         QCOMPARE(readAll(destination), expectedBody(BodySize));
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(expectedBody(BodySize)));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(expectedBody(BodySize)));
         QCOMPARE(m_faults.requests().size(), requests);
     }
 
@@ -775,7 +794,7 @@ private Q_SLOTS:
         QCOMPARE(m_probe->finished.size(), 1);
         QVERIFY(QFileInfo::exists(destination));
         QVERIFY(readAll(destination) == body);
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(body));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(body));
         QVERIFY(m_faults.requests().size() >= requests);
     }
 
@@ -1342,7 +1361,7 @@ private Q_SLOTS:
         QVERIFY(m_probe->waitForEnd(60000));
         QCOMPARE(m_probe->error(), QString());
         QVERIFY(readAll(destination) == FaultServer::body(0, Size, version));
-        QCOMPARE(m_probe->engine.sha256(), sha256Of(FaultServer::body(0, Size, version)));
+        QCOMPARE(m_probe->engine.digest(), sha256Of(FaultServer::body(0, Size, version)));
         QVERIFY(m_faults.stats().peak > 1);
         QVERIFY(!QFile::exists(DownloadManager::makeTempFilePath(url, destination)));
     }

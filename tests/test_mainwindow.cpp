@@ -9,6 +9,7 @@
 #include "download/DownloadManager.h"
 #include "download/PartFileIo.h"
 #include "download/PartRecord.h"
+#include "flow/CatalogChoices.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
 #include "flow/LanguageMatch.h"
@@ -566,6 +567,33 @@ private Q_SLOTS:
         QVERIFY(byName.isEmpty() || byName == expected);
     }
 
+    // The product catalog's languages come by code: the locale's own, else
+    // its language's, else English (United States), else the first.
+    void catalogLanguageRows_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<int>("row");
+        const QStringList codes{"de-de", "en-gb", "en-us", "fr-ca", "fr-fr", "pt-br"};
+        QTest::newRow("exact") << "fr-FR" << codes << 4;
+        QTest::newRow("underscore") << "pt_BR" << codes << 5;
+        QTest::newRow("language only") << "de-AT" << codes << 0;
+        QTest::newRow("first of the language") << "fr-BE" << codes << 3;
+        QTest::newRow("none of the language") << "ja-JP" << codes << 2;
+        QTest::newRow("no English either") << "ja-JP" << QStringList{"fr-fr", "de-de"} << 0;
+        QTest::newRow("empty locale") << "" << codes << 2;
+    }
+    void catalogLanguageRows()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, codes);
+        QFETCH(int, row);
+        QList<LanguageInfo> languages;
+        for (const QString &code : codes)
+            languages << LanguageInfo{code, code.toUpper(), code, true};
+        QCOMPARE(CatalogChoices::defaultLanguageRow(languages, locale), row);
+    }
+
     void fallbackWithoutTheLocalesLanguage_data()
     {
         QTest::addColumn<QStringList>("languages"); // "name|language"
@@ -1102,6 +1130,91 @@ private Q_SLOTS:
         QVERIFY(w.version->isEnabled() && w.edition->isEnabled());
     }
 
+    // Refused by the page, the window builds the ISO from Microsoft's
+    // installation files instead: the product catalog's ESD, verified,
+    // then made into bootable media.
+    void refusalLeadsToAnIsoBuiltFromInstallationFiles_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("catalogSwitch");
+        QTest::addColumn<QString>("endBox");
+        QTest::newRow("Windows 11") << QStringLiteral("win11") << QStringLiteral("x64") << QString()
+                                    << QStringLiteral("ISO Built");
+        QTest::newRow("Windows 11 ARM64")
+            << QStringLiteral("win11arm") << QStringLiteral("arm64") << QString() << QStringLiteral("ISO Built");
+        QTest::newRow("digest not the catalog's")
+            << QStringLiteral("win11") << QStringLiteral("x64") << QStringLiteral("catalogdigest wrong")
+            << QStringLiteral("Download Not Verified");
+        QTest::newRow("ESD missing") << QStringLiteral("win11") << QStringLiteral("x64")
+                                     << QStringLiteral("catalogesd missing") << QStringLiteral("Download Error");
+        QTest::newRow("stale catalog") << QStringLiteral("win11") << QStringLiteral("x64")
+                                       << QStringLiteral("catalogbuild stale") << QStringLiteral("ISO Built");
+    }
+    void refusalLeadsToAnIsoBuiltFromInstallationFiles()
+    {
+        QFETCH(QString, product);
+        QFETCH(QString, architecture);
+        QFETCH(QString, catalogSwitch);
+        QFETCH(QString, endBox);
+        registerScraperTypes();
+        ReplicaServer replica;
+        QVERIFY(replica.start({QStringLiteral("--catalog")}) && setSiteOrigin(replica.origin()));
+        for (const QString &line : {QStringLiteral("refuse-languages 1"), catalogSwitch}) {
+            if (!line.isEmpty())
+                QCOMPARE(replica.command(line), QStringLiteral("OK ") + line);
+        }
+        MainWindow window(testParts(ScraperTimings()));
+        window.show();
+        Widgets w(window);
+        QString refusal;
+        clickInNextBox(QStringLiteral("buildFromInstallationFilesButton"), &refusal);
+        pick(w.version, w.version->findData(product));
+        QTRY_COMPARE_WITH_TIMEOUT(refusal, QStringLiteral("Microsoft Refused the Request"), 40000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.architecture->count() > 0, 20000);
+        QCOMPARE(w.version->currentData().toString(), QStringLiteral("catalog:") + product);
+        QCOMPARE(w.edition->currentText(), QStringLiteral("Windows Pro"));
+        QCOMPARE(w.language->currentText(), QStringLiteral("English (United States)"));
+        QCOMPARE(w.architecture->currentText(), architecture);
+        const bool stale = catalogSwitch == QLatin1String("catalogbuild stale");
+        QVERIFY2(statusOf(window).contains(QLatin1String("older than the current release")) == stale,
+                 qPrintable(statusOf(window)));
+        QTemporaryDir target;
+        const QString iso = target.filePath(QStringLiteral("built.iso"));
+        answerSaveDialog(iso);
+        ModalCloser done;
+        done.expect(endBox);
+        w.buttons.value(QStringLiteral("Download"))->click();
+        QVERIFY(done.closed(90000));
+        QCOMPARE(replica.count(QStringLiteral("links")), 0);
+        if (endBox != QLatin1String("ISO Built")) {
+            // No ISO, and nothing that could pass for one.
+            QVERIFY(!QFile::exists(iso));
+            QVERIFY(QDir(target.path()).entryList({QStringLiteral("*.iso*")}, QDir::Files | QDir::Hidden).isEmpty());
+            return;
+        }
+        QFile built(iso);
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        const QString sha256 = QString::fromLatin1(
+            QCryptographicHash::hash(built.readAll(), QCryptographicHash::Sha256).toHex().toUpper());
+        QVERIFY2(done.text.startsWith(QStringLiteral("The ISO was built from Microsoft's installation files (ESD):\n")
+                                      + iso),
+                 qPrintable(done.text));
+        QVERIFY2(done.text.contains(QLatin1String("The ESD's SHA-256 matches Microsoft's product catalog: ")),
+                 qPrintable(done.text));
+        QVERIFY2(done.text.endsWith(QStringLiteral("SHA-256 of the ISO: ") + sha256), qPrintable(done.text));
+        // Read with 7-Zip, not with this program's code.
+        QProcess list;
+        list.start(QStringLiteral("7z"), {QStringLiteral("l"), QStringLiteral("-ba"), iso});
+        QVERIFY(list.waitForFinished(30000));
+        const QString listed = QString::fromUtf8(list.readAllStandardOutput());
+        for (const char *file : {"sources/install.esd", "sources/boot.wim", "efi/microsoft/boot/efisys_noprompt.bin"})
+            QVERIFY2(listed.contains(QLatin1String(file)), qPrintable(listed));
+        // Only the ISO is left: no installation file, part or staging folder.
+        QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("built.iso")});
+    }
+
     // After each way a step can fail, Retry, or the same row chosen again in
     // its box, asks the page for that step again, and nothing before it.
     void failedStepIsAskedForAgain_data()
@@ -1486,12 +1599,16 @@ private Q_SLOTS:
     void pauseThenResumeEndsInTheSameFile_data()
     {
         QTest::addColumn<bool>("linkRunsOut");
-        QTest::newRow("link still good") << false;
-        QTest::newRow("link ran out while paused") << true;
+        QTest::addColumn<bool>("doubleClicked");
+        QTest::newRow("link still good") << false << false;
+        QTest::newRow("link ran out while paused") << true << false;
+        // The second click lands on Cancel: it is the same gesture, not a cancel.
+        QTest::newRow("Resume double-clicked") << false << true;
     }
     void pauseThenResumeEndsInTheSameFile()
     {
         QFETCH(bool, linkRunsOut);
+        QFETCH(bool, doubleClicked);
         FaultServer faults;
         QVERIFY(faults.start());
         QVERIFY(faults.command(QStringLiteral("drip 200000 100")).startsWith(QLatin1String("OK")));
@@ -1528,6 +1645,9 @@ private Q_SLOTS:
             Q_EMIT scraperOf(window)->downloadLinksExtracted(
                 {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"),
                          url + QStringLiteral("&t=fresh"))});
+        } else if (doubleClicked) {
+            QTest::mouseClick(download, Qt::LeftButton);
+            QTest::mouseClick(download, Qt::LeftButton);
         } else {
             download->click();
         }
@@ -1890,9 +2010,12 @@ private Q_SLOTS:
         for (QComboBox *box : window.findChildren<QComboBox *>())
             QVERIFY(box->height() >= box->sizeHint().height());
         // The three of the product table, then the six evaluation products.
-        QCOMPARE(w.version->count(), 9);
+        QCOMPARE(w.version->count(), 12);
         QCOMPARE(w.version->itemData(3).toString(), QStringLiteral("win11-eval"));
         QCOMPARE(w.version->itemText(8), QStringLiteral("Windows Server 2016 (evaluation)"));
+        // The product catalog's rows come last.
+        QCOMPARE(w.version->itemText(9), QStringLiteral("Windows 11 (built from installation files)"));
+        QCOMPARE(w.version->itemData(11).toString(), QStringLiteral("catalog:win10"));
         QCOMPARE(w.version->currentIndex(), -1);
         QCOMPARE(w.version->itemText(2), QStringLiteral("Windows 11 ARM64"));
         QCOMPARE(w.version->itemData(2).toString(), QStringLiteral("win11arm"));

@@ -310,7 +310,7 @@ private Q_SLOTS:
         writer.handOver(fresh);
         const PartFileWriter::Closed closed = writer.close(true);
         QVERIFY(closed.written);
-        QCOMPARE(closed.sha256,
+        QCOMPARE(closed.digest,
                  hashing ? QString::fromLatin1(
                      QCryptographicHash::hash(newBytes, QCryptographicHash::Sha256).toHex().toUpper())
                          : QString());

@@ -29,6 +29,37 @@ Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (aus Installationsdateien erstellt)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (aus Installationsdateien erstellt)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (aus Installationsdateien erstellt)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>Der Produktkatalog führt für dieses Produkt keine Datei.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Der Produktkatalog von Microsoft führt Build %1, älter als das aktuelle Release %2 (Build %3): Er ist vielleicht eine veraltete Kopie; ein späterer Versuch erhält möglicherweise den neueren.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Der Produktkatalog von Microsoft nennt keinen Build.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Produktkatalog von Microsoft, Build %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Veröffentlicht: %2
 Heruntergeladen: %3
 
 Die heruntergeladenen Daten liegen in %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Ihr %1-Wert stimmt mit dem Wert aus dem Produktkatalog von Microsoft überein:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>Die heruntergeladene Datei stimmt nicht mit dem %1-Wert aus dem Produktkatalog von Microsoft überein und wurde daher nicht als %2 gespeichert; diese Datei bleibt, wie sie war.
+
+Veröffentlicht: %3
+Heruntergeladen: %4
+
+Die heruntergeladenen Daten liegen in %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Dort fortsetzen, wo er angehalten hat, oder neu beginnen?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 hat %2 frei; die ESD-Datei und das daraus erstellte Medium brauchen etwa %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Details: %3</translation>
         <source>Download complete</source>
         <translation>Download abgeschlossen</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Produktkatalog von Microsoft wird geladen...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Nicht genügend freier Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Nicht genügend Speicherplatz</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Geben Sie dort Speicherplatz frei, oder wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>Der %1-Wert der ESD-Datei stimmt mit dem Produktkatalog von Microsoft überein: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>ISO wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>ISO wird erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Erstellen der ISO abgebrochen</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Erstellen der ISO fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Erstellen der ISO fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>SHA-256-Wert der ISO wird berechnet...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO erstellt: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>Die ISO wurde aus den Installationsdateien von Microsoft (ESD) erstellt:
+%1
+
+%2
+
+SHA-256-Wert der ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO erstellt</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Sitzungs-ID: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Stattdessen die ISO aus den Installationsdateien von Microsoft erstellen</translation>
     </message>
 </context>
 <context>

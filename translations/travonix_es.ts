@@ -29,6 +29,37 @@ Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (creado con los archivos de instalación)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (creado con los archivos de instalación)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (creado con los archivos de instalación)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>El catálogo de productos no incluye ningún archivo para este producto.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>El catálogo de productos de Microsoft incluye la compilación %1, anterior a la versión actual %2 (compilación %3): puede ser una copia obsoleta; un intento posterior puede obtener la más reciente.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>El catálogo de productos de Microsoft no indica ninguna compilación.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Catálogo de productos de Microsoft, compilación %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Publicado: %2
 Descargado: %3
 
 Los datos descargados se conservan en %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Su %1 coincide con el valor del catálogo de productos de Microsoft:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>El archivo descargado no coincide con el %1 del catálogo de productos de Microsoft, así que no se ha guardado como %2, que sigue como estaba.
+
+Publicado: %3
+Descargado: %4
+
+Los datos descargados se conservan en %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Continue where it stopped, or start over?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 tiene %2 libres; el archivo ESD y el medio creado a partir de él necesitan unos %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Detalle: %3</translation>
         <source>Download complete</source>
         <translation>Descarga completada</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Cargando el catálogo de Microsoft...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>No hay suficiente espacio libre</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Espacio insuficiente</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Libere espacio allí o elija otra carpeta.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>El %1 del archivo ESD coincide con el catálogo de productos de Microsoft: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>Creando la ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>Creando la ISO: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Creación de la ISO cancelada</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Error al crear la ISO</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Error al crear la ISO</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>Calculando el SHA-256 de la ISO...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO creada: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>La ISO se ha creado con los archivos de instalación de Microsoft (ESD):
+%1
+
+%2
+
+SHA-256 de la ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO creada</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Id. de sesión: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Crear la ISO con los archivos de instalación de Microsoft</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,37 @@ Tous droits réservés.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (créé à partir des fichiers d’installation)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (créé à partir des fichiers d’installation)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (créé à partir des fichiers d’installation)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>Le catalogue de produits ne répertorie aucun fichier pour ce produit.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Le catalogue de produits de Microsoft répertorie la build %1, plus ancienne que la version actuelle %2 (build %3)&#xa0;: c’est peut-être une copie périmée&#xa0;; un essai ultérieur obtiendra peut-être la plus récente.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Le catalogue de produits de Microsoft n’indique aucune build.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Catalogue de produits de Microsoft, build %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Publié&#xa0;: %2
 Téléchargé&#xa0;: %3
 
 Les données téléchargées sont conservées dans %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Son %1 correspond à la valeur du catalogue de produits de Microsoft&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>Le fichier téléchargé ne correspond pas au %1 du catalogue de produits de Microsoft&#xa0;; il n’a donc pas été enregistré sous %2, qui reste inchangé.
+
+Publié&#xa0;: %3
+Téléchargé&#xa0;: %4
+
+Les données téléchargées sont conservées dans %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Reprendre là où il s’est arrêté, ou recommencer&#xa0;?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 dispose de %2 d’espace libre&#xa0;; le fichier ESD et le média créé à partir de celui-ci nécessitent environ %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Détail&#xa0;: %3</translation>
         <source>Download complete</source>
         <translation>Téléchargement terminé</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Chargement du catalogue Microsoft...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Espace libre insuffisant</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Espace insuffisant</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Libérez de l’espace à cet endroit, ou choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>Le %1 du fichier ESD correspond au catalogue de produits de Microsoft&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>Création de l’ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>Création de l’ISO&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Création de l’ISO annulée</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Échec de la création de l’ISO</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Échec de la création de l’ISO</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>Calcul du SHA-256 de l’ISO...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>L’ISO a été créé à partir des fichiers d’installation de Microsoft (ESD)&#xa0;:
+%1
+
+%2
+
+SHA-256 de l’ISO&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO créé</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ ID de session&#xa0;: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Créer plutôt l’ISO à partir des fichiers d’installation de Microsoft</translation>
     </message>
 </context>
 <context>

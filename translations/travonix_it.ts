@@ -29,6 +29,37 @@ Tutti i diritti riservati.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (creato dai file di installazione)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (creato dai file di installazione)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (creato dai file di installazione)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>Il catalogo prodotti non elenca alcun file per questo prodotto.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Il catalogo prodotti di Microsoft elenca la build %1, precedente alla versione attuale %2 (build %3): potrebbe essere una copia non aggiornata; un tentativo successivo potrebbe ottenere quella più recente.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Il catalogo prodotti di Microsoft non indica alcuna build.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Catalogo prodotti di Microsoft, build %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Pubblicato: %2
 Scaricato: %3
 
 I dati scaricati sono conservati in %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Il suo %1 corrisponde al valore del catalogo prodotti di Microsoft:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>Il file scaricato non corrisponde al %1 del catalogo prodotti di Microsoft, quindi non è stato salvato come %2, che è rimasto com&apos;era.
+
+Pubblicato: %3
+Scaricato: %4
+
+I dati scaricati sono conservati in %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Riprendere da dove si era fermato o ricominciare?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 ha %2 liberi; il file ESD e il supporto creato da esso richiedono circa %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Dettagli: %3</translation>
         <source>Download complete</source>
         <translation>Download completato</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Caricamento catalogo Microsoft...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Spazio libero insufficiente</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Spazio insufficiente</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Libera spazio in quella posizione oppure scegli un&apos;altra cartella.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>Il %1 del file ESD corrisponde al catalogo prodotti di Microsoft: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>Creazione della ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>Creazione della ISO: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Creazione della ISO annullata</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Creazione della ISO non riuscita</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Creazione della ISO non riuscita</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>Calcolo dello SHA-256 della ISO...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO creata: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>La ISO è stata creata dai file di installazione di Microsoft (ESD):
+%1
+
+%2
+
+SHA-256 della ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO creata</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ ID sessione: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Crea invece la ISO dai file di installazione di Microsoft</translation>
     </message>
 </context>
 <context>

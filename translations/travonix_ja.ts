@@ -29,6 +29,37 @@ All rights reserved.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (インストール ファイルから作成)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (インストール ファイルから作成)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (インストール ファイルから作成)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>製品カタログには、この製品のファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Microsoft の製品カタログにあるのはビルド %1 で、現在のリリース %2 (ビルド %3) より古いものです。古いコピーの可能性があります。後で試すと新しいものを取得できる場合があります。</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Microsoft の製品カタログにビルドが記載されていません。</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Microsoft の製品カタログ、ビルド %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ The downloaded bytes are kept in %4.</source>
 ダウンロードしたファイル: %3
 
 ダウンロードしたデータは %4 に保存されています。</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>%1 は Microsoft の製品カタログの値と一致しています:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>ダウンロードしたファイルは Microsoft の製品カタログの %1 と一致しないため、%2 としては保存していません。%2 は元のままです。
+
+公開値: %3
+ダウンロードしたファイル: %4
+
+ダウンロードしたデータは %5 に保存されています。</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Continue where it stopped, or start over?</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 の空き領域は %2 です。ESD と、そこから作成するメディアには約 %3 必要です。</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Detail: %3</source>
         <source>Download complete</source>
         <translation>ダウンロード完了</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>製品カタログを読み込み中...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>空き領域が足りません</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>領域不足</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+そこの空き領域を増やすか、別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>ESD の %1 は Microsoft の製品カタログと一致しています: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>ISO を作成しています...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>ISO を作成しています: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>ISO の作成をキャンセルしました</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>ISO を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>ISO の作成に失敗しました</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>ISO の SHA-256 を計算しています...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO を作成しました: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>Microsoft のインストール ファイル (ESD) から ISO を作成しました:
+%1
+
+%2
+
+ISO の SHA-256: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO の作成完了</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Session ID: %2</source>
     <message>
         <source>Show in Folder</source>
         <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>代わりに Microsoft のインストール ファイルから ISO を作成する</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,37 @@ All rights reserved.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11(설치 파일로 만듦)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64(설치 파일로 만듦)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10(설치 파일로 만듦)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>제품 카탈로그에 이 제품의 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Microsoft 제품 카탈로그에 있는 빌드 %1은(는) 현재 릴리스 %2(빌드 %3)보다 오래되었습니다. 오래된 사본일 수 있으며, 나중에 다시 시도하면 최신 빌드를 받을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Microsoft 제품 카탈로그에 빌드가 명시되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Microsoft 제품 카탈로그, 빌드 %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ The downloaded bytes are kept in %4.</source>
 다운로드한 파일: %3
 
 다운로드한 데이터는 %4에 보관되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>%1이(가) Microsoft 제품 카탈로그의 값과 일치합니다:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>다운로드한 파일이 Microsoft 제품 카탈로그의 %1과(와) 일치하지 않아 %2(으)로 저장하지 않았으며 %2은(는) 그대로입니다.
+
+게시된 값: %3
+다운로드한 파일: %4
+
+다운로드한 데이터는 %5에 보관되어 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Continue where it stopped, or start over?</source>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1의 여유 공간은 %2입니다. ESD와 이를 사용해 만드는 미디어에는 약 %3이(가) 필요합니다.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Detail: %3</source>
         <source>Download complete</source>
         <translation>다운로드 완료</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>제품 카탈로그를 불러오는 중...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>여유 공간 부족</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>공간 부족</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+그곳의 공간을 확보하거나 다른 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>ESD의 %1이(가) Microsoft 제품 카탈로그와 일치합니다: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>ISO를 만드는 중...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>ISO를 만드는 중: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>ISO 만들기가 취소됨</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>ISO를 만들지 못함</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>ISO 만들기 실패</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>ISO의 SHA-256을 계산하는 중...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO를 만들었습니다: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>Microsoft 설치 파일(ESD)로 ISO를 만들었습니다:
+%1
+
+%2
+
+ISO의 SHA-256: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO 만들기 완료</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Session ID: %2</source>
     <message>
         <source>Show in Folder</source>
         <translation>폴더에 표시</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>대신 Microsoft 설치 파일로 ISO 만들기</translation>
     </message>
 </context>
 <context>

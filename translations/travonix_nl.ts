@@ -29,6 +29,37 @@ Alle rechten voorbehouden.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (gemaakt van installatiebestanden)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (gemaakt van installatiebestanden)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (gemaakt van installatiebestanden)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>De productcatalogus vermeldt geen bestand voor dit product.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>De productcatalogus van Microsoft vermeldt build %1, ouder dan de huidige release %2 (build %3): het is mogelijk een verouderde kopie; een latere poging krijgt misschien de nieuwere.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>De productcatalogus van Microsoft noemt geen build.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Productcatalogus van Microsoft, build %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Gepubliceerd: %2
 Gedownload: %3
 
 De gedownloade gegevens zijn bewaard in %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>De %1 ervan komt overeen met de waarde in de productcatalogus van Microsoft:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>Het gedownloade bestand komt niet overeen met de %1 in de productcatalogus van Microsoft, dus het is niet opgeslagen als %2, dat ongewijzigd is gebleven.
+
+Gepubliceerd: %3
+Gedownload: %4
+
+De gedownloade gegevens zijn bewaard in %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Verdergaan waar hij stopte, of opnieuw beginnen?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 heeft %2 vrij; het ESD-bestand en het medium dat ervan wordt gemaakt, hebben ongeveer %3 nodig.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Details: %3</translation>
         <source>Download complete</source>
         <translation>Download voltooid</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Catalogus van Microsoft laden...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Onvoldoende vrije ruimte</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Onvoldoende ruimte</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Maak daar ruimte vrij of kies een andere map.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>De %1 van het ESD-bestand komt overeen met de productcatalogus van Microsoft: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>ISO maken...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>ISO maken: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Maken van de ISO geannuleerd</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Maken van de ISO mislukt</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Maken van de ISO mislukt</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>SHA-256 van de ISO berekenen...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>De ISO is gemaakt van de installatiebestanden van Microsoft (ESD):
+%1
+
+%2
+
+SHA-256 van de ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Sessie-id: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Weergeven in map</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>In plaats daarvan de ISO maken van de installatiebestanden van Microsoft</translation>
     </message>
 </context>
 <context>

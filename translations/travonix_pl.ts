@@ -29,6 +29,37 @@ Wszelkie prawa zastrzeżone.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (utworzony z plików instalacyjnych)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (utworzony z plików instalacyjnych)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (utworzony z plików instalacyjnych)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>Katalog produktów nie zawiera żadnego pliku dla tego produktu.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Katalog produktów Microsoft zawiera kompilację %1, starszą niż bieżące wydanie %2 (kompilacja %3): może to być nieaktualna kopia; późniejsza próba może dać nowszą.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Katalog produktów Microsoft nie podaje kompilacji.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Katalog produktów Microsoft, kompilacja %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Opublikowano: %2
 Pobrano: %3
 
 Pobrane dane są zachowane w %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Jego %1 zgadza się z wartością z katalogu produktów Microsoft:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>Pobrany plik nie zgadza się z wartością %1 z katalogu produktów Microsoft, więc nie został zapisany jako %2, który pozostał bez zmian.
+
+Opublikowano: %3
+Pobrano: %4
+
+Pobrane dane są zachowane w %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Kontynuować od miejsca zatrzymania, czy zacząć od nowa?</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 ma %2 wolnego miejsca; plik ESD i utworzony z niego nośnik potrzebują około %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Szczegóły: %3</translation>
         <source>Download complete</source>
         <translation>Pobieranie zakończone</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Wczytywanie katalogu...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Za mało wolnego miejsca</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Za mało miejsca</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Zwolnij tam miejsce albo wybierz inny folder.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>Wartość %1 pliku ESD zgadza się z katalogiem produktów Microsoft: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>Tworzenie obrazu ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>Tworzenie obrazu ISO: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Tworzenie obrazu ISO anulowane</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Tworzenie obrazu ISO nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Tworzenie obrazu ISO nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>Obliczanie SHA-256 obrazu ISO...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>Utworzono obraz ISO: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>Obraz ISO został utworzony z plików instalacyjnych Microsoft (ESD):
+%1
+
+%2
+
+SHA-256 obrazu ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>Utworzono obraz ISO</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Identyfikator sesji: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Pokaż w folderze</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Zamiast tego utwórz obraz ISO z plików instalacyjnych Microsoft</translation>
     </message>
 </context>
 <context>

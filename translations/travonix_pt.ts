@@ -29,6 +29,37 @@ Todos os direitos reservados.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (criado a partir dos ficheiros de instalação)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (criado a partir dos ficheiros de instalação)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (criado a partir dos ficheiros de instalação)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>O catálogo de produtos não indica nenhum ficheiro para este produto.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>O catálogo de produtos da Microsoft indica a compilação %1, mais antiga do que a versão atual %2 (compilação %3): pode ser uma cópia desatualizada; uma tentativa posterior pode obter a mais recente.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>O catálogo de produtos da Microsoft não indica nenhuma compilação.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Catálogo de produtos da Microsoft, compilação %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Publicado: %2
 Transferido: %3
 
 Os dados transferidos estão guardados em %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>O %1 dele corresponde ao valor do catálogo de produtos da Microsoft:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>O ficheiro transferido não corresponde ao %1 do catálogo de produtos da Microsoft, pelo que não foi guardado como %2, que se mantém como estava.
+
+Publicado: %3
+Transferido: %4
+
+Os dados transferidos estão guardados em %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Continuar onde parou ou começar de novo?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 tem %2 livres; o ficheiro ESD e o suporte criado a partir dele precisam de cerca de %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Detalhe: %3</translation>
         <source>Download complete</source>
         <translation>Transferência concluída</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>A carregar o catálogo...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Espaço livre insuficiente</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Espaço insuficiente</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Liberte espaço nesse local ou escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>O %1 do ficheiro ESD corresponde ao catálogo de produtos da Microsoft: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>A criar a ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>A criar a ISO: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Criação da ISO cancelada</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Falha ao criar a ISO</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Falha ao criar a ISO</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>A calcular o SHA-256 da ISO...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO criada: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>A ISO foi criada a partir dos ficheiros de instalação da Microsoft (ESD):
+%1
+
+%2
+
+SHA-256 da ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO criada</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ ID da sessão: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Criar antes a ISO a partir dos ficheiros de instalação da Microsoft</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,37 @@ All rights reserved.</source>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (из установочных файлов)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (из установочных файлов)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (из установочных файлов)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>В каталоге продуктов нет файла для этого продукта.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Каталог продуктов Microsoft указывает сборку %1, более старую, чем текущий выпуск %2 (сборка %3): возможно, это устаревшая копия; при следующей попытке может прийти более новая.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Каталог продуктов Microsoft не указывает сборку.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Каталог продуктов Microsoft, сборка %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ The downloaded bytes are kept in %4.</source>
 Скачано: %3
 
 Скачанные данные сохранены в %4.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Его %1 совпадает со значением из каталога продуктов Microsoft:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>Скачанный файл не совпадает с %1 из каталога продуктов Microsoft, поэтому он не сохранён как %2, этот файл остался прежним.
+
+Опубликовано: %3
+Скачано: %4
+
+Скачанные данные сохранены в %5.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Continue where it stopped, or start over?</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>В %1 свободно %2; для файла ESD и созданного из него носителя нужно около %3.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Detail: %3</source>
         <source>Download complete</source>
         <translation>Скачивание завершено</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Загрузка каталога Microsoft...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Недостаточно свободного места</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Недостаточно места</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Освободите там место или выберите другую папку.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>%1 файла ESD совпадает с каталогом продуктов Microsoft: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>Создание ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>Создание ISO: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>Создание ISO отменено</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>Не удалось создать ISO</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>Не удалось создать ISO</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>Вычисление SHA-256 образа ISO...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO создан: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>ISO создан из установочных файлов Microsoft (ESD):
+%1
+
+%2
+
+SHA-256 образа ISO: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO создан</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Session ID: %2</source>
     <message>
         <source>Show in Folder</source>
         <translation>Показать в папке</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Вместо этого создать ISO из установочных файлов Microsoft</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,37 @@ Tüm hakları saklıdır.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (yükleme dosyalarından)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (yükleme dosyalarından)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (yükleme dosyalarından)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>Ürün kataloğu bu ürün için hiç dosya listelemiyor.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Microsoft&apos;un ürün kataloğu, geçerli %2 sürümünden (derleme %3) daha eski olan %1 derlemesini listeliyor: eski bir kopya olabilir; daha sonraki bir deneme yenisini alabilir.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Microsoft&apos;un ürün kataloğu hiç derleme belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Microsoft&apos;un ürün kataloğu, derleme %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ Yayımlanan: %2
 İndirilen: %3
 
 İndirilen veriler %4 içinde tutuluyor.</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>Dosyanın %1 değeri Microsoft&apos;un ürün kataloğundaki değerle eşleşiyor:
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>İndirilen dosya Microsoft&apos;un ürün kataloğundaki %1 değeriyle eşleşmiyor, bu yüzden %2 olarak kaydedilmedi; o dosya olduğu gibi duruyor.
+
+Yayımlanan: %3
+İndirilen: %4
+
+İndirilen veriler %5 içinde tutuluyor.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Kaldığı yerden devam edilsin mi, yoksa baştan mı başlansın?</translation>
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 içinde %2 boş alan var; ESD dosyası ve ondan oluşturulan medya için yaklaşık %3 gerekiyor.</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Ayrıntı: %3</translation>
         <source>Download complete</source>
         <translation>İndirme tamamlandı</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>Microsoft kataloğu yükleniyor...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Yeterli boş alan yok</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>Yeterli Alan Yok</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+Orada biraz yer açın ya da başka bir klasör seçin.</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>ESD dosyasının %1 değeri Microsoft&apos;un ürün kataloğuyla eşleşiyor: %2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>ISO oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>ISO oluşturuluyor: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>ISO oluşturma iptal edildi</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>ISO oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>ISO Oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>ISO&apos;nun SHA-256 değeri hesaplanıyor...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO oluşturuldu: %1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>ISO, Microsoft&apos;un yükleme dosyalarından (ESD) oluşturuldu:
+%1
+
+%2
+
+ISO&apos;nun SHA-256 değeri: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO Oluşturuldu</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Oturum kimliği: %2</translation>
     <message>
         <source>Show in Folder</source>
         <translation>Klasörde Göster</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>Bunun yerine ISO&apos;yu Microsoft&apos;un yükleme dosyalarından oluştur</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,37 @@ All rights reserved.</source>
     </message>
 </context>
 <context>
+    <name>CatalogChoices</name>
+    <message>
+        <source>Windows 11 (built from installation files)</source>
+        <translation>Windows 11 (由安裝檔案建立)</translation>
+    </message>
+    <message>
+        <source>Windows 11 ARM64 (built from installation files)</source>
+        <translation>Windows 11 ARM64 (由安裝檔案建立)</translation>
+    </message>
+    <message>
+        <source>Windows 10 (built from installation files)</source>
+        <translation>Windows 10 (由安裝檔案建立)</translation>
+    </message>
+    <message>
+        <source>The product catalog lists no file for this product.</source>
+        <translation>產品目錄中沒有此產品的檔案。</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog lists build %1, older than the current release %2 (build %3): it may be a stale copy; a later try may get the newer one.</source>
+        <translation>Microsoft 產品目錄列出的是組建 %1，比目前版本 %2 (組建 %3) 舊：這可能是過時的副本；稍後再試可能會取得較新的版本。</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog names no build.</source>
+        <translation>Microsoft 產品目錄未指明組建。</translation>
+    </message>
+    <message>
+        <source>Microsoft&apos;s product catalog, build %1</source>
+        <translation>Microsoft 產品目錄，組建 %1</translation>
+    </message>
+</context>
+<context>
     <name>DigestVerdict</name>
     <message>
         <source>Microsoft publishes no SHA-256 for this file; its SHA-256 is %1</source>
@@ -93,6 +124,28 @@ The downloaded bytes are kept in %4.</source>
 下載的檔案：%3
 
 下載的資料保留在 %4 中。</translation>
+    </message>
+    <message>
+        <source>Its %1 matches the value of Microsoft&apos;s product catalog:
+%2</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 its value.</extracomment>
+        <translation>其 %1 與 Microsoft 產品目錄中的值相符：
+%2</translation>
+    </message>
+    <message>
+        <source>The downloaded file does not match the %1 of Microsoft&apos;s product catalog, so it was not saved as %2, which is as it was.
+
+Published: %3
+Downloaded: %4
+
+The downloaded bytes are kept in %5.</source>
+        <extracomment>%1 is the digest&apos;s name (SHA-1, SHA-256), %2 the file chosen, %3 and %4 digests, %5 a path.</extracomment>
+        <translation>下載的檔案與 Microsoft 產品目錄中的 %1 不符，因此未儲存為 %2，%2 維持原狀。
+
+發佈的值：%3
+下載的檔案：%4
+
+下載的資料保留在 %5 中。</translation>
     </message>
 </context>
 <context>
@@ -204,6 +257,14 @@ Continue where it stopped, or start over?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EsdPlace</name>
+    <message>
+        <source>%1 has %2 free; the ESD and the media built from it need about %3.</source>
+        <extracomment>%1 is a folder, %2 and %3 sizes.</extracomment>
+        <translation>%1 有 %2 可用空間；ESD 檔案及由其建立的媒體大約需要 %3。</translation>
     </message>
 </context>
 <context>
@@ -545,6 +606,76 @@ Detail: %3</source>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
+    <message>
+        <source>Loading Microsoft&apos;s product catalog...</source>
+        <translation>正在載入 Microsoft 產品目錄...</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>可用空間不足</translation>
+    </message>
+    <message>
+        <source>Not Enough Space</source>
+        <translation>空間不足</translation>
+    </message>
+    <message>
+        <source>%1
+
+Free some space there, or choose another folder.</source>
+        <translation>%1
+
+請釋放該位置的空間，或選擇其他資料夾。</translation>
+    </message>
+    <message>
+        <source>The ESD&apos;s %1 matches Microsoft&apos;s product catalog: %2</source>
+        <translation>ESD 檔案的 %1 與 Microsoft 產品目錄相符：%2</translation>
+    </message>
+    <message>
+        <source>Building the ISO...</source>
+        <translation>正在建立 ISO...</translation>
+    </message>
+    <message>
+        <source>Building the ISO: %1</source>
+        <translation>正在建立 ISO: %1</translation>
+    </message>
+    <message>
+        <source>Building the ISO cancelled</source>
+        <translation>ISO 建立已取消</translation>
+    </message>
+    <message>
+        <source>Building the ISO failed</source>
+        <translation>ISO 建立失敗</translation>
+    </message>
+    <message>
+        <source>Building the ISO Failed</source>
+        <translation>ISO 建立失敗</translation>
+    </message>
+    <message>
+        <source>Computing the ISO&apos;s SHA-256...</source>
+        <translation>正在計算 ISO 的 SHA-256...</translation>
+    </message>
+    <message>
+        <source>ISO built: %1</source>
+        <translation>ISO 已建立：%1</translation>
+    </message>
+    <message>
+        <source>The ISO was built from Microsoft&apos;s installation files (ESD):
+%1
+
+%2
+
+SHA-256 of the ISO: %3</source>
+        <translation>ISO 已由 Microsoft 安裝檔案 (ESD) 建立：
+%1
+
+%2
+
+ISO 的 SHA-256: %3</translation>
+    </message>
+    <message>
+        <source>ISO Built</source>
+        <translation>ISO 已建立</translation>
+    </message>
 </context>
 <context>
     <name>PageFailure</name>
@@ -686,6 +817,10 @@ Session ID: %2</source>
     <message>
         <source>Show in Folder</source>
         <translation>在資料夾中顯示</translation>
+    </message>
+    <message>
+        <source>Build the ISO from Microsoft&apos;s installation files instead</source>
+        <translation>改為由 Microsoft 安裝檔案建立 ISO</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 #include "ExistingFile.h"
 
 #include "DarkTitleBar.h"
-#include "download/Sha256.h"
+#include "download/Digest.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -13,6 +13,7 @@
 #include "download/DownloadManager.h"
 #include "download/PartFile.h"
 #include "download/SpeedMeter.h"
+#include "flow/CatalogChoices.h"
 #include "flow/DigestVerdict.h"
 #include "flow/DownloadFailure.h"
 #include "flow/EngineSetup.h"
@@ -24,6 +25,7 @@
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -49,6 +51,9 @@
 #include <utility>
 
 namespace {
+
+// The Version box's rows of the product catalog carry their key after it.
+const QString CatalogKeyPrefix = QStringLiteral("catalog:");
 
 constexpr int WindowWidth = 500;
 constexpr int WindowHeight = 380;
@@ -269,6 +274,8 @@ void MainWindow::fillVersionBox()
     const QList<ProductInfo> products = offeredProducts();
     for (const ProductInfo &product : products)
         m_versionCombo->addItem(product.displayName, product.productKey);
+    for (const CatalogProduct &product : catalogProducts())
+        m_versionCombo->addItem(product.displayName, CatalogKeyPrefix + product.productKey);
     if (m_versionCombo->count() > 0)
         m_versionCombo->setCurrentIndex(-1);
 }
@@ -545,6 +552,10 @@ void MainWindow::forgetDownloadChoice()
 // Page work runs behind the wait dialog; nothing happens without a scraper.
 void MainWindow::askScraper(PageStep step, const std::function<void(QuibScraper *)> &request)
 {
+    if (showsCatalog()) {
+        askCatalog(step);
+        return;
+    }
     QuibScraper *scraper = ensureScraper();
     if (!scraper)
         return;
@@ -561,7 +572,10 @@ void MainWindow::onWaitCancelled()
 {
     m_afterFreshLink = AfterFreshLink::Nothing;
     setUnfinishedStep(m_sentStep);
-    m_scraper->cancelRequest();
+    if (showsCatalog())
+        m_catalog->cancelRequest();
+    else
+        m_scraper->cancelRequest();
     updateStatus(tr("Request cancelled"));
     setControlsEnabled(true);
 }
@@ -596,7 +610,9 @@ void MainWindow::onScraperError(ScraperFailure failure)
     updateStatus(tr("Error: %1").arg(failure.message));
     setControlsEnabled(true);
     if (const std::optional<Refusal> refusal = refusalOf(failure)) {
-        showRefusalBox(this, failure.message, *refusal);
+        const bool offered = !showsCatalog() && catalogProductOf(m_selectedProductKey);
+        if (showRefusalBox(this, failure.message, *refusal, offered))
+            offerCatalogAfterRefusal();
         return;
     }
     const PageFailure explained = explainPageFailure(failure, retryAdvice(m_sentStep));
@@ -633,11 +649,14 @@ void MainWindow::onEditionsExtracted(QList<ProductVersion> versions)
                              tr("No editions found. The page may require manual verification (CAPTCHA)."),
                              QMessageBox::Ok);
     } else {
-        const int chosen = defaultEditionRow(m_selectedProductKey, m_editions);
+        const int chosen = showsCatalog() ? CatalogChoices::defaultEditionRow(m_editions)
+                                          : defaultEditionRow(m_selectedProductKey, m_editions);
         m_editionCombo->setEnabled(true);
         m_editionCombo->setCurrentIndex(chosen);
         m_isFilling = false;
         m_selectedEditionId = m_editions.at(chosen).id;
+        if (showsCatalog())
+            updateStatus(m_catalog->buildNote());
         askPage(PageStep::Edition);
     }
     setControlsEnabled(true);
@@ -661,8 +680,11 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
     if (ignoredWhileDownloading("languages"))
         return;
     m_languageNames.clear();
-    for (const LanguageInfo &language : qAsConst(languages))
+    m_languageIds.clear();
+    for (const LanguageInfo &language : qAsConst(languages)) {
         m_languageNames << language.name;
+        m_languageIds << language.id;
+    }
     m_isFilling = true;
     m_languageCombo->clear();
     m_languageCombo->addItems(m_languageNames);
@@ -676,7 +698,8 @@ void MainWindow::onLanguagesExtracted(QList<LanguageInfo> languages)
     }
     const QString localeName = systemLocaleName();
     qCDebug(lcUi) << "MainWindow: System locale:" << localeName;
-    const int index = findLanguageIndex(languages, localeName);
+    const int index = showsCatalog() ? CatalogChoices::defaultLanguageRow(languages, localeName)
+                                     : findLanguageIndex(languages, localeName);
     qCDebug(lcUi) << "MainWindow: Auto-selected language index:" << index << "=" << languages.at(index).name;
     m_languageCombo->setCurrentIndex(index);
     m_isFilling = false;
@@ -766,14 +789,22 @@ void MainWindow::onDownloadClicked()
 {
     switch (m_downloadPhase) {
     case DownloadPhase::Downloading:
+        // The second click of a double click on Download or Resume.
+        if (m_startClicked.isValid() && m_startClicked.elapsed() < QApplication::doubleClickInterval())
+            return;
         cancelDownload();
         return;
     case DownloadPhase::Paused:
+        m_startClicked.start();
         resumeDownload();
+        return;
+    case DownloadPhase::Building:
+        cancelBuild();
         return;
     case DownloadPhase::Idle:
         break;
     }
+    m_startClicked.start();
     if (!getFreshLinkFirst(AfterFreshLink::Download))
         startDownloadFlow();
 }
@@ -795,6 +826,16 @@ void MainWindow::cancelDownload()
     m_downloadManager->cancelDownload();
     endDownload(0);
     updateStatus(tr("Download cancelled"));
+}
+
+bool MainWindow::showsCatalog() const
+{
+    return m_selectedProductKey.startsWith(CatalogKeyPrefix);
+}
+
+QString MainWindow::catalogProductKey() const
+{
+    return m_selectedProductKey.mid(CatalogKeyPrefix.size());
 }
 
 void MainWindow::onPauseClicked()
@@ -843,6 +884,9 @@ QString MainWindow::progressText() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A build is only time: the verified installation files stay for another.
+    if (m_downloadPhase == DownloadPhase::Building)
+        cancelBuild();
     if (!isDownloading()) {
         QMainWindow::closeEvent(event);
         return;
@@ -916,7 +960,8 @@ void MainWindow::startDownloadFlow()
     if (m_checkingExisting)
         return;
     m_checkingExisting = true;
-    checkExistingFile(this, path, selectedOption().publishedSha256, [this, path](ExistingFile existing) {
+    const QString publishedIsoSha256 = showsCatalog() ? QString() : selectedOption().publishedSha256;
+    checkExistingFile(this, path, publishedIsoSha256, [this, path](ExistingFile existing) {
         m_checkingExisting = false;
         switch (existing) {
         case ExistingFile::Keep:
@@ -937,7 +982,9 @@ void MainWindow::startDownloadFlow()
 // continued, or emptied, as the user says.
 void MainWindow::beginAfterEarlierPart(const QString &path)
 {
-    const QString part = DownloadManager::makeTempFilePath(m_selectedDownloadUrl, path);
+    if (!hasRoomForCatalogBuild(path))
+        return;
+    const QString part = DownloadManager::makeTempFilePath(m_selectedDownloadUrl, engineDestination(path));
     m_receivedBytes = partfile::heldBytes(part);
     m_totalBytes = 0;
     if (m_receivedBytes <= 0) {
@@ -963,8 +1010,7 @@ void MainWindow::beginAfterEarlierPart(const QString &path)
 }
 
 // Emptied through its lock, never under a download of another run that
-// holds it, and before its record goes: a crash in between leaves a part
-// shorter than its record, which counts for nothing.
+// holds it.
 bool MainWindow::emptyEarlierPart(const QString &part)
 {
     OwnPart held = partfile::openOwn(part);
@@ -973,7 +1019,10 @@ bool MainWindow::emptyEarlierPart(const QString &part)
                             .arg(QFileInfo(part).fileName()));
         return false;
     }
-    if (!held.isOpen() || !held.truncate(0)) {
+    // As the engine starts over: a record that holds nothing is on the
+    // device before a byte goes, so a crash at any step leaves a part that
+    // counts for nothing.
+    if (!held.isOpen() || !writePartRecord(part, PartRecord()) || !held.truncate(0)) {
         onDownloadError(tr("Could not empty the earlier part %1.").arg(part));
         return false;
     }
@@ -994,8 +1043,11 @@ void MainWindow::beginDownload(const QString &path)
     qCDebug(lcUi) << "MainWindow: Starting download, URL:" << m_selectedDownloadUrl << "Path:" << path;
     updateStatus(tr("Starting download..."));
     m_downloadingOption = selectedOption();
-    prepareEngineFor(*m_downloadManager, m_downloadingOption);
-    m_downloadManager->startDownload(m_selectedDownloadUrl, path);
+    if (const CatalogFile *file = showsCatalog() ? m_catalog->fileOf(m_downloadingOption) : nullptr)
+        prepareEngineFor(*m_downloadManager, *file, m_catalog->source());
+    else
+        prepareEngineFor(*m_downloadManager, m_downloadingOption);
+    m_downloadManager->startDownload(m_selectedDownloadUrl, engineDestination(path));
 }
 
 // The user's Downloads folder where there is one, else the home folder;
@@ -1041,9 +1093,13 @@ DownloadOption MainWindow::selectedOption() const
 
 void MainWindow::onDownloadFinished(QString filePath)
 {
+    if (showsCatalog()) {
+        startBuild(filePath);
+        return;
+    }
     endDownload(100);
     updateStatus(tr("Download complete: %1").arg(QFileInfo(filePath).fileName()));
-    const QString sha256 = m_downloadManager->sha256();
+    const QString sha256 = m_downloadManager->digest();
     noticeCompletion(this, tr("Download complete"), QFileInfo(filePath).fileName());
     showCompletionBox(this, tr("Download Complete"),
                       matchesAnotherRow(m_downloadingOption, sha256) ? QMessageBox::Warning : QMessageBox::Information,
@@ -1073,8 +1129,10 @@ void MainWindow::onDownloadUnverified(QString keptPath, QString sha256, Unverifi
 {
     endDownload(0);
     updateStatus(tr("Not verified: %1").arg(QFileInfo(keptPath).fileName()));
+    const CatalogFile *file = showsCatalog() ? m_catalog->fileOf(m_downloadingOption) : nullptr;
     showResultBox(this, tr("Download Not Verified"), QMessageBox::Critical,
-                  unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath, reason));
+                  file ? unverifiedText(*file, sha256, m_downloadManager->savePath(), keptPath)
+                       : unverifiedText(m_downloadingOption, sha256, m_downloadManager->savePath(), keptPath, reason));
 }
 
 void MainWindow::onDownloadError(QString error)

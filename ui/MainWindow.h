@@ -6,12 +6,18 @@
 #include "download/DownloadResult.h"
 #include "scraper/ScraperTypes.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
 
+class CatalogChoices;
 class ChoiceBox;
+class MediaBuilder;
+struct CatalogFile;
+struct MediaBuildResult;
+enum class MediaBuildPhase;
 class DownloadManager;
 class ElidedLabel;
 class QComboBox;
@@ -76,7 +82,8 @@ private:
     enum class PageStep { None, Version, Edition, Language };
     // Paused: the transfer stopped with its part and record kept; the
     // choice it came from is still on screen, and Resume continues it.
-    enum class DownloadPhase { Idle, Downloading, Paused };
+    // Building: an ISO is made from the installation files just verified.
+    enum class DownloadPhase { Idle, Downloading, Paused, Building };
 
     void buildWidgetTree();
     void addGroup(QLayout *layout, const QString &name, const QString &title, QLayout *content);
@@ -121,6 +128,18 @@ private:
     void cancelDownload();
     QString progressText() const;
     bool isDownloading() const { return m_downloadPhase == DownloadPhase::Downloading; }
+    // The product catalog's files, built into an ISO, rather than the page's ISO.
+    bool showsCatalog() const;
+    QString catalogProductKey() const;
+    CatalogChoices *ensureCatalog();
+    void askCatalog(PageStep step);
+    void offerCatalogAfterRefusal();
+    QString engineDestination(const QString &isoPath) const;
+    bool hasRoomForCatalogBuild(const QString &isoPath);
+    void startBuild(const QString &esdPath);
+    void onBuildProgress(MediaBuildPhase phase, int percent);
+    void onBuildFinished(const MediaBuildResult &result);
+    void cancelBuild();
     void askScraper(PageStep step, const std::function<void(QuibScraper *)> &request);
     bool keepDownloadChoice(QComboBox *box, int index);
     bool ignoredWhileDownloading(const char *what) const;
@@ -146,6 +165,10 @@ private:
     QPushButton *m_downloadButton = nullptr;
     QPushButton *m_pauseButton = nullptr;
     QuibScraper *m_scraper = nullptr;
+    CatalogChoices *m_catalog = nullptr;
+    MediaBuilder *m_builder = nullptr;
+    QString m_builtEsdPath;
+    QString m_builtEsdDigest;
     DownloadManager *m_downloadManager = nullptr;
     std::function<QuibScraper *(QObject *parent)> m_makeScraper;
     std::function<AppVersionNumbers()> m_readVersion;
@@ -155,9 +178,12 @@ private:
     QString m_selectedDownloadUrl;
     QList<ProductVersion> m_editions;
     QStringList m_languageNames;
+    // The languages' ids, row for row: the catalog is asked by code.
+    QStringList m_languageIds;
     QList<DownloadOption> m_downloadOptions;
     DownloadOption m_downloadingOption;
     DownloadPhase m_downloadPhase = DownloadPhase::Idle;
+    QElapsedTimer m_startClicked;
     qint64 m_receivedBytes = 0;
     qint64 m_totalBytes = 0;
     qint64 m_askBeforeDiscardingBytes = 0;

@@ -46,7 +46,7 @@ void showCompletionBox(QWidget *parent, const QString &title, QMessageBox::Icon 
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
-void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal)
+bool showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal, bool offerInstallationFiles)
 {
     QMessageBox box(parent);
     prepare(box, QCoreApplication::translate("ResultBoxes", "Microsoft Refused the Request"), QMessageBox::Warning);
@@ -61,5 +61,13 @@ void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &ref
     QObject::disconnect(copy, &QPushButton::clicked, nullptr, nullptr);
     QObject::connect(copy, &QPushButton::clicked, &box,
                      [refusal] { QGuiApplication::clipboard()->setText(refusalReference(refusal)); });
+    QPushButton *build = nullptr;
+    if (offerInstallationFiles) {
+        build = box.addButton(QCoreApplication::translate("ResultBoxes",
+                                                          "Build the ISO from Microsoft's installation files instead"),
+                              QMessageBox::AcceptRole);
+        build->setObjectName(QStringLiteral("buildFromInstallationFilesButton"));
+    }
     box.exec();
+    return build && box.clickedButton() == build;
 }

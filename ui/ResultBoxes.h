@@ -15,5 +15,7 @@ void showCompletionBox(QWidget *parent, const QString &title, QMessageBox::Icon 
                        const QString &path);
 
 // Microsoft refused the request: the page's own text, the message code and
-// session id with a button that copies them, and what to do about it.
-void showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal);
+// session id with a button that copies them, and what to do about it. With
+// `offerInstallationFiles`, a button that builds the ISO from Microsoft's
+// installation files instead; true when it was chosen.
+bool showRefusalBox(QWidget *parent, const QString &pageText, const Refusal &refusal, bool offerInstallationFiles);

@@ -15,3 +15,6 @@ travonix_fuzz_target(options SOURCES cli/Options.cpp)
 travonix_fuzz_target(transferanswer SOURCES download/TransferAnswer.cpp)
 travonix_fuzz_target(partrecord SOURCES download/PartRecord.cpp download/PartFileIo.cpp download/ByteRanges.cpp)
 travonix_fuzz_target(evallinks SOURCES scraper/EvalLinks.cpp)
+travonix_fuzz_target(productsxml
+    SOURCES catalog/ProductsXml.cpp catalog/CatalogEntry.cpp catalog/CatalogTypes.cpp catalog/CatalogLog.cpp)
+travonix_fuzz_target(cabcontent SOURCES catalog/CabContent.cpp catalog/CatalogLog.cpp LINKS LibArchive::LibArchive)

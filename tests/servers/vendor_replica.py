@@ -13,6 +13,7 @@ Standard library only.
 import argparse
 import base64
 import collections
+import copy
 import datetime
 import functools
 import hashlib
@@ -26,6 +27,7 @@ import uuid
 from http.server import ThreadingHTTPServer
 from urllib.parse import parse_qsl, quote, unquote, urlencode, urlsplit, urlunsplit
 
+from catalog_replica import CATALOG_LINK_RE, CATALOG_PREFIX, CATALOG_PRODUCTS, ESD_PREFIX, FORMS, CatalogFiles
 from servercontrol import (Console, QuietHandler, parse_range, printable, report_request_error,
                            serve_until_stopped)
 
@@ -1282,6 +1284,10 @@ class Switches:
         self.iso_size_mib = ISO_SIZE >> 20
         self.editions = 1
         self.page_globals = ()
+        self.catalog_digest = "right"
+        self.catalog_esd = "served"
+        self.catalog_build = "current"
+        self.catalog_form = "2.1"
         # state
         self.hits = 0
         self.link_requests = 0
@@ -1460,6 +1466,10 @@ class Controller:
         "tamper": ("tamper", ("on", "off")),
         "isoimage": ("isoimage", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
+        "catalogdigest": ("catalog_digest", ("right", "wrong")),
+        "catalogesd": ("catalog_esd", ("served", "missing")),
+        "catalogbuild": ("catalog_build", ("current", "stale")),
+        "catalogform": ("catalog_form", FORMS),
         "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
                                       "pagelink", "mislabel", "armdead", "x64dead", "variants")),
     }
@@ -1637,6 +1647,8 @@ class ReplicaHandler(QuietHandler):
         if page and (page.group(2) in PRODUCTS or page.group(2) == THANKYOU_PAGE):
             self._page(page.group(1), page.group(2), parts, send_body)
             return
+        if self.server.catalog and self._catalog(parts, send_body):
+            return
         if EVAL_PAGE_RE.fullmatch(parts.path) or FWLINK_RE.fullmatch(parts.path) \
                 or parts.path.startswith(EVAL_HOP_PREFIX):
             self._eval_center(parts, send_body)
@@ -1729,6 +1741,32 @@ class ReplicaHandler(QuietHandler):
         else:
             text = render_page(PRODUCTS[page_name], locale, settings, query)
         self._send(200, text.encode("utf-8"), "text/html; charset=utf-8", send_body=send_body)
+
+    # -- the product catalog -------------------------------------------------
+
+    def _catalog(self, parts, send_body):
+        """Answers a catalog link, CAB or ESD; False for any other path."""
+        origin = "http://127.0.0.1:%d" % self.server.server_address[1]
+        link = CATALOG_LINK_RE.fullmatch(parts.query)
+        if FWLINK_RE.fullmatch(parts.path) and link:
+            location = "%s%sproducts_%s.cab" % (origin, CATALOG_PREFIX, CATALOG_PRODUCTS[link.group(1)])
+            self._send(302, b"", "text/html", headers=(("Location", location),), send_body=send_body)
+            return True
+        with self.server.switches.lock:
+            switches = copy.copy(self.server.switches)
+        product = parts.path[len(CATALOG_PREFIX):] if parts.path.startswith(CATALOG_PREFIX) else ""
+        if product in ("products_win11.cab", "products_win10.cab"):
+            cab = self.server.catalog.cab(product[9:14], origin, switches)
+            self._send(200, cab, "application/vnd.ms-cab-compressed", send_body=send_body)
+            return True
+        if not parts.path.startswith(ESD_PREFIX):
+            return False
+        body = self.server.catalog.esd_body(parts.path)
+        if body is None or switches.catalog_esd == "missing":
+            self._send(404, render_not_found().encode("utf-8"), "text/html", send_body=send_body)
+        else:
+            self._send_ranged(body, send_body, 0)
+        return True
 
     # -- the Evaluation Center ---------------------------------------------
 
@@ -1923,9 +1961,10 @@ class ReplicaServer(ThreadingHTTPServer):
     allow_reuse_address = True
     request_queue_size = 64
 
-    def __init__(self, address, switches, console, iso_base):
+    def __init__(self, address, switches, console, iso_base, catalog):
         self.switches = switches
         self.console = console
+        self.catalog = catalog
         super().__init__(address, ReplicaHandler)
         # By default the links point back here.
         self.iso_base = iso_base or "http://127.0.0.1:%d%s" % (
@@ -1946,13 +1985,16 @@ def main(argv=None):
     parser.add_argument("--iso-base", default=None,
                         help="base URL that ISO links in connector answers point to "
                              "(default: this server's own %s)" % ISO_PATH_PREFIX)
+    parser.add_argument("--catalog", action="store_true",
+                        help="serve the product catalog and its ESDs (made at start)")
     options = parser.parse_args(argv)
     if not 0 <= options.port <= 65535:
         parser.error("--port must be between 0 and 65535")
 
     console = Console(sys.stdout)
     switches = Switches()
-    server = ReplicaServer(("127.0.0.1", options.port), switches, console, options.iso_base)
+    catalog = CatalogFiles() if options.catalog else None
+    server = ReplicaServer(("127.0.0.1", options.port), switches, console, options.iso_base, catalog)
     serve_until_stopped(server, Controller(switches), console, switches.stopping,
                         before_shutdown=switches.drop_held)
 

@@ -1,4 +1,4 @@
-#include "Sha256.h"
+#include "Digest.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -8,28 +8,29 @@
 
 #include <openssl/evp.h>
 
-Sha256::Sha256()
-    : m_context(EVP_MD_CTX_new())
+Digest::Digest(DigestAlgorithm algorithm)
+    : m_algorithm(algorithm)
+    , m_context(EVP_MD_CTX_new())
 {
     reset();
 }
 
-Sha256::~Sha256()
+Digest::~Digest()
 {
     EVP_MD_CTX_free(m_context);
 }
 
-void Sha256::reset()
+void Digest::reset()
 {
-    EVP_DigestInit_ex(m_context, EVP_sha256(), nullptr);
+    EVP_DigestInit_ex(m_context, m_algorithm == DigestAlgorithm::Sha1 ? EVP_sha1() : EVP_sha256(), nullptr);
 }
 
-void Sha256::update(const char *data, std::size_t size)
+void Digest::update(const char *data, std::size_t size)
 {
     EVP_DigestUpdate(m_context, data, size);
 }
 
-QString Sha256::finish()
+QString Digest::finish()
 {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
@@ -38,7 +39,7 @@ QString Sha256::finish()
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex().toUpper());
 }
 
-bool Sha256::addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
+bool Digest::addFile(const QString &path, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !file.seek(offset))
@@ -47,7 +48,7 @@ bool Sha256::addFile(const QString &path, qint64 offset, qint64 length, const st
     return addRead([&file](char *data, qint64 size, qint64) { return file.read(data, size); }, offset, wanted, goOn);
 }
 
-bool Sha256::addRead(const ReadAt &read, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
+bool Digest::addRead(const ReadAt &read, qint64 offset, qint64 length, const std::function<bool(qint64 done)> &goOn)
 {
     constexpr qint64 PieceBytes = qint64(8) * 1024 * 1024;
     // Kept from one call to the next: reading back often, a little at a
@@ -66,9 +67,10 @@ bool Sha256::addRead(const ReadAt &read, qint64 offset, qint64 length, const std
     return true;
 }
 
-QString sha256OfFile(const QString &path, const std::function<bool(qint64 done, qint64 total)> &goOn)
+QString digestOfFile(DigestAlgorithm algorithm, const QString &path,
+                     const std::function<bool(qint64 done, qint64 total)> &goOn)
 {
     const qint64 total = QFileInfo(path).size();
-    Sha256 hash;
+    Digest hash(algorithm);
     return hash.addFile(path, 0, -1, [&](qint64 done) { return goOn(done, total); }) ? hash.finish() : QString();
 }
