@@ -53,6 +53,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -346,6 +347,21 @@ void clickOnceCompleted(ModalCloser &done, const QString &buttonName, QString *t
         clickInNextBox(buttonName, title);
     });
     poll->start(50);
+}
+
+// A genisoimage that starts the ISO, says so in `started`, and then takes
+// its time; the folder it is in, to put first on the PATH.
+QString slowIsoWriter(const QString &folder, const QString &started)
+{
+    QDir().mkpath(folder);
+    QFile writer(QDir(folder).filePath(QStringLiteral("genisoimage")));
+    writer.open(QIODevice::WriteOnly);
+    writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
+                 "echo partial > \"$out\"\ntouch '"
+                 + started.toUtf8() + "'\nexec sleep 30\n");
+    writer.close();
+    writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return folder;
 }
 
 // The part beside `path` for `url`, and whether its record says what it holds.
@@ -1095,6 +1111,12 @@ private Q_SLOTS:
                                      << QStringLiteral("catalogesd missing") << QStringLiteral("Download Error");
         QTest::newRow("stale catalog") << QStringLiteral("win11") << QStringLiteral("x64")
                                        << QStringLiteral("catalogbuild stale") << QStringLiteral("ISO Built");
+        // Stopped while the ISO is written: the verified ESD stays for
+        // another try, and nothing else is left.
+        QTest::newRow("window closed during the build")
+            << QStringLiteral("win11") << QStringLiteral("x64") << QString() << QStringLiteral("closed while building");
+        QTest::newRow("window gone during the build")
+            << QStringLiteral("win11") << QStringLiteral("x64") << QString() << QStringLiteral("gone while building");
     }
     void refusalLeadsToAnIsoBuiltFromInstallationFiles()
     {
@@ -1109,7 +1131,8 @@ private Q_SLOTS:
             if (!line.isEmpty())
                 QCOMPARE(replica.command(line), QStringLiteral("OK ") + line);
         }
-        MainWindow window(testParts(ScraperTimings()));
+        auto owned = std::make_unique<MainWindow>(testParts(ScraperTimings()));
+        MainWindow &window = *owned;
         window.show();
         Widgets w(window);
         QString refusal;
@@ -1127,6 +1150,21 @@ private Q_SLOTS:
         QTemporaryDir target;
         const QString iso = target.filePath(QStringLiteral("built.iso"));
         answerSaveDialog(iso);
+        if (endBox.endsWith(QLatin1String("while building"))) {
+            const QString started = target.filePath(QStringLiteral("writer-started"));
+            const QByteArray path = qgetenv("PATH");
+            qputenv("PATH", slowIsoWriter(target.filePath(QStringLiteral("bin")), started).toUtf8() + ':' + path);
+            w.buttons.value(QStringLiteral("Download"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 30000);
+            qputenv("PATH", path);
+            if (endBox.startsWith(QLatin1String("closed")))
+                QVERIFY(window.close());
+            else
+                owned.reset();
+            QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList({"bin", "built.esd", "writer-started"}));
+            return;
+        }
         ModalCloser done;
         done.expect(endBox);
         w.buttons.value(QStringLiteral("Download"))->click();

@@ -21,6 +21,7 @@
 #include "flow/LinkExpiry.h"
 #include "flow/PageFailure.h"
 #include "flow/SizeFormat.h"
+#include "media/MediaBuild.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
@@ -113,6 +114,13 @@ MainWindow::MainWindow(MainWindowParts parts, QWidget *)
 
 MainWindow::~MainWindow()
 {
+    // A build is stopped and its staging folder gone before the window is:
+    // its end is no longer the window's to show.
+    if (m_builder) {
+        m_builder->disconnect(this);
+        delete m_builder;
+        m_builder = nullptr;
+    }
     // Gone without a close (the session ending, a termination signal): the
     // bytes are kept for a later download to continue.
     if (m_downloadManager) {
