@@ -19,7 +19,9 @@ EntryFields readEntry(QXmlStreamReader &reader)
     bool ambiguous = false;
     while (reader.readNextStartElement()) {
         const QString name = reader.name().toString();
-        const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        // Fields hold text alone: elements in one, nested however deep,
+        // make the catalog unreadable.
+        const QString text = reader.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (fields.contains(name) && fields.value(name) != text)
             ambiguous = true;
         fields.insert(name, text);
@@ -30,6 +32,9 @@ EntryFields readEntry(QXmlStreamReader &reader)
 // Well above Microsoft's catalogs (under 2,000 entries), so that a catalog
 // of hundreds of thousands is refused before the lists made of it are.
 constexpr int MostEntries = 20000;
+// Microsoft's nest seven deep; a deeper one is refused before the reader's
+// stack of open elements takes gigabytes.
+constexpr int MostDepth = 32;
 
 // The catalog being read, with where each address, digest and edition of
 // its files already is: one entry is added without going through the rest.
@@ -134,6 +139,10 @@ Catalog readProductsXml(const QByteArray &xml, QString *problem)
         if (open.isEmpty() && name == QLatin1String("PublishedMedia"))
             catalog.version = QStringLiteral("1.0");
         open << name;
+        if (open.size() > MostDepth) {
+            *problem = QStringLiteral("The product catalog nests deeper than any catalog should.");
+            return Catalog();
+        }
     }
     if (reader.hasError()) {
         qCDebug(lcCatalog) << "products.xml:" << reader.errorString() << "at line" << reader.lineNumber();

@@ -209,6 +209,15 @@ private Q_SLOTS:
         }
         QTest::newRow("more entries than any catalog")
             << catalog(QStringLiteral("2.0"), manyEntries(20001)) << QString() << QStringList();
+        QTest::newRow("nested deeper than any catalog")
+            << catalog(QStringLiteral("2.0"), {entry()})
+                   .replace("<Files>", QByteArray("<a>").repeated(100000) + "<Files>")
+                   .replace("</Files>", "</Files>" + QByteArray("</a>").repeated(100000))
+            << QString() << QStringList();
+        QTest::newRow("elements nested in a field")
+            << catalog(QStringLiteral("2.0"),
+                       {entry({{"Language", QString("<a>").repeated(100000) + QString("</a>").repeated(100000)}})})
+            << QString() << QStringList();
         QTest::newRow("no usable entry") << catalog(QStringLiteral("2.0"), {entry({{"Size", QString()}})}) << QString()
                                          << QStringList();
         QTest::newRow("no entry") << catalog(QStringLiteral("2.0"), {}) << QString() << QStringList();
