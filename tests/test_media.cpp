@@ -16,7 +16,10 @@
 #include <QTimer>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(MediaBuildOutcome)
 
@@ -233,6 +236,13 @@ void TestMedia::buildsMedia()
     const QByteArray esdDigest = sha256Of(esd);
     QTemporaryDir destination(work(QStringLiteral("out-XXXXXX")));
     const QString iso = destination.filePath(QStringLiteral("Win11.iso"));
+    // What a killed build leaves goes; the folder of a build that runs stays.
+    const QString killed = destination.filePath(QStringLiteral(".travonix-media-killed"));
+    const QString running = destination.filePath(QStringLiteral(".travonix-media-inuse1"));
+    makeTree(killed, {{QStringLiteral("media.iso"), "half an ISO"}});
+    QVERIFY(QDir().mkdir(running));
+    const int runningLock = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(runningLock >= 0 && ::flock(runningLock, LOCK_EX) == 0);
     MediaBuilder builder;
     QSignalSpy progress(&builder, &MediaBuilder::progress);
     QSignalSpy finished(&builder, &MediaBuilder::finished);
@@ -242,7 +252,8 @@ void TestMedia::buildsMedia()
     QVERIFY2(result.outcome == MediaBuildOutcome::Built, qPrintable(result.message));
     QCOMPARE(result.isoPath, iso);
     QCOMPARE(QDir(destination.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Win11.iso")});
+             QStringList({QStringLiteral(".travonix-media-inuse1"), QStringLiteral("Win11.iso")}));
+    ::close(runningLock);
     QCOMPARE(sha256Of(esd), esdDigest);
     int percent = 0;
     auto phase = MediaBuildPhase::ApplyingSetup;
