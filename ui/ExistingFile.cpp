@@ -18,14 +18,14 @@ namespace {
 
 constexpr int ShowAfterMs = 500;
 
-bool userKeeps(QWidget *parent, const QString &path, const QString &sha256)
+bool userKeeps(QWidget *parent, const QString &path, DigestAlgorithm algorithm, const QString &digest)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QStringLiteral("Already Downloaded"));
     box.setIcon(QMessageBox::Question);
-    box.setText(QStringLiteral("%1 is already there, and its SHA-256 matches the value Microsoft publishes:\n%2\n\n"
+    box.setText(QStringLiteral("%1 is already there, and its %2 matches the value Microsoft publishes:\n%3\n\n"
                                "Keep it instead of downloading it again?")
-                    .arg(path, sha256));
+                    .arg(path, QLatin1String(digestName(algorithm)), digest));
     box.addButton(QStringLiteral("Keep It"), QMessageBox::AcceptRole);
     QPushButton *again = box.addButton(QStringLiteral("Download Again"), QMessageBox::RejectRole);
     applyDarkTitleBar(&box);
@@ -35,11 +35,12 @@ bool userKeeps(QWidget *parent, const QString &path, const QString &sha256)
 
 } // namespace
 
-void checkExistingFile(QWidget *parent, const QString &path, const QString &publishedSha256,
+void checkExistingFile(QWidget *parent, const QString &path, DigestAlgorithm algorithm, const QString &published,
                        std::function<void(ExistingFile)> then)
 {
-    if (publishedSha256.isEmpty() || !QFileInfo(path).isFile()) {
-        then(ExistingFile::Download);
+    const QFileInfo there(path);
+    if (published.isEmpty() || !there.isFile()) {
+        then(there.exists() || there.isSymLink() ? ExistingFile::Differs : ExistingFile::Download);
         return;
     }
     // Shown after half a second, so a small file is checked without a flash.
@@ -69,20 +70,21 @@ void checkExistingFile(QWidget *parent, const QString &path, const QString &publ
     // The watcher belongs to the dialog: a window that is gone hears nothing.
     auto *watcher = new QFutureWatcher<QString>(checking);
     QObject::connect(watcher, &QFutureWatcher<QString>::finished, checking,
-                     [parent, checking, watcher, path, publishedSha256, then = std::move(then)] {
-                         const QString sha256 = watcher->result();
+                     [parent, checking, watcher, path, algorithm, published, then = std::move(then)] {
+                         const QString digest = watcher->result();
                          const bool cancelled = checking->wasCanceled();
                          checking->hide();
                          checking->deleteLater();
                          if (cancelled)
                              then(ExistingFile::CheckCancelled);
-                         else if (sha256.compare(publishedSha256, Qt::CaseInsensitive) != 0)
-                             then(ExistingFile::Download);
+                         else if (digest.compare(published, Qt::CaseInsensitive) != 0)
+                             then(ExistingFile::Differs);
                          else
-                             then(userKeeps(parent, path, sha256) ? ExistingFile::Keep : ExistingFile::Download);
+                             then(userKeeps(parent, path, algorithm, digest) ? ExistingFile::Keep
+                                                                             : ExistingFile::Download);
                      });
-    watcher->setFuture(QtConcurrent::run([path, progress] {
-        return sha256OfFile(path, [&progress](qint64 done, qint64 total) {
+    watcher->setFuture(QtConcurrent::run([algorithm, path, progress] {
+        return digestOfFile(algorithm, path, [&progress](qint64 done, qint64 total) {
             progress->done = done;
             progress->total = total;
             return !progress->stop;

@@ -961,7 +961,7 @@ void MainWindow::startDownloadFlow()
         return;
     m_checkingExisting = true;
     const QString publishedIsoSha256 = showsCatalog() ? QString() : selectedOption().publishedSha256;
-    checkExistingFile(this, path, publishedIsoSha256, [this, path](ExistingFile existing) {
+    checkExistingFile(this, path, DigestAlgorithm::Sha256, publishedIsoSha256, [this, path](ExistingFile existing) {
         m_checkingExisting = false;
         switch (existing) {
         case ExistingFile::Keep:
@@ -970,11 +970,15 @@ void MainWindow::startDownloadFlow()
         case ExistingFile::CheckCancelled:
             updateStatus(QStringLiteral("Check cancelled"));
             return;
+        case ExistingFile::Differs:
         case ExistingFile::Download:
             break;
         }
         m_linkRenewed = false;
-        beginAfterEarlierPart(path);
+        if (showsCatalog())
+            checkEsdPlace(path);
+        else
+            beginAfterEarlierPart(path);
     });
 }
 
@@ -1093,7 +1097,7 @@ DownloadOption MainWindow::selectedOption() const
 void MainWindow::onDownloadFinished(QString filePath)
 {
     if (showsCatalog()) {
-        startBuild(filePath);
+        startBuild(filePath, m_downloadManager->digest());
         return;
     }
     endDownload(100);
