@@ -405,6 +405,9 @@ private Q_SLOTS:
         QTest::newRow("catalog: an architecture it lacks")
             << QStringList() << QStringList{"--url"} + catalog + QStringList{"win10", "--arch", "arm64"} << 1 << "^$"
             << "lists no arm64 file";
+        QTest::newRow("catalog: its ESDs on another host")
+            << QStringList{"catalogesd elsewhere"} << QStringList{"--url"} + catalog + QStringList{"win11"} << 3 << "^$"
+            << "lists its files only at addresses they may not come from";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";
