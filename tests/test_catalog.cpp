@@ -258,6 +258,7 @@ private Q_SLOTS:
         QTest::newRow("products.xml") << QStringList{"products.xml"} << true;
         QTest::newRow("beside other members") << QStringList{"a.txt", "products.xml", "b.txt"} << true;
         QTest::newRow("another name in any case") << QStringList{"PRODUCTS.XML"} << true;
+        QTest::newRow("products.xml twice, in two cases") << QStringList{"products.xml", "PRODUCTS.XML"} << false;
         QTest::newRow("no products.xml") << QStringList{"products.xml.txt", "other.xml"} << false;
         QTest::newRow("larger than any catalog")
             << QStringList{QStringLiteral("products.xml=%1").arg(MostProductsXmlBytes + 1)} << false;
