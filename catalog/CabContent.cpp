@@ -6,6 +6,7 @@
 #include <archive_entry.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -40,23 +41,30 @@ QByteArray productsXmlFromCab(const QByteArray &cab, QString *problem)
     }
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
+    QByteArray xml;
+    bool found = false;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const char *name = archive_entry_pathname(entry);
         if (!name || qstricmp(name, "products.xml") != 0)
             continue;
+        // Two of them: which one is the catalog cannot be told.
+        if (std::exchange(found, true)) {
+            *problem = QStringLiteral("The product catalog's CAB holds products.xml twice.");
+            return QByteArray();
+        }
         if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > MostProductsXmlBytes) {
             *problem = QStringLiteral("The product catalog's products.xml is larger than any catalog should be.");
             return QByteArray();
         }
-        QByteArray xml;
         if (!readMember(reader.get(), xml)) {
             qCDebug(lcCatalog) << "CAB:" << archive_error_string(reader.get());
             *problem = QStringLiteral("The product catalog's products.xml cannot be unpacked, or is larger than "
                                       "any catalog should be.");
             return QByteArray();
         }
-        return xml;
     }
+    if (found && status == ARCHIVE_EOF)
+        return xml;
     qCDebug(lcCatalog) << "CAB: ended with" << status << archive_error_string(reader.get());
     *problem = status == ARCHIVE_EOF ? QStringLiteral("The product catalog's CAB holds no products.xml.")
                                      : QStringLiteral("The product catalog is no readable CAB archive.");

@@ -7,10 +7,24 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <algorithm>
+
 namespace {
 
 // fwlink, then the dated CAB; a CDN may add a hop or two.
 constexpr int MostHops = 8;
+
+// A file's own address is held to what a redirect's target is: the others
+// are left out and counted.
+void keepFilesFrom(const CatalogSource &source, Catalog &catalog)
+{
+    const auto elsewhere =
+        std::remove_if(catalog.files.begin(), catalog.files.end(),
+                       [&source](const CatalogFile &file) { return !mayDownloadFileFrom(source, file.url); });
+    for (auto it = elsewhere; it != catalog.files.end(); ++it)
+        catalog.skippedEntries += int(it->editions.size());
+    catalog.files.erase(elsewhere, catalog.files.end());
+}
 
 } // namespace
 
@@ -94,7 +108,12 @@ void CatalogFetch::read(const QByteArray &cab)
     m_deadline.stop();
     QString problem;
     const QByteArray xml = productsXmlFromCab(cab, &problem);
-    const Catalog catalog = problem.isEmpty() ? readProductsXml(xml, &problem) : Catalog();
+    Catalog catalog = problem.isEmpty() ? readProductsXml(xml, &problem) : Catalog();
+    keepFilesFrom(m_source, catalog);
+    if (problem.isEmpty() && catalog.files.isEmpty())
+        problem = QStringLiteral("The product catalog lists its files only at addresses they may not come from "
+                                 "(%1 entries left out).")
+                      .arg(catalog.skippedEntries);
     if (!problem.isEmpty()) {
         Q_EMIT failed(problem);
         return;

@@ -41,6 +41,7 @@ EsdImage readImage(WIMStruct *wim, int index)
     if (image.editionId.isEmpty())
         image.editionId = property(wim, index, "FLAGS");
     image.architecture = architectureName(property(wim, index, "WINDOWS/ARCH"));
+    image.language = property(wim, index, "WINDOWS/LANGUAGES/DEFAULT");
     image.totalBytes = property(wim, index, "TOTALBYTES").toLongLong();
     return image;
 }
@@ -48,6 +49,18 @@ EsdImage readImage(WIMStruct *wim, int index)
 MediaBuildResult failure(MediaBuildOutcome outcome, const QString &message)
 {
     return MediaBuildResult{outcome, message, {}};
+}
+
+// "arm64 fr-FR", of what is known.
+QString mediaKind(const QString &architecture, const QString &language)
+{
+    return QStringList{architecture, language}.join(QLatin1Char(' ')).trimmed();
+}
+
+// What an image does not say is not held against it.
+bool differs(const QString &said, const QString &wanted)
+{
+    return !said.isEmpty() && said.compare(wanted, Qt::CaseInsensitive) != 0;
 }
 
 } // namespace
@@ -101,4 +114,15 @@ MediaBuildResult editionMissing(const EsdContents &contents, const QString &edit
                                   "ESD file of that edition.")
                        .arg(editionId,
                             editions.isEmpty() ? QStringLiteral("none") : editions.join(QStringLiteral(", "))));
+}
+
+std::optional<MediaBuildResult> otherMediaFailure(const EsdImage &edition, const MediaBuildPlan &plan)
+{
+    if (!differs(edition.architecture, plan.architecture) && !differs(edition.language, plan.languageCode))
+        return std::nullopt;
+    return failure(MediaBuildOutcome::OtherMedia,
+                   QStringLiteral("The edition \"%1\" in this ESD file is for %2, not for the %3 media asked for: "
+                                  "the file is not the one chosen. Download it again.")
+                       .arg(edition.editionId, mediaKind(edition.architecture, edition.language),
+                            mediaKind(plan.architecture, plan.languageCode)));
 }

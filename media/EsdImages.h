@@ -16,6 +16,7 @@ struct EsdImage {
     QString description; // DESCRIPTION
     QString editionId; // EDITIONID, else FLAGS: "Professional"
     QString architecture; // x86, x64, arm or arm64; empty when the image does not say
+    QString language; // WINDOWS/LANGUAGES/DEFAULT, "en-US"; empty when the image does not say
     qint64 totalBytes = 0; // TOTALBYTES: the image's files, uncompressed
 };
 
@@ -38,6 +39,11 @@ EsdReading readEsdImages(const QString &path);
 
 // EditionMissing, naming the editions the file has.
 MediaBuildResult editionMissing(const EsdContents &contents, const QString &editionId);
+
+// OtherMedia when the edition's image says it is for another architecture
+// or language than the media are made for: they would be labelled and
+// booted as what they are not.
+std::optional<MediaBuildResult> otherMediaFailure(const EsdImage &edition, const MediaBuildPlan &plan);
 
 // The first images, which every media build takes its setup files from.
 constexpr int SetupMediaImage = 1;

@@ -46,6 +46,7 @@ enum class MediaBuildOutcome {
     NotAnEsd, // no WIM file, or one wimlib cannot read
     TooFewImages, // images 1 to 3 (setup, Windows PE, Windows Setup) are missing
     EditionMissing, // no image has the EDITIONID asked for
+    OtherMedia, // the edition's image is for another architecture or language than asked
     NoSpace,
     FileError, // the staging folder or the ISO could not be written
     WimError, // wimlib failed while applying or exporting

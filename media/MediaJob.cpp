@@ -96,6 +96,8 @@ MediaBuildResult MediaJob::run()
     source.edition = findEdition(source.contents, m_plan.editionId);
     if (!source.edition)
         return editionMissing(source.contents, m_plan.editionId);
+    if (const std::optional<MediaBuildResult> other = otherMediaFailure(*source.edition, m_plan))
+        return *other;
     if (const std::optional<MediaBuildResult> noSpace =
             noSpaceFailure(mediaSpaceFor(source.contents, m_plan.isoPath), m_plan.isoPath))
         return *noSpace;

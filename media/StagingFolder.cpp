@@ -9,25 +9,61 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+const QString Prefix = QStringLiteral(".travonix-media-");
+
+int openFolder(const QString &path)
+{
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// The folders of builds that ended without their cleanup: the user's, and
+// locked by no build that runs.
+void removeAbandoned(const QString &folder)
+{
+    const QFileInfoList found =
+        QDir(folder).entryInfoList({Prefix + QStringLiteral("??????")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &info : found) {
+        const int fd = openFolder(info.filePath());
+        struct stat status { };
+        if (fd >= 0 && ::fstat(fd, &status) == 0 && status.st_uid == ::geteuid() && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            QDir(info.filePath()).removeRecursively();
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+} // namespace
 
 StagingFolder::~StagingFolder()
 {
     // removeRecursively deletes a link inside, not what it points to.
     if (!m_path.isEmpty())
         QDir(m_path).removeRecursively();
+    if (m_lock >= 0)
+        ::close(m_lock);
 }
 
 bool StagingFolder::create(const QString &destination, QString *error)
 {
-    const QFileInfo info(destination);
-    QByteArray pattern = QFile::encodeName(info.absolutePath() + QStringLiteral("/.travonix-media-XXXXXX"));
+    const QString folder = QFileInfo(destination).absolutePath();
+    removeAbandoned(folder);
+    QByteArray pattern = QFile::encodeName(folder + QLatin1Char('/') + Prefix + QStringLiteral("XXXXXX"));
     if (!mkdtemp(pattern.data())) {
         *error = systemErrorText();
         return false;
     }
     m_path = QFile::decodeName(pattern);
+    m_lock = openFolder(m_path);
+    if (m_lock < 0 || ::flock(m_lock, LOCK_EX) != 0) {
+        *error = systemErrorText();
+        return false;
+    }
     return true;
 }
 

@@ -3,6 +3,9 @@
 // the same file system; its name unique and new (mkdtemp), so a link planted
 // under a guessed name is never followed; the user's alone (0700); removed
 // with everything in it when its owner ends, links removed, never followed.
+// It is locked (flock) for as long as its build runs: a build killed before
+// its cleanup leaves its folder unlocked, and the next build beside the
+// same destination removes it.
 #pragma once
 
 #include <QString>
@@ -14,13 +17,15 @@ public:
     StagingFolder &operator=(const StagingFolder &) = delete;
     ~StagingFolder();
 
-    // Makes the folder in the folder of `destination`; false with the
-    // system's reason in `error`.
+    // Makes the folder in the folder of `destination`, after removing the
+    // ones that killed builds left there; false with the system's reason in
+    // `error`.
     bool create(const QString &destination, QString *error);
     QString filePath(const QString &name) const;
 
 private:
     QString m_path;
+    int m_lock = -1;
 };
 
 // A new file `name` in the folder `folder` names, opened for writing; the

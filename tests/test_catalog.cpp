@@ -73,6 +73,19 @@ QStringList summary(const Catalog &read)
     return rows << QStringLiteral("skipped %1").arg(read.skippedEntries);
 }
 
+// `count` entries, each of its own file.
+QStringList manyEntries(int count)
+{
+    QStringList entries{entry()};
+    for (int i = 1; i < count; ++i) {
+        const QString n = QString::number(i);
+        entries << entry({{QStringLiteral("Sha1"), n.rightJustified(40, QLatin1Char('0'))},
+                          {QStringLiteral("Edition"), QStringLiteral("E") + n},
+                          {QStringLiteral("FilePath"), QStringLiteral("http://a/") + n}});
+    }
+    return entries;
+}
+
 QString row(const QString &rest)
 {
     return Name + QLatin1Char('|') + rest;
@@ -194,6 +207,17 @@ private Q_SLOTS:
             QTest::newRow(name) << catalog(QStringLiteral("2.0"), {entry(), entry(other)}) << "2.0"
                                 << QStringList{row(proSha1), "skipped 1"};
         }
+        QTest::newRow("more entries than any catalog")
+            << catalog(QStringLiteral("2.0"), manyEntries(20001)) << QString() << QStringList();
+        QTest::newRow("nested deeper than any catalog")
+            << catalog(QStringLiteral("2.0"), {entry()})
+                   .replace("<Files>", QByteArray("<a>").repeated(100000) + "<Files>")
+                   .replace("</Files>", "</Files>" + QByteArray("</a>").repeated(100000))
+            << QString() << QStringList();
+        QTest::newRow("elements nested in a field")
+            << catalog(QStringLiteral("2.0"),
+                       {entry({{"Language", QString("<a>").repeated(100000) + QString("</a>").repeated(100000)}})})
+            << QString() << QStringList();
         QTest::newRow("no usable entry") << catalog(QStringLiteral("2.0"), {entry({{"Size", QString()}})}) << QString()
                                          << QStringList();
         QTest::newRow("no entry") << catalog(QStringLiteral("2.0"), {}) << QString() << QStringList();
@@ -234,6 +258,7 @@ private Q_SLOTS:
         QTest::newRow("products.xml") << QStringList{"products.xml"} << true;
         QTest::newRow("beside other members") << QStringList{"a.txt", "products.xml", "b.txt"} << true;
         QTest::newRow("another name in any case") << QStringList{"PRODUCTS.XML"} << true;
+        QTest::newRow("products.xml twice, in two cases") << QStringList{"products.xml", "PRODUCTS.XML"} << false;
         QTest::newRow("no products.xml") << QStringList{"products.xml.txt", "other.xml"} << false;
         QTest::newRow("larger than any catalog")
             << QStringList{QStringLiteral("products.xml=%1").arg(MostProductsXmlBytes + 1)} << false;

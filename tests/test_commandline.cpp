@@ -406,6 +406,9 @@ private Q_SLOTS:
         QTest::newRow("catalog: an architecture it lacks")
             << QStringList() << QStringList{"--url"} + catalog + QStringList{"win10", "--arch", "arm64"} << 1 << "^$"
             << "lists no arm64 file";
+        QTest::newRow("catalog: its ESDs on another host")
+            << QStringList{"catalogesd elsewhere"} << QStringList{"--url"} + catalog + QStringList{"win11"} << 3 << "^$"
+            << "lists its files only at addresses they may not come from";
         QTest::newRow("no languages") << QStringList{"languages empty"} << QStringList{"--url", "--product", "win11"}
                                       << 3 << "^$"
                                       << "languages";
@@ -597,34 +600,47 @@ private Q_SLOTS:
     // ISO only when its digest is the catalog's.
     void catalogDownload_data()
     {
+        QTest::addColumn<QString>("product");
         QTest::addColumn<QStringList>("switches");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("left"); // the files in the ISO's folder afterwards
         QTest::addColumn<QString>("err");
+        // The boot entries xorriso reports, when an ISO is made.
+        QTest::addColumn<QStringList>("bootEntries");
         const QStringList built{"w11.esd", "w11.iso"};
+        const QStringList biosAndUefi{"1  BIOS  y   none  0x0000  0x00      8", "2  UEFI  y   none"};
         QTest::newRow("SHA-256, catalog 2.1")
-            << QStringList() << 0 << built
-            << "Its SHA-256 matches the value of Microsoft's product catalog.*Saved [^\n]+w11\\.iso\n";
-        QTest::newRow("SHA-1, catalog 2.0") << QStringList{"catalogform 2.0"} << 0 << built
-                                            << "Its SHA-1 matches the value of Microsoft's product catalog";
-        QTest::newRow("a wrong digest") << QStringList{"catalogdigest wrong"} << 4 << QStringList{"w11.esd.unverified"}
-                                        << "does not match the SHA-256 of Microsoft's product catalog";
-        QTest::newRow("a wrong SHA-1") << QStringList{"catalogform 1.0", "catalogdigest wrong"} << 4
-                                       << QStringList{"w11.esd.unverified"} << "does not match the SHA-1";
-        QTest::newRow("the ESD missing") << QStringList{"catalogesd missing"} << 3 << QStringList()
-                                         << "^Downloading [^\n]+w11\\.esd\n.*Download failed: .*404";
+            << "win11" << QStringList() << 0 << built
+            << "Its SHA-256 matches the value of Microsoft's product catalog.*Saved [^\n]+w11\\.iso\n"
+            << biosAndUefi;
+        QTest::newRow("SHA-1, catalog 2.0")
+            << "win11" << QStringList{"catalogform 2.0"} << 0 << built
+            << "Its SHA-1 matches the value of Microsoft's product catalog" << biosAndUefi;
+        QTest::newRow("ARM64, UEFI only")
+            << "win11arm" << QStringList() << 0 << built
+            << "Its SHA-256 matches the value of Microsoft's product catalog" << QStringList{"1  UEFI  y   none"};
+        QTest::newRow("a wrong digest") << "win11" << QStringList{"catalogdigest wrong"} << 4
+                                        << QStringList{"w11.esd.unverified"}
+                                        << "does not match the SHA-256 of Microsoft's product catalog" << QStringList();
+        QTest::newRow("a wrong SHA-1") << "win11" << QStringList{"catalogform 1.0", "catalogdigest wrong"} << 4
+                                       << QStringList{"w11.esd.unverified"} << "does not match the SHA-1"
+                                       << QStringList();
+        QTest::newRow("the ESD missing") << "win11" << QStringList{"catalogesd missing"} << 3 << QStringList()
+                                         << "^Downloading [^\n]+w11\\.esd\n.*Download failed: .*404" << QStringList();
     }
     void catalogDownload()
     {
+        QFETCH(QString, product);
         QFETCH(QStringList, switches);
         QFETCH(int, exitCode);
         QFETCH(QStringList, left);
         QFETCH(QString, err);
+        QFETCH(QStringList, bootEntries);
         QVERIFY(setSwitches(switches));
         QDir folder(QDir(downloadsDir()).filePath(QStringLiteral("catalog")));
         QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral(".")));
         const QString iso = folder.filePath(QStringLiteral("w11.iso"));
-        const Run result = run({"--download", "--source", "catalog", "--product", "win11", "--output", iso});
+        const Run result = run({"--download", "--source", "catalog", "--product", product, "--output", iso});
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(QRegularExpression(err, QRegularExpression::DotMatchesEverythingOption).match(result.err).hasMatch(),
                  qPrintable(result.err));
@@ -634,22 +650,42 @@ private Q_SLOTS:
         // The ESD the catalog lists for the defaults (x64, English,
         // Professional): its setup media say which it is, and so do the
         // ISO's.
-        const QString expected = QStringLiteral("win11-en-us-x64 setup.exe\n");
+        const QString expected =
+            QStringLiteral("%1-en-us-%2 setup.exe\n")
+                .arg(QStringLiteral("win11"),
+                     product == QLatin1String("win11arm") ? QStringLiteral("ARM64") : QStringLiteral("x64"));
         QCOMPARE(toolOutput("wimlib-imagex",
                             {"extract", folder.filePath(left.constFirst()), "1", "/setup.exe", "--to-stdout"}),
                  expected);
-        if (exitCode == 0)
-            QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), expected);
+        if (exitCode != 0)
+            return;
+        QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), expected);
+        // The media as Windows Setup reads them, by other tools than this program.
+        const QString torito = toolOutput("xorriso", {"-indev", iso, "-report_el_torito", "plain"});
+        QCOMPARE(torito.count(QStringLiteral("El Torito boot img :")), bootEntries.size());
+        for (const QString &entry : qAsConst(bootEntries))
+            QVERIFY2(torito.contains(QStringLiteral("El Torito boot img :   ") + entry), qPrintable(torito));
+        const QString unpacked = folder.filePath(QStringLiteral("unpacked"));
+        toolOutput("7z", {"x", "-tudf", "-o" + unpacked, iso, "sources/install.esd", "sources/boot.wim"});
+        const QString install = toolOutput("wimlib-imagex", {"info", unpacked + "/sources/install.esd"});
+        QVERIFY2(install.contains(QLatin1String("Image Count:    1")), qPrintable(install));
+        QVERIFY2(install.contains(QLatin1String("Name:                   Windows 11 Pro")), qPrintable(install));
+        QVERIFY2(install.contains(QLatin1String("Flags:                  Professional")), qPrintable(install));
+        const QString boot = toolOutput("wimlib-imagex", {"info", unpacked + "/sources/boot.wim"});
+        QVERIFY2(boot.contains(QLatin1String("Image Count:    2")), qPrintable(boot));
+        QVERIFY2(boot.contains(QLatin1String("Boot Index:     2")), qPrintable(boot));
     }
 
     // SIGTERM or Ctrl+C while the ISO is being written: the build stops and
     // cleans up before the program ends, the ESD stays, and the next run
-    // builds from it without downloading it again.
+    // builds from it without downloading it again. Killed, the build leaves
+    // its folder, and the next run removes it.
     void interruptedBuildKeepsTheEsd_data()
     {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("Ctrl+C") << int(SIGINT);
+        QTest::newRow("SIGKILL") << int(SIGKILL);
     }
     void interruptedBuildKeepsTheEsd()
     {
@@ -676,15 +712,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), RunTimeoutMs);
         ::kill(pid_t(first->processId()), signal);
         QVERIFY(first->waitForFinished(RunTimeoutMs));
-        QCOMPARE(first->exitCode(), 5);
-        const QString err = QString::fromUtf8(first->readAllStandardError());
-        QVERIFY2(err.contains(QLatin1String("Interrupted. No ISO was made")), qPrintable(err));
+        if (signal != SIGKILL) {
+            QCOMPARE(first->exitCode(), 5);
+            const QString err = QString::fromUtf8(first->readAllStandardError());
+            QVERIFY2(err.contains(QLatin1String("Interrupted. No ISO was made")), qPrintable(err));
+        }
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"bin", "w11.esd"}));
 
         const Run second = run(arguments);
         QCOMPARE(second.exitCode, 0);
         QVERIFY2(second.err.contains(QLatin1String("nothing to download")), qPrintable(second.err));
         QCOMPARE(toolOutput("7z", {"e", "-so", iso, "setup.exe"}), QStringLiteral("win11-en-us-x64 setup.exe\n"));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"bin", "w11.esd", "w11.iso"}));
     }
 
     // Microsoft sends a retired link to a page of its site: nothing is saved.

@@ -56,6 +56,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -401,6 +402,21 @@ void clickOnceCompleted(ModalCloser &done, const QString &buttonName, QString *t
         clickInNextBox(buttonName, title);
     });
     poll->start(50);
+}
+
+// A genisoimage that starts the ISO, says so in `started`, and then takes
+// its time; the folder it is in, to put first on the PATH.
+QString slowIsoWriter(const QString &folder, const QString &started)
+{
+    QDir().mkpath(folder);
+    QFile writer(QDir(folder).filePath(QStringLiteral("genisoimage")));
+    writer.open(QIODevice::WriteOnly);
+    writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
+                 "echo partial > \"$out\"\ntouch '"
+                 + started.toUtf8() + "'\nexec sleep 30\n");
+    writer.close();
+    writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return folder;
 }
 
 // The part beside `path` for `url`, and whether its record says what it holds.
@@ -1139,17 +1155,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("architecture");
         QTest::addColumn<QString>("catalogSwitch");
         QTest::addColumn<QString>("endBox");
+        // What is at the ESD's place beside the ISO before: nothing, a file
+        // of the user's, or the catalog's ESD that an earlier try left.
+        QTest::addColumn<QString>("esdThere");
+        const QString none;
         QTest::newRow("Windows 11") << QStringLiteral("win11") << QStringLiteral("x64") << QString()
-                                    << QStringLiteral("ISO Built");
-        QTest::newRow("Windows 11 ARM64")
-            << QStringLiteral("win11arm") << QStringLiteral("arm64") << QString() << QStringLiteral("ISO Built");
+                                    << QStringLiteral("ISO Built") << none;
+        QTest::newRow("Windows 11 ARM64") << QStringLiteral("win11arm") << QStringLiteral("arm64") << QString()
+                                          << QStringLiteral("ISO Built") << none;
         QTest::newRow("digest not the catalog's")
             << QStringLiteral("win11") << QStringLiteral("x64") << QStringLiteral("catalogdigest wrong")
-            << QStringLiteral("Download Not Verified");
+            << QStringLiteral("Download Not Verified") << none;
         QTest::newRow("ESD missing") << QStringLiteral("win11") << QStringLiteral("x64")
-                                     << QStringLiteral("catalogesd missing") << QStringLiteral("Download Error");
+                                     << QStringLiteral("catalogesd missing") << QStringLiteral("Download Error")
+                                     << none;
         QTest::newRow("stale catalog") << QStringLiteral("win11") << QStringLiteral("x64")
-                                       << QStringLiteral("catalogbuild stale") << QStringLiteral("ISO Built");
+                                       << QStringLiteral("catalogbuild stale") << QStringLiteral("ISO Built") << none;
+        // Stopped while the ISO is written: the verified ESD stays for
+        // another try, and nothing else is left.
+        QTest::newRow("window closed during the build") << QStringLiteral("win11") << QStringLiteral("x64") << QString()
+                                                        << QStringLiteral("closed while building") << none;
+        QTest::newRow("window gone during the build") << QStringLiteral("win11") << QStringLiteral("x64") << QString()
+                                                      << QStringLiteral("gone while building") << none;
+        QTest::newRow("a file of the user's at the ESD's place")
+            << QStringLiteral("win11") << QStringLiteral("x64") << QString() << QStringLiteral("File Already There")
+            << QStringLiteral("mine");
+        QTest::newRow("the ESD of an earlier try, kept")
+            << QStringLiteral("win11") << QStringLiteral("x64") << QStringLiteral("catalogesd missing")
+            << QStringLiteral("ISO Built") << QStringLiteral("verified");
     }
     void refusalLeadsToAnIsoBuiltFromInstallationFiles()
     {
@@ -1157,14 +1190,27 @@ private Q_SLOTS:
         QFETCH(QString, architecture);
         QFETCH(QString, catalogSwitch);
         QFETCH(QString, endBox);
+        QFETCH(QString, esdThere);
         registerScraperTypes();
         ReplicaServer replica;
         QVERIFY(replica.start({QStringLiteral("--catalog")}) && setSiteOrigin(replica.origin()));
+        QTemporaryDir target;
+        const QString esd = target.filePath(QStringLiteral("built.esd"));
+        const QByteArray mine = "the user's own file";
+        QFile user(esd);
+        if (esdThere == QLatin1String("mine"))
+            QVERIFY(user.open(QIODevice::WriteOnly) && user.write(mine) == mine.size() && user.flush());
+        else if (!esdThere.isEmpty())
+            QCOMPARE(QProcess::execute(QStringLiteral("curl"),
+                                       {QStringLiteral("-sfo"), esd,
+                                        replica.origin() + QStringLiteral("/esd/0/a.esd")}),
+                     0);
         for (const QString &line : {QStringLiteral("refuse-languages 1"), catalogSwitch}) {
             if (!line.isEmpty())
                 QCOMPARE(replica.command(line), QStringLiteral("OK ") + line);
         }
-        MainWindow window(testParts(ScraperTimings()));
+        auto owned = std::make_unique<MainWindow>(testParts(ScraperTimings()));
+        MainWindow &window = *owned;
         window.show();
         Widgets w(window);
         QString refusal;
@@ -1179,14 +1225,40 @@ private Q_SLOTS:
         const bool stale = catalogSwitch == QLatin1String("catalogbuild stale");
         QVERIFY2(statusOf(window).contains(QLatin1String("older than the current release")) == stale,
                  qPrintable(statusOf(window)));
-        QTemporaryDir target;
         const QString iso = target.filePath(QStringLiteral("built.iso"));
         answerSaveDialog(iso);
+        if (endBox.endsWith(QLatin1String("while building"))) {
+            const QString started = target.filePath(QStringLiteral("writer-started"));
+            const QByteArray path = qgetenv("PATH");
+            qputenv("PATH", slowIsoWriter(target.filePath(QStringLiteral("bin")), started).toUtf8() + ':' + path);
+            w.buttons.value(QStringLiteral("Download"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 30000);
+            qputenv("PATH", path);
+            if (endBox.startsWith(QLatin1String("closed")))
+                QVERIFY(window.close());
+            else
+                owned.reset();
+            QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList({"bin", "built.esd", "writer-started"}));
+            return;
+        }
+        ModalCloser kept;
+        if (esdThere == QLatin1String("verified"))
+            kept.expect(QStringLiteral("Already Downloaded"));
         ModalCloser done;
         done.expect(endBox);
         w.buttons.value(QStringLiteral("Download"))->click();
         QVERIFY(done.closed(90000));
         QCOMPARE(replica.count(QStringLiteral("links")), 0);
+        if (esdThere == QLatin1String("mine")) {
+            QVERIFY2(done.text.startsWith(esd + QStringLiteral(" is already there")), qPrintable(done.text));
+            QFile left(esd);
+            QVERIFY(left.open(QIODevice::ReadOnly));
+            QCOMPARE(left.readAll(), mine);
+            QCOMPARE(w.buttons.value(QStringLiteral("Download"))->text(), QStringLiteral("Download"));
+        }
+        // The ESD there is built from: the catalog's refuses to serve it.
+        QCOMPARE(kept.title, kept.wanted);
         if (endBox != QLatin1String("ISO Built")) {
             // No ISO, and nothing that could pass for one.
             QVERIFY(!QFile::exists(iso));

@@ -16,7 +16,10 @@
 #include <QTimer>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(MediaBuildOutcome)
 
@@ -91,7 +94,9 @@ private Q_SLOTS:
 
 private:
     QString work(const QString &name) const { return m_work.filePath(name); }
-    void makeEsd(const QString &path, const QStringList &trees);
+    // `arch` as WINDOWS/ARCH holds it: 9 x64, 12 arm64.
+    void makeEsd(const QString &path, const QStringList &trees, const QString &arch = QStringLiteral("9"),
+                 const QString &language = QStringLiteral("en-US"));
     QString makeSlowWriter();
 
     QTemporaryDir m_work;
@@ -113,6 +118,13 @@ void TestMedia::initTestCase()
     makeEsd(work(QStringLiteral("full.esd")),
             {QStringLiteral("setup"), QStringLiteral("pe"), QStringLiteral("winsetup"), QStringLiteral("pro"),
              QStringLiteral("home")});
+    makeEsd(work(QStringLiteral("arm.esd")),
+            {QStringLiteral("setup"), QStringLiteral("pe"), QStringLiteral("winsetup"), QStringLiteral("pro"),
+             QStringLiteral("home")},
+            QStringLiteral("12"));
+    makeEsd(work(QStringLiteral("french.esd")),
+            {QStringLiteral("setup"), QStringLiteral("pe"), QStringLiteral("winsetup"), QStringLiteral("pro")},
+            QStringLiteral("9"), QStringLiteral("fr-FR"));
     makeEsd(work(QStringLiteral("two.esd")), {QStringLiteral("setup"), QStringLiteral("pe")});
     writeFile(work(QStringLiteral("nowim.esd")), QByteArray(8192, 'x'));
     const QByteArray full = fileBytes(work(QStringLiteral("full.esd")));
@@ -120,8 +132,9 @@ void TestMedia::initTestCase()
 }
 
 // An ESD as Microsoft's catalog has them: LZMS, solid, the setup images
-// first, then the editions with NAME, FLAGS, EDITIONID and WINDOWS/ARCH.
-void TestMedia::makeEsd(const QString &path, const QStringList &trees)
+// first, then the editions with NAME, FLAGS, EDITIONID, WINDOWS/ARCH and
+// WINDOWS/LANGUAGES/DEFAULT.
+void TestMedia::makeEsd(const QString &path, const QStringList &trees, const QString &arch, const QString &language)
 {
     const QStringList names{QStringLiteral("Windows Setup Media"), QStringLiteral("Microsoft Windows PE (amd64)"),
                             QStringLiteral("Microsoft Windows Setup (amd64)"), QStringLiteral("Windows 11 Pro"),
@@ -139,7 +152,8 @@ void TestMedia::makeEsd(const QString &path, const QStringList &trees)
             runTool(QStringLiteral("wiminfo"),
                     {path, QString::number(index + 1), QStringLiteral("--image-property"),
                      QStringLiteral("EDITIONID=") + editions[index], QStringLiteral("--image-property"),
-                     QStringLiteral("WINDOWS/ARCH=9")});
+                     QStringLiteral("WINDOWS/ARCH=") + arch, QStringLiteral("--image-property"),
+                     QStringLiteral("WINDOWS/LANGUAGES/DEFAULT=") + language});
     }
     QVERIFY(
         runTool(QStringLiteral("wiminfo"), {path}).contains(QStringLiteral("Image Count:    %1").arg(trees.size())));
@@ -184,23 +198,27 @@ void TestMedia::findsEditions()
     if (edition) {
         QCOMPARE(edition->name, name);
         QCOMPARE(edition->architecture, QStringLiteral("x64"));
+        QCOMPARE(edition->language, QStringLiteral("en-US"));
     }
 }
 
 void TestMedia::buildsMedia_data()
 {
+    QTest::addColumn<QString>("esdName");
     QTest::addColumn<QString>("architecture");
     QTest::addColumn<QString>("editionId");
     QTest::addColumn<QString>("editionName");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QStringList>("bootEntries");
-    QTest::newRow("x64, BIOS and UEFI") << "x64"
+    QTest::newRow("x64, BIOS and UEFI") << "full.esd"
+                                        << "x64"
                                         << "professional"
                                         << "Windows 11 Pro"
                                         << "CCCOMA_X64FRE_EN-US_DV9"
                                         << QStringList{QStringLiteral("1  BIOS  y   none  0x0000  0x00      8"),
                                                        QStringLiteral("2  UEFI  y   none")};
-    QTest::newRow("ARM64, UEFI only") << "arm64"
+    QTest::newRow("ARM64, UEFI only") << "arm.esd"
+                                      << "arm64"
                                       << "Core"
                                       << "Windows 11 Home"
                                       << "CCCOMA_A64FRE_EN-US_DV9" << QStringList{QStringLiteral("1  UEFI  y   none")};
@@ -208,15 +226,23 @@ void TestMedia::buildsMedia_data()
 
 void TestMedia::buildsMedia()
 {
+    QFETCH(QString, esdName);
     QFETCH(QString, architecture);
     QFETCH(QString, editionId);
     QFETCH(QString, editionName);
     QFETCH(QString, label);
     QFETCH(QStringList, bootEntries);
-    const QString esd = work(QStringLiteral("full.esd"));
+    const QString esd = work(esdName);
     const QByteArray esdDigest = sha256Of(esd);
     QTemporaryDir destination(work(QStringLiteral("out-XXXXXX")));
     const QString iso = destination.filePath(QStringLiteral("Win11.iso"));
+    // What a killed build leaves goes; the folder of a build that runs stays.
+    const QString killed = destination.filePath(QStringLiteral(".travonix-media-killed"));
+    const QString running = destination.filePath(QStringLiteral(".travonix-media-inuse1"));
+    makeTree(killed, {{QStringLiteral("media.iso"), "half an ISO"}});
+    QVERIFY(QDir().mkdir(running));
+    const int runningLock = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(runningLock >= 0 && ::flock(runningLock, LOCK_EX) == 0);
     MediaBuilder builder;
     QSignalSpy progress(&builder, &MediaBuilder::progress);
     QSignalSpy finished(&builder, &MediaBuilder::finished);
@@ -226,7 +252,8 @@ void TestMedia::buildsMedia()
     QVERIFY2(result.outcome == MediaBuildOutcome::Built, qPrintable(result.message));
     QCOMPARE(result.isoPath, iso);
     QCOMPARE(QDir(destination.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Win11.iso")});
+             QStringList({QStringLiteral(".travonix-media-inuse1"), QStringLiteral("Win11.iso")}));
+    ::close(runningLock);
     QCOMPARE(sha256Of(esd), esdDigest);
     int percent = 0;
     auto phase = MediaBuildPhase::ApplyingSetup;
@@ -292,6 +319,12 @@ void TestMedia::failsCleanly_data()
     QTest::newRow("edition missing") << "full.esd"
                                      << "Education"
                                      << "x64" << none << none << MediaBuildOutcome::EditionMissing;
+    QTest::newRow("an edition of another architecture") << "full.esd"
+                                                        << "Professional"
+                                                        << "arm64" << none << none << MediaBuildOutcome::OtherMedia;
+    QTest::newRow("an edition of another language") << "french.esd"
+                                                    << "Professional"
+                                                    << "x64" << none << none << MediaBuildOutcome::OtherMedia;
     QTest::newRow("unknown architecture") << "full.esd"
                                           << "Professional"
                                           << "mips" << none << none << MediaBuildOutcome::InvalidPlan;

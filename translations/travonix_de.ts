@@ -274,17 +274,6 @@ Dort fortsetzen, wo er angehalten hat, oder neu beginnen?</translation>
         <translation>Bereits heruntergeladen</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 ist bereits vorhanden, und ihr SHA-256-Wert stimmt mit dem von Microsoft veröffentlichten Wert überein:
-%2
-
-Diese Datei behalten, statt sie erneut herunterzuladen?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Behalten</translation>
     </message>
@@ -303,6 +292,17 @@ Diese Datei behalten, statt sie erneut herunterzuladen?</translation>
     <message>
         <source>Checking</source>
         <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 ist bereits vorhanden, und ihr %2-Wert stimmt mit dem von Microsoft veröffentlichten Wert überein:
+%3
+
+Diese Datei behalten, statt sie erneut herunterzuladen?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256-Wert der ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO erstellt</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>Der Name der Installationsdateien ist belegt</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>Datei bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 ist bereits vorhanden und ist nicht die ESD-Datei aus dem Produktkatalog von Microsoft. Die Installationsdateien werden unter diesem Namen neben der ISO heruntergeladen und entfernt, sobald sie erstellt ist: Verschieben Sie diese Datei, oder wählen Sie einen anderen Namen für die ISO.</translation>
     </message>
 </context>
 <context>

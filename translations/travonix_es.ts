@@ -274,17 +274,6 @@ Continue where it stopped, or start over?</source>
         <translation>Ya descargado</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 ya existe y su SHA-256 coincide con el valor que publica Microsoft:
-%2
-
-¿Quiere conservarlo en lugar de volver a descargarlo?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Conservarlo</translation>
     </message>
@@ -303,6 +292,17 @@ Keep it instead of downloading it again?</source>
     <message>
         <source>Checking</source>
         <translation>Comprobando</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 ya existe y su %2 coincide con el valor que publica Microsoft:
+%3
+
+¿Quiere conservarlo en lugar de volver a descargarlo?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 de la ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO creada</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>El nombre de los archivos de instalación ya está en uso</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 ya existe y no es el archivo ESD del catálogo de productos de Microsoft. Los archivos de instalación se descargan con ese nombre, junto a la ISO, y se eliminan cuando esta se ha creado: mueva ese archivo a otro lugar o elija otro nombre para la ISO.</translation>
     </message>
 </context>
 <context>

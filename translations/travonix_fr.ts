@@ -274,17 +274,6 @@ Reprendre là où il s’est arrêté, ou recommencer&#xa0;?</translation>
         <translation>Déjà téléchargé</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 existe déjà, et son SHA-256 correspond à la valeur publiée par Microsoft&#xa0;:
-%2
-
-Le conserver au lieu de le télécharger à nouveau&#xa0;?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Le conserver</translation>
     </message>
@@ -303,6 +292,17 @@ Le conserver au lieu de le télécharger à nouveau&#xa0;?</translation>
     <message>
         <source>Checking</source>
         <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 existe déjà, et son %2 correspond à la valeur publiée par Microsoft&#xa0;:
+%3
+
+Le conserver au lieu de le télécharger à nouveau&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 de l’ISO&#xa0;: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO créé</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>Le nom des fichiers d’installation est déjà pris</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>Fichier déjà présent</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 existe déjà et n’est pas le fichier ESD du catalogue de produits de Microsoft. Les fichiers d’installation sont téléchargés sous ce nom, à côté de l’ISO, et supprimés une fois celui-ci créé&#xa0;: déplacez ce fichier, ou choisissez un autre nom pour l’ISO.</translation>
     </message>
 </context>
 <context>

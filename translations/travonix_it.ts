@@ -274,17 +274,6 @@ Riprendere da dove si era fermato o ricominciare?</translation>
         <translation>Già scaricato</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 esiste già e il suo SHA-256 corrisponde al valore pubblicato da Microsoft:
-%2
-
-Conservarlo invece di scaricarlo di nuovo?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Conserva</translation>
     </message>
@@ -303,6 +292,17 @@ Conservarlo invece di scaricarlo di nuovo?</translation>
     <message>
         <source>Checking</source>
         <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 esiste già e il suo %2 corrisponde al valore pubblicato da Microsoft:
+%3
+
+Conservarlo invece di scaricarlo di nuovo?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 della ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO creata</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>Il nome dei file di installazione è già in uso</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>File già presente</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 esiste già e non è il file ESD del catalogo prodotti di Microsoft. I file di installazione vengono scaricati con quel nome, accanto alla ISO, e rimossi una volta creata: sposta quel file altrove oppure scegli un altro nome per la ISO.</translation>
     </message>
 </context>
 <context>

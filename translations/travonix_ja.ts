@@ -274,17 +274,6 @@ Continue where it stopped, or start over?</source>
         <translation>ダウンロード済み</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 は既に存在し、その SHA-256 は Microsoft が公開している値と一致しています:
-%2
-
-もう一度ダウンロードせずに、このファイルを使いますか?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>このまま使う</translation>
     </message>
@@ -303,6 +292,17 @@ Keep it instead of downloading it again?</source>
     <message>
         <source>Checking</source>
         <translation>確認中</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 は既に存在し、その %2 は Microsoft が公開している値と一致しています:
+%3
+
+もう一度ダウンロードせずに、このファイルを使いますか?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ ISO の SHA-256: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO の作成完了</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>インストール ファイルの名前が使われています</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>ファイルが既に存在します</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 は既に存在し、Microsoft の製品カタログの ESD ファイルではありません。インストール ファイルはその名前で ISO の隣にダウンロードされ、ISO の作成後に削除されます。そのファイルを移動するか、ISO に別の名前を付けてください。</translation>
     </message>
 </context>
 <context>

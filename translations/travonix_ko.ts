@@ -274,17 +274,6 @@ Continue where it stopped, or start over?</source>
         <translation>이미 다운로드됨</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1이(가) 이미 있으며 SHA-256이 Microsoft가 게시한 값과 일치합니다:
-%2
-
-다시 다운로드하지 않고 이 파일을 유지할까요?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>유지</translation>
     </message>
@@ -303,6 +292,17 @@ Keep it instead of downloading it again?</source>
     <message>
         <source>Checking</source>
         <translation>확인 중</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1이(가) 이미 있으며 %2이(가) Microsoft가 게시한 값과 일치합니다:
+%3
+
+다시 다운로드하지 않고 이 파일을 유지할까요?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ ISO의 SHA-256: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO 만들기 완료</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>설치 파일 이름이 이미 사용 중임</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>파일이 이미 있음</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1이(가) 이미 있으며 Microsoft 제품 카탈로그의 ESD 파일이 아닙니다. 설치 파일은 그 이름으로 ISO 옆에 다운로드되고 ISO를 만든 후 제거됩니다. 그 파일을 다른 곳으로 옮기거나 ISO의 이름을 다르게 선택하세요.</translation>
     </message>
 </context>
 <context>

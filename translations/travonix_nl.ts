@@ -274,17 +274,6 @@ Verdergaan waar hij stopte, of opnieuw beginnen?</translation>
         <translation>Al gedownload</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 bestaat al, en de SHA-256 ervan komt overeen met de waarde die Microsoft publiceert:
-%2
-
-Dit bestand behouden in plaats van het opnieuw te downloaden?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Behouden</translation>
     </message>
@@ -303,6 +292,17 @@ Dit bestand behouden in plaats van het opnieuw te downloaden?</translation>
     <message>
         <source>Checking</source>
         <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 bestaat al, en de %2 ervan komt overeen met de waarde die Microsoft publiceert:
+%3
+
+Dit bestand behouden in plaats van het opnieuw te downloaden?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 van de ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO gemaakt</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>De naam van de installatiebestanden is al in gebruik</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>Bestand bestaat al</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 bestaat al en is niet het ESD-bestand uit de productcatalogus van Microsoft. De installatiebestanden worden onder die naam naast de ISO gedownload en verwijderd zodra die is gemaakt: verplaats dat bestand, of kies een andere naam voor de ISO.</translation>
     </message>
 </context>
 <context>

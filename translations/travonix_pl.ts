@@ -274,17 +274,6 @@ Kontynuować od miejsca zatrzymania, czy zacząć od nowa?</translation>
         <translation>Już pobrano</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 już istnieje, a jego SHA-256 zgadza się z wartością publikowaną przez Microsoft:
-%2
-
-Zachować go zamiast pobierać ponownie?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Zachowaj</translation>
     </message>
@@ -303,6 +292,17 @@ Zachować go zamiast pobierać ponownie?</translation>
     <message>
         <source>Checking</source>
         <translation>Sprawdzanie</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 już istnieje, a jego %2 zgadza się z wartością publikowaną przez Microsoft:
+%3
+
+Zachować go zamiast pobierać ponownie?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 obrazu ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>Utworzono obraz ISO</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>Nazwa plików instalacyjnych jest zajęta</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>Plik już istnieje</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 już istnieje i nie jest plikiem ESD z katalogu produktów Microsoft. Pliki instalacyjne są pobierane pod tą nazwą obok obrazu ISO i usuwane po jego utworzeniu: przenieś ten plik w inne miejsce albo wybierz inną nazwę obrazu ISO.</translation>
     </message>
 </context>
 <context>

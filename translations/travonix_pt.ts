@@ -274,17 +274,6 @@ Continuar onde parou ou começar de novo?</translation>
         <translation>Já transferido</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 já existe e o SHA-256 dele corresponde ao valor publicado pela Microsoft:
-%2
-
-Manter o ficheiro em vez de o transferir novamente?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Manter</translation>
     </message>
@@ -303,6 +292,17 @@ Manter o ficheiro em vez de o transferir novamente?</translation>
     <message>
         <source>Checking</source>
         <translation>A verificar</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 já existe e o %2 dele corresponde ao valor publicado pela Microsoft:
+%3
+
+Manter o ficheiro em vez de o transferir novamente?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 da ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO criada</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>O nome dos ficheiros de instalação já está a ser utilizado</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>O ficheiro já existe</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 já existe e não é o ficheiro ESD do catálogo de produtos da Microsoft. Os ficheiros de instalação são transferidos com esse nome, ao lado da ISO, e removidos depois de esta ser criada: mova esse ficheiro para outro local ou escolha outro nome para a ISO.</translation>
     </message>
 </context>
 <context>

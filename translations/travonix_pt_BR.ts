@@ -274,17 +274,6 @@ Continuar de onde parou ou começar de novo?</translation>
         <translation>Já baixado</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 já existe, e o SHA-256 dele corresponde ao valor publicado pela Microsoft:
-%2
-
-Manter o arquivo em vez de baixá-lo novamente?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Manter</translation>
     </message>
@@ -303,6 +292,17 @@ Manter o arquivo em vez de baixá-lo novamente?</translation>
     <message>
         <source>Checking</source>
         <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 já existe, e o %2 dele corresponde ao valor publicado pela Microsoft:
+%3
+
+Manter o arquivo em vez de baixá-lo novamente?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 da ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO criada</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>O nome dos arquivos de instalação já está em uso</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 já existe e não é o arquivo ESD do catálogo de produtos da Microsoft. Os arquivos de instalação são baixados com esse nome, ao lado da ISO, e removidos depois que ela é criada: mova esse arquivo para outro lugar ou escolha outro nome para a ISO.</translation>
     </message>
 </context>
 <context>

@@ -274,17 +274,6 @@ Continue where it stopped, or start over?</source>
         <translation>Уже скачан</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 уже существует, и его SHA-256 совпадает со значением, которое публикует Microsoft:
-%2
-
-Оставить его вместо повторного скачивания?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Оставить</translation>
     </message>
@@ -303,6 +292,17 @@ Keep it instead of downloading it again?</source>
     <message>
         <source>Checking</source>
         <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 уже существует, и его %2 совпадает со значением, которое публикует Microsoft:
+%3
+
+Оставить его вместо повторного скачивания?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ SHA-256 образа ISO: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO создан</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>Имя установочных файлов занято</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>Файл уже существует</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 уже существует и не является файлом ESD из каталога продуктов Microsoft. Установочные файлы скачиваются под этим именем рядом с ISO и удаляются после его создания: переместите этот файл или выберите другое имя для ISO.</translation>
     </message>
 </context>
 <context>

@@ -274,17 +274,6 @@ Kaldığı yerden devam edilsin mi, yoksa baştan mı başlansın?</translation>
         <translation>Zaten İndirildi</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 zaten var ve SHA-256 değeri Microsoft&apos;un yayımladığı değerle eşleşiyor:
-%2
-
-Yeniden indirmek yerine bu dosya korunsun mu?</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>Koru</translation>
     </message>
@@ -303,6 +292,17 @@ Yeniden indirmek yerine bu dosya korunsun mu?</translation>
     <message>
         <source>Checking</source>
         <translation>Denetleniyor</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 zaten var ve %2 değeri Microsoft&apos;un yayımladığı değerle eşleşiyor:
+%3
+
+Yeniden indirmek yerine bu dosya korunsun mu?</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ ISO&apos;nun SHA-256 değeri: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO Oluşturuldu</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>Yükleme dosyalarının adı kullanımda</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>Dosya Zaten Var</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 zaten var ve Microsoft&apos;un ürün kataloğundaki ESD dosyası değil. Yükleme dosyaları bu adla ISO&apos;nun yanına indirilir ve ISO oluşturulunca kaldırılır: o dosyayı başka yere taşıyın ya da ISO için başka bir ad seçin.</translation>
     </message>
 </context>
 <context>

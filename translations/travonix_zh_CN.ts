@@ -274,17 +274,6 @@ Continue where it stopped, or start over?</source>
         <translation>已下载</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 已存在，且其 SHA-256 与 Microsoft 发布的值一致：
-%2
-
-是否保留它而不重新下载？</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>保留</translation>
     </message>
@@ -303,6 +292,17 @@ Keep it instead of downloading it again?</source>
     <message>
         <source>Checking</source>
         <translation>正在检查</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 已存在，且其 %2 与 Microsoft 发布的值一致：
+%3
+
+是否保留它而不重新下载？</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ ISO 的 SHA-256: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO 已生成</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>安装文件的名称已被占用</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 已存在，但它不是 Microsoft 产品目录中的 ESD 文件。安装文件会以该名称下载到 ISO 旁边，并在 ISO 生成后删除：请移走该文件，或为 ISO 选择其他名称。</translation>
     </message>
 </context>
 <context>

@@ -274,17 +274,6 @@ Continue where it stopped, or start over?</source>
         <translation>已下載</translation>
     </message>
     <message>
-        <source>%1 is already there, and its SHA-256 matches the value Microsoft publishes:
-%2
-
-Keep it instead of downloading it again?</source>
-        <extracomment>%1 is the file&apos;s path, %2 its SHA-256.</extracomment>
-        <translation>%1 已存在，且其 SHA-256 與 Microsoft 發佈的值相符：
-%2
-
-要保留它而不重新下載嗎？</translation>
-    </message>
-    <message>
         <source>Keep It</source>
         <translation>保留</translation>
     </message>
@@ -303,6 +292,17 @@ Keep it instead of downloading it again?</source>
     <message>
         <source>Checking</source>
         <translation>檢查中</translation>
+    </message>
+    <message>
+        <source>%1 is already there, and its %2 matches the value Microsoft publishes:
+%3
+
+Keep it instead of downloading it again?</source>
+        <extracomment>%1 is the file&apos;s path, %2 the digest&apos;s name (SHA-1, SHA-256), %3 its value.</extracomment>
+        <translation>%1 已存在，且其 %2 與 Microsoft 發佈的值相符：
+%3
+
+要保留它而不重新下載嗎？</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ ISO 的 SHA-256: %3</translation>
     <message>
         <source>ISO Built</source>
         <translation>ISO 已建立</translation>
+    </message>
+    <message>
+        <source>The installation files&apos; name is taken</source>
+        <translation>安裝檔案的名稱已被使用</translation>
+    </message>
+    <message>
+        <source>File Already There</source>
+        <translation>檔案已存在</translation>
+    </message>
+    <message>
+        <source>%1 is already there and is not the ESD file of Microsoft&apos;s product catalog. The installation files are downloaded under that name, beside the ISO, and removed once it is built: move that file away, or choose another name for the ISO.</source>
+        <translation>%1 已存在，但它不是 Microsoft 產品目錄中的 ESD 檔案。安裝檔案會以該名稱下載到 ISO 旁邊，並在 ISO 建立後移除：請移走該檔案，或為 ISO 選擇其他名稱。</translation>
     </message>
 </context>
 <context>

@@ -19,17 +19,17 @@ namespace {
 
 constexpr int ShowAfterMs = 500;
 
-bool userKeeps(QWidget *parent, const QString &path, const QString &sha256)
+bool userKeeps(QWidget *parent, const QString &path, DigestAlgorithm algorithm, const QString &digest)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QCoreApplication::translate("ExistingFile", "Already Downloaded"));
     box.setIcon(QMessageBox::Question);
-    //: %1 is the file's path, %2 its SHA-256.
-    box.setText(QCoreApplication::translate(
-                    "ExistingFile",
-                    "%1 is already there, and its SHA-256 matches the value Microsoft publishes:\n%2\n\n"
-                    "Keep it instead of downloading it again?")
-                    .arg(path, sha256));
+    //: %1 is the file's path, %2 the digest's name (SHA-1, SHA-256), %3 its value.
+    box.setText(
+        QCoreApplication::translate("ExistingFile",
+                                    "%1 is already there, and its %2 matches the value Microsoft publishes:\n%3\n\n"
+                                    "Keep it instead of downloading it again?")
+            .arg(path, QLatin1String(digestName(algorithm)), digest));
     box.addButton(QCoreApplication::translate("ExistingFile", "Keep It"), QMessageBox::AcceptRole);
     QPushButton *again =
         box.addButton(QCoreApplication::translate("ExistingFile", "Download Again"), QMessageBox::RejectRole);
@@ -40,11 +40,12 @@ bool userKeeps(QWidget *parent, const QString &path, const QString &sha256)
 
 } // namespace
 
-void checkExistingFile(QWidget *parent, const QString &path, const QString &publishedSha256,
+void checkExistingFile(QWidget *parent, const QString &path, DigestAlgorithm algorithm, const QString &published,
                        std::function<void(ExistingFile)> then)
 {
-    if (publishedSha256.isEmpty() || !QFileInfo(path).isFile()) {
-        then(ExistingFile::Download);
+    const QFileInfo there(path);
+    if (published.isEmpty() || !there.isFile()) {
+        then(there.exists() || there.isSymLink() ? ExistingFile::Differs : ExistingFile::Download);
         return;
     }
     // Shown after half a second, so a small file is checked without a flash.
@@ -75,20 +76,21 @@ void checkExistingFile(QWidget *parent, const QString &path, const QString &publ
     // The watcher belongs to the dialog: a window that is gone hears nothing.
     auto *watcher = new QFutureWatcher<QString>(checking);
     QObject::connect(watcher, &QFutureWatcher<QString>::finished, checking,
-                     [parent, checking, watcher, path, publishedSha256, then = std::move(then)] {
-                         const QString sha256 = watcher->result();
+                     [parent, checking, watcher, path, algorithm, published, then = std::move(then)] {
+                         const QString digest = watcher->result();
                          const bool cancelled = checking->wasCanceled();
                          checking->hide();
                          checking->deleteLater();
                          if (cancelled)
                              then(ExistingFile::CheckCancelled);
-                         else if (sha256.compare(publishedSha256, Qt::CaseInsensitive) != 0)
-                             then(ExistingFile::Download);
+                         else if (digest.compare(published, Qt::CaseInsensitive) != 0)
+                             then(ExistingFile::Differs);
                          else
-                             then(userKeeps(parent, path, sha256) ? ExistingFile::Keep : ExistingFile::Download);
+                             then(userKeeps(parent, path, algorithm, digest) ? ExistingFile::Keep
+                                                                             : ExistingFile::Download);
                      });
-    watcher->setFuture(QtConcurrent::run([path, progress] {
-        return sha256OfFile(path, [&progress](qint64 done, qint64 total) {
+    watcher->setFuture(QtConcurrent::run([algorithm, path, progress] {
+        return digestOfFile(algorithm, path, [&progress](qint64 done, qint64 total) {
             progress->done = done;
             progress->total = total;
             return !progress->stop;

@@ -21,6 +21,7 @@
 #include "flow/LinkExpiry.h"
 #include "flow/PageFailure.h"
 #include "flow/SizeFormat.h"
+#include "media/MediaBuild.h"
 #include "platform/SystemServices.h"
 #include "scraper/ProductTable.h"
 #include "scraper/QuibScraper.h"
@@ -113,6 +114,13 @@ MainWindow::MainWindow(MainWindowParts parts, QWidget *)
 
 MainWindow::~MainWindow()
 {
+    // A build is stopped and its staging folder gone before the window is:
+    // its end is no longer the window's to show.
+    if (m_builder) {
+        m_builder->disconnect(this);
+        delete m_builder;
+        m_builder = nullptr;
+    }
     // Gone without a close (the session ending, a termination signal): the
     // bytes are kept for a later download to continue.
     if (m_downloadManager) {
@@ -961,7 +969,7 @@ void MainWindow::startDownloadFlow()
         return;
     m_checkingExisting = true;
     const QString publishedIsoSha256 = showsCatalog() ? QString() : selectedOption().publishedSha256;
-    checkExistingFile(this, path, publishedIsoSha256, [this, path](ExistingFile existing) {
+    checkExistingFile(this, path, DigestAlgorithm::Sha256, publishedIsoSha256, [this, path](ExistingFile existing) {
         m_checkingExisting = false;
         switch (existing) {
         case ExistingFile::Keep:
@@ -970,11 +978,15 @@ void MainWindow::startDownloadFlow()
         case ExistingFile::CheckCancelled:
             updateStatus(tr("Check cancelled"));
             return;
+        case ExistingFile::Differs:
         case ExistingFile::Download:
             break;
         }
         m_linkRenewed = false;
-        beginAfterEarlierPart(path);
+        if (showsCatalog())
+            checkEsdPlace(path);
+        else
+            beginAfterEarlierPart(path);
     });
 }
 
@@ -1094,7 +1106,7 @@ DownloadOption MainWindow::selectedOption() const
 void MainWindow::onDownloadFinished(QString filePath)
 {
     if (showsCatalog()) {
-        startBuild(filePath);
+        startBuild(filePath, m_downloadManager->digest());
         return;
     }
     endDownload(100);

@@ -136,7 +136,9 @@ private:
     void offerCatalogAfterRefusal();
     QString engineDestination(const QString &isoPath) const;
     bool hasRoomForCatalogBuild(const QString &isoPath);
-    void startBuild(const QString &esdPath);
+    void checkEsdPlace(const QString &isoPath);
+    void buildFromKeptEsd(const QString &isoPath, const QString &esdPath);
+    void startBuild(const QString &esdPath, const QString &esdDigest);
     void onBuildProgress(MediaBuildPhase phase, int percent);
     void onBuildFinished(const MediaBuildResult &result);
     void cancelBuild();

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 
 #include "ChoiceBox.h"
+#include "ExistingFile.h"
 #include "ResultBoxes.h"
 #include "UiLog.h"
 #include "download/Digest.h"
@@ -87,12 +88,63 @@ bool MainWindow::hasRoomForCatalogBuild(const QString &isoPath)
     return false;
 }
 
-void MainWindow::startBuild(const QString &esdPath)
+// The ESD is fetched under a name the user never gave. Already there, the
+// catalog's ESD of an earlier try is built from as it is, or fetched again
+// as the user says; a file of the user's is neither replaced by the
+// download nor removed with it once the ISO is built.
+void MainWindow::checkEsdPlace(const QString &isoPath)
+{
+    const CatalogFile *file = m_catalog->fileOf(selectedOption());
+    if (!file)
+        return;
+    const QString esdPath = esdBeside(isoPath);
+    m_checkingExisting = true;
+    checkExistingFile(
+        this, esdPath, file->digestAlgorithm, file->digest,
+        [this, isoPath, esdPath, digest = file->digest](ExistingFile existing) {
+            m_checkingExisting = false;
+            // Another row chosen while the file was read: that one was not asked for.
+            const CatalogFile *chosen = showsCatalog() ? m_catalog->fileOf(selectedOption()) : nullptr;
+            if (!chosen || chosen->digest != digest)
+                return;
+            switch (existing) {
+            case ExistingFile::Keep:
+                buildFromKeptEsd(isoPath, esdPath);
+                return;
+            case ExistingFile::CheckCancelled:
+                updateStatus(tr("Check cancelled"));
+                return;
+            case ExistingFile::Differs:
+                updateStatus(tr("The installation files' name is taken"));
+                showResultBox(this, tr("File Already There"), QMessageBox::Warning,
+                              tr("%1 is already there and is not the ESD file of Microsoft's product catalog. The "
+                                 "installation files are downloaded under that name, beside the ISO, and removed once "
+                                 "it is built: move that file away, or choose another name for the ISO.")
+                                  .arg(esdPath));
+                return;
+            case ExistingFile::Download:
+                beginAfterEarlierPart(isoPath);
+                return;
+            }
+        });
+}
+
+// As after its download: the choices stay as they are, Cancel stops the build.
+void MainWindow::buildFromKeptEsd(const QString &isoPath, const QString &esdPath)
+{
+    m_downloadPath = isoPath;
+    m_downloadingOption = selectedOption();
+    m_downloadPhase = DownloadPhase::Downloading;
+    setControlsEnabled(false);
+    startBuild(esdPath, m_catalog->fileOf(m_downloadingOption)->digest);
+}
+
+void MainWindow::startBuild(const QString &esdPath, const QString &esdDigest)
 {
     const CatalogFile *file = m_catalog->fileOf(m_downloadingOption);
     Q_ASSERT(file);
     m_builtEsdDigest = tr("The ESD's %1 matches Microsoft's product catalog: %2")
-                           .arg(QLatin1String(digestName(file->digestAlgorithm)), m_downloadManager->digest());
+                           .arg(QLatin1String(digestName(file->digestAlgorithm)), esdDigest);
     m_downloadPhase = DownloadPhase::Building;
     m_pauseButton->hide();
     m_downloadButton->setText(tr("Cancel"));

@@ -71,6 +71,8 @@ class CatalogFiles:
     def products_xml(self, product, origin, switches):
         """products.xml of `product` as the switches have it, CRLF line ends."""
         form, build = switches.catalog_form, switches.catalog_build
+        # The same server under another name: a host the catalog's files may not come from.
+        esd_origin = origin.replace("//127.0.0.1:", "//localhost:") if switches.catalog_esd == "elsewhere" else origin
         files = []
         for index, esd in enumerate(ESDS):
             if esd.product != product:
@@ -83,7 +85,7 @@ class CatalogFiles:
             name = esd_file_name(esd, build)
             for edition, edition_name in EDITIONS:
                 files.append(self._file(esd, name, edition, edition_name, len(body), value, form,
-                                        "%s/esd/%d/%s" % (origin, index, name)))
+                                        "%s/esd/%d/%s" % (esd_origin, index, name)))
         # Entries no reader should take: no digest, an unknown architecture.
         files.append(self._file(ESDS[0], "no_digest.esd", "Core", "Windows Home", 1, "", form,
                                 origin + "/esd/9/no_digest.esd"))

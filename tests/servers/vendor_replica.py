@@ -1467,7 +1467,7 @@ class Controller:
         "isoimage": ("isoimage", ("on", "off")),
         "bareids": ("bare_ids", ("on", "off")),
         "catalogdigest": ("catalog_digest", ("right", "wrong")),
-        "catalogesd": ("catalog_esd", ("served", "missing")),
+        "catalogesd": ("catalog_esd", ("served", "missing", "elsewhere")),
         "catalogbuild": ("catalog_build", ("current", "stale")),
         "catalogform": ("catalog_form", FORMS),
         "evalcenter": ("evalcenter", ("normal", "retired", "unknown", "browsersonly", "deadlink",
