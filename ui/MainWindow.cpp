@@ -846,6 +846,16 @@ QString MainWindow::catalogProductKey() const
     return m_selectedProductKey.mid(CatalogKeyPrefix.size());
 }
 
+// The bottom row has no room for both: the advert gives way to Pause.
+void MainWindow::showPauseButton(bool shown)
+{
+    m_pauseButton->setVisible(shown);
+    m_advertLabel->setVisible(!shown);
+    // Measured again at once: the rows keep their old sizes otherwise.
+    m_centralWidget->layout()->invalidate();
+    m_centralWidget->layout()->activate();
+}
+
 void MainWindow::onPauseClicked()
 {
     if (isDownloading())
@@ -1048,7 +1058,7 @@ void MainWindow::beginDownload(const QString &path)
     m_downloadPath = path;
     m_downloadPhase = DownloadPhase::Downloading;
     m_downloadButton->setText(tr("Cancel"));
-    m_pauseButton->show();
+    showPauseButton(true);
     setControlsEnabled(false);
     // A part continued starts the bar where it stands.
     m_progressBar->setValue(m_totalBytes > 0 ? int(m_receivedBytes * 100 / m_totalBytes) : 0);
@@ -1159,7 +1169,7 @@ void MainWindow::onDownloadError(QString error)
 void MainWindow::endDownload(int progress)
 {
     m_downloadPhase = DownloadPhase::Idle;
-    m_pauseButton->hide();
+    showPauseButton(false);
     m_progressBar->setFormat(QStringLiteral("%p%"));
     m_downloadButton->setText(tr("Download"));
     setControlsEnabled(true);

@@ -123,6 +123,7 @@ private:
     bool emptyEarlierPart(const QString &part);
     void endDownload(int progress);
     void pauseDownload();
+    void showPauseButton(bool shown);
     void resumeDownload();
     void leavePaused();
     void cancelDownload();

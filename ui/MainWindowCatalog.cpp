@@ -146,7 +146,7 @@ void MainWindow::startBuild(const QString &esdPath, const QString &esdDigest)
     m_builtEsdDigest = tr("The ESD's %1 matches Microsoft's product catalog: %2")
                            .arg(QLatin1String(digestName(file->digestAlgorithm)), esdDigest);
     m_downloadPhase = DownloadPhase::Building;
-    m_pauseButton->hide();
+    showPauseButton(false);
     m_downloadButton->setText(tr("Cancel"));
     m_progressBar->setValue(0);
     m_progressBar->setFormat(QStringLiteral("%p%"));
