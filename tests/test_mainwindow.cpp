@@ -1113,6 +1113,49 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path).size(), qint64(1024 * 1024));
     }
 
+    // Copy Link with a link that ran out during a download: the fresh link
+    // is copied and the wait for it ends, the download and its boxes stay;
+    // a page that fails to answer ends the wait as well.
+    void copyLinkDuringADownload_data()
+    {
+        QTest::addColumn<bool>("pageAnswers");
+        QTest::newRow("fresh link copied") << true;
+        QTest::newRow("page fails") << false;
+    }
+    void copyLinkDuringADownload()
+    {
+        QFETCH(bool, pageAnswers);
+        FaultServer faults;
+        QVERIFY(faults.start());
+        QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
+        MainWindow window(testParts());
+        window.show();
+        Widgets w(window);
+        const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), 4 * 1024 * 1024);
+        const QString expiring = url + QStringLiteral("&P1=") + QString::number(QDateTime::currentSecsSinceEpoch() + 1);
+        offerLinks(window, {offered(QString(), QStringLiteral("x64"), expiring)});
+        QTemporaryDir target;
+        answerSaveDialog(target.filePath(QStringLiteral("copied.iso")));
+        QPushButton *download = w.buttons.value(QStringLiteral("Download"));
+        download->click();
+        QTRY_VERIFY(w.progress->value() > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(linkExpired(expiring), 5000);
+        QGuiApplication::clipboard()->clear();
+        w.buttons.value(QStringLiteral("Copy Link"))->click();
+        QVERIFY(waitDialogOf(window)->isVisible());
+        const QString fresh = url + QStringLiteral("&t=fresh");
+        if (pageAnswers)
+            Q_EMIT scraperOf(window)->downloadLinksExtracted(
+                {offered(QStringLiteral("English (United States)"), QStringLiteral("x64"), fresh)});
+        else
+            Q_EMIT scraperOf(window)->failed(scraperFailure(FailureKind::LoadFailed, QStringLiteral("gone")));
+        QVERIFY(!waitDialogOf(window)->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text(), pageAnswers ? fresh : QString());
+        QCOMPARE(download->text(), QStringLiteral("Cancel"));
+        QVERIFY(window.findChild<QPushButton *>(QStringLiteral("pauseButton"))->isVisible());
+        QCOMPARE(w.link->text(), expiring);
+    }
+
     // Microsoft's refusal gets a box of its own, and the page is not asked
     // again: of the links, or already of the edition's languages.
     void pageRefusalIsExplained_data()

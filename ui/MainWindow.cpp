@@ -608,8 +608,14 @@ void MainWindow::onScraperStateChanged(ScraperState state)
 
 void MainWindow::onScraperError(ScraperFailure failure)
 {
-    if (ignoredWhileDownloading("page error"))
+    if (ignoredWhileDownloading("page error")) {
+        // Copy Link's fresh link did not come: the download goes on as it was.
+        if (std::exchange(m_afterFreshLink, AfterFreshLink::Nothing) == AfterFreshLink::Copy) {
+            hideWaitDialog();
+            updateStatus(tr("Error: %1").arg(failure.message));
+        }
         return;
+    }
     hideWaitDialog();
     m_afterFreshLink = AfterFreshLink::Nothing;
     setUnfinishedStep(m_sentStep);
@@ -735,8 +741,10 @@ void MainWindow::requestLanguage(const QString &logLine)
 
 void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
 {
-    if (ignoredWhileDownloading("links"))
+    if (ignoredWhileDownloading("links")) {
+        copyFreshLinkWhileDownloading(options);
         return;
+    }
     if (!belongsToChoices(options)) {
         qCDebug(lcUi) << "MainWindow: Dropped links for a choice no longer on screen";
         return;
@@ -758,6 +766,27 @@ void MainWindow::onDownloadLinksExtracted(QList<DownloadOption> options)
     if (const QString note = leftOutNote(options); !note.isEmpty())
         updateStatus(note);
     continueWithFreshLink(options);
+}
+
+// Copy Link asked for a fresh link while a file downloads: the fresh link
+// of the same architecture goes to the clipboard, and the boxes and the
+// download stay as they are.
+void MainWindow::copyFreshLinkWhileDownloading(const QList<DownloadOption> &options)
+{
+    if (std::exchange(m_afterFreshLink, AfterFreshLink::Nothing) != AfterFreshLink::Copy)
+        return;
+    hideWaitDialog();
+    const auto fresh = std::find_if(options.cbegin(), options.cend(), [this](const DownloadOption &option) {
+        return !option.deadLink && option.architecture == m_freshLinkArchitecture
+            && option.versionId == m_selectedEditionId && option.language == m_selectedLanguageName;
+    });
+    if (fresh == options.cend()) {
+        updateStatus(
+            tr("The page no longer offers the %1 ISO; choose another architecture.").arg(m_freshLinkArchitecture));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(fresh->url, QClipboard::Clipboard);
+    updateStatus(tr("Download link copied to clipboard!"));
 }
 
 void MainWindow::onArchitectureChanged(int index)

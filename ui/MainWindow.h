@@ -114,6 +114,7 @@ private:
     enum class AfterFreshLink { Nothing, Copy, Download, ContinueDownload };
     bool getFreshLinkFirst(AfterFreshLink then);
     void continueWithFreshLink(const QList<DownloadOption> &options);
+    void copyFreshLinkWhileDownloading(const QList<DownloadOption> &options);
     void copyLink();
     int selectedRow() const;
     DownloadOption selectedOption() const;
