@@ -15,7 +15,7 @@ namespace {
 #ifdef QT_DBUS_LIB
 constexpr int NoticeShownMs = 10000;
 
-// The Notify call of the Desktop Notifications Specification, sent without
+// The freedesktop notification service's Notify call, sent without
 // waiting for an answer: a slow service never holds the window, one that
 // starts on demand is started by the call, and where none runs the bus
 // answers an error nobody waits for.

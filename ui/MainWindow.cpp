@@ -777,8 +777,7 @@ void MainWindow::copyFreshLinkWhileDownloading(const QList<DownloadOption> &opti
         return;
     hideWaitDialog();
     const auto fresh = std::find_if(options.cbegin(), options.cend(), [this](const DownloadOption &option) {
-        return !option.deadLink && option.architecture == m_freshLinkArchitecture
-            && option.versionId == m_selectedEditionId && option.language == m_selectedLanguageName;
+        return !option.deadLink && option.architecture == m_freshLinkArchitecture && belongsToChoices({option});
     });
     if (fresh == options.cend()) {
         updateStatus(
