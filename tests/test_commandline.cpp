@@ -4,6 +4,7 @@
 
 #include "AppSandbox.h"
 #include "ReplicaServer.h"
+#include "SlowIsoWriter.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -695,16 +696,11 @@ private Q_SLOTS:
         QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral("bin")));
         // A writer that starts the ISO and then takes its time, first on the PATH.
         const QString started = folder.filePath(QStringLiteral("bin/started"));
-        QFile writer(folder.filePath(QStringLiteral("bin/genisoimage")));
-        QVERIFY(writer.open(QIODevice::WriteOnly));
-        writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
-                     "echo partial > \"$out\"\ntouch '"
-                     + started.toUtf8() + "'\nexec sleep 30\n");
-        writer.close();
-        QVERIFY(writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        const QString writer = slowIsoWriter(folder.filePath(QStringLiteral("bin")), started);
+        QVERIFY(!writer.isEmpty());
         QProcessEnvironment &environment = m_sandbox.environment();
         const QString path = environment.value(QStringLiteral("PATH"));
-        environment.insert(QStringLiteral("PATH"), folder.filePath(QStringLiteral("bin")) + QLatin1Char(':') + path);
+        environment.insert(QStringLiteral("PATH"), writer + QLatin1Char(':') + path);
         const QString iso = folder.filePath(QStringLiteral("w11.iso"));
         const QStringList arguments{"--download", "--source", "catalog", "--product", "win11", "--output", iso};
         auto first = launch(arguments);

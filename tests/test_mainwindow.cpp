@@ -6,6 +6,7 @@
 #include "DownloadServers.h"
 #include "ReplicaServer.h"
 #include "ScraperProbe.h"
+#include "SlowIsoWriter.h"
 #include "download/DownloadManager.h"
 #include "download/PartFileIo.h"
 #include "download/PartRecord.h"
@@ -408,19 +409,11 @@ void clickOnceCompleted(ModalCloser &done, const QString &buttonName, QString *t
     poll->start(50);
 }
 
-// A genisoimage that starts the ISO, says so in `started`, and then takes
-// its time; the folder it is in, to put first on the PATH.
-QString slowIsoWriter(const QString &folder, const QString &started)
+// Starts `faults` with its next `gets` file answers sent at `bytesPerSecond`.
+bool startDripping(FaultServer &faults, int bytesPerSecond, int gets = 1)
 {
-    QDir().mkpath(folder);
-    QFile writer(QDir(folder).filePath(QStringLiteral("genisoimage")));
-    writer.open(QIODevice::WriteOnly);
-    writer.write("#!/bin/sh\nwhile [ $# -gt 0 ]; do [ \"$1\" = -o ] && out=$2; shift; done\n"
-                 "echo partial > \"$out\"\ntouch '"
-                 + started.toUtf8() + "'\nexec sleep 30\n");
-    writer.close();
-    writer.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    return folder;
+    const QString drip = QStringLiteral("drip %1 %2").arg(bytesPerSecond).arg(gets);
+    return faults.start() && faults.command(drip) == QStringLiteral("OK ") + drip;
 }
 
 // The part beside `path` for `url`, and whether its record says what it holds.
@@ -1126,8 +1119,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, pageAnswers);
         FaultServer faults;
-        QVERIFY(faults.start());
-        QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
+        QVERIFY(startDripping(faults, 100000, 100));
         MainWindow window(testParts());
         window.show();
         Widgets w(window);
@@ -1277,7 +1269,9 @@ private Q_SLOTS:
         if (endBox.endsWith(QLatin1String("while building"))) {
             const QString started = target.filePath(QStringLiteral("writer-started"));
             const QByteArray path = qgetenv("PATH");
-            qputenv("PATH", slowIsoWriter(target.filePath(QStringLiteral("bin")), started).toUtf8() + ':' + path);
+            const QString writer = slowIsoWriter(target.filePath(QStringLiteral("bin")), started);
+            QVERIFY(!writer.isEmpty());
+            qputenv("PATH", writer.toUtf8() + ':' + path);
             w.buttons.value(QStringLiteral("Download"))->click();
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 30000);
             qputenv("PATH", path);
@@ -1679,8 +1673,7 @@ private Q_SLOTS:
         QFETCH(bool, staysOpen);
         QFETCH(bool, endsWhileAsked);
         FaultServer faults;
-        QVERIFY(faults.start());
-        QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
+        QVERIFY(startDripping(faults, 100000, 100));
         QTemporaryDir target;
         const QString path = target.filePath(QStringLiteral("closing.iso"));
         const QString url = faults.fileUrl(QStringLiteral("Win11.iso"), endsWhileAsked ? 300000 : 4 * 1024 * 1024);
@@ -1729,8 +1722,7 @@ private Q_SLOTS:
         QFETCH(bool, linkRunsOut);
         QFETCH(bool, doubleClicked);
         FaultServer faults;
-        QVERIFY(faults.start());
-        QVERIFY(faults.command(QStringLiteral("drip 200000 100")).startsWith(QLatin1String("OK")));
+        QVERIFY(startDripping(faults, 200000, 100));
         MainWindow window(testParts());
         window.show();
         Widgets w(window);
@@ -1813,8 +1805,7 @@ private Q_SLOTS:
             QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
         }
         FaultServer faults;
-        QVERIFY(faults.start());
-        QVERIFY(faults.command(QStringLiteral("drip 100000")).startsWith(QLatin1String("OK")));
+        QVERIFY(startDripping(faults, 100000));
         MainWindow window(testParts());
         window.show();
         offerLinks(window,
@@ -1865,8 +1856,7 @@ private Q_SLOTS:
         QFETCH(bool, partKept);
         QFETCH(bool, endsWhileAsked);
         FaultServer faults;
-        QVERIFY(faults.start());
-        QVERIFY(faults.command(QStringLiteral("drip 100000 100")).startsWith(QLatin1String("OK")));
+        QVERIFY(startDripping(faults, 100000, 100));
         MainWindowParts parts = testParts();
         parts.askBeforeDiscardingBytes = 0;
         MainWindow window(std::move(parts));
